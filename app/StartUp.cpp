@@ -1,0 +1,10 @@
+#include "app/StartUp.h"
+
+#include "common/ui/Application.h"
+
+int kennoraMain(int argc, char *argv[])
+{
+    KennoraApplication::prepareEnvironment();
+    KennoraApplication app(argc, argv);
+    return app.exec();
+}

@@ -1,0 +1,181 @@
+#include "common/ArchiveFile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const QString kArchiveAccessMessage = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+namespace {
+bool writeAllAt(int fd, const char *data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, data, size_t(size), off_t(offset));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return false; // short file: the record is not all there
+        data += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
+}
+
+class AppendLock
+{
+public:
+    explicit AppendLock(int fd) : m_fd(fd)
+    {
+        struct flock lock = {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        int rc;
+        do {
+            rc = ::fcntl(m_fd, F_SETLKW, &lock);
+        } while (rc < 0 && errno == EINTR);
+        // A file system without locks still gets the append; nothing more to do.
+    }
+    ~AppendLock()
+    {
+        struct flock lock = {};
+        lock.l_type = F_UNLCK;
+        lock.l_whence = SEEK_SET;
+        ::fcntl(m_fd, F_SETLK, &lock);
+    }
+
+private:
+    int m_fd;
+};
+} // namespace
+
+ArchiveFile::~ArchiveFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void ArchiveFile::open(const QString &path, int recordSize)
+{
+    close();
+    if (recordSize <= 0)
+        throw ArchiveAccessError();
+    const QByteArray native = QFile::encodeName(path);
+    int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw ArchiveAccessError();
+    m_fd = fd;
+    m_recordSize = recordSize;
+    m_index = 0;
+}
+
+void ArchiveFile::close()
+{
+    if (m_fd >= 0) {
+        const int rc = ::close(m_fd);
+        m_fd = -1;
+        if (rc != 0 && errno != EINTR)
+            throw ArchiveAccessError();
+    }
+}
+
+qint64 ArchiveFile::count() const
+{
+    if (m_fd < 0)
+        throw ArchiveAccessError();
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        throw ArchiveAccessError();
+    return qint64(st.st_size) / m_recordSize;
+}
+
+void ArchiveFile::seek(qint64 index)
+{
+    if (index < 0 || index > count())
+        throw ArchiveAccessError();
+    m_index = index;
+}
+
+void ArchiveFile::read(QByteArray &buffer)
+{
+    if (m_index >= count())
+        throw ArchiveAccessError();
+    buffer.resize(m_recordSize);
+    if (!readAllAt(m_fd, buffer.data(), m_recordSize, m_index * m_recordSize))
+        throw ArchiveAccessError();
+    ++m_index;
+}
+
+void ArchiveFile::write(const QByteArray &buffer)
+{
+    if (m_fd < 0 || buffer.size() != m_recordSize || m_index > count())
+        throw ArchiveAccessError();
+    if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, m_index * m_recordSize))
+        throw ArchiveAccessError();
+    ++m_index;
+}
+
+qint64 ArchiveFile::append(const QByteArray &buffer)
+{
+    if (m_fd < 0 || buffer.size() != m_recordSize)
+        throw ArchiveAccessError();
+    AppendLock lock(m_fd);
+    m_index = count();
+    write(buffer);
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+        throw ArchiveAccessError();
+    return m_index;
+}
+
+QByteArray ArchiveFile::readAll()
+{
+    const qint64 n = count();
+    QByteArray all;
+    all.resize(n * m_recordSize);
+    if (n > 0 && !readAllAt(m_fd, all.data(), all.size(), 0))
+        throw ArchiveAccessError();
+    m_index = n;
+    return all;
+}
+
+void ArchiveFile::scan(const std::function<void(qint64, const char *)> &visit)
+{
+    const qint64 n = count();
+    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    QByteArray block;
+    for (qint64 first = 0; first < n; first += perBlock) {
+        const qint64 records = qMin(perBlock, n - first);
+        block.resize(records * m_recordSize);
+        if (!readAllAt(m_fd, block.data(), block.size(), first * m_recordSize))
+            throw ArchiveAccessError();
+        for (qint64 k = 0; k < records; ++k)
+            visit(first + k, block.constData() + k * m_recordSize);
+    }
+    m_index = n;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <stdexcept>
+
+// The one failure that archive access reports, with its fixed message.
+extern const QString kArchiveAccessMessage;
+
+class ArchiveAccessError : public std::runtime_error
+{
+public:
+    ArchiveAccessError() : std::runtime_error("archive access failure") {}
+};
+
+// A file of fixed-size records with no header: record k (from 0) starts at
+// byte k * recordSize; a partial record at the end is not counted.
+// Every operation that fails throws ArchiveAccessError. One instance per
+// command: open, work, close (the destructor closes too).
+class ArchiveFile
+{
+public:
+    ArchiveFile() = default;
+    ArchiveFile(const QString &path, int recordSize) { open(path, recordSize); }
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile &) = delete;
+    ArchiveFile &operator=(const ArchiveFile &) = delete;
+
+    // Opens the existing file for reading and writing; creates it empty only
+    // when it does not exist. An existing file is never truncated.
+    void open(const QString &path, int recordSize);
+    void close();
+    bool isOpen() const { return m_fd >= 0; }
+
+    qint64 count() const;
+    // 0 <= index <= count(); index == count() is the append position.
+    void seek(qint64 index);
+    // Reads the record at the current index into buffer and advances.
+    void read(QByteArray &buffer);
+    // Writes the buffer (exactly one record) at the current index and advances.
+    void write(const QByteArray &buffer);
+    // Appends under an exclusive lock, recounting under it; returns the
+    // 1-based position of the new record.
+    qint64 append(const QByteArray &buffer);
+    // Index of the next record; after reading or writing record k it is k + 1.
+    qint64 position() const { return m_index; }
+    bool atEnd() const { return m_index == count(); }
+    int recordSize() const { return m_recordSize; }
+
+    // Reads the whole file's whole records in one go (for readers that walk
+    // every record); index order, recordSize bytes each.
+    QByteArray readAll();
+    // Walks every whole record in file order, reading in large blocks;
+    // visit(index, bytes) gets the 0-based index and recordSize bytes.
+    void scan(const std::function<void(qint64, const char *)> &visit);
+
+private:
+    int m_fd = -1;
+    int m_recordSize = 0;
+    qint64 m_index = 0;
+};

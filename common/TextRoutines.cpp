@@ -1,0 +1,258 @@
+#include "common/TextRoutines.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+QString TrimText(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+QString AsciiUpper(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    }
+    return out;
+}
+
+QString AsciiLower(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    }
+    return out;
+}
+
+namespace {
+inline char16_t foldAscii(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
+} // namespace
+
+bool ContainsNoCase(QStringView haystack, QStringView needle)
+{
+    const qsizetype n = needle.size();
+    if (n == 0)
+        return true;
+    const qsizetype last = haystack.size() - n;
+    const char16_t first = foldAscii(needle[0].unicode());
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (foldAscii(haystack[i].unicode()) != first)
+            continue;
+        qsizetype j = 1;
+        while (j < n && foldAscii(haystack[i + j].unicode()) == foldAscii(needle[j].unicode()))
+            ++j;
+        if (j == n)
+            return true;
+    }
+    return false;
+}
+
+QString LeftText(const QString &text, quint16 n)
+{
+    return text.left(n);
+}
+
+QString MidText(const QString &text, quint16 from, quint16 count)
+{
+    if (from < 1)
+        from = 1;
+    if (from > text.size())
+        return QString();
+    return text.mid(from - 1, count);
+}
+
+QString RightText(const QString &text, quint16 n)
+{
+    return text.right(n);
+}
+
+bool IsNumeric(QStringView text)
+{
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QDate> ParseDate(QStringView input)
+{
+    const QString text = TrimText(input);
+    const auto parts = QStringView(text).split(QLatin1Char('/'));
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto digits = [](QStringView s, int minLen, int maxLen) {
+        return s.size() >= minLen && s.size() <= maxLen && IsNumeric(s);
+    };
+    if (!digits(parts[0], 1, 2) || !digits(parts[1], 1, 2) || !digits(parts[2], 4, 4))
+        return std::nullopt;
+    const QDate date(parts[2].toInt(), parts[1].toInt(), parts[0].toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+bool IsValidDate(QStringView text)
+{
+    return ParseDate(text).has_value();
+}
+
+QString FormatDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+double RoundToDecimals(double x, int n)
+{
+    if (x < 0)
+        return -RoundToDecimals(-x, n);
+    double p = 1.0;
+    for (int i = 0; i < n; ++i)
+        p *= 10.0;
+    long double y = static_cast<long double>(x) * static_cast<long double>(p) + 0.5L;
+    y = std::trunc(y);
+    return static_cast<double>(y / static_cast<long double>(p));
+}
+
+std::optional<double> ParseNumber(QStringView input)
+{
+    // Blanks around the number are allowed, nothing else.
+    qsizetype i = 0;
+    qsizetype end = input.size();
+    while (i < end && input[i] == QLatin1Char(' '))
+        ++i;
+    while (end > i && input[end - 1] == QLatin1Char(' '))
+        --end;
+    QByteArray ascii;
+    ascii.reserve(end - i);
+    const auto at = [&](qsizetype k) { return k < end ? input[k].unicode() : char16_t(0); };
+    if (at(i) == u'+' || at(i) == u'-')
+        ascii.append(char(input[i++].unicode()));
+    int mantissaDigits = 0;
+    while (at(i) >= u'0' && at(i) <= u'9') {
+        ascii.append(char(input[i++].unicode()));
+        ++mantissaDigits;
+    }
+    if (at(i) == u',') {
+        ascii.append('.');
+        ++i;
+        while (at(i) >= u'0' && at(i) <= u'9') {
+            ascii.append(char(input[i++].unicode()));
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (at(i) == u'e' || at(i) == u'E') {
+        ascii.append('e');
+        ++i;
+        if (at(i) == u'+' || at(i) == u'-')
+            ascii.append(char(input[i++].unicode()));
+        int expDigits = 0;
+        while (at(i) >= u'0' && at(i) <= u'9') {
+            ascii.append(char(input[i++].unicode()));
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != end)
+        return std::nullopt;
+    char *stop = nullptr;
+    const double value = std::strtod(ascii.constData(), &stop);
+    if (stop != ascii.constData() + ascii.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString FormatGeneral(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    if (!std::isfinite(value))
+        return std::isnan(value) ? QStringLiteral("NAN") : (value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", value); // d.dddddddddddddde[+-]x
+    QString mantissa;
+    bool negative = false;
+    const char *p = buf;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    QString digits;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            digits.append(QLatin1Char(*p));
+    }
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    QString out;
+    if (exponent >= 15 || exponent < -5) {
+        out = digits.left(1);
+        if (digits.size() > 1)
+            out += QLatin1Char(',') + digits.mid(1);
+        out += QLatin1Char('E') + QString::number(exponent);
+    } else if (exponent < 0) {
+        out = QStringLiteral("0,") + QString(-exponent - 1, QLatin1Char('0')) + digits;
+    } else {
+        const int intDigits = exponent + 1;
+        if (digits.size() <= intDigits) {
+            out = digits + QString(intDigits - digits.size(), QLatin1Char('0'));
+        } else {
+            out = digits.left(intDigits) + QLatin1Char(',') + digits.mid(intDigits);
+        }
+    }
+    return negative ? QLatin1Char('-') + out : out;
+}
+
+QString AmountNormaliser(const QString &text, int decimals, bool emptyStaysEmpty)
+{
+    const QString trimmed = TrimText(text);
+    if (trimmed.isEmpty())
+        return emptyStaysEmpty ? text : QStringLiteral("0,00");
+    const auto number = ParseNumber(text);
+    if (!number)
+        return QStringLiteral("0,00");
+    QString out = FormatGeneral(RoundToDecimals(*number, decimals));
+    if (!out.contains(QLatin1Char(',')))
+        out += QStringLiteral(",00");
+    if (out == QLatin1String(","))
+        out = QStringLiteral("0,00");
+    if (out.startsWith(QLatin1Char(',')))
+        out = QLatin1Char('0') + TrimText(out);
+    if (out.endsWith(QLatin1Char(',')))
+        out = TrimText(out) + QStringLiteral("00");
+    const qsizetype comma = out.lastIndexOf(QLatin1Char(','));
+    if (comma >= 0 && comma == out.size() - 2 && out.back().isDigit())
+        out = TrimText(out) + QLatin1Char('0');
+    return out;
+}
+
+std::optional<qint64> ParsePosition(QStringView input)
+{
+    const QString text = TrimText(input);
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qsizetype i = 0;
+    if (text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-'))
+        i = 1;
+    if (i == text.size() || !IsNumeric(QStringView(text).mid(i)))
+        return std::nullopt;
+    return text.toLongLong();
+}

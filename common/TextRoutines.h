@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// Text, date and number routines shared by every window and archive.
+// Dates are "dd/mm/yyyy" and numbers use a decimal comma everywhere, whatever
+// the system locale says.
+
+// Removes leading and trailing characters whose code is 32 or less.
+QString TrimText(QStringView text);
+// Upper/lower-casing of the ASCII letters a-z / A-Z only (à stays à).
+QString AsciiUpper(QStringView text);
+QString AsciiLower(QStringView text);
+// True when needle occurs in haystack, ASCII letters compared without case.
+bool ContainsNoCase(QStringView haystack, QStringView needle);
+
+QString LeftText(const QString &text, quint16 n);
+QString MidText(const QString &text, quint16 from, quint16 count);
+QString RightText(const QString &text, quint16 n);
+// Every character a digit 0-9; the empty text counts as numeric.
+bool IsNumeric(QStringView text);
+
+// "dd/mm/yyyy" (day and month of one or two digits, four-digit year).
+std::optional<QDate> ParseDate(QStringView text);
+bool IsValidDate(QStringView text);
+QString FormatDate(const QDate &date);
+
+// x rounded to n decimals: trunc(x * 10^n + 0.5) / 10^n in extended precision;
+// a negative x is rounded as the mirror of its absolute value.
+double RoundToDecimals(double x, int n);
+
+// A number written with a decimal comma (optional sign and exponent, blanks
+// around it allowed); nothing when the text is no number.
+std::optional<double> ParseNumber(QStringView text);
+// The shortest text of up to 15 significant digits, decimal comma, no grouping,
+// exponent form ("1,5E20") only for very large or very small values.
+QString FormatGeneral(double value);
+
+// The money text of a field that is left: rounded to `decimals` decimals and
+// written with at least two ("12,5" -> "12,50"). A text that is no number
+// becomes "0,00"; so does an empty one unless emptyStaysEmpty.
+QString AmountNormaliser(const QString &text, int decimals, bool emptyStaysEmpty = false);
+
+// The decimal text of a record position ("" for none) and back.
+// ParsePosition fails (nothing) for text that is not a plain decimal number.
+std::optional<qint64> ParsePosition(QStringView text);

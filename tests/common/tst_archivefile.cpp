@@ -1,0 +1,256 @@
+#include "common/ArchiveFile.h"
+#include "common/Cp1252.h"
+#include "common/RecordLayout.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+// A small layout: name (50), town (10), flag.
+const RecordLayout &sampleLayout()
+{
+    static const RecordLayout layout{{"Nome", 50}, {"Citta", 10}, {"Flag", 2}};
+    return layout;
+}
+} // namespace
+
+class TestArchiveFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutOffsets();
+    void missingFileIsCreatedEmpty();
+    void existingFileIsNeverTruncated();
+    void partialTailIsIgnoredAndOverwrittenByAppend();
+    void seekAndReadBounds();
+    void appendReturnsPosition();
+    void scanVisitsEveryRecord();
+    void openFailureLeavesFileUntouched();
+    void storeText_data();
+    void storeText();
+    void staleBytesAreNeverRead();
+    void lengthByteAboveCapacity();
+    void flags_data();
+    void flags();
+    void cp1252RoundTrip();
+};
+
+void TestArchiveFile::layoutOffsets()
+{
+    const RecordLayout &l = sampleLayout();
+    QCOMPARE(l.size(), 51 + 11 + 3);
+    QCOMPARE(l.offset(0), 0);
+    QCOMPARE(l.offset(1), 51);
+    QCOMPARE(l.offset(2), 62);
+    QCOMPARE(l.indexOf(u"Citta"), 1);
+    QCOMPARE(l.indexOf(u"Nessuno"), -1);
+}
+
+void TestArchiveFile::missingFileIsCreatedEmpty()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("Nuovo.pro");
+    ArchiveFile f(path, 65);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(f.count(), 0);
+    QVERIFY(f.atEnd());
+    f.close();
+    QCOMPARE(QFileInfo(path).size(), 0);
+}
+
+void TestArchiveFile::existingFileIsNeverTruncated()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    writeFile(path, QByteArray(130, 'x'));
+    {
+        ArchiveFile f(path, 65);
+        QCOMPARE(f.count(), 2);
+    }
+    QCOMPARE(readFile(path), QByteArray(130, 'x'));
+}
+
+void TestArchiveFile::partialTailIsIgnoredAndOverwrittenByAppend()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    writeFile(path, QByteArray(2 * 65 + 20, 'x'));
+    ArchiveFile f(path, 65);
+    QCOMPARE(f.count(), 2);
+    RecordBuffer buffer(sampleLayout());
+    buffer.setText(0, u"Nuovo");
+    QCOMPARE(f.append(buffer.bytes()), qint64(3));
+    QCOMPARE(f.position(), qint64(3));
+    f.close();
+    const QByteArray bytes = readFile(path);
+    QCOMPARE(bytes.size(), 3 * 65);
+    QCOMPARE(bytes.mid(130), buffer.bytes());
+}
+
+void TestArchiveFile::seekAndReadBounds()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    writeFile(path, QByteArray(65, 'x'));
+    ArchiveFile f(path, 65);
+    QByteArray buffer;
+    f.seek(0);
+    f.read(buffer);
+    QCOMPARE(f.position(), qint64(1));
+    QVERIFY(f.atEnd());
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.read(buffer));
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.seek(2));
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.seek(-1));
+    // Seeking to the count and writing appends exactly one record.
+    f.seek(1);
+    f.write(QByteArray(65, 'y'));
+    QCOMPARE(f.position(), f.count());
+    QCOMPARE(f.count(), qint64(2));
+    // A buffer of the wrong size is refused rather than written.
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.write(QByteArray(10, 'z')));
+    f.close();
+    QCOMPARE(readFile(path).size(), 130);
+}
+
+void TestArchiveFile::appendReturnsPosition()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    for (int i = 1; i <= 3; ++i) {
+        ArchiveFile f(path, 65);
+        QCOMPARE(f.append(QByteArray(65, char('0' + i))), qint64(i));
+    }
+    ArchiveFile f(path, 65);
+    f.seek(1);
+    QByteArray buffer;
+    f.read(buffer);
+    QCOMPARE(buffer, QByteArray(65, '2'));
+}
+
+void TestArchiveFile::scanVisitsEveryRecord()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    QByteArray all;
+    for (int i = 0; i < 40000; ++i)
+        all += QByteArray(65, char('a' + i % 26));
+    writeFile(path, all + "tail");
+    ArchiveFile f(path, 65);
+    qint64 seen = 0;
+    bool inOrder = true;
+    f.scan([&](qint64 index, const char *bytes) {
+        inOrder = inOrder && index == seen && bytes[64] == char('a' + index % 26);
+        ++seen;
+    });
+    QVERIFY(inOrder);
+    QCOMPARE(seen, qint64(40000));
+    QVERIFY(f.atEnd());
+}
+
+void TestArchiveFile::openFailureLeavesFileUntouched()
+{
+    TempProgramFolder folder;
+    // A folder where the archive should be: it can be neither opened nor created.
+    QVERIFY(QDir(folder.path()).mkdir("Cartella.pro"));
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, ArchiveFile(folder.file("Cartella.pro"), 65));
+    QVERIFY(QFileInfo(folder.file("Cartella.pro")).isDir());
+    // A missing folder: nothing can be created there either.
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, ArchiveFile(folder.file("manca/A.pro"), 65));
+    QCOMPARE(kArchiveAccessMessage,
+             QString::fromUtf8("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                               "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                               "installazione del programma."));
+}
+
+void TestArchiveFile::storeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("stored"); // length byte + text
+    QTest::newRow("trimmed") << "  x  " << QByteArray("\x01x", 2);
+    QTest::newRow("60 into 50") << QString(60, 'a') << (QByteArray(1, char(50)) + QByteArray(50, 'a'));
+    QTest::newRow("cp1252") << QString::fromUtf8("\u20AC\u00E0\u00EC") << QByteArray("\x03\x80\xE0\xEC", 4);
+    QTest::newRow("no equivalent") << QString::fromUtf8("\u4E2D") << QByteArray("\x01?", 2);
+    QTest::newRow("inner tab kept") << "a\tb\t" << QByteArray("\x03" "a\tb", 4);
+    QTest::newRow("nbsp kept") << QString::fromUtf8("\u00A0x") << QByteArray("\x02\xA0x", 3);
+    QTest::newRow("empty") << "" << QByteArray(1, '\0');
+}
+
+void TestArchiveFile::storeText()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, stored);
+    RecordBuffer buffer(sampleLayout());
+    buffer.setText(0, text);
+    QCOMPARE(buffer.bytes().left(stored.size()), stored);
+    // What a reader loads is the stored text, trimmed.
+    QCOMPARE(buffer.text(0), Cp1252::decode(stored.mid(1)));
+}
+
+void TestArchiveFile::staleBytesAreNeverRead()
+{
+    RecordBuffer buffer(sampleLayout());
+    buffer.setText(0, QString(40, 'L'));
+    buffer.setText(0, u"Breve nome");
+    // The bytes past the new length still hold the old text, but a reader
+    // gets the new text only.
+    QCOMPARE(buffer.bytes().at(12), 'L');
+    QCOMPARE(buffer.text(0), QString("Breve nome"));
+    // Clearing before a store leaves nothing behind.
+    buffer.clear();
+    buffer.setText(0, u"Breve nome");
+    QCOMPARE(buffer.bytes().at(12), '\0');
+}
+
+void TestArchiveFile::lengthByteAboveCapacity()
+{
+    RecordBuffer buffer(sampleLayout());
+    buffer.setText(1, u"Roma");
+    buffer.bytes()[0] = char(200); // a damaged length byte in the 50-wide field
+    buffer.bytes().replace(1, 50, QByteArray(50, 'n'));
+    QCOMPARE(buffer.text(0), QString(50, 'n'));
+    QCOMPARE(buffer.text(1), QString("Roma"));
+}
+
+void TestArchiveFile::flags_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("expected"); // 1 yes, 0 no, -1 unknown
+    QTest::newRow("Si") << QByteArray("\x02S\xEC", 3) << 1;
+    QTest::newRow("No") << QByteArray("\x02No", 3) << 0;
+    QTest::newRow("empty") << QByteArray("\x00\x00\x00", 3) << -1;
+    QTest::newRow("si lower") << QByteArray("\x02s\xEC", 3) << -1;
+    QTest::newRow("SI") << QByteArray("\x02SI", 3) << -1;
+    QTest::newRow("NO") << QByteArray("\x02NO", 3) << -1;
+}
+
+void TestArchiveFile::flags()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, expected);
+    RecordBuffer buffer(sampleLayout());
+    buffer.bytes().replace(62, 3, bytes);
+    const auto flag = buffer.flag(2);
+    QCOMPARE(flag.has_value() ? int(*flag) : -1, expected);
+    if (expected >= 0) {
+        RecordBuffer written(sampleLayout());
+        written.setFlag(2, expected == 1);
+        QCOMPARE(written.bytes().mid(62, 3), bytes);
+    }
+}
+
+void TestArchiveFile::cp1252RoundTrip()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(Cp1252::encode(Cp1252::decode(all)), all);
+    QCOMPARE(Cp1252::encode(QString::fromUtf8("S\u00EC")), QByteArray("S\xEC"));
+    QVERIFY(!Cp1252::canEncode(QString::fromUtf8("\u0101")));
+}
+
+QTEST_GUILESS_MAIN(TestArchiveFile)
+#include "tst_archivefile.moc"

@@ -1,0 +1,122 @@
+#include "common/ArchiveFile.h"
+#include "common/CommandGuard.h"
+#include "common/MessageBoxes.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace TestSupport;
+using MessageBoxes::Kind;
+
+class TestMessageBoxes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void displayText_data();
+    void displayText();
+    void confirmationOnlyNoStops();
+    void realBoxesHaveTheirButtons_data();
+    void realBoxesHaveTheirButtons();
+    void guardTurnsFailuresIntoErrorBoxes();
+};
+
+void TestMessageBoxes::displayText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CR LF CR LF") << "a\r\n\r\nb" << "a\n\nb";
+    QTest::newRow("LF CR LF CR") << "a\n\r\n\rb" << "a\n\nb";
+    QTest::newRow("lone LF") << "a\nb" << "a\nb";
+    QTest::newRow("plain") << "abc" << "abc";
+}
+
+void TestMessageBoxes::displayText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(MessageBoxes::displayText(text), shown);
+}
+
+void TestMessageBoxes::confirmationOnlyNoStops()
+{
+    MessageRecorder messages;
+    messages.answerNext(true);
+    messages.answerNext(false);
+    QVERIFY(MessageBoxes::confirmation("Procedere?"));
+    QVERIFY(!MessageBoxes::confirmation("Procedere?"));
+    MessageBoxes::warning("Attenzione: prova.");
+    QCOMPARE(messages.count(), 3);
+    QCOMPARE(messages.kind(2), Kind::Warning);
+    QCOMPARE(messages.lastText(), QString("Attenzione: prova."));
+}
+
+void TestMessageBoxes::realBoxesHaveTheirButtons_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("warning") << int(Kind::Warning) << QStringList{"OK", "Annulla"} << "Avviso";
+    QTest::newRow("error") << int(Kind::Error) << QStringList{"OK", "Annulla"} << "Errore";
+    QTest::newRow("confirmation") << int(Kind::Confirmation) << QStringList{QString::fromUtf8("S\u00EC"), "No"}
+                                  << "Conferma";
+    QTest::newRow("plain") << int(Kind::Plain) << QStringList{"OK"} << "";
+}
+
+void TestMessageBoxes::realBoxesHaveTheirButtons()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, title);
+    QStringList seen;
+    QString seenTitle;
+    onNextModal([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        seenTitle = box->windowTitle();
+        for (QAbstractButton *b : box->buttons())
+            seen << b->text().remove('&');
+        // Pressing the last button (Cancel, No or OK) closes the box.
+        box->buttons().constLast()->click();
+        if (box->isVisible())
+            box->reject();
+    });
+    bool goOn = true;
+    switch (Kind(kind)) {
+    case Kind::Warning:
+        MessageBoxes::warning("x");
+        break;
+    case Kind::Error:
+        MessageBoxes::error("x");
+        break;
+    case Kind::Confirmation:
+        goOn = MessageBoxes::confirmation("x");
+        break;
+    default:
+        MessageBoxes::plain("x");
+    }
+    seen.sort();
+    buttons.sort();
+    QCOMPARE(seen, buttons);
+    QCOMPARE(seenTitle, title);
+    if (Kind(kind) == Kind::Confirmation)
+        QVERIFY(!goOn);
+}
+
+void TestMessageBoxes::guardTurnsFailuresIntoErrorBoxes()
+{
+    MessageRecorder messages;
+    QVERIFY(!RunGuarded([] { throw ArchiveAccessError(); }));
+    QCOMPARE(messages.lastKind(), Kind::Error);
+    QCOMPARE(messages.lastText(), kArchiveAccessMessage);
+    QVERIFY(!RunGuarded([] { throw std::runtime_error("guasto"); }));
+    QCOMPARE(messages.lastText(), QString("guasto"));
+    QVERIFY(RunGuarded([] {}));
+    QCOMPARE(messages.count(), 2);
+}
+
+QTEST_MAIN(TestMessageBoxes)
+#include "tst_messageboxes.moc"

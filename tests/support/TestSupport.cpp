@@ -1,0 +1,91 @@
+#include "tests/support/TestSupport.h"
+
+#include "common/ProgramFolder.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace TestSupport {
+
+MessageRecorder::MessageRecorder()
+{
+    MessageBoxes::setHandler([this](MessageBoxes::Kind kind, const QString &text) {
+        m_messages.append({kind, text});
+        if (m_onMessage)
+            m_onMessage(kind, text);
+        if (kind == MessageBoxes::Kind::Confirmation && !m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return true;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    MessageBoxes::setHandler(nullptr);
+}
+
+TempProgramFolder::TempProgramFolder()
+{
+    setProgramFolder(m_dir.path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    setProgramFolder(QString());
+}
+
+QString TempProgramFolder::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
+{
+    auto deadline = std::make_shared<QDeadlineTimer>(timeoutMs);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [action, deadline, poll]() {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            action(modal);
+            *poll = nullptr;
+            return;
+        }
+        if (deadline->hasExpired()) {
+            // Close whatever blocks so the test cannot hang, then report.
+            qWarning("onNextModal: no modal window appeared");
+            *poll = nullptr;
+            return;
+        }
+        QTimer::singleShot(10, [poll]() {
+            if (*poll)
+                (*poll)();
+        });
+    };
+    QTimer::singleShot(0, [poll]() {
+        if (*poll)
+            (*poll)();
+    });
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "common/MessageBoxes.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+
+class QWidget;
+
+namespace TestSupport {
+
+// Replaces the message boxes while alive: records every box and answers
+// confirmations from a queue (Yes when the queue is empty).
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    void answerNext(bool yes) { m_answers.append(yes); }
+    // Called for every box, after it was recorded (to act while the "box" is up).
+    void onMessage(std::function<void(MessageBoxes::Kind, const QString &)> f) { m_onMessage = std::move(f); }
+
+    int count() const { return int(m_messages.size()); }
+    MessageBoxes::Kind kind(int i) const { return m_messages.at(i).first; }
+    QString text(int i) const { return m_messages.at(i).second; }
+    QString lastText() const { return m_messages.isEmpty() ? QString() : m_messages.last().second; }
+    MessageBoxes::Kind lastKind() const { return m_messages.last().first; }
+    void clear() { m_messages.clear(); }
+
+private:
+    QList<QPair<MessageBoxes::Kind, QString>> m_messages;
+    QList<bool> m_answers;
+    std::function<void(MessageBoxes::Kind, const QString &)> m_onMessage;
+};
+
+// A temporary program folder for the duration of a test.
+class TempProgramFolder
+{
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const; // with trailing '/'
+    QString file(const QString &name) const { return path() + name; }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Runs `action` on the next modal widget that appears (polling the event loop),
+// so a test can drive a dialog opened with exec(). If no modal widget shows up
+// within timeoutMs the test fails instead of hanging.
+void onNextModal(std::function<void(QWidget *modal)> action, int timeoutMs = 5000);
+
+// Writes bytes to a file (creating or replacing it); reads a whole file.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+} // namespace TestSupport
