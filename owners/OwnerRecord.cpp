@@ -24,4 +24,14 @@ QString path()
     return programFile(fileName());
 }
 
+QString controlName(int field)
+{
+    const QString name = QString::fromLatin1(layout().field(field).name);
+    if (field == Ricontatta)
+        return QStringLiteral("chk") + name;
+    if (field >= File01)
+        return QStringLiteral("lbl") + name;
+    return QStringLiteral("txt") + name;
+}
+
 } // namespace OwnerRecord

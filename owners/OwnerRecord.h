@@ -54,5 +54,7 @@ inline int size() { return layout().size(); }
 // The archive's file name in the program folder.
 inline QString fileName() { return QStringLiteral("Proprietari.pro"); }
 QString path();
+// The editor control behind a field: "txtCliente", "chkRicontatta", "lblFile01".
+QString controlName(int field);
 
 } // namespace OwnerRecord
