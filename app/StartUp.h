@@ -1,5 +1,30 @@
 #pragma once
 
+#include <QList>
+
+class QWidget;
+
 // The program entry: prepares the application, creates the window set with
 // the login window first, and runs the event loop.
 int kennoraMain(int argc, char *argv[]);
+
+namespace StartUp {
+
+// One window of the set: its global name (the WindowRegistry key) and the
+// function that creates its start-up instance and sets its global pointer.
+struct WindowEntry
+{
+    const char *globalName;
+    QWidget *(*create)();
+};
+
+// The window set, in creation order; the login window comes first.
+const QList<WindowEntry> &windowTable();
+
+// Creates every window of the table in order, hidden, and registers each
+// under its global name. Returns them in creation order. Reads no file.
+QList<QWidget *> createWindowSet();
+// Destroys the window set (last created first) and clears the registry.
+void destroyWindowSet();
+
+} // namespace StartUp

@@ -1,0 +1,285 @@
+#include "app/Avvio.h"
+
+#include "app/Guida.h"
+#include "app/HelpText.h"
+#include "app/Info.h"
+#include "app/OpenURL.h"
+#include "app/Splash.h"
+#include "common/WindowRegistry.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+static void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
+
+TfrmAvvio *frmAvvio = nullptr;
+
+namespace ShellArt {
+
+QPixmap picture(const QString &name, QSize size)
+{
+    static const bool ready = (initShellResources(), true);
+    Q_UNUSED(ready);
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/shell/images/%1.svg").arg(name));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setPixmap(picture(name, size));
+    label->setFixedSize(size);
+    return label;
+}
+
+QFont font(int pointSize, bool bold)
+{
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo)
+{
+    auto *band = new QFrame(parent);
+    band->setObjectName(objectName);
+    band->setStyleSheet(QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+                                       "stop:0 #2E6DA4, stop:1 #4C8DC9); }")
+                            .arg(objectName));
+    band->setFixedHeight(84);
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(22, 10, 22, 10);
+    row->setSpacing(16);
+    *imgLogo = pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60));
+    row->addWidget(*imgLogo);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    auto *product = new QLabel(QStringLiteral("Kennora"), band);
+    product->setFont(font(20, true));
+    product->setStyleSheet(QStringLiteral("color: white;"));
+    auto *subtitle = new QLabel(title, band);
+    subtitle->setFont(font(11));
+    subtitle->setStyleSheet(QStringLiteral("color: #DDEBF7;"));
+    texts->addStretch(1);
+    texts->addWidget(product);
+    texts->addWidget(subtitle);
+    texts->addStretch(1);
+    row->addLayout(texts, 1);
+    return band;
+}
+
+QBoxLayout *framed(QLineEdit *edit)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(5, 5, 5, 5);
+    row->addWidget(edit);
+    return row;
+}
+
+QPushButton *button(QWidget *parent, const char *objectName, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(objectName));
+    b->setFont(font(10));
+    b->setMinimumSize(QSize(b->sizeHint().width() + 16, 32));
+    return b;
+}
+
+} // namespace ShellArt
+
+namespace {
+
+QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
+{
+    QLabel *label = ShellArt::pictureLabel(parent, objectName, picture, QSize(40, 40));
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(tip);
+    return label;
+}
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget *parent) : MainWindowBase(QStringLiteral(" Kennora"), parent)
+{
+    setObjectName(QStringLiteral("frmAvvio"));
+    setWindowState(Qt::WindowMaximized);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xEE, 0xF3, 0xF8));
+    setPalette(pal);
+
+    auto *outer = new QGridLayout(this);
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setFixedSize(860, 640);
+    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
+
+    shpSfondo = new QFrame(panContainer);
+    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
+    shpSfondo->setStyleSheet(
+        QStringLiteral("#shpSfondo { background: white; border: 2px solid #CDDFEE; border-radius: 14px; }"));
+    shpSfondo->setGeometry(0, 0, 860, 640);
+
+    auto *body = new QVBoxLayout(panContainer);
+    body->setContentsMargins(26, 22, 26, 16);
+    body->setSpacing(0);
+
+    // Top row: information, title, help.
+    auto *top = new QHBoxLayout;
+    imgInfo = smallCommand(panContainer, "imgInfo", QStringLiteral("info"), QStringLiteral("Informazioni su Kennora"));
+    imgGuida = smallCommand(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
+    imgTitolo = new QLabel(QStringLiteral("Kennora"), panContainer);
+    imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
+    imgTitolo->setFont(ShellArt::font(30, true));
+    imgTitolo->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    imgTitolo->setAlignment(Qt::AlignCenter);
+    top->addWidget(imgInfo, 0, Qt::AlignTop);
+    top->addWidget(imgTitolo, 1);
+    top->addWidget(imgGuida, 0, Qt::AlignTop);
+    body->addLayout(top);
+    imgSottotitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), panContainer);
+    imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
+    imgSottotitolo->setFont(ShellArt::font(13));
+    imgSottotitolo->setStyleSheet(QStringLiteral("color: #5A6B7D;"));
+    imgSottotitolo->setAlignment(Qt::AlignCenter);
+    body->addWidget(imgSottotitolo);
+    body->addStretch(1);
+
+    // The six tiles, two rows of three.
+    struct TileDef
+    {
+        const char *picture, *caption, *image, *text, *target;
+    };
+    static const TileDef defs[] = {
+        {"imgProprietari", "btnProprietari", "proprietari", "Proprietari", "frmClienti"},
+        {"imgCani", "btnCani", "cani", "Cani", "frmCani"},
+        {"imgListino", "btnListino", "listino", "Listino prezzi e box", "frmMenuPrimanota"},
+        {"imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", "frmMenuDisponibili"},
+        {"imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", "frmScadenzario"},
+        {"imgFatture", "btnFatture", "preventivi", "Preventivi", "frmMenuPreventivi"},
+    };
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(30);
+    grid->setVerticalSpacing(8);
+    grid->setRowMinimumHeight(2, 22); // between the two rows of tiles
+    int index = 0;
+    for (const TileDef &def : defs) {
+        QLabel *picture = ShellArt::pictureLabel(panContainer, def.picture, QLatin1String(def.image), QSize(112, 112));
+        auto *caption = new QLabel(QString::fromUtf8(def.text), panContainer);
+        caption->setObjectName(QLatin1String(def.caption));
+        caption->setFont(ShellArt::font(12, true));
+        caption->setStyleSheet(QStringLiteral("QLabel { color: #24415F; } QLabel:disabled { color: #A9B4C0; }"));
+        caption->setAlignment(Qt::AlignCenter);
+        const QString target = QLatin1String(def.target);
+        for (QLabel *part : {picture, caption}) {
+            part->setCursor(Qt::PointingHandCursor);
+            WindowKit::onClick(part, [this, target] { openTile(target); });
+        }
+        const int row = (index / 3) * 3;
+        grid->addWidget(picture, row, index % 3, Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(caption, row + 1, index % 3, Qt::AlignHCenter | Qt::AlignTop);
+        m_tiles.append({picture, caption, target});
+        ++index;
+    }
+    imgProprietari = m_tiles[0].picture;
+    btnProprietari = m_tiles[0].caption;
+    imgCani = m_tiles[1].picture;
+    btnCani = m_tiles[1].caption;
+    imgListino = m_tiles[2].picture;
+    btnListino = m_tiles[2].caption;
+    imgPrenotazioni = m_tiles[3].picture;
+    btnPrenotazioni = m_tiles[3].caption;
+    imgScadenze = m_tiles[4].picture;
+    btnScadenze = m_tiles[4].caption;
+    imgFatture = m_tiles[5].picture;
+    btnFatture = m_tiles[5].caption;
+    body->addLayout(grid);
+    body->addStretch(1);
+
+    // Bottom: splash and exit, then the web-site strip.
+    auto *bottom = new QHBoxLayout;
+    imgCopyright = smallCommand(panContainer, "imgCopyright", QStringLiteral("copyright"),
+                                QStringLiteral("Kennora - note sul software"));
+    imgEsci = smallCommand(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
+    bottom->addWidget(imgCopyright);
+    bottom->addStretch(1);
+    bottom->addWidget(imgEsci);
+    body->addLayout(bottom);
+    body->addSpacing(10);
+
+    imgSito = new QFrame(panContainer);
+    imgSito->setObjectName(QStringLiteral("imgSito"));
+    imgSito->setStyleSheet(QStringLiteral("#imgSito { background: #EEF3F8; border-radius: 8px; }"));
+    imgSito->setCursor(Qt::PointingHandCursor);
+    imgSito->setFixedHeight(40);
+    auto *strip = new QHBoxLayout(imgSito);
+    strip->setContentsMargins(12, 4, 12, 4);
+    strip->addStretch(1);
+    strip->addWidget(ShellArt::pictureLabel(imgSito, "imgSitoGlobo", QStringLiteral("web"), QSize(24, 24)));
+    auto *address = new QLabel(QStringLiteral("Visita il sito %1").arg(QLatin1String(Maker::WebAddress)), imgSito);
+    address->setFont(ShellArt::font(11));
+    address->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    strip->addWidget(address);
+    strip->addStretch(1);
+    body->addWidget(imgSito);
+
+    WindowKit::onClick(imgInfo, [this] { WindowKit::openModalDialog<TfrmInfo>(this); });
+    WindowKit::onClick(imgCopyright, [this] { WindowKit::openModalDialog<TfrmSplash>(this); });
+    WindowKit::onClick(imgSito, [] { TMisc::Open(QLatin1String(Maker::WebAddress)); });
+    WindowKit::onClick(imgEsci, [] { QCoreApplication::quit(); });
+    WindowKit::onClick(imgGuida, [this] { ShowHelp(this, HelpTopic::General); });
+
+    refreshTiles();
+}
+
+void TfrmAvvio::refreshTiles()
+{
+    for (const Tile &tile : std::as_const(m_tiles)) {
+        const bool exists = WindowRegistry::get(tile.target) != nullptr;
+        tile.picture->setEnabled(exists);
+        tile.caption->setEnabled(exists);
+    }
+}
+
+void TfrmAvvio::openTile(const QString &target)
+{
+    QWidget *window = WindowRegistry::get(target);
+    if (!window)
+        return;
+    if (auto *main = qobject_cast<WindowKit::MainWindowBase *>(window))
+        main->showMaximised();
+    else
+        window->show();
+    hide();
+}
+
+void TfrmAvvio::showEvent(QShowEvent *event)
+{
+    refreshTiles();
+    MainWindowBase::showEvent(event);
+}
+
+void TfrmAvvio::onClosed()
+{
+    QCoreApplication::quit();
+}

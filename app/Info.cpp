@@ -1,0 +1,110 @@
+#include "app/Info.h"
+
+#include "app/Avvio.h"
+#include "app/OpenURL.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmInfo *frmInfo = nullptr;
+
+namespace {
+
+// A picture with a line of text beside it.
+QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &picture, const QString &text)
+{
+    auto *box = new QWidget(parent);
+    box->setObjectName(QLatin1String(objectName));
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+    row->addWidget(ShellArt::pictureLabel(box, "", picture, QSize(36, 36)), 0, Qt::AlignTop);
+    auto *label = new QLabel(text, box);
+    label->setFont(ShellArt::font(10));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #33414F;"));
+    row->addWidget(label, 1);
+    return box;
+}
+
+} // namespace
+
+QString TfrmInfo::mailtoCommand()
+{
+    return QLatin1Char('"') + QStringLiteral("mailto:") + QLatin1String(Maker::EMail) + QStringLiteral("?subject=")
+           + QStringLiteral("Software Kennora") + QStringLiteral("&body=")
+           + QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:")
+           + QLatin1Char('"');
+}
+
+TfrmInfo::TfrmInfo(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Informazioni su Kennora"))
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(14, 14, 14, 14);
+
+    shpSfondo = new QFrame(this);
+    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
+    shpSfondo->setStyleSheet(
+        QStringLiteral("#shpSfondo { background: white; border: 1px solid #CDDFEE; border-radius: 10px; }"));
+    outer->addWidget(shpSfondo, 1);
+    auto *body = new QVBoxLayout(shpSfondo);
+    body->setContentsMargins(24, 18, 24, 18);
+    body->setSpacing(12);
+
+    auto *head = new QHBoxLayout;
+    head->setSpacing(16);
+    imgLogo = ShellArt::pictureLabel(shpSfondo, "imgLogo", QStringLiteral("logo"), QSize(76, 76));
+    head->addWidget(imgLogo);
+    auto *names = new QVBoxLayout;
+    auto *product = new QLabel(QStringLiteral("Kennora"), shpSfondo);
+    product->setFont(ShellArt::font(20, true));
+    product->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    lblTitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), shpSfondo);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(ShellArt::font(12, true));
+    lblTitolo->setStyleSheet(QStringLiteral("color: crimson;"));
+    names->addStretch(1);
+    names->addWidget(product);
+    names->addWidget(lblTitolo);
+    names->addStretch(1);
+    head->addLayout(names, 1);
+    body->addLayout(head);
+
+    imgUtente = noticePicture(shpSfondo, "imgUtente", QStringLiteral("utente"),
+                              QStringLiteral("Archivi di proprietari e cani, listino prezzi e box, planner delle "
+                                             "prenotazioni, scadenze e appuntamenti, preventivi."));
+    imgWarning = noticePicture(shpSfondo, "imgWarning", QStringLiteral("warning"),
+                               QStringLiteral("Tutti i dati sono conservati nella cartella del programma: "
+                                              "copiare regolarmente la cartella per farne una copia di sicurezza."));
+    body->addWidget(imgUtente);
+    body->addWidget(imgWarning);
+    body->addStretch(1);
+
+    auto *contact = new QHBoxLayout;
+    contact->setSpacing(10);
+    imgEmail = ShellArt::pictureLabel(shpSfondo, "imgEmail", QStringLiteral("email"), QSize(30, 30));
+    lnkWeb = new QLabel(QLatin1String(Maker::EMail), shpSfondo);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    lnkWeb->setFont(ShellArt::font(14));
+    contact->addWidget(imgEmail);
+    contact->addWidget(lnkWeb);
+    contact->addStretch(1);
+    btnChiudi = ShellArt::button(shpSfondo, "btnChiudi", QStringLiteral("Chiudi"));
+    contact->addWidget(btnChiudi);
+    body->addLayout(contact);
+
+    WindowKit::linkPressColour(lnkWeb, {imgEmail});
+    for (QWidget *link : {static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgEmail)}) {
+        WindowKit::onClick(link, [this] {
+            WindowKit::setLinkColour(lnkWeb, WindowKit::LinkRestColour);
+            TMisc::Open(mailtoCommand());
+        });
+    }
+    WindowKit::closeOnClick(btnChiudi, this);
+
+    finishLayout(QSize(560, 340));
+}

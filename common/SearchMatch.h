@@ -1,0 +1,116 @@
+#pragma once
+
+#include "common/RecordLayout.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// Searching and listing the records of an archive: the line of a record, the
+// order of a list, the multi-filter match, the count sentence and the find
+// command. No widget here; the search and list windows are built on it.
+
+// One line of a search or list window and the record it came from (0-based
+// index in its archive; -1 for a line that stands for no record).
+struct ListLine {
+    QString text;
+    qint64 record = -1;
+};
+using ListLines = std::vector<ListLine>;
+
+// Where a text field lies in the raw bytes of a record.
+struct FieldRef {
+    int offset = 0;
+    int capacity = 0;
+
+    static FieldRef of(const RecordLayout &layout, int field)
+    {
+        return { layout.offset(field), layout.capacity(field) };
+    }
+    // The trimmed text of the field in a raw record.
+    QString load(const char *record) const { return RecordField::loadText(record + offset, capacity); }
+    // Appends the trimmed text of the field to `line`, decoded on the fly;
+    // with width >= 0 as a column of exactly `width` characters (see
+    // SearchMatch::appendColumn). Returns the number of characters appended.
+    qsizetype appendTo(QString &line, const char *record, int width = -1) const;
+    // The length of the trimmed text (to size a line before building it).
+    int trimmedLength(const char *record) const;
+};
+
+namespace SearchMatch
+{
+
+// A column of a list line: the text followed by `width` blanks, cut to its
+// first `width` characters, so the column is exactly `width` wide.
+void appendColumn(QString &line, QStringView text, int width);
+QString column(QStringView text, int width);
+
+// The order of every sorted list: code units compared after folding a-z to
+// A-Z; a line that is the beginning of another comes first.
+bool lineLess(QStringView a, QStringView b);
+// Sorts by lineLess; lines that compare equal keep their file order.
+void sortLines(ListLines &lines);
+
+// "<beginning><n> schede." ("Il presente riepilogo contiene 3 schede.").
+QString countSentence(const QString &beginning, qint64 n);
+extern const QString kRiepilogoBeginning; // "Il presente riepilogo contiene "
+extern const QString kElencoBeginning; // "Il presente elenco contiene "
+
+// The filters of a search window, in their order. A filter is set when its
+// trimmed text is not empty; a set filter is matched as typed (blanks kept),
+// ASCII letters compared without case, and must occur somewhere in its field.
+// A record is listed when every set filter occurs in its field, so with no
+// filter set every record is listed. A filter that holds only blanks is not
+// set and is not matched at all.
+class MultiFilter
+{
+public:
+    MultiFilter(const QStringList &filterTexts, std::vector<FieldRef> fields);
+
+    // The number of set filters (what the window shows as its count).
+    int setCount() const { return int(m_active.size()); }
+    // Matches on the raw bytes of a record, without decoding it.
+    bool matches(const char *record) const;
+
+private:
+    struct Active {
+        int filter;
+        FieldRef field;
+        QByteArray folded; // Windows-1252 bytes, a-z folded to A-Z
+        bool encodable; // false: the text holds a character no record can hold
+    };
+    std::vector<Active> m_active;
+};
+
+// Reads every record of an archive once, in file order, in large blocks; for
+// each record that `accept` takes (every record when it is empty) appends
+// `line(record)` with its record index to `out`. A failure throws
+// ArchiveAccessError; the lines appended before it stay in `out`. A missing
+// archive is created empty.
+using RecordTest = std::function<bool(const char *record)>;
+using LineBuilder = std::function<QString(const char *record)>;
+void collectLines(
+    const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line, ListLines &out);
+
+// Reads record `index` (0-based) of an archive into `record`; throws
+// ArchiveAccessError when it fails or the archive no longer holds it.
+void readRecord(const QString &path, int recordSize, qint64 index, QByteArray &record);
+
+// The find command of every search and list window.
+extern const QString kFindNotApplicable; // plain box shown on an empty list
+struct FindOutcome {
+    int selected; // the line to select (unchanged when nothing was found)
+    QString lastSearch; // what LastSearchText holds afterwards
+};
+// `lineAt(i)` gives line i of `count` (count > 0). `selected` is -1 when no
+// line is selected; line 0 is then selected before the search. A text that
+// differs from `lastSearch` is searched from the top, line 0 first; the same
+// text again searches on from the line after the selection, wrapping round,
+// the selected line tested last. An empty text never matches.
+FindOutcome findNext(int count, const std::function<QString(int)> &lineAt, int selected, const QString &typed,
+    const QString &lastSearch);
+
+} // namespace SearchMatch

@@ -1,0 +1,210 @@
+#include "common/report/ReportOutput.h"
+
+#include "common/report/Report.h"
+#include "common/report/ReportPreviewDialog.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <memory>
+
+ReportError::ReportError(const QString &message)
+    : std::runtime_error(message.toLocal8Bit().toStdString()), m_message(message)
+{
+}
+
+namespace ReportOutput {
+
+namespace {
+
+bool showPrintDialog(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PrintDialog &printDialog()
+{
+    static PrintDialog dialog;
+    return dialog;
+}
+
+QPageLayout fullPageLayout(const Report &report)
+{
+    QPageLayout layout = report.pageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+// Paints every page; the painter is active on `device`.
+void paintPages(const Report &report, QPainter &painter, QPagedPaintDevice &device)
+{
+    const double dotsPerMm = device.logicalDpiX() / 25.4;
+    for (int page = 0; page < report.pageCount(); ++page) {
+        if (page > 0 && !device.newPage())
+            throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile iniziare la pagina %1 del documento.")
+                                  .arg(page + 1));
+        report.paintPage(painter, page, dotsPerMm);
+    }
+}
+
+
+// Sets the document information and stores each page's content uncompressed;
+// every other stream (fonts, character maps, pictures) keeps its compression.
+QByteArray finishPdf(const QByteArray &raw, const PdfProperties &properties)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processMemoryFile("report.pdf", raw.constData(), size_t(raw.size()));
+
+        QPDFObjectHandle trailer = pdf.getTrailer();
+        QPDFObjectHandle info = trailer.getKey("/Info");
+        if (!info.isDictionary()) {
+            info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            trailer.replaceKey("/Info", info);
+        }
+        auto setInfo = [&](const char *key, const QString &value) {
+            info.replaceKey(key, QPDFObjectHandle::newUnicodeString(value.toStdString()));
+        };
+        setInfo("/Title", properties.title);
+        setInfo("/Subject", properties.subject);
+        setInfo("/Author", properties.author);
+        setInfo("/Creator", properties.creator);
+
+        for (QPDFPageObjectHelper &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            for (QPDFObjectHandle &content : page.getPageContents()) {
+                std::shared_ptr<Buffer> data = content.getStreamData(qpdf_dl_generalized);
+                content.replaceStreamData(data, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+            }
+        }
+
+        QPDFWriter writer(pdf);
+        writer.setOutputMemory();
+        writer.setStreamDataMode(qpdf_s_preserve);
+        writer.setPreserveEncryption(false);
+        writer.write();
+        std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
+        return QByteArray(reinterpret_cast<const char *>(out->getBuffer()), qsizetype(out->getSize()));
+    } catch (const std::exception &e) {
+        throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF.\r\n\r\n%1")
+                              .arg(QString::fromLocal8Bit(e.what())));
+    }
+}
+
+} // namespace
+
+void setPrintDialog(PrintDialog dialog)
+{
+    printDialog() = std::move(dialog);
+}
+
+bool print(const Report &report, QWidget *parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(fullPageLayout(report));
+    printer.setFullPage(true);
+    printer.setDocName(report.name());
+
+    const PrintDialog &dialog = printDialog();
+    const bool confirmed = dialog ? dialog(printer, parent) : showPrintDialog(printer, parent);
+    if (!confirmed)
+        return false;
+
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid())
+        throw ReportError(QStringLiteral("Attenzione: nessuna stampante \u00E8 disponibile per la stampa."));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile avviare la stampa su \"%1\".")
+                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                                 : printer.printerName()));
+    paintPages(report, painter, printer);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw ReportError(QStringLiteral("Attenzione: la stampa su \"%1\" non \u00E8 stata completata.")
+                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                                 : printer.printerName()));
+    return true;
+}
+
+void preview(const Report &report, QWidget *parent)
+{
+    ReportPreviewDialog dialog(report, parent);
+    dialog.exec();
+}
+
+QByteArray pdfBytes(const Report &report, const PdfProperties &properties)
+{
+    QByteArray raw;
+    {
+        QBuffer buffer(&raw);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(fullPageLayout(report));
+        writer.setTitle(properties.title);
+        writer.setCreator(properties.creator);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile creare il documento PDF."));
+        paintPages(report, painter, writer);
+        if (!painter.end())
+            throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF."));
+    }
+    return finishPdf(raw, properties);
+}
+
+void writePdf(const Report &report, const QString &path, const PdfProperties &properties)
+{
+    const QByteArray bytes = pdfBytes(report, properties);
+
+    auto failure = [&](const QString &reason) {
+        return ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile scrivere il file \"%1\".\r\n\r\n%2")
+                               .arg(path, reason));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw failure(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw failure(reason);
+    }
+    if (!file.commit())
+        throw failure(file.errorString());
+
+    // Read the file back: it must hold exactly the document.
+    QFile check(path);
+    if (!check.open(QIODevice::ReadOnly) || check.readAll() != bytes)
+        throw failure(QStringLiteral("Il file scritto non corrisponde al documento."));
+}
+
+QImage renderPage(const Report &report, int page, double dotsPerInch)
+{
+    const QSizeF sizeMm = report.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    const double dotsPerMm = dotsPerInch / 25.4;
+    QImage image(qRound(sizeMm.width() * dotsPerMm), qRound(sizeMm.height() * dotsPerMm), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerMm * 1000.0);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    report.paintPage(painter, page, dotsPerMm);
+    painter.end();
+    return image;
+}
+
+} // namespace ReportOutput

@@ -1,0 +1,343 @@
+#include "common/ui/ArchiveEditor.h"
+
+#include "common/ArchiveFile.h"
+#include "common/CommandGuard.h"
+#include "common/MessageBoxes.h"
+#include "common/TextRoutines.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <exception>
+
+const QString ArchiveEditor::kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString ArchiveEditor::kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString ArchiveEditor::kAppended = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+const QString ArchiveEditor::kDuplicateNeedsStoredRecord =
+    QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 "
+                   "stata inserita in archivio.");
+const QString ArchiveEditor::kDuplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString ArchiveEditor::kMandatoryPrefix =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
+
+namespace {
+
+qint64 parsedPosition(const QString &text)
+{
+    const std::optional<qint64> p = ParsePosition(text);
+    if (!p)
+        throw ArchiveAccessError();
+    return *p;
+}
+
+} // namespace
+
+ArchiveEditor::ArchiveEditor(QWidget *window, Setup setup)
+    : QObject(window), m_window(window), m_setup(std::move(setup)), m_buffer(*m_setup.layout)
+{
+    Q_ASSERT(m_setup.layout && m_setup.path && m_setup.position && m_setup.load && m_setup.store && m_setup.clear);
+    if (m_setup.appendedMessage.isEmpty())
+        m_setup.appendedMessage = kAppended;
+}
+
+QString ArchiveEditor::positionText() const
+{
+    return TrimText(m_setup.position->text());
+}
+
+void ArchiveEditor::setPosition(const QString &text)
+{
+    m_setup.position->setText(text);
+}
+
+void ArchiveEditor::loadRecord(const RecordBuffer &record)
+{
+    m_setup.load(record);
+}
+
+void ArchiveEditor::focusFirstField()
+{
+    if (m_setup.firstField)
+        m_setup.firstField->setFocus(Qt::OtherFocusReason);
+}
+
+bool ArchiveEditor::guarded(Command command, const std::function<void()> &body)
+{
+    // The position label goes back to what it showed when the command began,
+    // so a failed command never leaves a position that names no record.
+    const QString before = m_setup.position->text();
+    std::exception_ptr failure;
+    try {
+        body();
+        return true;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    m_setup.position->setText(before);
+    if (m_setup.accessFailureAsWarning.contains(command)) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const ArchiveAccessError &) {
+            MessageBoxes::warning(kArchiveAccessMessage, m_window);
+            return false;
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    RunGuarded([failure]() { std::rethrow_exception(failure); }, m_window);
+    return false;
+}
+
+bool ArchiveEditor::first()
+{
+    return guarded(Command::First, [this]() {
+        ArchiveFile file(m_setup.path(), layout().size());
+        if (file.count() == 0) {
+            file.close();
+            MessageBoxes::information(kEmptyArchive, m_window);
+            return;
+        }
+        file.seek(0);
+        file.read(m_buffer.bytes());
+        file.close();
+        loadRecord(m_buffer);
+        setPosition(QStringLiteral("1"));
+    });
+}
+
+bool ArchiveEditor::last()
+{
+    return guarded(Command::Last, [this]() {
+        ArchiveFile file(m_setup.path(), layout().size());
+        const qint64 n = file.count();
+        if (n == 0) {
+            file.close();
+            MessageBoxes::information(kEmptyArchive, m_window);
+            return;
+        }
+        file.seek(n - 1);
+        file.read(m_buffer.bytes());
+        const qint64 position = file.position();
+        file.close();
+        loadRecord(m_buffer);
+        setPosition(QString::number(position));
+    });
+}
+
+bool ArchiveEditor::next()
+{
+    return guarded(Command::Next, [this]() {
+        ArchiveFile file(m_setup.path(), layout().size());
+        const QString text = positionText();
+        const qint64 p = text.isEmpty() ? 0 : parsedPosition(text);
+        const qint64 n = file.count();
+        if (n == 0) {
+            file.close();
+            setPosition(QString());
+            MessageBoxes::information(kEmptyArchive, m_window);
+            return;
+        }
+        if (p >= n)
+            return; // the last record is shown: nothing to do
+        file.seek(p);
+        file.read(m_buffer.bytes());
+        const qint64 position = file.position();
+        file.close();
+        loadRecord(m_buffer);
+        setPosition(QString::number(position));
+    });
+}
+
+bool ArchiveEditor::previous()
+{
+    return guarded(Command::Previous, [this]() {
+        ArchiveFile file(m_setup.path(), layout().size());
+        const QString text = positionText();
+        if (text == QLatin1String("1"))
+            return; // the first record is shown
+        if (file.count() == 0) {
+            file.close();
+            MessageBoxes::information(kEmptyArchive, m_window);
+            return;
+        }
+        // From an empty position, or from record 2, this reads record 1.
+        const qint64 index = text.isEmpty() ? 0 : parsedPosition(text) - 2;
+        file.seek(index);
+        file.read(m_buffer.bytes());
+        const qint64 position = file.position();
+        file.close();
+        loadRecord(m_buffer);
+        setPosition(QString::number(position));
+    });
+}
+
+bool ArchiveEditor::save()
+{
+    for (const MandatoryField &field : std::as_const(m_setup.mandatory)) {
+        if (TrimText(controlText(field.control)).isEmpty()) {
+            MessageBoxes::warning(field.warning, m_window);
+            if (field.control)
+                field.control->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    if (m_setup.checkBeforeSave && !m_setup.checkBeforeSave())
+        return false;
+
+    qint64 saved = 0;
+    const bool ok = guarded(Command::Save, [this, &saved]() {
+        const QString text = positionText();
+        // Read the position before touching the archive, so a position that is
+        // not a number fails without opening (or creating) anything.
+        const bool stored = !text.isEmpty();
+        const qint64 p = stored ? parsedPosition(text) : 0;
+        ArchiveFile file(m_setup.path(), layout().size());
+        m_buffer.clear();
+        m_setup.store(m_buffer);
+        if (stored) {
+            file.seek(p - 1);
+            file.write(m_buffer.bytes());
+            saved = file.position();
+            file.close();
+            setPosition(QString::number(saved));
+            MessageBoxes::information(kOverwritten, m_window);
+        } else {
+            saved = file.append(m_buffer.bytes());
+            file.close();
+            setPosition(QString::number(saved));
+            MessageBoxes::information(m_setup.appendedMessage, m_window);
+        }
+    });
+    if (ok && m_setup.afterSave)
+        m_setup.afterSave(saved);
+    return ok;
+}
+
+bool ArchiveEditor::newRecord()
+{
+    m_setup.clear();
+    setPosition(QString());
+    focusFirstField();
+    return true;
+}
+
+bool ArchiveEditor::duplicate()
+{
+    if (positionText().isEmpty()) {
+        MessageBoxes::warning(kDuplicateNeedsStoredRecord, m_window);
+        return false;
+    }
+    // The archive is opened (and created when missing) before anything on
+    // screen changes: a failure leaves the stored record's position and its
+    // attachments in place, so a later save cannot overwrite it with a copy.
+    const bool ok = guarded(Command::Duplicate, [this]() {
+        ArchiveFile file(m_setup.path(), layout().size());
+        file.close();
+    });
+    if (!ok)
+        return false;
+    if (m_setup.clearAttachments)
+        m_setup.clearAttachments();
+    setPosition(QString());
+    focusFirstField();
+    MessageBoxes::information(kDuplicated, m_window);
+    return true;
+}
+
+bool ArchiveEditor::run(Command command)
+{
+    switch (command) {
+    case Command::First: return first();
+    case Command::Previous: return previous();
+    case Command::Next: return next();
+    case Command::Last: return last();
+    case Command::Save: return save();
+    case Command::New: return newRecord();
+    case Command::Duplicate: return duplicate();
+    }
+    return false;
+}
+
+void ArchiveEditor::connectButton(QAbstractButton *button, Command command)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, command]() { run(command); });
+}
+
+void ArchiveEditor::showRecord(const RecordBuffer &record, qint64 position)
+{
+    loadRecord(record);
+    setPosition(QString::number(position));
+}
+
+QString ArchiveEditor::controlText(const QWidget *control)
+{
+    if (auto edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    if (auto combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (auto label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto plain = qobject_cast<const QPlainTextEdit *>(control))
+        return plain->toPlainText();
+    if (auto rich = qobject_cast<const QTextEdit *>(control))
+        return rich->toPlainText();
+    return QString();
+}
+
+void ArchiveEditor::loadControls(QWidget *window, const RecordBuffer &record,
+                                 const std::function<QString(int)> &controlName)
+{
+    const RecordLayout &layout = record.layout();
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        const QString name = controlName(field);
+        if (name.isEmpty())
+            continue;
+        QWidget *control = window->findChild<QWidget *>(name);
+        if (!control)
+            continue;
+        if (auto box = qobject_cast<QCheckBox *>(control)) {
+            if (const std::optional<bool> flag = record.flag(field))
+                box->setChecked(*flag);
+            continue;
+        }
+        const QString text = record.text(field);
+        if (auto edit = qobject_cast<QLineEdit *>(control)) {
+            edit->setText(text);
+        } else if (auto combo = qobject_cast<QComboBox *>(control)) {
+            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+            combo->setEditText(text);
+        } else if (auto label = qobject_cast<QLabel *>(control)) {
+            label->setText(text);
+        } else if (auto plain = qobject_cast<QPlainTextEdit *>(control)) {
+            plain->setPlainText(text);
+        } else if (auto rich = qobject_cast<QTextEdit *>(control)) {
+            rich->setPlainText(text);
+        }
+    }
+}
+
+void ArchiveEditor::storeControls(const QWidget *window, RecordBuffer &record,
+                                  const std::function<QString(int)> &controlName)
+{
+    const RecordLayout &layout = record.layout();
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        const QString name = controlName(field);
+        if (name.isEmpty())
+            continue;
+        const QWidget *control = window->findChild<QWidget *>(name);
+        if (!control)
+            continue;
+        if (auto box = qobject_cast<const QCheckBox *>(control))
+            record.setFlag(field, box->isChecked());
+        else
+            record.setText(field, controlText(control));
+    }
+}

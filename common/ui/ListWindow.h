@@ -1,0 +1,161 @@
+#pragma once
+
+#include "common/SearchMatch.h"
+#include "common/ui/WindowKit.h"
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+class QStackedLayout;
+
+// The lines of a result list: one fixed-width text per line in Courier New,
+// each keeping the number of the record it came from (Qt::UserRole).
+class RecordListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    explicit RecordListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    void setLines(ListLines lines);
+    void clear();
+    const ListLine &line(int row) const { return m_lines[size_t(row)]; }
+    QStringList texts() const;
+    // The width of every line (the list scrolls sideways up to it).
+    void setItemWidth(int width);
+    int itemWidth() const { return m_itemWidth; }
+
+private:
+    ListLines m_lines;
+    int m_itemWidth = 0;
+    int m_rowHeight;
+};
+
+// The result list `lstRecords` of the search and list windows.
+class RecordList : public QListView
+{
+    Q_OBJECT
+public:
+    explicit RecordList(QWidget *parent = nullptr);
+
+    RecordListModel *lines() const { return m_model; }
+    int count() const { return m_model->rowCount(); }
+    QString text(int row) const { return m_model->line(row).text; }
+    qint64 record(int row) const { return m_model->line(row).record; }
+    // The selected line, -1 for none.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+signals:
+    // A double click anywhere in the list (the selected line is the chosen one).
+    void doubleClickedLine();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    RecordListModel *m_model;
+};
+
+// Writing a chosen record into the window that receives it: the control of
+// that window with the given objectName gets the text (edits, editable combos,
+// labels, plain text edits). A missing control is skipped.
+namespace ListTarget
+{
+void setText(QWidget *window, const QString &controlName, const QString &text);
+// A yes/no flag into a check box: "Sì" checks, "No" unchecks, anything else
+// leaves the box as it is.
+void setFlag(QWidget *window, const QString &controlName, std::optional<bool> flag);
+} // namespace ListTarget
+
+// The list windows (a list filled when the window is shown with the records
+// of an archive that meet the window's condition) and, through SearchWindow,
+// the search windows. Both have the page `panContainer`: the find field
+// `txtTrova` with `btnTrova`, the sorted list `lstRecords`, the instruction
+// `lblRigo03`, the print command `btnStampa` and `btnChiudi`.
+//
+// Find ("Trova"): from the top for a new text, on from the selected line for
+// the same text, wrapping round; the last text is kept in the unit's
+// LastSearchText (emptied each time the window is shown).
+// Print ("Stampa"): the lines under the window's print title, through the list
+// template "Riepilogo dati".
+// Double click: loads the record the chosen line came from (its own record,
+// even when other lines read the same) into the target, then closes the
+// window; any failure just closes the window.
+class ListWindow : public WindowKit::FixedDialog
+{
+    Q_OBJECT
+public:
+    struct Setup {
+        QString caption; // " Riepilogo proprietari da ricontattare"
+        QString printTitle; // "Riepilogo proprietari da ricontattare"
+        QString *lastSearchText = nullptr; // the unit's LastSearchText
+        int itemWidth = 1600;
+        bool sorted = true; // false: lines stay in the order the fill gives
+        // ListFill: appends the lines of the list (see SearchMatch::collectLines).
+        // A failure ends the fill silently; the lines appended before it stay.
+        std::function<void(ListLines &lines)> fill;
+        // ListPickRecord: writes record `record` (0-based) into the target;
+        // throws on failure.
+        std::function<void(qint64 record)> pick;
+    };
+
+    // The fill of an archive list: every record that `accept` takes, as `line` gives it.
+    static std::function<void(ListLines &)> archiveFill(
+        std::function<QString()> path, int recordSize, SearchMatch::RecordTest accept, SearchMatch::LineBuilder line);
+    // The pick of an archive list: reads the record and hands its bytes and
+    // 1-based position to `deliver`.
+    static std::function<void(qint64)> archivePick(std::function<QString()> path, int recordSize,
+        std::function<void(const QByteArray &record, qint64 position)> deliver);
+
+    explicit ListWindow(QWidget *owner, Setup setup);
+
+    // The controls of the result page.
+    QWidget *panContainer = nullptr;
+    QLineEdit *txtTrova = nullptr;
+    QPushButton *btnTrova = nullptr;
+    RecordList *lstRecords = nullptr;
+    QLabel *lblRigo03 = nullptr;
+    QLabel *lblTrovate = nullptr; // search windows only
+    QPushButton *btnStampa = nullptr;
+    QPushButton *btnChiudi = nullptr;
+
+    // The commands (also run by their buttons and the double click).
+    void findCommand();
+    void printCommand();
+    void pickCommand();
+
+    // The lines as they are listed, top to bottom.
+    QStringList listedLines() const { return lstRecords->lines()->texts(); }
+
+    void done(int result) override;
+
+protected:
+    // For SearchWindow: builds the result page without filling on show.
+    ListWindow(QWidget *owner, Setup setup, bool fillOnShow);
+    // Puts lines into the list (sorted when the window sorts) and sets the item width.
+    void showLines(ListLines lines);
+    void showEvent(QShowEvent *event) override;
+    const Setup &setup() const { return m_setup; }
+    // The pages of the window, one visible at a time (panContainer is one).
+    QStackedLayout *pages() const { return m_pages; }
+
+private:
+    void buildResultPage();
+    void fillList();
+
+    Setup m_setup;
+    bool m_fillOnShow;
+    QStackedLayout *m_pages = nullptr;
+};

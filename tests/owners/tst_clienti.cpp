@@ -1,0 +1,423 @@
+#include "app/AllegaCartella.h"
+#include "app/Avvio.h"
+#include "app/OpenURL.h"
+#include "common/Cp1252.h"
+#include "common/ProgramFolder.h"
+#include "common/WindowRegistry.h"
+#include "common/ui/Application.h"
+#include "common/ui/ArchiveEditor.h"
+#include "owners/Clienti.h"
+#include "owners/OwnerRecord.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace TestSupport;
+using Kind = MessageBoxes::Kind;
+
+namespace {
+
+constexpr int kSize = 3702;
+
+QByteArray owner(const QString &name, const QString &file01 = QString())
+{
+    RecordBuffer r(OwnerRecord::layout());
+    r.clear();
+    r.setText(OwnerRecord::Cliente, name);
+    r.setText(OwnerRecord::Recapito, QString(name + " tel"));
+    r.setFlag(OwnerRecord::Ricontatta, false);
+    r.setText(OwnerRecord::File01, file01);
+    return r.bytes();
+}
+
+QByteArray owners(int n)
+{
+    QByteArray all;
+    for (int i = 1; i <= n; ++i)
+        all += owner(QStringLiteral("Proprietario %1").arg(i), QStringLiteral("doc%1.pdf").arg(i));
+    return all;
+}
+
+// The bytes of a text field as stored: length byte, then the text.
+QByteArray stored(const QString &text)
+{
+    const QByteArray bytes = Cp1252::encode(text);
+    return char(bytes.size()) + bytes;
+}
+
+QByteArray fieldBytes(const QByteArray &record, int field, int length)
+{
+    return record.mid(OwnerRecord::layout().offset(field), length + 1);
+}
+
+} // namespace
+
+class TestClienti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void saveTypedOwnerAppendsThenOverwrites();
+    void typedBehaviours_data();
+    void typedBehaviours();
+    void enterChainAndTab();
+    void navigationWalksAndStops();
+    void duplicateThenSaveAppendsCopyWithoutAttachments();
+    void blankNameIsRefused();
+    void showStartsEmpty();
+    void attachmentsReachTheRecord();
+    void emailCommand();
+    void checkerDispatch_data();
+    void checkerDispatch();
+    void laterCommandsDisabled();
+    void closeReturnsToStartMenu();
+    void ownersTileOpensEditor();
+
+private:
+    void press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void typeInto(QWidget *field, const QString &keys)
+    {
+        field->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<TfrmClienti> m_window;
+    TfrmClienti *w = nullptr;
+};
+
+void TestClienti::initTestCase()
+{
+    KennoraApplication::installFontSubstitutions();
+}
+
+void TestClienti::init()
+{
+    m_folder = std::make_unique<TempProgramFolder>();
+    m_window = std::make_unique<TfrmClienti>();
+    w = frmClienti = m_window.get();
+    WindowRegistry::set("frmClienti", w);
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+void TestClienti::cleanup()
+{
+    WindowRegistry::clear();
+    m_window.reset();
+    frmClienti = w = nullptr;
+    m_folder.reset();
+}
+
+void TestClienti::saveTypedOwnerAppendsThenOverwrites()
+{
+    writeFile(OwnerRecord::path(), owners(7));
+    MessageRecorder boxes;
+    {
+        TfrmClienti fresh;
+        QCOMPARE(fresh.panInfo->text(), QString("Pronto per archiviare una nuova scheda..."));
+    }
+
+    typeInto(w->txtCliente, "Rossi Mario");
+    QTest::keyClick(w->txtCliente, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->txtDataNasc);
+    QTest::keyClicks(w->txtDataNasc, "01/02/1980");
+    QTest::keyClick(w->txtDataNasc, Qt::Key_Return);
+    QTest::keyClicks(w->txtComuneNasc, "Siena");
+    QTest::keyClick(w->txtComuneNasc, Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "si");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->txtSesso);
+    QTest::keyClicks(w->txtSesso, "m");
+    typeInto(w->txtTelCasa, "0577 123456");
+    typeInto(w->txtCarta, "4111111111111111");
+    w->txtNote->setText(QString::fromUtf8("Perché no"));
+    QTest::mouseClick(w->chkRicontatta, Qt::LeftButton);
+    QVERIFY(w->chkRicontatta->isChecked());
+    QCOMPARE(w->fieldText(OwnerRecord::Ricontatta), QString::fromUtf8("Sì"));
+
+    press(w->cmdSalva);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Information);
+    QCOMPARE(boxes.lastText(), QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(w->lblPosizione->text(), QString("8"));
+    QByteArray file = readFile(OwnerRecord::path());
+    QCOMPARE(file.size(), 8 * kSize);
+    QCOMPARE(file.left(7 * kSize), owners(7));
+    QByteArray record = file.mid(7 * kSize);
+    QCOMPARE(record.mid(0, 12), stored("Rossi Mario"));
+    QCOMPARE(record.mid(51, 11), stored("01/02/1980"));
+    QCOMPARE(record.mid(82, 6), stored("Siena"));
+    QCOMPARE(record.mid(133, 3), stored("SI"));
+    QCOMPARE(record.mid(136, 2), stored("M"));
+    QCOMPARE(record.mid(551, 12), stored("0577 123456"));
+    QCOMPARE(record.mid(743, 17), stored("4111111111111111"));
+    QCOMPARE(record.mid(1942, 10), QByteArray("\x09Perch\xE9 no"));
+    QCOMPARE(record.mid(2193, 3), QByteArray("\x02\x53\xEC"));
+    QCOMPARE(record.mid(2196, 1), QByteArray(1, '\0')); // no attachment
+    QCOMPARE(w->currentRecord().bytes(), record);
+
+    // A second save overwrites the same record in place.
+    w->txtTelCasa->setText("0577 654321");
+    QTest::mouseClick(w->chkRicontatta, Qt::LeftButton);
+    press(w->cmdSalva);
+    QCOMPARE(boxes.lastText(), QString("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    QCOMPARE(w->lblPosizione->text(), QString("8"));
+    file = readFile(OwnerRecord::path());
+    QCOMPARE(file.size(), 8 * kSize);
+    record = file.mid(7 * kSize);
+    QCOMPARE(record.mid(551, 12), stored("0577 654321"));
+    QCOMPARE(record.mid(2193, 3), QByteArray("\x02No"));
+    QCOMPARE(file.left(7 * kSize), owners(7));
+}
+
+void TestClienti::typedBehaviours_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("sex upper-cased, one letter") << "txtSesso" << "mx" << "M";
+    QTest::newRow("postcode upper-cased, blanks kept") << "txtCapRes" << "ab1 " << "AB1 ";
+    QTest::newRow("province outside the list kept") << "txtProvNasc" << "xx" << "XX";
+    QTest::newRow("province of residence") << "txtProvRes" << "mi" << "MI";
+    QTest::newRow("card digits only") << "txtCarta" << "12a3 4" << "1234";
+    QTest::newRow("VAT digits only, 11 at most") << "txtPartitaIva" << "0123456789012" << "01234567890";
+    QTest::newRow("fiscal code upper-cased") << "txtCodFisc" << "rssmra" << "RSSMRA";
+    QTest::newRow("IBAN upper-cased") << "txtIban" << "it60x" << "IT60X";
+    QTest::newRow("e-mail never keeps blanks") << "txtEmail" << " a@b.it " << "a@b.it";
+    QTest::newRow("name limited to 50") << "txtCliente" << QString(55, 'a') << QString(50, 'a');
+}
+
+void TestClienti::typedBehaviours()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QWidget *control = w->findChild<QWidget *>(field);
+    QVERIFY(control);
+    typeInto(control, keys);
+    QCOMPARE(ArchiveEditor::controlText(control), shown);
+}
+
+void TestClienti::enterChainAndTab()
+{
+    w->txtQuestioni->setFocus();
+    QTest::keyClick(w->txtQuestioni, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->txtNote); // the check box is skipped
+    QTest::keyClick(w->txtNote, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->txtCliente); // the chain closes
+    w->txtCarta->setFocus();
+    QTest::keyClick(w->txtCarta, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w->txtCarta); // Enter is the way out
+    QTest::keyClick(w->txtCarta, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->txtScadeCarta);
+}
+
+void TestClienti::navigationWalksAndStops()
+{
+    writeFile(OwnerRecord::path(), owners(3));
+    MessageRecorder boxes;
+    press(w->cmdAvanti); // from an empty position: record 1
+    QCOMPARE(w->lblPosizione->text(), QString("1"));
+    QCOMPARE(w->txtCliente->text(), QString("Proprietario 1"));
+    QCOMPARE(w->lblFile01->text(), QString("doc1.pdf"));
+    press(w->cmdIndietro); // on the first: nothing
+    QCOMPARE(w->lblPosizione->text(), QString("1"));
+    press(w->cmdUltimo);
+    QCOMPARE(w->lblPosizione->text(), QString("3"));
+    QCOMPARE(w->txtRecapito->text(), QString("Proprietario 3 tel"));
+    press(w->cmdAvanti); // on the last: nothing
+    QCOMPARE(w->lblPosizione->text(), QString("3"));
+    press(w->cmdIndietro);
+    QCOMPARE(w->txtCliente->text(), QString("Proprietario 2"));
+    QCOMPARE(w->lblPosizione->text(), QString("2"));
+    press(w->cmdPrimo);
+    QCOMPARE(w->txtCliente->text(), QString("Proprietario 1"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestClienti::duplicateThenSaveAppendsCopyWithoutAttachments()
+{
+    writeFile(OwnerRecord::path(), owners(3));
+    MessageRecorder boxes;
+    press(w->cmdDuplica);
+    QCOMPARE(boxes.lastKind(), Kind::Warning);
+    QCOMPARE(boxes.lastText(), QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                                                 "dopo che questa è stata inserita in archivio."));
+    press(w->cmdUltimo);
+    press(w->cmdDuplica);
+    QCOMPARE(boxes.lastKind(), Kind::Information);
+    QVERIFY(w->lblPosizione->text().isEmpty());
+    QVERIFY(w->lblFile01->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), w->txtCliente);
+    press(w->cmdSalva);
+    QCOMPARE(w->lblPosizione->text(), QString("4"));
+    const QByteArray file = readFile(OwnerRecord::path());
+    QCOMPARE(file.left(3 * kSize), owners(3));
+    QCOMPARE(file.mid(3 * kSize), owner("Proprietario 3"));
+}
+
+void TestClienti::blankNameIsRefused()
+{
+    MessageRecorder boxes;
+    typeInto(w->txtCliente, "   ");
+    w->txtNote->setFocus();
+    w->txtNote->setText("una nota");
+    press(w->cmdSalva);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Warning);
+    QCOMPARE(boxes.lastText(),
+             QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
+    QCOMPARE(QApplication::focusWidget(), w->txtCliente);
+    QVERIFY(!QFileInfo::exists(OwnerRecord::path()));
+    QCOMPARE(w->txtNote->text(), QString("una nota"));
+}
+
+void TestClienti::showStartsEmpty()
+{
+    RecordBuffer r(OwnerRecord::layout());
+    r.bytes() = owner("Verdi", "x.pdf");
+    r.setText(OwnerRecord::ProvRes, u"MI");
+    r.setFlag(OwnerRecord::Ricontatta, true);
+    w->showRecord(r, 5);
+    QCOMPARE(w->txtCliente->text(), QString("Verdi"));
+    QCOMPARE(w->txtProvRes->currentText(), QString("MI"));
+    QCOMPARE(w->lblPosizione->text(), QString("5"));
+    QVERIFY(w->chkRicontatta->isChecked());
+    w->txtNote->setFocus();
+    w->hide();
+    w->show();
+    for (int field = 0; field < OwnerRecord::FieldCount; ++field)
+        QCOMPARE(w->fieldText(field), field == OwnerRecord::Ricontatta ? QString("No") : QString());
+    QCOMPARE(w->txtProvRes->currentIndex(), -1);
+    QCOMPARE(w->txtProvNasc->currentIndex(), -1);
+    QVERIFY(w->lblPosizione->text().isEmpty());
+    QCOMPARE(w->focusWidget(), w->txtCliente);
+}
+
+void TestClienti::attachmentsReachTheRecord()
+{
+    MessageRecorder boxes;
+    QVERIFY(QDir().mkpath(m_folder->file("scansioni")));
+    writeFile(m_folder->file("scansioni/Libretto.pdf"), "pdf");
+    TfrmAllegaCartella::setFileChooser(
+        [this](QWidget *, const QString &, const QString &) { return m_folder->file("scansioni/Libretto.pdf"); });
+    w->txtCliente->setText("Bianchi");
+    w->lblDesc02->setText("seconda");
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<TfrmAllegaCartella *>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->lblMemory->text(), QString("clienti"));
+        QCOMPARE(dialog->txtDesc02->text(), QString("seconda"));
+        QTest::mouseClick(dialog->btnSfoglia01, Qt::LeftButton);
+        dialog->txtDesc01->setText("Libretto sanitario");
+        QTest::mouseClick(dialog->btnApplica, Qt::LeftButton);
+    });
+    press(w->cmdFile);
+    TfrmAllegaCartella::setFileChooser(nullptr);
+    QCOMPARE(w->lblFile01->text(), QString("Libretto.pdf"));
+    QCOMPARE(w->lblDesc01->text(), QString("Libretto sanitario"));
+    QCOMPARE(readFile(m_folder->file("Documenti_Allegati/Libretto.pdf")), QByteArray("pdf"));
+    press(w->cmdSalva);
+    const QByteArray record = readFile(OwnerRecord::path());
+    QCOMPARE(record.size(), kSize);
+    QCOMPARE(fieldBytes(record, OwnerRecord::File01, 12), stored("Libretto.pdf"));
+    QCOMPARE(fieldBytes(record, OwnerRecord::Desc01, 18), stored("Libretto sanitario"));
+    QCOMPARE(fieldBytes(record, OwnerRecord::Desc02, 7), stored("seconda"));
+}
+
+void TestClienti::emailCommand()
+{
+    QList<QUrl> opened;
+    TMisc::setOpener([&](const QUrl &url) { opened.append(url); });
+    w->txtEmail->setText("mario@esempio.it");
+    press(w->btnEmail);
+    TMisc::setOpener(nullptr);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().toString(), QString("mailto:mario@esempio.it"));
+}
+
+void TestClienti::checkerDispatch_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("checker");
+    QTest::newRow("empty fiscal code") << "btnCodFisc" << "txtCodFisc" << "" << "TfrmCodFisc";
+    QTest::newRow("all digits: VAT number") << "btnCodFisc" << "txtCodFisc" << " 12345 " << "TfrmPartitaIva";
+    QTest::newRow("fiscal code") << "btnCodFisc" << "txtCodFisc" << "RSSMRA80A01H501U" << "TfrmCodFisc";
+    QTest::newRow("VAT") << "btnPartitaIva" << "txtPartitaIva" << "01234567890" << "TfrmPartitaIva";
+    QTest::newRow("card") << "btnCarta" << "txtCarta" << "4111" << "TfrmCarta";
+    QTest::newRow("IBAN") << "btnIban" << "txtIban" << "IT60X" << "TfrmIban";
+}
+
+void TestClienti::checkerDispatch()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, checker);
+    w->findChild<QLineEdit *>(field)->setText(text);
+    QString opened;
+    onNextModal([&](QWidget *modal) {
+        opened = QString::fromLatin1(modal->metaObject()->className());
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    press(w->findChild<QPushButton *>(button));
+    QCOMPARE(opened, checker);
+}
+
+void TestClienti::laterCommandsDisabled()
+{
+    for (QPushButton *b : {w->cmdTrova, w->cmdAnteprima, w->cmdStampa, w->cmdPDF, w->cmdRicontatta, w->cmdEsporta})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    for (QPushButton *b : {w->cmdNuovo, w->cmdDuplica, w->cmdFile, w->cmdSalva, w->cmdGuida, w->cmdEsci})
+        QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+}
+
+void TestClienti::closeReturnsToStartMenu()
+{
+    QWidget menu;
+    WindowKit::setStartMenu(&menu);
+    press(w->cmdEsci);
+    WindowKit::setStartMenu(nullptr);
+    QVERIFY(!w->isVisible());
+    QVERIFY(menu.isVisible());
+}
+
+void TestClienti::ownersTileOpensEditor()
+{
+    writeFile(OwnerRecord::path(), owners(2));
+    MessageRecorder boxes;
+    press(w->cmdUltimo);
+    w->hide();
+    TfrmAvvio menu;
+    WindowKit::setStartMenu(&menu);
+    menu.show();
+    QTest::mouseClick(menu.imgProprietari, Qt::LeftButton);
+    QVERIFY(w->isVisible());
+    QVERIFY(!menu.isVisible());
+    QVERIFY(w->lblPosizione->text().isEmpty()); // opened empty
+    QVERIFY(w->txtCliente->text().isEmpty());
+    press(w->cmdEsci);
+    WindowKit::setStartMenu(nullptr);
+    QVERIFY(!w->isVisible());
+    QVERIFY(menu.isVisible());
+}
+
+QTEST_MAIN(TestClienti)
+#include "tst_clienti.moc"

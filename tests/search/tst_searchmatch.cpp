@@ -1,0 +1,235 @@
+// Searching and listing without windows: the multi-filter rule, the owner
+// line, the list order, the count sentence, find-next and the archive read.
+#include "common/ArchiveFile.h"
+#include "common/SearchMatch.h"
+#include "owners/OwnerListing.h"
+#include "owners/OwnerRecord.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace SearchMatch;
+
+namespace
+{
+
+struct Owner {
+    QString cliente;
+    QString comuneRes;
+    QString note;
+};
+
+QByteArray ownerBytes(const Owner &o)
+{
+    RecordBuffer r(OwnerRecord::layout());
+    r.setText(OwnerRecord::Cliente, o.cliente);
+    r.setText(OwnerRecord::ComuneRes, o.comuneRes);
+    r.setText(OwnerRecord::Note, o.note);
+    return r.bytes();
+}
+
+// The owners every filter case runs against.
+const QList<Owner> &fixture()
+{
+    static const QList<Owner> owners = {
+        { QStringLiteral("Rossi Mario"), QStringLiteral("Roma"), QStringLiteral("cliente fedele") },
+        { QStringLiteral("Mario Rossi"), QStringLiteral("Milano"), QStringLiteral("paga   in contanti") },
+        { QStringLiteral("Bianchi Anna"), QStringLiteral("Roma"), QStringLiteral("tre   blanks") },
+        { QStringLiteral("Verdi \u00C0lvaro"), QStringLiteral("Torino"), QString() },
+    };
+    return owners;
+}
+
+QStringList filtersWith(const QString &cliente, const QString &comune = {}, const QString &note = {})
+{
+    QStringList f(10);
+    f[0] = cliente;
+    f[1] = comune;
+    f[9] = note;
+    return f;
+}
+
+} // namespace
+
+class TestSearchMatch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void filters_data();
+    void filters();
+    void ownerLine();
+    void sortOrder();
+    void countSentence();
+    void find_data();
+    void find();
+    void collectFromArchive();
+};
+
+void TestSearchMatch::filters_data()
+{
+    QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<int>("setCount");
+    QTest::addColumn<QStringList>("listed");
+
+    const QString rossiMario = QStringLiteral("Rossi Mario"), marioRossi = QStringLiteral("Mario Rossi"),
+                  bianchi = QStringLiteral("Bianchi Anna"), verdi = QStringLiteral("Verdi \u00C0lvaro");
+    QTest::newRow("none set: every owner")
+        << filtersWith({}) << 0 << QStringList { rossiMario, marioRossi, bianchi, verdi };
+    QTest::newRow("one, capitals match any case")
+        << filtersWith(QStringLiteral("ROSSI")) << 1 << QStringList { rossiMario, marioRossi };
+    QTest::newRow("leading blank matched as typed")
+        << filtersWith(QStringLiteral(" rossi")) << 1 << QStringList { marioRossi };
+    QTest::newRow("several: all must occur")
+        << filtersWith(QStringLiteral("rossi"), QStringLiteral("roma")) << 2 << QStringList { rossiMario };
+    QTest::newRow("several: none occurs")
+        << filtersWith(QStringLiteral("neri"), QStringLiteral("bari")) << 2 << QStringList {};
+    QTest::newRow("accented letters keep their case")
+        << filtersWith(QStringLiteral("\u00E0lvaro")) << 1 << QStringList {};
+    QTest::newRow("accented letter as stored")
+        << filtersWith(QStringLiteral("\u00C0LVARO")) << 1 << QStringList { verdi };
+    // Three blanks in Note are no filter: they neither count nor stand in for
+    // the name filter on an owner whose note happens to hold three blanks.
+    QTest::newRow("blanks-only filter does not count") << filtersWith(QStringLiteral("rossi"), {},
+        QStringLiteral("   ")) << 1 << QStringList { rossiMario, marioRossi };
+    QTest::newRow("blanks-only filters alone: every owner") << filtersWith(QStringLiteral("  "), {},
+        QStringLiteral("   ")) << 0 << QStringList { rossiMario, marioRossi, bianchi, verdi };
+    QTest::newRow("character no record can hold") << filtersWith(QStringLiteral("\u4E2D")) << 1 << QStringList {};
+}
+
+void TestSearchMatch::filters()
+{
+    QFETCH(QStringList, filters);
+    QFETCH(int, setCount);
+    QFETCH(QStringList, listed);
+
+    const MultiFilter filter(filters, OwnerListing::filterFields());
+    QCOMPARE(filter.setCount(), setCount);
+    QStringList got;
+    for (const Owner &o : fixture()) {
+        if (filter.matches(ownerBytes(o).constData()))
+            got << o.cliente;
+    }
+    QCOMPARE(got, listed);
+}
+
+void TestSearchMatch::ownerLine()
+{
+    RecordBuffer r(OwnerRecord::layout());
+    r.setText(OwnerRecord::Cliente, QStringLiteral("Abbondanza-Castelfranchi Maria Teresa")); // 37, cut to 26
+    r.setText(OwnerRecord::Recapito, QStringLiteral("333 1234567"));
+    r.setText(OwnerRecord::Occupazione, QStringLiteral("Insegnante"));
+    r.setText(OwnerRecord::CaniOra, QStringLiteral("Fido"));
+    r.setText(OwnerRecord::Note, QStringLiteral("Preferisce il box 3"));
+    r.setText(OwnerRecord::Questioni, QString());
+
+    const QString search = OwnerListing::searchLine(r.bytes().constData());
+    QCOMPARE(search,
+        QStringLiteral("Abbondanza-Castelfranchi M  Tel. 333 1234567      Insegnante               "
+                       "  Cani: Fido                            Preferisce il box 3"));
+    QCOMPARE(search.size(), 115 + 19);
+    // Empty questions: the call-back line ends with the two blanks after the dogs.
+    const QString callBack = OwnerListing::callBackLine(r.bytes().constData());
+    QCOMPARE(callBack.size(), 115);
+    QVERIFY(callBack.endsWith(QStringLiteral("Fido                            ")));
+}
+
+void TestSearchMatch::sortOrder()
+{
+    ListLines lines;
+    qint64 k = 0;
+    for (const char *t : { "_abc", "Zeta", "alfa", "ALF", "Alfa2", "alfa" })
+        lines.push_back({ QString::fromLatin1(t), k++ });
+    sortLines(lines);
+    QStringList texts;
+    QList<qint64> records;
+    for (const ListLine &l : lines) {
+        texts << l.text;
+        records << l.record;
+    }
+    // a-z compare as A-Z, so "_" (after "Z") follows every letter; a prefix
+    // comes first; equal lines keep their file order.
+    QCOMPARE(texts, (QStringList { "ALF", "alfa", "alfa", "Alfa2", "Zeta", "_abc" }));
+    QCOMPARE(records, (QList<qint64> { 3, 2, 5, 4, 1, 0 }));
+}
+
+void TestSearchMatch::countSentence()
+{
+    QCOMPARE(
+        SearchMatch::countSentence(kRiepilogoBeginning, 1), QStringLiteral("Il presente riepilogo contiene 1 schede."));
+    QCOMPARE(SearchMatch::countSentence(kElencoBeginning, 0), QStringLiteral("Il presente elenco contiene 0 schede."));
+}
+
+void TestSearchMatch::find_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("expectedLast");
+    // Lines: 0 "Rossi Mario", 1 "Bianchi", 2 "mario rossi", 3 "Verdi"
+    QTest::newRow("new text: first from the top") << 3 << "ROSSI"
+                                                  << "" << 0 << "rossi";
+    QTest::newRow("new text tests line 0 first") << 2 << "Rossi"
+                                                 << "x" << 0 << "rossi";
+    QTest::newRow("same text: the next one") << 0 << "rossi"
+                                             << "rossi" << 2 << "rossi";
+    QTest::newRow("same text: wraps to the first") << 2 << "rossi"
+                                                   << "rossi" << 0 << "rossi";
+    QTest::newRow("only match stays selected") << 1 << "bianchi"
+                                               << "bianchi" << 1 << "bianchi";
+    QTest::newRow("not found: selection stays") << 3 << "neri"
+                                                << "" << 3 << "neri";
+    QTest::newRow("no selection: line 0 selected") << -1 << "neri"
+                                                   << "" << 0 << "neri";
+    QTest::newRow("empty text never matches") << 2 << ""
+                                              << "" << 2 << "";
+}
+
+void TestSearchMatch::find()
+{
+    QFETCH(int, selected);
+    QFETCH(QString, typed);
+    QFETCH(QString, last);
+    QFETCH(int, expected);
+    QFETCH(QString, expectedLast);
+    const QStringList lines = { "Rossi Mario", "Bianchi", "mario rossi", "Verdi" };
+    const FindOutcome out = findNext(
+        int(lines.size()), [&](int i) { return lines.at(i); }, selected, typed, last);
+    QCOMPARE(out.selected, expected);
+    QCOMPARE(out.lastSearch, expectedLast);
+}
+
+void TestSearchMatch::collectFromArchive()
+{
+    TestSupport::TempProgramFolder folder;
+    ListLines lines;
+    // A missing archive is created empty and lists nothing.
+    collectLines(OwnerRecord::path(), OwnerRecord::size(), {}, OwnerListing::searchLine, lines);
+    QVERIFY(lines.empty());
+    QVERIFY(QFile::exists(OwnerRecord::path()));
+    QCOMPARE(QFile(OwnerRecord::path()).size(), 0);
+
+    // Records keep their index; a tail shorter than a record is ignored.
+    QByteArray bytes;
+    for (const Owner &o : fixture())
+        bytes += ownerBytes(o);
+    bytes += QByteArray(100, 'x');
+    TestSupport::writeFile(OwnerRecord::path(), bytes);
+    const MultiFilter filter(filtersWith(QStringLiteral("rossi")), OwnerListing::filterFields());
+    collectLines(
+        OwnerRecord::path(), OwnerRecord::size(), [&](const char *r) { return filter.matches(r); },
+        OwnerListing::searchLine, lines);
+    QCOMPARE(lines.size(), size_t(2));
+    QCOMPARE(lines[0].record, 0);
+    QCOMPARE(lines[1].record, 1);
+    QVERIFY(lines[1].text.startsWith(QStringLiteral("Mario Rossi")));
+
+    QByteArray record;
+    readRecord(OwnerRecord::path(), OwnerRecord::size(), 3, record);
+    QCOMPARE(record, ownerBytes(fixture().at(3)));
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, readRecord(OwnerRecord::path(), OwnerRecord::size(), 4, record));
+}
+
+QTEST_GUILESS_MAIN(TestSearchMatch)
+#include "tst_searchmatch.moc"
