@@ -25,7 +25,8 @@ static void initShellResources()
 
 TfrmAvvio *frmAvvio = nullptr;
 
-namespace ShellArt {
+namespace ShellArt
+{
 
 QPixmap picture(const QString &name, QSize size)
 {
@@ -107,7 +108,8 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &text
 
 } // namespace ShellArt
 
-namespace {
+namespace
+{
 
 QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
 {
@@ -119,7 +121,8 @@ QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &pic
 
 } // namespace
 
-TfrmAvvio::TfrmAvvio(QWidget *parent) : MainWindowBase(QStringLiteral(" Kennora"), parent)
+TfrmAvvio::TfrmAvvio(QWidget *parent)
+    : MainWindowBase(QStringLiteral(" Kennora"), parent)
 {
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowState(Qt::WindowMaximized);
@@ -166,17 +169,16 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : MainWindowBase(QStringLiteral(" Kennora"
     body->addStretch(1);
 
     // The six tiles, two rows of three.
-    struct TileDef
-    {
+    struct TileDef {
         const char *picture, *caption, *image, *text, *target;
     };
     static const TileDef defs[] = {
-        {"imgProprietari", "btnProprietari", "proprietari", "Proprietari", "frmClienti"},
-        {"imgCani", "btnCani", "cani", "Cani", "frmCani"},
-        {"imgListino", "btnListino", "listino", "Listino prezzi e box", "frmMenuPrimanota"},
-        {"imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", "frmMenuDisponibili"},
-        {"imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", "frmScadenzario"},
-        {"imgFatture", "btnFatture", "preventivi", "Preventivi", "frmMenuPreventivi"},
+        { "imgProprietari", "btnProprietari", "proprietari", "Proprietari", "frmClienti" },
+        { "imgCani", "btnCani", "cani", "Cani", "frmCani" },
+        { "imgListino", "btnListino", "listino", "Listino prezzi e box", "frmMenuPrimanota" },
+        { "imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", "frmMenuDisponibili" },
+        { "imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", "frmScadenzario" },
+        { "imgFatture", "btnFatture", "preventivi", "Preventivi", "frmMenuPreventivi" },
     };
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(30);
@@ -191,14 +193,14 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : MainWindowBase(QStringLiteral(" Kennora"
         caption->setStyleSheet(QStringLiteral("QLabel { color: #24415F; } QLabel:disabled { color: #A9B4C0; }"));
         caption->setAlignment(Qt::AlignCenter);
         const QString target = QLatin1String(def.target);
-        for (QLabel *part : {picture, caption}) {
+        for (QLabel *part : { picture, caption }) {
             part->setCursor(Qt::PointingHandCursor);
             WindowKit::onClick(part, [this, target] { openTile(target); });
         }
         const int row = (index / 3) * 3;
         grid->addWidget(picture, row, index % 3, Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(caption, row + 1, index % 3, Qt::AlignHCenter | Qt::AlignTop);
-        m_tiles.append({picture, caption, target});
+        m_tiles.append({ picture, caption, target });
         ++index;
     }
     imgProprietari = m_tiles[0].picture;
@@ -218,8 +220,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : MainWindowBase(QStringLiteral(" Kennora"
 
     // Bottom: splash and exit, then the web-site strip.
     auto *bottom = new QHBoxLayout;
-    imgCopyright = smallCommand(panContainer, "imgCopyright", QStringLiteral("copyright"),
-                                QStringLiteral("Kennora - note sul software"));
+    imgCopyright = smallCommand(
+        panContainer, "imgCopyright", QStringLiteral("copyright"), QStringLiteral("Kennora - note sul software"));
     imgEsci = smallCommand(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
     bottom->addWidget(imgCopyright);
     bottom->addStretch(1);

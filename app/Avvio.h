@@ -12,7 +12,8 @@ class QLineEdit;
 class QPushButton;
 
 // The maker of the program, as the information and splash windows show it.
-namespace Maker {
+namespace Maker
+{
 inline constexpr char WebAddress[] = "https://kennora.example/";
 inline constexpr char EMail[] = "assistenza@kennora.example";
 } // namespace Maker
@@ -29,8 +30,7 @@ public:
     explicit TfrmAvvio(QWidget *parent = nullptr);
 
     // A tile: its picture, its caption and the global name of the window it opens.
-    struct Tile
-    {
+    struct Tile {
         QLabel *picture;
         QLabel *caption;
         QString target;
@@ -59,7 +59,8 @@ extern TfrmAvvio *frmAvvio;
 
 // The look shared by the shell's windows: pictures from the program's
 // resources, fonts, the title band, buttons.
-namespace ShellArt {
+namespace ShellArt
+{
 // A picture of the shell's resources (":/shell/images/<name>.svg") at the given size.
 QPixmap picture(const QString &name, QSize size);
 // A label named objectName that shows the picture.

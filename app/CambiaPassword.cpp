@@ -18,18 +18,19 @@
 TfrmCambiaPassword *frmCambiaPassword = nullptr;
 
 const QString TfrmCambiaPassword::kWrongOldPassword = QStringLiteral("Attenzione: vecchia password errata.");
-const QString TfrmCambiaPassword::kNotConfirmed =
-    QStringLiteral("Attenzione: la nuova password non \u00E8 stata confermata correttamente. "
-                   "E' necessario reinserire entrambi i valori.");
-const QString TfrmCambiaPassword::kNotStorable =
-    QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere memorizzati. "
-                   "E' necessario reinserire entrambi i valori.");
+const QString TfrmCambiaPassword::kNotConfirmed
+    = QStringLiteral("Attenzione: la nuova password non \u00E8 stata confermata correttamente. "
+                     "E' necessario reinserire entrambi i valori.");
+const QString TfrmCambiaPassword::kNotStorable
+    = QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere memorizzati. "
+                     "E' necessario reinserire entrambi i valori.");
 const QString TfrmCambiaPassword::kChanged = QStringLiteral("Modifica della password completata con successo.");
-const QString TfrmCambiaPassword::kChangeError =
-    QStringLiteral("Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
-                   "Si consiglia di reinstallare il software.");
+const QString TfrmCambiaPassword::kChangeError
+    = QStringLiteral("Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
+                     "Si consiglia di reinstallare il software.");
 
-TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Cambia password"))
+TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
+    : FixedDialog(parent, QStringLiteral(" Cambia password"))
 {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     auto *outer = new QVBoxLayout(this);
@@ -48,14 +49,14 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : FixedDialog(parent, QS
     body->setSpacing(4);
 
     const QList<EditKit::EditRow> rows = {
-        {"txtPasswordOld", 0, "txtPasswordNew"},
-        {"txtPasswordNew", 0, "txtConferma"},
-        {"txtConferma", 0, "txtPasswordOld"},
+        { "txtPasswordOld", 0, "txtPasswordNew" },
+        { "txtPasswordNew", 0, "txtConferma" },
+        { "txtConferma", 0, "txtPasswordOld" },
     };
     const QList<QPair<const char *, QString>> captions = {
-        {"lblRigo05", QStringLiteral("Vecchia password:")},
-        {"lblRigo06", QStringLiteral("Nuova password:")},
-        {"lblRigo07", QStringLiteral("Conferma nuova password:")},
+        { "lblRigo05", QStringLiteral("Vecchia password:") },
+        { "lblRigo06", QStringLiteral("Nuova password:") },
+        { "lblRigo07", QStringLiteral("Conferma nuova password:") },
     };
     QList<QLineEdit *> edits;
     QList<QLabel *> labels;

@@ -4,9 +4,11 @@
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"
 
-namespace Crypt {
+namespace Crypt
+{
 
-namespace {
+namespace
+{
 constexpr quint16 kStartKey = 7381;
 constexpr quint16 kMultiplier = 35007;
 constexpr quint16 kAddend = 50938;
@@ -70,7 +72,8 @@ bool canScramble(const QString &plain)
 
 } // namespace Crypt
 
-namespace PasswordStore {
+namespace PasswordStore
+{
 
 QString read(const QString &settingsPath)
 {

@@ -7,7 +7,8 @@
 // The scrambling of the stored password: each character's Windows-1252 byte
 // is mixed with a running 16-bit key fed back from the scrambled byte, and
 // written as two upper-case hexadecimal digits.
-namespace Crypt {
+namespace Crypt
+{
 
 // A hexadecimal text that holds a pair which is no hexadecimal number.
 class ConversionError : public std::runtime_error
@@ -33,7 +34,8 @@ using Crypt::EncryptToHex;
 // The stored password of the settings file unins000.dll (section Accesso, key
 // Valore): the upper-cased, trimmed password scrambled by EncryptToHex. The
 // file is read afresh on every call.
-namespace PasswordStore {
+namespace PasswordStore
+{
 
 inline constexpr char FileName[] = "unins000.dll";
 inline constexpr char Section[] = "Accesso";

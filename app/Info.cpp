@@ -11,7 +11,8 @@
 
 TfrmInfo *frmInfo = nullptr;
 
-namespace {
+namespace
+{
 
 // A picture with a line of text beside it.
 QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &picture, const QString &text)
@@ -35,12 +36,13 @@ QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &p
 QString TfrmInfo::mailtoCommand()
 {
     return QLatin1Char('"') + QStringLiteral("mailto:") + QLatin1String(Maker::EMail) + QStringLiteral("?subject=")
-           + QStringLiteral("Software Kennora") + QStringLiteral("&body=")
-           + QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:")
-           + QLatin1Char('"');
+        + QStringLiteral("Software Kennora") + QStringLiteral("&body=")
+        + QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:")
+        + QLatin1Char('"');
 }
 
-TfrmInfo::TfrmInfo(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Informazioni su Kennora"))
+TfrmInfo::TfrmInfo(QWidget *parent)
+    : FixedDialog(parent, QStringLiteral(" Informazioni su Kennora"))
 {
     setObjectName(QStringLiteral("frmInfo"));
     auto *outer = new QVBoxLayout(this);
@@ -75,11 +77,11 @@ TfrmInfo::TfrmInfo(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Infor
     body->addLayout(head);
 
     imgUtente = noticePicture(shpSfondo, "imgUtente", QStringLiteral("utente"),
-                              QStringLiteral("Archivi di proprietari e cani, listino prezzi e box, planner delle "
-                                             "prenotazioni, scadenze e appuntamenti, preventivi."));
+        QStringLiteral("Archivi di proprietari e cani, listino prezzi e box, planner delle "
+                       "prenotazioni, scadenze e appuntamenti, preventivi."));
     imgWarning = noticePicture(shpSfondo, "imgWarning", QStringLiteral("warning"),
-                               QStringLiteral("Tutti i dati sono conservati nella cartella del programma: "
-                                              "copiare regolarmente la cartella per farne una copia di sicurezza."));
+        QStringLiteral("Tutti i dati sono conservati nella cartella del programma: "
+                       "copiare regolarmente la cartella per farne una copia di sicurezza."));
     body->addWidget(imgUtente);
     body->addWidget(imgWarning);
     body->addStretch(1);
@@ -97,8 +99,8 @@ TfrmInfo::TfrmInfo(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Infor
     contact->addWidget(btnChiudi);
     body->addLayout(contact);
 
-    WindowKit::linkPressColour(lnkWeb, {imgEmail});
-    for (QWidget *link : {static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgEmail)}) {
+    WindowKit::linkPressColour(lnkWeb, { imgEmail });
+    for (QWidget *link : { static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgEmail) }) {
         WindowKit::onClick(link, [this] {
             WindowKit::setLinkColour(lnkWeb, WindowKit::LinkRestColour);
             TMisc::Open(mailtoCommand());

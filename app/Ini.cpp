@@ -9,12 +9,12 @@
 
 #include <optional>
 
-namespace {
+namespace
+{
 
 // One line of the file: its bytes without the line end, and the line end
 // exactly as it was ("\r\n", "\n", "\r" or nothing on the last line).
-struct Line
-{
+struct Line {
     QByteArray text;
     QByteArray end;
 };
@@ -28,7 +28,7 @@ QList<Line> splitLines(const QByteArray &bytes)
         qsizetype i = start;
         while (i < n && bytes[i] != '\r' && bytes[i] != '\n')
             ++i;
-        Line line{bytes.mid(start, i - start), QByteArray()};
+        Line line { bytes.mid(start, i - start), QByteArray() };
         if (i < n) {
             const qsizetype endLength = (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
             line.end = bytes.mid(i, endLength);
@@ -141,7 +141,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
 
     QString flatValue = value;
     flatValue.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const Line keyLine{Cp1252::encode(QString(key + QLatin1Char('=') + flatValue)), crlf};
+    const Line keyLine { Cp1252::encode(QString(key + QLatin1Char('=') + flatValue)), crlf };
 
     qsizetype header = -1;
     qsizetype lastFilled = -1; // the section's last non-blank line
@@ -177,9 +177,9 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         if (!lines.isEmpty()) {
             if (lines.last().end.isEmpty())
                 lines.last().end = crlf;
-            lines.append(Line{QByteArray(), crlf});
+            lines.append(Line { QByteArray(), crlf });
         }
-        lines.append(Line{Cp1252::encode(QString(QLatin1Char('[') + section + QLatin1Char(']'))), crlf});
+        lines.append(Line { Cp1252::encode(QString(QLatin1Char('[') + section + QLatin1Char(']'))), crlf });
         lines.append(keyLine);
     }
 

@@ -21,7 +21,10 @@ public:
 class IniFile
 {
 public:
-    explicit IniFile(QString path) : m_path(std::move(path)) {}
+    explicit IniFile(QString path)
+        : m_path(std::move(path))
+    {
+    }
 
     const QString &path() const { return m_path; }
 

@@ -20,24 +20,25 @@
 TfrmPassword *frmPassword = nullptr;
 
 const QString TfrmPassword::kWrongPassword = QStringLiteral("Attenzione: password errata.");
-const QString TfrmPassword::kReadError =
-    QStringLiteral("Attenzione: si \u00E8 verificato un errore durante la procedura di lettura della password. "
-                   "Si consiglia di reinstallare il software.");
+const QString TfrmPassword::kReadError
+    = QStringLiteral("Attenzione: si \u00E8 verificato un errore durante la procedura di lettura della password. "
+                     "Si consiglia di reinstallare il software.");
 
 QString passwordSettingsPath()
 {
     return programFile(QLatin1String(PasswordStore::FileName));
 }
 
-TfrmPassword::TfrmPassword(QWidget *parent) : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
+TfrmPassword::TfrmPassword(QWidget *parent)
+    : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
 {
     setObjectName(QStringLiteral("frmPassword"));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    shpTitolo = ShellArt::titleBand(this, QStringLiteral("shpTitolo"), QStringLiteral("Accesso al programma"),
-                                    &imgLogo);
+    shpTitolo
+        = ShellArt::titleBand(this, QStringLiteral("shpTitolo"), QStringLiteral("Accesso al programma"), &imgLogo);
     outer->addWidget(shpTitolo);
 
     shpSfondo = new QFrame(this);
@@ -53,7 +54,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : FixedDialog(parent, QStringLiteral
     lblRigo05->setFont(ShellArt::font(11));
     body->addWidget(lblRigo05);
 
-    txtPassword = EditKit::makeEdit(shpSfondo, {"txtPassword"});
+    txtPassword = EditKit::makeEdit(shpSfondo, { "txtPassword" });
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setFont(ShellArt::font(14, true));
     txtPassword->setMinimumHeight(36);
@@ -75,12 +76,12 @@ TfrmPassword::TfrmPassword(QWidget *parent) : FixedDialog(parent, QStringLiteral
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
 
     cmdOK->setEnabled(false);
-    WindowKit::enableWhenFilled(cmdOK, {txtPassword});
+    WindowKit::enableWhenFilled(cmdOK, { txtPassword });
     WindowKit::focusFirstField(this, txtPassword);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::login);
     WindowKit::closeOnClick(cmdEsci, this);
-    connect(btnCambiaPassword, &QPushButton::clicked, this,
-            [this] { WindowKit::switchWindow(this, frmCambiaPassword); });
+    connect(
+        btnCambiaPassword, &QPushButton::clicked, this, [this] { WindowKit::switchWindow(this, frmCambiaPassword); });
 
     finishLayout(QSize(460, 300));
 }

@@ -36,8 +36,8 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     row->addWidget(btnChiudi);
     body->addLayout(row);
 
-    WindowKit::linkPressColour(lnkWeb, {imgWeb});
-    for (QWidget *link : {static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgWeb)}) {
+    WindowKit::linkPressColour(lnkWeb, { imgWeb });
+    for (QWidget *link : { static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgWeb) }) {
         WindowKit::onClick(link, [this] {
             WindowKit::setLinkColour(lnkWeb, WindowKit::LinkRestColour);
             TMisc::Open(QLatin1String(Maker::WebAddress));

@@ -11,21 +11,23 @@
 #include "app/checkers/CodFisc.h"
 #include "app/checkers/Iban.h"
 #include "app/checkers/PartitaIVA.h"
+#include "common/WindowRegistry.h"
+#include "common/ui/Application.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
-#include "common/WindowRegistry.h"
-#include "common/ui/Application.h"
 
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
 
-namespace StartUp {
+namespace StartUp
+{
 
-namespace {
+namespace
+{
 
 QList<QPointer<QWidget>> &created()
 {
@@ -34,16 +36,14 @@ QList<QPointer<QWidget>> &created()
 }
 
 // Sets a global instance and returns the window.
-template<class Window>
-QWidget *make(Window *&global)
+template <class Window> QWidget *make(Window *&global)
 {
     global = new Window;
     return global;
 }
 
 // A window whose unit keeps no global pointer (reached through WindowRegistry).
-template<class Window>
-QWidget *make()
+template <class Window> QWidget *make()
 {
     return new Window;
 }
@@ -55,26 +55,23 @@ QWidget *make()
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        {"frmPassword", [] { return make(frmPassword); }},
-        {"frmCambiaPassword", [] { return make(frmCambiaPassword); }},
-        {"frmCarta", [] { return make<TfrmCarta>(); }},
-        {"frmCodFisc", [] { return make<TfrmCodFisc>(); }},
-        {"frmGuida", [] { return make(frmGuida); }},
-        {"frmIban", [] { return make<TfrmIban>(); }},
-        {"frmInfo", [] { return make(frmInfo); }},
-        {"frmPartitaIva", [] { return make<TfrmPartitaIva>(); }},
-        {"frmSplash", [] { return make(frmSplash); }},
-        {"frmAvvio",
-         [] {
-             QWidget *menu = make(frmAvvio);
-             WindowKit::setStartMenu(menu);
-             return menu;
-         }},
-        {"frmClienti", [] { return make(frmClienti); }},
-        {"frmAllegaCartella", [] { return make<TfrmAllegaCartella>(); }},
-        {"frmRicontatta", [] { return make<TfrmRicontatta>(); }},
-        {"frmTrovaClienti", [] { return make<TfrmTrovaClienti>(); }},
-        {"frmExpClienti", [] { return make<TfrmExpClienti>(); }},
+        { "frmPassword", [] { return make(frmPassword); } },
+        { "frmCambiaPassword", [] { return make(frmCambiaPassword); } },
+        { "frmCarta", [] { return make<TfrmCarta>(); } }, { "frmCodFisc", [] { return make<TfrmCodFisc>(); } },
+        { "frmGuida", [] { return make(frmGuida); } }, { "frmIban", [] { return make<TfrmIban>(); } },
+        { "frmInfo", [] { return make(frmInfo); } }, { "frmPartitaIva", [] { return make<TfrmPartitaIva>(); } },
+        { "frmSplash", [] { return make(frmSplash); } },
+        { "frmAvvio",
+            [] {
+                QWidget *menu = make(frmAvvio);
+                WindowKit::setStartMenu(menu);
+                return menu;
+            } },
+        { "frmClienti", [] { return make(frmClienti); } },
+        { "frmAllegaCartella", [] { return make<TfrmAllegaCartella>(); } },
+        { "frmRicontatta", [] { return make<TfrmRicontatta>(); } },
+        { "frmTrovaClienti", [] { return make<TfrmTrovaClienti>(); } },
+        { "frmExpClienti", [] { return make<TfrmExpClienti>(); } },
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;

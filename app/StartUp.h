@@ -8,12 +8,12 @@ class QWidget;
 // the login window first, and runs the event loop.
 int kennoraMain(int argc, char *argv[]);
 
-namespace StartUp {
+namespace StartUp
+{
 
 // One window of the set: its global name (the WindowRegistry key) and the
 // function that creates its start-up instance and sets its global pointer.
-struct WindowEntry
-{
+struct WindowEntry {
     const char *globalName;
     QWidget *(*create)();
 };

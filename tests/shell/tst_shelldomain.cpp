@@ -41,9 +41,12 @@ void TestShellDomain::encryptVectors_data()
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("hex");
     QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("A") << "A" << "5D";
-    QTest::newRow("ABC") << "ABC" << "5D5D48";
-    QTest::newRow("initial password") << "GIRASOLEMATTIN" << "5B44E17518F04E5B993B47A1533D";
+    QTest::newRow("A") << "A"
+                       << "5D";
+    QTest::newRow("ABC") << "ABC"
+                         << "5D5D48";
+    QTest::newRow("initial password") << "GIRASOLEMATTIN"
+                                      << "5B44E17518F04E5B993B47A1533D";
 }
 
 void TestShellDomain::encryptVectors()
@@ -100,20 +103,40 @@ void TestShellDomain::iniReads_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    const QByteArray sample = "; settings\r\n[Altro]\r\nValore=NO\r\n\r\n[Accesso]\r\n  Valore =  5D5D48  \r\nVuoto=\r\n"
-                              "Citato=\"  tra virgolette \"\r\n[accesso]\r\nChiave=seconda\r\n";
-    QTest::newRow("exact") << sample << "Accesso" << "Valore" << "5D5D48";
-    QTest::newRow("case of section and key") << sample << "ACCESSO" << "valore" << "5D5D48";
-    QTest::newRow("other section") << sample << "Altro" << "Valore" << "NO";
-    QTest::newRow("empty value") << sample << "Accesso" << "Vuoto" << "";
-    QTest::newRow("quotes removed") << sample << "Accesso" << "Citato" << "  tra virgolette ";
-    QTest::newRow("missing key") << sample << "Accesso" << "Nessuna" << "def";
-    QTest::newRow("missing section") << sample << "Nessuna" << "Valore" << "def";
-    QTest::newRow("only the first section of a name") << sample << "Accesso" << "Chiave" << "def";
-    QTest::newRow("LF line ends") << QByteArray("[Accesso]\nValore=41\n") << "Accesso" << "Valore" << "41";
+    const QByteArray sample
+        = "; settings\r\n[Altro]\r\nValore=NO\r\n\r\n[Accesso]\r\n  Valore =  5D5D48  \r\nVuoto=\r\n"
+          "Citato=\"  tra virgolette \"\r\n[accesso]\r\nChiave=seconda\r\n";
+    QTest::newRow("exact") << sample << "Accesso"
+                           << "Valore"
+                           << "5D5D48";
+    QTest::newRow("case of section and key") << sample << "ACCESSO"
+                                             << "valore"
+                                             << "5D5D48";
+    QTest::newRow("other section") << sample << "Altro"
+                                   << "Valore"
+                                   << "NO";
+    QTest::newRow("empty value") << sample << "Accesso"
+                                 << "Vuoto"
+                                 << "";
+    QTest::newRow("quotes removed") << sample << "Accesso"
+                                    << "Citato"
+                                    << "  tra virgolette ";
+    QTest::newRow("missing key") << sample << "Accesso"
+                                 << "Nessuna"
+                                 << "def";
+    QTest::newRow("missing section") << sample << "Nessuna"
+                                     << "Valore"
+                                     << "def";
+    QTest::newRow("only the first section of a name") << sample << "Accesso"
+                                                      << "Chiave"
+                                                      << "def";
+    QTest::newRow("LF line ends") << QByteArray("[Accesso]\nValore=41\n") << "Accesso"
+                                  << "Valore"
+                                  << "41";
     QTest::newRow("Windows-1252") << QByteArray("[Ditta]\r\nNome=Pensione Cos\xEC Bella \x80\r\n") << "Ditta"
                                   << "Nome" << QStringLiteral("Pensione Così Bella €");
-    QTest::newRow("no line end at the end") << QByteArray("[Accesso]\r\nValore=41") << "Accesso" << "Valore"
+    QTest::newRow("no line end at the end") << QByteArray("[Accesso]\r\nValore=41") << "Accesso"
+                                            << "Valore"
                                             << "41";
 }
 
@@ -147,21 +170,24 @@ void TestShellDomain::iniWriteKeepsTheRestOfTheFile_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("new file") << QByteArray() << "Accesso" << "Valore" << "5D"
-                              << QByteArray("[Accesso]\r\nValore=5D\r\n");
+    QTest::newRow("new file") << QByteArray() << "Accesso"
+                              << "Valore"
+                              << "5D" << QByteArray("[Accesso]\r\nValore=5D\r\n");
     QTest::newRow("replace the value, other lines kept byte for byte")
-        << QByteArray("; nota\n[Altro]\nA = 1\n\n[ACCESSO]\r\nvalore = VECCHIO \r\nDopo=2\r\n")
-        << "Accesso" << "Valore" << "5D"
-        << QByteArray("; nota\n[Altro]\nA = 1\n\n[ACCESSO]\r\nValore=5D\r\nDopo=2\r\n");
+        << QByteArray("; nota\n[Altro]\nA = 1\n\n[ACCESSO]\r\nvalore = VECCHIO \r\nDopo=2\r\n") << "Accesso"
+        << "Valore"
+        << "5D" << QByteArray("; nota\n[Altro]\nA = 1\n\n[ACCESSO]\r\nValore=5D\r\nDopo=2\r\n");
     QTest::newRow("new key after the section's last line")
-        << QByteArray("[Accesso]\r\nAltro=1\r\n\r\n[Ditta]\r\nNome=X\r\n") << "Accesso" << "Valore" << "5D"
-        << QByteArray("[Accesso]\r\nAltro=1\r\nValore=5D\r\n\r\n[Ditta]\r\nNome=X\r\n");
+        << QByteArray("[Accesso]\r\nAltro=1\r\n\r\n[Ditta]\r\nNome=X\r\n") << "Accesso"
+        << "Valore"
+        << "5D" << QByteArray("[Accesso]\r\nAltro=1\r\nValore=5D\r\n\r\n[Ditta]\r\nNome=X\r\n");
     QTest::newRow("new section at the end, last line ended")
-        << QByteArray("[Ditta]\r\nNome=X") << "Accesso" << "Valore" << "5D"
-        << QByteArray("[Ditta]\r\nNome=X\r\n\r\n[Accesso]\r\nValore=5D\r\n");
+        << QByteArray("[Ditta]\r\nNome=X") << "Accesso"
+        << "Valore"
+        << "5D" << QByteArray("[Ditta]\r\nNome=X\r\n\r\n[Accesso]\r\nValore=5D\r\n");
     QTest::newRow("Windows-1252 value, line breaks become blanks")
-        << QByteArray("[Ditta]\r\n") << "Ditta" << "Nome" << QStringLiteral("Così €\r\nbella")
-        << QByteArray("[Ditta]\r\nNome=Cos\xEC \x80  bella\r\n");
+        << QByteArray("[Ditta]\r\n") << "Ditta"
+        << "Nome" << QStringLiteral("Così €\r\nbella") << QByteArray("[Ditta]\r\nNome=Cos\xEC \x80  bella\r\n");
 }
 
 void TestShellDomain::iniWriteKeepsTheRestOfTheFile()
@@ -191,7 +217,7 @@ void TestShellDomain::iniWriteFailureLeavesFileUnchanged()
     const QString path = folder.file("s.ini");
     const QByteArray before = "[Accesso]\r\nValore=5D\r\n";
     writeFile(path, before);
-    rlimit old{};
+    rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
@@ -220,8 +246,7 @@ void TestShellDomain::openTargets_data()
     QTest::newRow("web address unquoted") << "https://kennora.example/" << QUrl("https://kennora.example/");
     QTest::newRow("quoted mailto keeps its blanks")
         << "\"mailto:assistenza@kennora.example?subject=Software Kennora&body=Salve, a tutti:\""
-        << QUrl("mailto:assistenza@kennora.example?subject=Software Kennora&body=Salve, a tutti:",
-                QUrl::TolerantMode);
+        << QUrl("mailto:assistenza@kennora.example?subject=Software Kennora&body=Salve, a tutti:", QUrl::TolerantMode);
     QTest::newRow("shell metacharacters stay a file name")
         << "\"/tmp/a; rm -rf x $(y)\"" << QUrl::fromLocalFile("/tmp/a; rm -rf x $(y)");
 }
@@ -234,7 +259,7 @@ void TestShellDomain::openTargets()
     TMisc::setOpener([&](const QUrl &u) { opened.append(u); });
     TMisc::Open(target);
     TMisc::setOpener(nullptr);
-    QCOMPARE(opened, QList<QUrl>{url});
+    QCOMPARE(opened, QList<QUrl> { url });
 }
 
 QTEST_MAIN(TestShellDomain)

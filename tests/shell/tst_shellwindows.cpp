@@ -27,7 +27,8 @@
 
 using namespace TestSupport;
 
-namespace {
+namespace
+{
 
 const QByteArray kShipped = "[Accesso]\r\nValore=5B44E17518F04E5B993B47A1533D\r\n";
 
@@ -55,7 +56,8 @@ QList<QWidget *> visibleWindows()
 class FailingWrites
 {
 public:
-    explicit FailingWrites(const QString &folder) : m_folder(folder)
+    explicit FailingWrites(const QString &folder)
+        : m_folder(folder)
     {
         if (geteuid() != 0) {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
@@ -79,7 +81,7 @@ public:
 
 private:
     QString m_folder;
-    rlimit m_old{};
+    rlimit m_old {};
     void (*m_previous)(int) = nullptr;
 };
 
@@ -156,7 +158,7 @@ void TestShellWindows::startUpShowsOnlyTheLoginWindowAndTouchesNoFile()
         QVERIFY2(WindowRegistry::get(QLatin1String(entry.globalName)), entry.globalName);
     QCOMPARE(WindowRegistry::get("frmAvvio"), frmAvvio);
     QCOMPARE(WindowKit::startMenu(), frmAvvio);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
     QVERIFY(!frmPassword->cmdOK->isEnabled());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
@@ -204,14 +206,14 @@ void TestShellWindows::login()
 
     if (message.isEmpty()) {
         QCOMPARE(m_messages->count(), 0);
-        QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+        QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
         QVERIFY(frmAvvio->isMaximized() || frmAvvio->windowState().testFlag(Qt::WindowMaximized));
         return;
     }
     QCOMPARE(m_messages->count(), 1);
     QCOMPARE(m_messages->lastKind(), MessageBoxes::Kind::Plain);
     QCOMPARE(m_messages->lastText(), message);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
     // A wrong password empties the field; a read error leaves the window as it was.
     QCOMPARE(frmPassword->txtPassword->text(), message == TfrmPassword::kWrongPassword ? QString() : typed);
     if (!file.isEmpty())
@@ -233,7 +235,7 @@ void TestShellWindows::passwordChangeStoresTheNewPassword()
 {
     writeFile(settings(), settingsWith(EncryptToHex("GIRASOLEMATTIN")));
     click(frmPassword->btnCambiaPassword);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmCambiaPassword });
     QVERIFY(!frmCambiaPassword->cmdOK->isEnabled());
 
     fillChange(" girasolemattin", "Nuova Perché ", " Nuova Perché");
@@ -245,7 +247,7 @@ void TestShellWindows::passwordChangeStoresTheNewPassword()
     QCOMPARE(m_messages->lastText(), TfrmCambiaPassword::kChanged);
     // Upper-cased (a-z only), trimmed, scrambled; the other section kept.
     QCOMPARE(readFile(settings()), settingsWith(EncryptToHex(QStringLiteral("NUOVA PERCHé"))));
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
     QVERIFY(frmPassword->txtPassword->text().isEmpty());
 
     m_messages->clear();
@@ -254,7 +256,7 @@ void TestShellWindows::passwordChangeStoresTheNewPassword()
     frmPassword->txtPassword->setText(QStringLiteral("nuova perché"));
     click(frmPassword->cmdOK);
     QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
 void TestShellWindows::passwordChangeRefusals_data()
@@ -269,22 +271,27 @@ void TestShellWindows::passwordChangeRefusals_data()
     QTest::addColumn<QStringList>("emptied");
 
     const int plain = int(MessageBoxes::Kind::Plain);
-    QTest::newRow("wrong old password") << kShipped << "girasole" << "nuova" << "nuova" << plain
-                                        << TfrmCambiaPassword::kWrongOldPassword << "txtPasswordOld"
-                                        << QStringList{"txtPasswordOld"};
-    QTest::newRow("missing file: old password wrong") << QByteArray() << "x" << "nuova" << "nuova" << plain
-                                                      << TfrmCambiaPassword::kWrongOldPassword << "txtPasswordOld"
-                                                      << QStringList{"txtPasswordOld"};
+    QTest::newRow("wrong old password") << kShipped << "girasole"
+                                        << "nuova"
+                                        << "nuova" << plain << TfrmCambiaPassword::kWrongOldPassword << "txtPasswordOld"
+                                        << QStringList { "txtPasswordOld" };
+    QTest::newRow("missing file: old password wrong") << QByteArray() << "x"
+                                                      << "nuova"
+                                                      << "nuova" << plain << TfrmCambiaPassword::kWrongOldPassword
+                                                      << "txtPasswordOld" << QStringList { "txtPasswordOld" };
     QTest::newRow("confirmation compared before upper-casing")
-        << kShipped << "girasolemattin" << "abc" << "ABC" << plain << TfrmCambiaPassword::kNotConfirmed
-        << "txtPasswordNew" << QStringList{"txtPasswordNew", "txtConferma"};
+        << kShipped << "girasolemattin"
+        << "abc"
+        << "ABC" << plain << TfrmCambiaPassword::kNotConfirmed << "txtPasswordNew"
+        << QStringList { "txtPasswordNew", "txtConferma" };
     QTest::newRow("character the file cannot hold")
         << kShipped << "girasolemattin" << QStringLiteral("cane\u2713") << QStringLiteral("cane\u2713")
         << int(MessageBoxes::Kind::Warning) << TfrmCambiaPassword::kNotStorable << "txtPasswordNew"
-        << QStringList{"txtPasswordNew", "txtConferma"};
+        << QStringList { "txtPasswordNew", "txtConferma" };
     QTest::newRow("stored value not hexadecimal")
-        << settingsWith("XY") << "girasolemattin" << "nuova" << "nuova" << plain << TfrmCambiaPassword::kChangeError
-        << "" << QStringList{};
+        << settingsWith("XY") << "girasolemattin"
+        << "nuova"
+        << "nuova" << plain << TfrmCambiaPassword::kChangeError << "" << QStringList {};
 }
 
 void TestShellWindows::passwordChangeRefusals()
@@ -308,7 +315,7 @@ void TestShellWindows::passwordChangeRefusals()
     QCOMPARE(int(m_messages->lastKind()), kind);
     QCOMPARE(m_messages->lastText(), message);
     QCOMPARE(readFile(settings()), file);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmCambiaPassword });
     for (QLineEdit *edit : frmCambiaPassword->findChildren<QLineEdit *>()) {
         QCOMPARE(edit->text().isEmpty(), emptied.contains(edit->objectName()));
         if (!focus.isEmpty() && edit->objectName() == focus)
@@ -327,35 +334,34 @@ void TestShellWindows::passwordChangeWriteFailureKeepsTheOldPassword()
     }
     QCOMPARE(m_messages->count(), 1);
     QCOMPARE(m_messages->lastText(), TfrmCambiaPassword::kChangeError);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmCambiaPassword });
     QCOMPARE(readFile(settings()), kShipped);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList{"unins000.dll"});
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList { "unins000.dll" });
 
     click(frmCambiaPassword->cmdEsci);
     m_messages->clear();
     typeAndLogin("girasolemattin");
     QCOMPARE(m_messages->count(), 0);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
 void TestShellWindows::changeWindowAlwaysReturnsToTheLogin()
 {
     frmPassword->txtPassword->setText(QStringLiteral("bozza"));
     click(frmPassword->btnCambiaPassword);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmCambiaPassword });
     QTest::keyClicks(frmCambiaPassword->txtPasswordOld, "abc");
     // Escape does nothing; Chiudi, like a close from the window manager, returns.
     QTest::keyClick(frmCambiaPassword, Qt::Key_Escape);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmCambiaPassword });
     click(frmCambiaPassword->cmdEsci);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
     QVERIFY(frmPassword->txtPassword->text().isEmpty());
     // Shown again, the change window starts empty.
     click(frmPassword->btnCambiaPassword);
     QVERIFY(frmCambiaPassword->txtPasswordOld->text().isEmpty());
     frmCambiaPassword->close();
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmPassword});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
     QCOMPARE(m_messages->count(), 0);
 }
 
@@ -369,14 +375,14 @@ void TestShellWindows::tilesSwitchToTheirWindows()
         QCOMPARE(tile.picture->isEnabled(), exists);
         QCOMPARE(tile.caption->isEnabled(), exists);
     }
-    for (QLabel *part : {frmAvvio->imgProprietari, frmAvvio->btnProprietari}) {
+    for (QLabel *part : { frmAvvio->imgProprietari, frmAvvio->btnProprietari }) {
         click(part);
-        QCOMPARE(visibleWindows(), QList<QWidget *>{&owners});
+        QCOMPARE(visibleWindows(), QList<QWidget *> { &owners });
         WindowKit::returnToStartMenu(&owners);
-        QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+        QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
     }
     click(frmAvvio->btnCani); // disabled: nothing happens
-    QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
 void TestShellWindows::programEnds_data()
@@ -432,16 +438,16 @@ void TestShellWindows::linksOpenTheMakersAddresses()
     WindowKit::switchWindow(frmPassword, frmAvvio);
     click(frmAvvio->imgSito);
     const QUrl web(QStringLiteral("https://kennora.example/"));
-    QCOMPARE(m_opened, (QList<QUrl>{web, web, web}));
+    QCOMPARE(m_opened, (QList<QUrl> { web, web, web }));
 }
 
 void TestShellWindows::infoAndSplashOpenModally()
 {
     WindowKit::switchWindow(frmPassword, frmAvvio);
     const QList<QPair<QLabel *, QString>> commands = {
-        {frmAvvio->imgInfo, QStringLiteral("frmInfo")},
-        {frmAvvio->imgCopyright, QStringLiteral("frmSplash")},
-        {frmAvvio->imgGuida, QStringLiteral("frmGuida")},
+        { frmAvvio->imgInfo, QStringLiteral("frmInfo") },
+        { frmAvvio->imgCopyright, QStringLiteral("frmSplash") },
+        { frmAvvio->imgGuida, QStringLiteral("frmGuida") },
     };
     for (const auto &[command, expected] : commands) {
         QString opened;
@@ -455,15 +461,15 @@ void TestShellWindows::infoAndSplashOpenModally()
         });
         click(command);
         QCOMPARE(opened, expected);
-        QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+        QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
         if (expected == QLatin1String("frmGuida"))
             QCOMPARE(title, HelpText::title(HelpTopic::General));
     }
     // Only the start-up instances are left.
     const QWidgetList windows = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                           [](QWidget *w) { return qobject_cast<TfrmInfo *>(w) != nullptr; }),
-             1);
+    QCOMPARE(std::count_if(
+                 windows.begin(), windows.end(), [](QWidget *w) { return qobject_cast<TfrmInfo *>(w) != nullptr; }),
+        1);
 }
 
 QTEST_MAIN(TestShellWindows)

@@ -1,0 +1,464 @@
+#include "common/ui/ExportWindow.h"
+
+#include "common/ArchiveFile.h"
+#include "common/MessageBoxes.h"
+#include "common/ProgramFolder.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const QString ExportWindow::kAskExport = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
+    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString ExportWindow::kAskOpen =
+    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString ExportWindow::kFailure = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già "
+    "aperto.");
+const QString ExportWindow::kHintInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+
+namespace {
+
+constexpr QRgb kWindowFill = 0xFFEEEDED;
+constexpr QRgb kHintBand = 0xFF6A5ACD; // slate blue
+constexpr QRgb kGreen = 0xFF107C41;
+constexpr int kRowHeight = 21;
+constexpr int kIcon = 44;
+
+// The grid view: an edit still open when a command runs is taken into the grid first.
+class GridView : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    void commitOpenEditor()
+    {
+        if (state() != EditingState)
+            return;
+        QWidget *editor = QApplication::focusWidget();
+        if (editor && viewport()->isAncestorOf(editor)) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+};
+
+QPixmap canvas(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// "ESPORTAZIONE IN EXCEL" in white capitals on green.
+QPixmap titlePicture()
+{
+    QPixmap pixmap = canvas(QSize(330, 52));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgba(kGreen));
+    p.drawRoundedRect(QRectF(0, 0, 330, 52), 6, 6);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(22);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 330, 52), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+    return pixmap;
+}
+
+// A spreadsheet program's icon: a sheet with cells behind a green tile with an X.
+QPixmap spreadsheetIcon()
+{
+    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x6b, 0x6b, 0x6b), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(16.5, 4.5, 25, 35));
+    p.setPen(QPen(QColor::fromRgba(kGreen), 1));
+    for (int y = 12; y < 40; y += 7)
+        p.drawLine(QPointF(17, y + 0.5), QPointF(41, y + 0.5));
+    p.drawLine(QPointF(29.5, 5), QPointF(29.5, 39));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgba(kGreen));
+    p.drawRoundedRect(QRectF(3, 10, 26, 26), 3, 3);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(3, 10, 26, 26), Qt::AlignCenter, QStringLiteral("X"));
+    return pixmap;
+}
+
+// A question mark in a blue disc.
+QPixmap helpIcon()
+{
+    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x0b, 0x4f, 0x9c), 2));
+    p.setBrush(QColor(0x1e, 0x74, 0xd0));
+    p.drawEllipse(QRectF(4, 4, 36, 36));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(26);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(4, 4, 36, 36), Qt::AlignCenter, QStringLiteral("?"));
+    return pixmap;
+}
+
+// An open door with an arrow leaving through it.
+QPixmap exitIcon()
+{
+    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 2));
+    p.setBrush(QColor(0xf4, 0xf4, 0xf4));
+    p.drawRect(QRectF(6, 4, 22, 36)); // frame
+    QPainterPath door;
+    door.moveTo(6, 4);
+    door.lineTo(18, 9);
+    door.lineTo(18, 44);
+    door.lineTo(6, 40);
+    door.closeSubpath();
+    p.setBrush(QColor(0x9c, 0x5b, 0x2e));
+    p.setPen(QPen(QColor(0x5e, 0x33, 0x14), 1.5));
+    p.drawPath(door);
+    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(15, 25), 1.6, 1.6);
+    QPainterPath arrow;
+    arrow.moveTo(22, 19);
+    arrow.lineTo(32, 19);
+    arrow.lineTo(32, 13);
+    arrow.lineTo(42, 23);
+    arrow.lineTo(32, 33);
+    arrow.lineTo(32, 27);
+    arrow.lineTo(22, 27);
+    arrow.closeSubpath();
+    p.setBrush(QColor(0x2e, 0x9d, 0x3a));
+    p.setPen(QPen(QColor(0x1b, 0x63, 0x23), 1.2));
+    p.drawPath(arrow);
+    return pixmap;
+}
+
+// A hand pointing right, at the export command.
+QPixmap handPicture()
+{
+    QPixmap pixmap = canvas(QSize(36, kIcon));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(30);
+    p.setFont(font);
+    p.setPen(QColor(0x33, 0x33, 0x33));
+    p.drawText(QRect(0, 0, 36, kIcon), Qt::AlignCenter, QString(QChar(0x261B))); // black right pointing index
+    return pixmap;
+}
+
+QToolButton *commandPicture(QWidget *parent, const char *name, const QPixmap &picture)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFixedSize(picture.width() + 8, picture.height() + 8);
+    return button;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+ExportWindow::Grid::Grid(const QList<GridColumn> &columns, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(columns)
+{
+}
+
+int ExportWindow::Grid::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows);
+}
+
+int ExportWindow::Grid::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : columns();
+}
+
+QVariant ExportWindow::Grid::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return text(index.row(), index.column());
+}
+
+bool ExportWindow::Grid::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    setText(index.row(), index.column(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags ExportWindow::Grid::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!m_columns.at(index.column()).readOnly)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant ExportWindow::Grid::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columns())
+        return m_columns.at(section).header;
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ExportWindow::Grid::setText(qsizetype row, int column, const QString &text)
+{
+    m_cells[size_t(row * columns() + column)] = text;
+    const QModelIndex changed = index(int(row), column);
+    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+}
+
+int ExportWindow::Grid::column(QStringView name) const
+{
+    for (int c = 0; c < columns(); ++c) {
+        if (QLatin1String(m_columns.at(c).name) == name)
+            return c;
+    }
+    return -1;
+}
+
+void ExportWindow::Grid::rebuild(qsizetype rowCount, const std::function<void()> &produce)
+{
+    beginResetModel();
+    m_cells.clear();
+    m_cells.shrink_to_fit();
+    m_cells.resize(size_t(rowCount * columns()));
+    m_rows = rowCount;
+    try {
+        if (produce)
+            produce();
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
+    endResetModel();
+}
+
+// ---------------------------------------------------------------------------
+
+ExportWindow::ExportWindow(QWidget *owner, Setup setup) : FixedDialog(owner, setup.caption), m_setup(std::move(setup))
+{
+    m_grid = new Grid(m_setup.grid, this);
+    m_grid->rebuild(m_setup.designRows, {});
+    buildWindow();
+
+    connect(cmdEsporta, &QAbstractButton::clicked, this, [this] { exportCommand(); });
+    connect(cmdGuida, &QAbstractButton::clicked, this, [this] {
+        if (m_setup.help)
+            m_setup.help(this);
+    });
+    cmdGuida->setEnabled(bool(m_setup.help));
+    WindowKit::closeOnClick(cmdEsci, this);
+
+    auto *hints = new WindowKit::HintLine(panInfo);
+    hints->addCommand(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    hints->addCommand(cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    hints->addCommand(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->addBackground(this);
+    hints->addBackground(grdRecords);
+    hints->addBackground(grdRecords->viewport());
+    const auto panels = findChildren<QFrame *>(QStringLiteral("panContainer"));
+    for (QFrame *panel : panels)
+        hints->addBackground(panel);
+
+    finishLayout(m_setup.size);
+}
+
+void ExportWindow::buildWindow()
+{
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgba(kWindowFill));
+    setPalette(palette);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // The white strip: title picture at the left, commands at the right.
+    auto *strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("panContainer"));
+    strip->setAutoFillBackground(true);
+    QPalette white = strip->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    strip->setPalette(white);
+    strip->setFixedHeight(76);
+    auto *stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(12, 12, 14, 12);
+    stripLayout->setSpacing(6);
+
+    imgLogo = new QLabel(strip);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(titlePicture());
+    stripLayout->addWidget(imgLogo);
+    stripLayout->addStretch(1);
+
+    icoHand = new QLabel(strip);
+    icoHand->setObjectName(QStringLiteral("icoHand"));
+    icoHand->setPixmap(handPicture());
+    stripLayout->addWidget(icoHand);
+    cmdEsporta = commandPicture(strip, "cmdEsporta", spreadsheetIcon());
+    stripLayout->addWidget(cmdEsporta);
+    stripLayout->addSpacing(10);
+    cmdGuida = commandPicture(strip, "cmdGuida", helpIcon());
+    stripLayout->addWidget(cmdGuida);
+    cmdEsci = commandPicture(strip, "cmdEsci", exitIcon());
+    stripLayout->addWidget(cmdEsci);
+    layout->addWidget(strip);
+
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line);
+
+    // The grid.
+    auto *view = new GridView(this);
+    grdRecords = view;
+    grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords->setModel(m_grid);
+    grdRecords->setAlternatingRowColors(true);
+    grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdRecords->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                | QAbstractItemView::AnyKeyPressed);
+    grdRecords->setWordWrap(false);
+    grdRecords->verticalHeader()->hide();
+    grdRecords->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grdRecords->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grdRecords->horizontalHeader()->setHighlightSections(false);
+    grdRecords->horizontalHeader()->setStretchLastSection(false);
+    QPalette gridPalette = grdRecords->palette();
+    gridPalette.setColor(QPalette::AlternateBase, QColor(0xf3, 0xf7, 0xf1));
+    grdRecords->setPalette(gridPalette);
+    for (int c = 0; c < m_setup.grid.size(); ++c)
+        grdRecords->setColumnWidth(c, m_setup.grid.at(c).width);
+    auto *gridBox = new QVBoxLayout;
+    gridBox->setContentsMargins(10, 10, 10, 10);
+    gridBox->addWidget(grdRecords);
+    layout->addLayout(gridBox, 1);
+
+    // The hint line on its band.
+    auto *band = new QFrame(this);
+    band->setObjectName(QStringLiteral("shpInfo"));
+    band->setAutoFillBackground(true);
+    QPalette bandPalette = band->palette();
+    bandPalette.setColor(QPalette::Window, QColor::fromRgba(kHintBand));
+    band->setPalette(bandPalette);
+    band->setFixedHeight(32);
+    auto *bandLayout = new QHBoxLayout(band);
+    bandLayout->setContentsMargins(12, 0, 12, 0);
+    panInfo = new QLabel(kHintInitial, band);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    QFont hintFont(QStringLiteral("Tahoma"));
+    hintFont.setPointSize(12);
+    panInfo->setFont(hintFont);
+    QPalette hintPalette = panInfo->palette();
+    hintPalette.setColor(QPalette::WindowText, Qt::white);
+    panInfo->setPalette(hintPalette);
+    bandLayout->addWidget(panInfo, 1);
+    layout->addWidget(band);
+}
+
+void ExportWindow::showEvent(QShowEvent *event)
+{
+    if (!m_filled) {
+        m_filled = true;
+        if (m_setup.fill)
+            m_setup.fill(*m_grid);
+    }
+    FixedDialog::showEvent(event);
+}
+
+SpreadsheetExport::Rows ExportWindow::exportRows() const
+{
+    const Grid *grid = m_grid;
+    return {grid->rows(), [grid](qsizetype row, int column) -> QString {
+                return column + 1 < grid->columns() ? grid->text(row, column + 1) : QString();
+            }};
+}
+
+void ExportWindow::exportCommand()
+{
+    static_cast<GridView *>(grdRecords)->commitOpenEditor();
+    runExport(this, m_setup.sheet, exportRows(), m_setup.open);
+}
+
+void ExportWindow::fillFromArchive(Grid &grid, const QString &path, int recordSize,
+                                   const std::function<void(const char *record, QString *cells)> &row)
+{
+    try {
+        ArchiveFile archive(path, recordSize);
+        const qint64 count = archive.count();
+        if (count <= 0)
+            return;
+        grid.rebuild(count, [&] {
+            archive.scan([&](qint64 index, const char *record) {
+                if (index >= count)
+                    return;
+                QString *cells = grid.rowCells(index);
+                cells[0] = QString::number(index + 1);
+                row(record, cells);
+            });
+        });
+    } catch (...) {
+        // The filling ends silently; the rows read so far stay in the grid.
+    }
+}
+
+bool ExportWindow::runExport(QWidget *parent, const SpreadsheetExport::Sheet &sheet,
+                             const SpreadsheetExport::Rows &rows, const Opener &open)
+{
+    bool written = false;
+    try {
+        if (!MessageBoxes::confirmation(kAskExport, parent))
+            return false;
+        const QString path = programFile(sheet.fileName);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        try {
+            SpreadsheetExport::writeFile(path, sheet.sheetName, sheet.columns, rows);
+        } catch (...) {
+            QApplication::restoreOverrideCursor();
+            throw;
+        }
+        QApplication::restoreOverrideCursor();
+        written = true;
+        if (MessageBoxes::confirmation(kAskOpen, parent) && open)
+            open(QLatin1Char('"') + path + QLatin1Char('"'));
+    } catch (...) {
+        MessageBoxes::plain(kFailure, parent);
+    }
+    return written;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/ui/ExportWindow.h"
+
+// The export of the owners archive: the whole of Proprietari.pro in a grid,
+// written on request to Proprietari.xls in the program folder. A new window
+// for every use, owned by the owner editor and shown modally
+// (WindowKit::openModalDialog<TfrmExpClienti>(owner)); the grid is filled
+// once, when the window is shown.
+class TfrmExpClienti : public ExportWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmExpClienti(QWidget *owner = nullptr);
+
+    // The grid columns (colNum ... colNote) and the exported sheet.
+    static const QList<GridColumn> &gridColumns();
+    static const SpreadsheetExport::Sheet &sheet();
+    // Fills the grid from Proprietari.pro (one row per owner, record order).
+    static void fillGrid(Grid &grid);
+};

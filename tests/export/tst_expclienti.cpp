@@ -1,0 +1,400 @@
+#include "app/OpenURL.h"
+#include "common/ArchiveFile.h"
+#include "common/Cp1252.h"
+#include "common/RecordLayout.h"
+#include "common/ui/WindowKit.h"
+#include "owners/ExpClienti.h"
+#include "owners/OwnerRecord.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestSupport;
+using Kind = MessageBoxes::Kind;
+
+namespace {
+
+// Three owners: a full one with accents and markup, one without birthplace,
+// one with only a name.
+void writeOwners()
+{
+    RecordBuffer record(OwnerRecord::layout());
+    ArchiveFile archive(OwnerRecord::path(), OwnerRecord::size());
+
+    record.clear();
+    record.setText(OwnerRecord::Cliente, u"Rossi Mario");
+    record.setText(OwnerRecord::DataNasc, u"01/02/1970");
+    record.setText(OwnerRecord::ComuneNasc, u"Roma");
+    record.setText(OwnerRecord::ProvNasc, u"RM");
+    record.setText(OwnerRecord::Sesso, u"M");
+    record.setText(OwnerRecord::Recapito, u"06 1234567");
+    record.setText(OwnerRecord::IndirizzoRes, u"Via Po, 3");
+    record.setText(OwnerRecord::ComuneRes, QString::fromUtf8("Forlì"));
+    record.setText(OwnerRecord::ProvRes, u"FC");
+    record.setText(OwnerRecord::CapRes, u"47121");
+    record.setText(OwnerRecord::Estremi, u"Bonifico");
+    record.setText(OwnerRecord::CodFisc, u"RSSMRA70B01H501X");
+    record.setText(OwnerRecord::PartitaIva, u"12345678901");
+    record.setText(OwnerRecord::Iban, u"IT60X0542811101000000123456");
+    record.setText(OwnerRecord::Note, u"<b>&");
+    record.setFlag(OwnerRecord::Ricontatta, true);
+    archive.append(record.bytes());
+
+    record.clear();
+    record.setText(OwnerRecord::Cliente, u"Bianchi Anna");
+    record.setText(OwnerRecord::ComuneRes, u"Milano");
+    record.setText(OwnerRecord::Questioni, QString::fromUtf8("Saldo di 20 € già concordato"));
+    archive.append(record.bytes());
+
+    record.clear();
+    record.setText(OwnerRecord::Cliente, u"Verdi Luca");
+    archive.append(record.bytes());
+}
+
+// The cells of the data rows of an exported file, row by row.
+QList<QByteArrayList> dataRows(const QByteArray &file)
+{
+    QList<QByteArrayList> rows;
+    const QByteArray body = file.mid(file.indexOf("<table x:str>"));
+    const QByteArrayList trs = body.split('<');
+    QByteArrayList *row = nullptr;
+    bool titleRowSeen = false;
+    for (const QByteArray &piece : trs) {
+        if (piece == "tr>") {
+            if (!titleRowSeen) {
+                titleRowSeen = true;
+                continue;
+            }
+            rows.append(QByteArrayList());
+            row = &rows.last();
+        } else if (piece.startsWith("td style=\"text-align: left;\">") && row) {
+            row->append(piece.mid(piece.indexOf('>') + 1));
+        }
+    }
+    return rows;
+}
+
+struct Opened
+{
+    QList<QUrl> urls;
+    Opened()
+    {
+        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
+    }
+    ~Opened() { TMisc::setOpener(nullptr); }
+};
+
+QTableView *gridOf(QWidget &window)
+{
+    return window.findChild<QTableView *>(QStringLiteral("grdRecords"));
+}
+
+void press(QWidget &window, const char *command)
+{
+    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
+    QVERIFY2(button, command);
+    QVERIFY2(button->isEnabled(), command);
+    button->click();
+}
+
+} // namespace
+
+class TestExpClienti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyArchiveWritesTheGoldenFile();
+    void ownersFillTheGridAndTheFile();
+    void typedCellReachesTheFileNotTheArchive();
+    void noToTheFirstQuestionWritesNothing();
+    void targetThatCannotBeWrittenShowsThePlainBox();
+    void hintLine();
+    void openedModallyWithHelpAndExit();
+    void libreOfficeReadsOneRowPerOwner();
+};
+
+void TestExpClienti::emptyArchiveWritesTheGoldenFile()
+{
+    TempProgramFolder folder;
+    MessageRecorder boxes;
+    boxes.answerNext(true);
+    boxes.answerNext(false); // do not open
+    Opened opened;
+
+    TfrmExpClienti window;
+    window.show();
+    QTableView *grid = gridOf(window);
+    QVERIFY(grid);
+    QCOMPARE(grid->model()->rowCount(), 10);
+    QCOMPARE(grid->model()->columnCount(), 26);
+    QVERIFY(QFileInfo::exists(folder.file("Proprietari.pro"))); // opened (created) to fill the grid
+
+    press(window, "cmdEsporta");
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.kind(0), Kind::Confirmation);
+    QCOMPARE(boxes.text(0), QString::fromUtf8("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
+                                              "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i "
+                                              "dati adesso?"));
+    QCOMPARE(boxes.kind(1), Kind::Confirmation);
+    QCOMPARE(boxes.text(1), QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole "
+                                           "aprire il file di Excel?"));
+    QVERIFY(opened.urls.isEmpty());
+
+    const QByteArray golden = readFile(QFINDTESTDATA("data/Proprietari_empty.xls"));
+    QCOMPARE(golden.size(), 11549);
+    const QByteArray written = readFile(folder.file("Proprietari.xls"));
+    QCOMPARE(written, golden);
+    QVERIFY(!written.contains('\r'));
+    QVERIFY(!written.contains('\n'));
+    QVERIFY(written.contains("width=250>Modalit\xE0 di pagamento</td>"));
+}
+
+void TestExpClienti::ownersFillTheGridAndTheFile()
+{
+    TempProgramFolder folder;
+    writeOwners();
+    MessageRecorder boxes; // Yes to both questions
+    Opened opened;
+
+    TfrmExpClienti window;
+    window.show();
+    ExportWindow::Grid &grid = window.grid();
+    QCOMPARE(grid.rows(), 3);
+    QCOMPARE(grid.text(0, 0), QStringLiteral("1"));
+    QCOMPARE(grid.text(2, 0), QStringLiteral("3"));
+    QCOMPARE(grid.text(0, grid.column(u"colCliente")), QStringLiteral("Rossi Mario"));
+    QCOMPARE(grid.text(0, grid.column(u"colComuneNasc")), QStringLiteral("Roma RM"));
+    QCOMPARE(grid.text(1, grid.column(u"colComuneNasc")), QStringLiteral(" ")); // a single blank, trimmed away in the file
+    QCOMPARE(grid.text(0, grid.column(u"colComuneRes")), QString::fromUtf8("Forlì FC"));
+    QCOMPARE(grid.text(0, grid.column(u"colPartitaIva")), QStringLiteral("12345678901"));
+    QCOMPARE(grid.text(0, grid.column(u"colNote")), QStringLiteral("<b>&"));
+    QCOMPARE(grid.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Comune / Stato estero di nascita"));
+
+    // A record stored after the window was shown is not exported.
+    {
+        RecordBuffer late(OwnerRecord::layout());
+        late.setText(OwnerRecord::Cliente, u"Neri Ugo");
+        ArchiveFile(OwnerRecord::path(), OwnerRecord::size()).append(late.bytes());
+    }
+
+    press(window, "cmdEsporta");
+    QCOMPARE(boxes.count(), 2);
+    const QString path = folder.file("Proprietari.xls");
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+
+    const QByteArray file = readFile(path);
+    QVERIFY(!file.contains('\r'));
+    QVERIFY(!file.contains('\n'));
+    QVERIFY(!file.contains("Neri Ugo"));
+    const QList<QByteArrayList> rows = dataRows(file);
+    QCOMPARE(rows.size(), 3);
+    for (const QByteArrayList &row : rows)
+        QCOMPARE(row.size(), 25);
+    QCOMPARE(rows[0][0], "Rossi Mario");
+    QCOMPARE(rows[0][1], "01/02/1970");
+    QCOMPARE(rows[0][2], "Roma RM");
+    QCOMPARE(rows[0][3], "06 1234567");
+    QCOMPARE(rows[0][5], "Forl\xEC FC");
+    QCOMPARE(rows[0][6], "Bonifico");
+    QCOMPARE(rows[0][12], "RSSMRA70B01H501X");
+    QCOMPARE(rows[0][13], "12345678901");
+    QCOMPARE(rows[0][16], "IT60X0542811101000000123456");
+    QCOMPARE(rows[0][24], "&lt;b&gt;&amp;");
+    QCOMPARE(rows[1][2], "");
+    QCOMPARE(rows[1][5], "Milano");
+    QCOMPARE(rows[1][23], "Saldo di 20 \x80 gi\xE0 concordato");
+    QCOMPARE(rows[2], QByteArrayList({"Verdi Luca"}) + QByteArrayList(24, QByteArray()));
+    QVERIFY(!file.contains(">M<")); // Sesso is not exported
+    QVERIFY(!file.contains("47121")); // nor CapRes
+
+    // Exporting again replaces the file; No to the second question opens nothing.
+    window.grid().setData(window.grid().index(2, window.grid().column(u"colNote")), QStringLiteral("seconda"),
+                          Qt::EditRole);
+    boxes.answerNext(true);
+    boxes.answerNext(false);
+    press(window, "cmdEsporta");
+    QCOMPARE(opened.urls.size(), 1);
+    QCOMPARE(dataRows(readFile(path)).at(2).at(24), "seconda");
+}
+
+void TestExpClienti::typedCellReachesTheFileNotTheArchive()
+{
+    TempProgramFolder folder;
+    writeOwners();
+    const QByteArray archiveBefore = readFile(OwnerRecord::path());
+    MessageRecorder boxes;
+    boxes.answerNext(true);
+    boxes.answerNext(false);
+
+    TfrmExpClienti window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTableView *grid = gridOf(window);
+    ExportWindow::Grid &cells = window.grid();
+
+    // A read-only column refuses typing.
+    const int name = cells.column(u"colCliente");
+    grid->setFocus();
+    grid->setCurrentIndex(cells.index(1, name));
+    QTest::keyClick(grid, Qt::Key_X);
+    QCOMPARE(cells.text(1, name), QStringLiteral("Bianchi Anna"));
+
+    // Typing into the note of the second owner; the export is given while the
+    // cell is still being edited.
+    const int note = cells.column(u"colNote");
+    grid->setCurrentIndex(cells.index(1, note));
+    QTest::keyClick(grid, 'N');
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != grid);
+    QTest::keyClicks(editor, "uova nota");
+    press(window, "cmdEsporta");
+
+    QCOMPARE(cells.text(1, note), QStringLiteral("Nuova nota"));
+    QCOMPARE(dataRows(readFile(folder.file("Proprietari.xls"))).at(1).at(24), "Nuova nota");
+    QCOMPARE(readFile(OwnerRecord::path()), archiveBefore);
+}
+
+void TestExpClienti::noToTheFirstQuestionWritesNothing()
+{
+    TempProgramFolder folder;
+    writeOwners();
+    MessageRecorder boxes;
+    boxes.answerNext(false);
+    Opened opened;
+
+    TfrmExpClienti window;
+    window.show();
+    press(window, "cmdEsporta");
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(!QFileInfo::exists(folder.file("Proprietari.xls")));
+    QVERIFY(opened.urls.isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Proprietari.pro"});
+}
+
+void TestExpClienti::targetThatCannotBeWrittenShowsThePlainBox()
+{
+    TempProgramFolder folder;
+    QVERIFY(QDir(folder.path()).mkdir("Proprietari.xls"));
+    MessageRecorder boxes;
+    Opened opened;
+
+    TfrmExpClienti window;
+    window.show();
+    press(window, "cmdEsporta");
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.kind(1), Kind::Plain);
+    QCOMPARE(boxes.text(1), QString::fromUtf8("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                              "Accertarsi che il file di Excel non sia già aperto."));
+    QVERIFY(opened.urls.isEmpty());
+    QVERIFY(QFileInfo(folder.file("Proprietari.xls")).isDir());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Proprietari.pro"}); // no temporary left
+}
+
+void TestExpClienti::hintLine()
+{
+    TempProgramFolder folder;
+    TfrmExpClienti window;
+    window.show();
+    auto *panInfo = window.findChild<QLabel *>(QStringLiteral("panInfo"));
+    QVERIFY(panInfo);
+    QCOMPARE(panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    const auto move = [](QWidget *w) {
+        const QPointF at(3, 3);
+        QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
+    move(window.cmdEsporta);
+    QCOMPARE(panInfo->text(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    move(window.cmdGuida);
+    QCOMPARE(panInfo->text(), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    move(window.cmdEsci);
+    QCOMPARE(panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
+    move(window.grdRecords->viewport());
+    QCOMPARE(panInfo->text(), QString());
+    move(window.cmdEsporta);
+    move(&window);
+    QCOMPARE(panInfo->text(), QString());
+}
+
+void TestExpClienti::openedModallyWithHelpAndExit()
+{
+    TempProgramFolder folder;
+    QWidget owner;
+    owner.show();
+
+    // Opened as the owner editor opens it; the help command, then the exit command.
+    QString caption;
+    QSize size;
+    QWidget *parent = nullptr;
+    QString helpTitle;
+    onNextModal([&](QWidget *modal) {
+        auto *window = qobject_cast<TfrmExpClienti *>(modal);
+        if (!window) {
+            modal->close();
+            return;
+        }
+        caption = window->windowTitle();
+        size = window->size();
+        parent = window->parentWidget();
+        QTimer::singleShot(8000, window, &QDialog::reject); // never hang, whatever happens below
+        onNextModal([&, window](QWidget *help) {
+            if (auto *title = help->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+                helpTitle = title->text();
+            help->close();
+            QTimer::singleShot(0, window->cmdEsci, &QAbstractButton::click);
+        });
+        window->cmdGuida->click();
+    });
+    WindowKit::openModalDialog<TfrmExpClienti>(&owner);
+    QCOMPARE(caption, QStringLiteral(" Esporta archivio proprietari in Microsoft Excel"));
+    QCOMPARE(size, QSize(862, 560));
+    QCOMPARE(parent, &owner);
+    QCOMPARE(helpTitle, QStringLiteral("Esportazione archivio proprietari in Microsoft Excel"));
+    QVERIFY(owner.findChildren<TfrmExpClienti *>().isEmpty()); // freed when closed
+}
+
+void TestExpClienti::libreOfficeReadsOneRowPerOwner()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("soffice is not installed");
+    TempProgramFolder folder;
+    writeOwners();
+    MessageRecorder boxes;
+    boxes.answerNext(true);
+    boxes.answerNext(false);
+    TfrmExpClienti window;
+    window.show();
+    press(window, "cmdEsporta");
+
+    QProcess office;
+    office.setWorkingDirectory(folder.path());
+    office.start(soffice, {"-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless",
+                           "--infilter=calc_HTML_WebQuery", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
+                           "--outdir", folder.path() + "csv", folder.file("Proprietari.xls")});
+    QVERIFY(office.waitForFinished(120000));
+    const QStringList lines =
+        QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv"))).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4); // titles and three owners
+    QVERIFY(lines[0].startsWith(QString::fromUtf8("Cognome e nome,Data di nascita,Comune di nascita,")));
+    QVERIFY(lines[0].contains(QString::fromUtf8("Modalità di pagamento")));
+    QVERIFY(lines[1].startsWith(u"Rossi Mario,01/02/1970,Roma RM,06 1234567,\"Via Po, 3\",Forlì FC,Bonifico,"));
+    QVERIFY(lines[1].endsWith(u",<b>&"));
+    QVERIFY(lines[2].startsWith(u"Bianchi Anna,,,,,Milano,"));
+    QVERIFY(lines[2].contains(QString::fromUtf8("Saldo di 20 € già concordato")));
+    QVERIFY(lines[3].startsWith(u"Verdi Luca,"));
+}
+
+QTEST_MAIN(TestExpClienti)
+#include "tst_expclienti.moc"
