@@ -7,7 +7,11 @@
 #include "common/TextRoutines.h"
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/EditKit.h"
+#include "owners/ExpClienti.h"
 #include "owners/OwnerRecord.h"
+#include "owners/OwnerSheet.h"
+#include "owners/Ricontatta.h"
+#include "owners/TrovaClienti.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -510,10 +514,15 @@ void TfrmClienti::buildCommands()
     m_hints->addCommand(chkRicontatta,
                         QStringLiteral("Annota che il proprietario \u00E8 da ricontattare per questioni in sospeso."));
 
-    // Waiting for their windows: the owner search, the sheet, the call-back
-    // list and the export.
-    for (QPushButton *later : {cmdTrova, cmdAnteprima, cmdStampa, cmdPDF, cmdRicontatta, cmdEsporta})
-        later->setEnabled(false);
+    connect(cmdTrova, &QPushButton::clicked, this,
+            [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("clienti")); });
+    connect(cmdRicontatta, &QPushButton::clicked, this,
+            [this]() { WindowKit::openModalDialog<TfrmRicontatta>(this); });
+    connect(cmdEsporta, &QPushButton::clicked, this,
+            [this]() { WindowKit::openModalDialog<TfrmExpClienti>(this); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this]() { OwnerSheet::print(this); });
+    connect(cmdAnteprima, &QPushButton::clicked, this, [this]() { OwnerSheet::preview(this); });
+    connect(cmdPDF, &QPushButton::clicked, this, [this]() { OwnerSheet::exportPdf(this); });
 
     connect(cmdFile, &QPushButton::clicked, this,
             [this]() { TfrmAllegaCartella::open(this, QStringLiteral("clienti")); });

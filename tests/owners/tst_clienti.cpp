@@ -82,7 +82,9 @@ private slots:
     void emailCommand();
     void checkerDispatch_data();
     void checkerDispatch();
-    void laterCommandsDisabled();
+    void archiveCommandsOpenTheirWindows_data();
+    void archiveCommandsOpenTheirWindows();
+    void pdfCommandWritesTheSheetOfTheScreen();
     void closeReturnsToStartMenu();
     void ownersTileOpensEditor();
 
@@ -381,12 +383,47 @@ void TestClienti::checkerDispatch()
     QCOMPARE(opened, checker);
 }
 
-void TestClienti::laterCommandsDisabled()
+void TestClienti::archiveCommandsOpenTheirWindows_data()
 {
-    for (QPushButton *b : {w->cmdTrova, w->cmdAnteprima, w->cmdStampa, w->cmdPDF, w->cmdRicontatta, w->cmdEsporta})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    for (QPushButton *b : {w->cmdNuovo, w->cmdDuplica, w->cmdFile, w->cmdSalva, w->cmdGuida, w->cmdEsci})
-        QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("search") << "cmdTrova" << "TfrmTrovaClienti";
+    QTest::newRow("call-back list") << "cmdRicontatta" << "TfrmRicontatta";
+    QTest::newRow("export") << "cmdEsporta" << "TfrmExpClienti";
+    QTest::newRow("preview") << "cmdAnteprima" << "ReportPreviewDialog";
+}
+
+void TestClienti::archiveCommandsOpenTheirWindows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, dialog);
+    MessageRecorder boxes;
+    QString opened;
+    QWidget *parent = nullptr;
+    onNextModal([&](QWidget *modal) {
+        opened = QString::fromLatin1(modal->metaObject()->className());
+        parent = modal->parentWidget();
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    QPushButton *command = w->findChild<QPushButton *>(button);
+    QVERIFY(command->isEnabled());
+    press(command);
+    QCOMPARE(opened, dialog);
+    QCOMPARE(parent ? parent->window() : nullptr, static_cast<QWidget *>(w));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestClienti::pdfCommandWritesTheSheetOfTheScreen()
+{
+    MessageRecorder boxes;
+    boxes.answerNext(false); // do not open the file
+    w->txtCliente->setText(QString::fromUtf8("Niccol\u00F2 non salvato"));
+    press(w->cmdPDF);
+    QVERIFY(QFileInfo(m_folder->file("Proprietario.pdf")).size() > 0);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Confirmation);
+    // Nothing was stored: the sheet prints what the screen shows.
+    QVERIFY(!QFileInfo::exists(OwnerRecord::path()) || QFileInfo(OwnerRecord::path()).size() == 0);
 }
 
 void TestClienti::closeReturnsToStartMenu()
