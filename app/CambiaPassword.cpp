@@ -98,7 +98,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::changePassword);
     WindowKit::closeOnClick(cmdEsci, this);
 
-    finishLayout(QSize(460, 430));
+    finishLayout(QSize(460, 400));
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent *event)
