@@ -63,6 +63,16 @@ void ArchiveEditor::loadRecord(const RecordBuffer &record)
     m_setup.load(record);
 }
 
+void ArchiveEditor::showStored(ArchiveFile &file, qint64 index)
+{
+    file.seek(index);
+    file.read(m_buffer.bytes());
+    const qint64 position = file.position();
+    file.close();
+    loadRecord(m_buffer);
+    setPosition(QString::number(position));
+}
+
 void ArchiveEditor::focusFirstField()
 {
     if (m_setup.firstField)
@@ -105,11 +115,7 @@ bool ArchiveEditor::first()
             MessageBoxes::information(kEmptyArchive, m_window);
             return;
         }
-        file.seek(0);
-        file.read(m_buffer.bytes());
-        file.close();
-        loadRecord(m_buffer);
-        setPosition(QStringLiteral("1"));
+        showStored(file, 0);
     });
 }
 
@@ -123,12 +129,7 @@ bool ArchiveEditor::last()
             MessageBoxes::information(kEmptyArchive, m_window);
             return;
         }
-        file.seek(n - 1);
-        file.read(m_buffer.bytes());
-        const qint64 position = file.position();
-        file.close();
-        loadRecord(m_buffer);
-        setPosition(QString::number(position));
+        showStored(file, n - 1);
     });
 }
 
@@ -147,12 +148,7 @@ bool ArchiveEditor::next()
         }
         if (p >= n)
             return; // the last record is shown: nothing to do
-        file.seek(p);
-        file.read(m_buffer.bytes());
-        const qint64 position = file.position();
-        file.close();
-        loadRecord(m_buffer);
-        setPosition(QString::number(position));
+        showStored(file, p);
     });
 }
 
@@ -170,12 +166,7 @@ bool ArchiveEditor::previous()
         }
         // From an empty position, or from record 2, this reads record 1.
         const qint64 index = text.isEmpty() ? 0 : parsedPosition(text) - 2;
-        file.seek(index);
-        file.read(m_buffer.bytes());
-        const qint64 position = file.position();
-        file.close();
-        loadRecord(m_buffer);
-        setPosition(QString::number(position));
+        showStored(file, index);
     });
 }
 

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class ArchiveFile;
+
 class QAbstractButton;
 class QLabel;
 class QWidget;
@@ -120,6 +122,8 @@ private:
     QString positionText() const;
     void setPosition(const QString &text);
     void loadRecord(const RecordBuffer &record);
+    // Reads record `index`, closes the file, shows the record and its position.
+    void showStored(ArchiveFile &file, qint64 index);
     void focusFirstField();
 
     QPointer<QWidget> m_window;

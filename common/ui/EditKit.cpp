@@ -361,6 +361,9 @@ public:
             // A context menu or another window does not leave the field.
             if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
                 return false;
+            // Nor does a window that is closing or being destroyed.
+            if (!m_target->isVisible())
+                return false;
             exit();
             return false;
         }

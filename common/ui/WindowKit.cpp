@@ -195,6 +195,11 @@ void FixedDialog::closeEvent(QCloseEvent *event)
 
 void FixedDialog::showEvent(QShowEvent *event)
 {
+    // Centred once more when first shown: the owner may have moved since.
+    if (!m_shown && !event->spontaneous()) {
+        m_shown = true;
+        centreOn(this, parentWidget());
+    }
     QDialog::showEvent(event);
 }
 

@@ -64,6 +64,7 @@ protected:
 
 private:
     bool m_inCloseCommand = false;
+    bool m_shown = false;
 };
 
 // A main window: opened maximised, keeps its caption buttons. Closing it hides

@@ -166,7 +166,10 @@ void TestWindowKit::fixedDialogKind()
     QVERIFY(!dialog.btnTrova->autoDefault());
     QVERIFY(!dialog.btnChiudi->autoDefault());
     QCOMPARE(dialog.lblMemory->objectName(), QStringLiteral("lblMemory"));
+    // Centred again when shown, on where the owner is now.
+    owner->move(160, 120);
     dialog.show();
+    QCOMPARE(dialog.frameGeometry().center(), owner->frameGeometry().center());
     QVERIFY(!dialog.lblMemory->isVisible());
 
     // Without an owner: centred on the screen.
