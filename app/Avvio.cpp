@@ -89,6 +89,21 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     return band;
 }
 
+QVBoxLayout *bandAndBody(QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo,
+                         QFrame **shpSfondo)
+{
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    *shpTitolo = titleBand(window, QStringLiteral("shpTitolo"), title, imgLogo);
+    outer->addWidget(*shpTitolo);
+    *shpSfondo = new QFrame(window);
+    (*shpSfondo)->setObjectName(QStringLiteral("shpSfondo"));
+    (*shpSfondo)->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
+    outer->addWidget(*shpSfondo, 1);
+    return new QVBoxLayout(*shpSfondo);
+}
+
 QBoxLayout *framed(QLineEdit *edit)
 {
     auto *row = new QHBoxLayout;

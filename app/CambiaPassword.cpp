@@ -33,18 +33,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Cambia password"))
 {
     setObjectName(QStringLiteral("frmCambiaPassword"));
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    shpTitolo = ShellArt::titleBand(this, QStringLiteral("shpTitolo"), QStringLiteral("Cambia password"), &imgLogo);
-    outer->addWidget(shpTitolo);
-
-    shpSfondo = new QFrame(this);
-    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
-    outer->addWidget(shpSfondo, 1);
-    auto *body = new QVBoxLayout(shpSfondo);
+    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"), &shpTitolo, &imgLogo, &shpSfondo);
     body->setContentsMargins(36, 22, 36, 24);
     body->setSpacing(4);
 

@@ -33,19 +33,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
 {
     setObjectName(QStringLiteral("frmPassword"));
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    shpTitolo
-        = ShellArt::titleBand(this, QStringLiteral("shpTitolo"), QStringLiteral("Accesso al programma"), &imgLogo);
-    outer->addWidget(shpTitolo);
-
-    shpSfondo = new QFrame(this);
-    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
-    outer->addWidget(shpSfondo, 1);
-    auto *body = new QVBoxLayout(shpSfondo);
+    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"), &shpTitolo, &imgLogo, &shpSfondo);
     body->setContentsMargins(36, 26, 36, 24);
     body->setSpacing(10);
 
