@@ -387,6 +387,15 @@ void TfrmClienti::buildFields()
     txtRecapito = edit("txtRecapito");
     txtIndirizzoRes = edit("txtIndirizzoRes");
     txtProvRes = combo("txtProvRes");
+    // A province is also upper-cased when the user leaves it, so a code that a
+    // load put there in lower case is stored as the user sees it corrected.
+    for (QComboBox *province : {txtProvNasc, txtProvRes}) {
+        EditKit::onExit(province->lineEdit(), [province]() {
+            const QString upper = AsciiUpper(TrimText(province->currentText()));
+            if (upper != province->currentText())
+                province->setEditText(upper);
+        });
+    }
     txtComuneRes = edit("txtComuneRes");
     txtCapRes = edit("txtCapRes");
     txtEstremi = edit("txtEstremi");

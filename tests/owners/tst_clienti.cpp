@@ -74,6 +74,7 @@ private slots:
     void typedBehaviours_data();
     void typedBehaviours();
     void enterChainAndTab();
+    void provinceIsUpperCasedOnLeaving();
     void navigationWalksAndStops();
     void duplicateThenSaveAppendsCopyWithoutAttachments();
     void blankNameIsRefused();
@@ -213,6 +214,17 @@ void TestClienti::typedBehaviours()
     QVERIFY(control);
     typeInto(control, keys);
     QCOMPARE(ArchiveEditor::controlText(control), shown);
+}
+
+void TestClienti::provinceIsUpperCasedOnLeaving()
+{
+    // A code put there by the program (a loaded record) in lower case.
+    w->txtProvRes->setEditText(QStringLiteral("rm "));
+    w->txtProvRes->setFocus();
+    QTRY_VERIFY(w->txtProvRes->hasFocus() || w->txtProvRes->lineEdit()->hasFocus());
+    w->txtCliente->setFocus();
+    QTRY_VERIFY(w->txtCliente->hasFocus());
+    QCOMPARE(w->txtProvRes->currentText(), QStringLiteral("RM"));
 }
 
 void TestClienti::enterChainAndTab()
