@@ -28,13 +28,21 @@ QFont makeFont(const char *family, int pointSize, bool bold)
     return font;
 }
 
-// The product picture at `side` pixels, drawn at double resolution so that it is sharp on any screen.
-QPixmap logoPicture(int side)
+// A transparent square of `side` pixels drawn at double resolution, so that
+// the pictures are sharp on any screen.
+QPixmap sharpCanvas(int side)
 {
     const qreal ratio = 2.0;
     QPixmap pixmap(int(side * ratio), int(side * ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The product picture at `side` pixels, drawn at double resolution so that it is sharp on any screen.
+QPixmap logoPicture(int side)
+{
+    QPixmap pixmap = sharpCanvas(side);
     QPainter p(&pixmap);
     paintProductLogo(p, QRectF(0, 0, side, side));
     return pixmap;
@@ -43,10 +51,7 @@ QPixmap logoPicture(int side)
 // The picture beside the manual link: a page with a folded corner and a red "PDF" band.
 QPixmap pdfPicture(int side)
 {
-    const qreal ratio = 2.0;
-    QPixmap pixmap(int(side * ratio), int(side * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpCanvas(side);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(side / 32.0, side / 32.0);

@@ -1,6 +1,7 @@
 #include "app/Ini.h"
 
 #include "common/Cp1252.h"
+#include "common/TextRoutines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,34 +41,6 @@ QList<Line> splitLines(const QByteArray &bytes)
     return lines;
 }
 
-QString trimBlanks(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from].unicode() <= 32)
-        ++from;
-    while (to > from && text[to - 1].unicode() <= 32)
-        --to;
-    return text.mid(from, to - from);
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x = char16_t(x - 32);
-        if (y >= u'a' && y <= u'z')
-            y = char16_t(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 // The section name of a header line "[name]", or nothing for any other line.
 std::optional<QString> sectionOf(const QString &trimmedLine)
 {
@@ -76,7 +49,7 @@ std::optional<QString> sectionOf(const QString &trimmedLine)
     qsizetype close = trimmedLine.indexOf(QLatin1Char(']'));
     if (close < 0)
         close = trimmedLine.size();
-    return trimBlanks(trimmedLine.mid(1, close - 1));
+    return TrimText(trimmedLine.mid(1, close - 1));
 }
 
 // True when the line is "key = value" for the given key (comments never are).
@@ -85,10 +58,10 @@ bool isKeyLine(const QString &trimmedLine, const QString &key, QString *value = 
     if (trimmedLine.startsWith(QLatin1Char(';')))
         return false;
     const qsizetype eq = trimmedLine.indexOf(QLatin1Char('='));
-    if (eq < 0 || !sameName(trimBlanks(trimmedLine.left(eq)), key))
+    if (eq < 0 || !EqualsNoCase(TrimText(trimmedLine.left(eq)), key))
         return false;
     if (value)
-        *value = trimBlanks(trimmedLine.mid(eq + 1));
+        *value = TrimText(trimmedLine.mid(eq + 1));
     return true;
 }
 
@@ -115,11 +88,11 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     bool inSection = false;
     bool seenSection = false;
     for (const Line &line : lines) {
-        const QString text = trimBlanks(Cp1252::decode(line.text));
+        const QString text = TrimText(Cp1252::decode(line.text));
         if (const auto name = sectionOf(text)) {
             if (seenSection)
                 break; // only the first section of that name counts
-            inSection = sameName(*name, section);
+            inSection = EqualsNoCase(*name, section);
             seenSection = inSection;
             continue;
         }
@@ -147,11 +120,11 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     qsizetype lastFilled = -1; // the section's last non-blank line
     qsizetype found = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString text = trimBlanks(Cp1252::decode(lines[i].text));
+        const QString text = TrimText(Cp1252::decode(lines[i].text));
         if (const auto name = sectionOf(text)) {
             if (header >= 0)
                 break;
-            if (sameName(*name, section))
+            if (EqualsNoCase(*name, section))
                 header = lastFilled = i;
             continue;
         }

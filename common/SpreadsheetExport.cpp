@@ -1,6 +1,7 @@
 #include "common/SpreadsheetExport.h"
 
 #include "common/Cp1252.h"
+#include "common/TextRoutines.h"
 
 #include <QIODevice>
 #include <QSaveFile>
@@ -76,15 +77,10 @@ public:
 
     static void appendCell(QByteArray &out, QStringView text)
     {
-        // Trimmed as TrimText does (codes up to 32 at both ends), without a copy.
-        const QChar *s = text.data();
-        qsizetype begin = 0;
-        qsizetype n = text.size();
-        while (begin < n && s[begin].unicode() <= 32)
-            ++begin;
-        while (n > begin && s[n - 1].unicode() <= 32)
-            --n;
-        for (qsizetype i = begin; i < n; ++i) {
+        const QStringView cell = TrimmedView(text);
+        const QChar *s = cell.data();
+        const qsizetype n = cell.size();
+        for (qsizetype i = 0; i < n; ++i) {
             const char16_t ch = s[i].unicode();
             switch (ch) {
             case u'&':

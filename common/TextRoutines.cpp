@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-QString TrimText(QStringView text)
+QStringView TrimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -12,7 +12,12 @@ QString TrimText(QStringView text)
         ++begin;
     while (end > begin && text[end - 1].unicode() <= 32)
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString TrimText(QStringView text)
+{
+    return TrimmedView(text).toString();
 }
 
 QString AsciiUpper(QStringView text)
@@ -41,6 +46,17 @@ inline char16_t foldAscii(char16_t c)
     return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
 }
 } // namespace
+
+bool EqualsNoCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldAscii(a[i].unicode()) != foldAscii(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
 
 bool ContainsNoCase(QStringView haystack, QStringView needle)
 {

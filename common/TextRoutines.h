@@ -11,9 +11,13 @@
 
 // Removes leading and trailing characters whose code is 32 or less.
 QString TrimText(QStringView text);
+// The same trim as a view into the text (no copy).
+QStringView TrimmedView(QStringView text);
 // Upper/lower-casing of the ASCII letters a-z / A-Z only (à stays à).
 QString AsciiUpper(QStringView text);
 QString AsciiLower(QStringView text);
+// True when the texts are equal, ASCII letters compared without case.
+bool EqualsNoCase(QStringView a, QStringView b);
 // True when needle occurs in haystack, ASCII letters compared without case.
 bool ContainsNoCase(QStringView haystack, QStringView needle);
 

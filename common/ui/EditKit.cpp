@@ -267,10 +267,9 @@ public:
         QString upper = AsciiUpper(text);
         int cursor = m_line->cursorPosition();
         if (trim) {
-            int lead = 0;
-            while (lead < upper.size() && upper.at(lead).unicode() <= 32)
-                ++lead;
-            upper = TrimText(upper);
+            const QStringView kept = TrimmedView(upper);
+            const int lead = int(kept.data() - upper.constData());
+            upper = kept.toString();
             cursor = qBound(0, cursor - lead, int(upper.size()));
         }
         if (upper == text)

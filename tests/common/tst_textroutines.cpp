@@ -194,6 +194,10 @@ void TestTextRoutines::containsNoCase()
     QVERIFY(!ContainsNoCase(QString("ab"), QString("abc")));
     // Only ASCII letters are folded.
     QVERIFY(!ContainsNoCase(QString::fromUtf8("\u00E0"), QString::fromUtf8("\u00C0")));
+    QVERIFY(EqualsNoCase(u"Accesso", u"ACCESSO"));
+    QVERIFY(!EqualsNoCase(u"Accesso", u"Accessi"));
+    QVERIFY(!EqualsNoCase(QString::fromUtf8("\u00E0"), QString::fromUtf8("\u00C0")));
+    QCOMPARE(TrimmedView(u" \t x y \n").toString(), QString("x y"));
 }
 
 void TestTextRoutines::parsePosition_data()
