@@ -67,11 +67,11 @@ const QList<FieldRow> &fieldRows()
         {{"txtCliente", 50, "txtDataNasc"}, "Cognome e nome:", 0, 0, 316},
         {{"txtDataNasc", 30, "txtComuneNasc"}, "Data di nascita:", 0, 324, 124, false, true},
         {{"txtComuneNasc", 50, "txtProvNasc"}, "Comune di nascita:", 0, 456, 200},
-        {{"txtProvNasc", 2, "txtSesso", Filter::None, Casing::UpperTyping}, "Prov.", 0, 664, 72, true},
+        {{"txtProvNasc", 2, "txtSesso", Filter::None, Casing::UpperTypingAndExit}, "Prov.", 0, 664, 72, true},
         {{"txtSesso", 1, "txtRecapito", Filter::None, Casing::UpperTypingNoTrim}, "Sesso:", 1, 0, 64, false, true},
         {{"txtRecapito", 50, "txtIndirizzoRes"}, "Telefono preferenziale:", 1, 72, 200},
         {{"txtIndirizzoRes", 50, "txtProvRes"}, "Residente in Via / Piazza e numero civico:", 1, 280, 376},
-        {{"txtProvRes", 2, "txtComuneRes", Filter::None, Casing::UpperTyping}, "Prov.", 1, 664, 72, true},
+        {{"txtProvRes", 2, "txtComuneRes", Filter::None, Casing::UpperTypingAndExit}, "Prov.", 1, 664, 72, true},
         {{"txtComuneRes", 50, "txtCapRes"}, "Comune di residenza:", 2, 0, 226},
         {{"txtCapRes", 5, "txtEstremi", Filter::None, Casing::UpperKeyUpNoTrim}, "CAP:", 2, 234, 86},
         {{"txtEstremi", 250, "txtTelCasa"}, "Modalit\u00E0 di pagamento:", 2, 328, 408},
@@ -387,15 +387,6 @@ void TfrmClienti::buildFields()
     txtRecapito = edit("txtRecapito");
     txtIndirizzoRes = edit("txtIndirizzoRes");
     txtProvRes = combo("txtProvRes");
-    // A province is also upper-cased when the user leaves it, so a code that a
-    // load put there in lower case is stored as the user sees it corrected.
-    for (QComboBox *province : {txtProvNasc, txtProvRes}) {
-        EditKit::onExit(province->lineEdit(), [province]() {
-            const QString upper = AsciiUpper(TrimText(province->currentText()));
-            if (upper != province->currentText())
-                province->setEditText(upper);
-        });
-    }
     txtComuneRes = edit("txtComuneRes");
     txtCapRes = edit("txtCapRes");
     txtEstremi = edit("txtEstremi");

@@ -254,7 +254,7 @@ public:
             if (normal != m_line->text())
                 m_line->setText(normal);
         }
-        if (m_casing == Casing::UpperExit)
+        if (m_casing == Casing::UpperExit || m_casing == Casing::UpperTypingAndExit)
             upperCase(true);
         const auto steps = m_exitSteps;
         for (const auto &step : steps)
@@ -283,7 +283,7 @@ public:
 
     void afterTyping()
     {
-        if (m_casing == Casing::UpperTyping)
+        if (m_casing == Casing::UpperTyping || m_casing == Casing::UpperTypingAndExit)
             upperCase(true);
         else if (m_casing == Casing::UpperTypingNoTrim)
             upperCase(false);

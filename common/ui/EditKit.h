@@ -39,6 +39,7 @@ enum class Casing {
     UpperKeyUp,        // on every key release: trimmed, upper-cased
     UpperKeyUpNoTrim,  // on every key release: upper-cased, not trimmed
     UpperExit,         // on leaving the edit: trimmed, upper-cased
+    UpperTypingAndExit, // as UpperTyping, and once more on leaving (a code set by a load)
 };
 
 // How the edit shows that it has the focus.
