@@ -6,6 +6,7 @@
 #include "app/checkers/OpenChecker.h"
 #include "common/TextRoutines.h"
 #include "common/ui/ArchiveEditor.h"
+#include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
 #include "owners/ExpClienti.h"
 #include "owners/OwnerRecord.h"
@@ -636,7 +637,7 @@ QString TfrmClienti::fieldText(int field) const
     if (field == OwnerRecord::Ricontatta)
         return chkRicontatta->isChecked() ? QStringLiteral("S\u00EC") : QStringLiteral("No");
     const QWidget *control = findChild<QWidget *>(OwnerRecord::controlName(field));
-    return TrimText(ArchiveEditor::controlText(control));
+    return TrimText(ControlText::text(control));
 }
 
 RecordBuffer TfrmClienti::currentRecord() const

@@ -8,6 +8,7 @@
 #include "common/report/KennelLogo.h"
 #include "common/report/ReportOutput.h"
 #include "common/report/ReportTemplate.h"
+#include "common/ui/ControlText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,26 +30,11 @@ QString objectName(const QString &prefix, int row)
     return prefix + QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0'));
 }
 
-QString controlText(const QWidget *editor, const QString &name)
-{
-    const QWidget *control = editor ? editor->findChild<QWidget *>(name) : nullptr;
-    QString text;
-    if (auto *edit = qobject_cast<const QLineEdit *>(control))
-        text = edit->text();
-    else if (auto *combo = qobject_cast<const QComboBox *>(control))
-        text = combo->currentText();
-    else if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
-        text = plain->toPlainText();
-    else if (auto *rich = qobject_cast<const QTextEdit *>(control))
-        text = rich->toPlainText();
-    return TrimText(text);
-}
-
 } // namespace
 
 Values values(const QWidget *editor, const QDateTime &now)
 {
-    auto v = [editor](const char *name) { return controlText(editor, QString::fromLatin1(name)); };
+    auto v = [editor](const char *name) { return TrimText(ControlText::named(editor, QString::fromLatin1(name))); };
     Values out;
     out.title = QStringLiteral("SCHEDA ANAGRAFICA PROPRIETARIO");
     const QList<QPair<QString, QString>> rows = {

@@ -1,6 +1,8 @@
 #include "owners/TrovaClienti.h"
 
 #include "common/WindowRegistry.h"
+#include "common/ui/ArchiveEditor.h"
+#include "common/ui/ControlText.h"
 #include "owners/OwnerListing.h"
 #include "owners/OwnerRecord.h"
 
@@ -75,32 +77,27 @@ void deliver(const QString &mode, const QByteArray &record, qint64 position)
         QWidget *editor = WindowRegistry::get(QStringLiteral("frmClienti"));
         if (!editor)
             return;
-        for (int f = 0; f < OwnerRecord::FieldCount; ++f) {
-            if (f == OwnerRecord::Ricontatta)
-                ListTarget::setFlag(editor, OwnerRecord::controlName(f), buffer.flag(f));
-            else
-                ListTarget::setText(editor, OwnerRecord::controlName(f), text(f));
-        }
-        ListTarget::setText(editor, QStringLiteral("lblPosizione"), QString::number(position)); // last
+        ArchiveEditor::loadControls(editor, buffer, &OwnerRecord::controlName);
+        ControlText::setNamed(editor, QStringLiteral("lblPosizione"), QString::number(position)); // last
     } else if (mode == QLatin1String("cani")) {
         QWidget *editor = WindowRegistry::get(QStringLiteral("frmCani"));
         if (!editor)
             return;
-        ListTarget::setText(editor, QStringLiteral("txtProprietario"), text(OwnerRecord::Cliente));
-        ListTarget::setText(editor, QStringLiteral("txtRecapito"), text(OwnerRecord::Recapito));
-        ListTarget::setText(editor, QStringLiteral("txtCodFisc"), text(OwnerRecord::CodFisc));
-        ListTarget::setText(editor, QStringLiteral("txtComuneRes"), text(OwnerRecord::ComuneRes));
+        ControlText::setNamed(editor, QStringLiteral("txtProprietario"), text(OwnerRecord::Cliente));
+        ControlText::setNamed(editor, QStringLiteral("txtRecapito"), text(OwnerRecord::Recapito));
+        ControlText::setNamed(editor, QStringLiteral("txtCodFisc"), text(OwnerRecord::CodFisc));
+        ControlText::setNamed(editor, QStringLiteral("txtComuneRes"), text(OwnerRecord::ComuneRes));
     } else if (mode == QLatin1String("preventivi")) {
         QWidget *editor = WindowRegistry::get(QStringLiteral("frmPreventivi"));
         if (!editor)
             return;
-        ListTarget::setText(editor, QStringLiteral("txtCliente"), text(OwnerRecord::Cliente));
-        ListTarget::setText(editor, QStringLiteral("txtViaCliente"), text(OwnerRecord::IndirizzoRes));
-        ListTarget::setText(editor, QStringLiteral("txtCapCliente"), text(OwnerRecord::CapRes));
-        ListTarget::setText(editor, QStringLiteral("txtCittaCliente"), text(OwnerRecord::ComuneRes));
-        ListTarget::setText(editor, QStringLiteral("txtProvCliente"), text(OwnerRecord::ProvRes));
-        ListTarget::setText(editor, QStringLiteral("txtCodFiscCliente"), text(OwnerRecord::CodFisc));
-        ListTarget::setText(editor, QStringLiteral("txtIvaCliente"), text(OwnerRecord::PartitaIva));
+        ControlText::setNamed(editor, QStringLiteral("txtCliente"), text(OwnerRecord::Cliente));
+        ControlText::setNamed(editor, QStringLiteral("txtViaCliente"), text(OwnerRecord::IndirizzoRes));
+        ControlText::setNamed(editor, QStringLiteral("txtCapCliente"), text(OwnerRecord::CapRes));
+        ControlText::setNamed(editor, QStringLiteral("txtCittaCliente"), text(OwnerRecord::ComuneRes));
+        ControlText::setNamed(editor, QStringLiteral("txtProvCliente"), text(OwnerRecord::ProvRes));
+        ControlText::setNamed(editor, QStringLiteral("txtCodFiscCliente"), text(OwnerRecord::CodFisc));
+        ControlText::setNamed(editor, QStringLiteral("txtIvaCliente"), text(OwnerRecord::PartitaIva));
     }
 }
 

@@ -4,14 +4,11 @@
 #include "common/CommandGuard.h"
 #include "common/MessageBoxes.h"
 #include "common/TextRoutines.h"
+#include "common/ui/ControlText.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include <exception>
 
@@ -173,7 +170,7 @@ bool ArchiveEditor::previous()
 bool ArchiveEditor::save()
 {
     for (const MandatoryField &field : std::as_const(m_setup.mandatory)) {
-        if (TrimText(controlText(field.control)).isEmpty()) {
+        if (TrimText(ControlText::text(field.control)).isEmpty()) {
             MessageBoxes::warning(field.warning, m_window);
             if (field.control)
                 field.control->setFocus(Qt::OtherFocusReason);
@@ -268,21 +265,6 @@ void ArchiveEditor::showRecord(const RecordBuffer &record, qint64 position)
     setPosition(QString::number(position));
 }
 
-QString ArchiveEditor::controlText(const QWidget *control)
-{
-    if (auto edit = qobject_cast<const QLineEdit *>(control))
-        return edit->text();
-    if (auto combo = qobject_cast<const QComboBox *>(control))
-        return combo->currentText();
-    if (auto label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (auto plain = qobject_cast<const QPlainTextEdit *>(control))
-        return plain->toPlainText();
-    if (auto rich = qobject_cast<const QTextEdit *>(control))
-        return rich->toPlainText();
-    return QString();
-}
-
 void ArchiveEditor::loadControls(QWidget *window, const RecordBuffer &record,
                                  const std::function<QString(int)> &controlName)
 {
@@ -299,19 +281,7 @@ void ArchiveEditor::loadControls(QWidget *window, const RecordBuffer &record,
                 box->setChecked(*flag);
             continue;
         }
-        const QString text = record.text(field);
-        if (auto edit = qobject_cast<QLineEdit *>(control)) {
-            edit->setText(text);
-        } else if (auto combo = qobject_cast<QComboBox *>(control)) {
-            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
-            combo->setEditText(text);
-        } else if (auto label = qobject_cast<QLabel *>(control)) {
-            label->setText(text);
-        } else if (auto plain = qobject_cast<QPlainTextEdit *>(control)) {
-            plain->setPlainText(text);
-        } else if (auto rich = qobject_cast<QTextEdit *>(control)) {
-            rich->setPlainText(text);
-        }
+        ControlText::setText(control, record.text(field));
     }
 }
 
@@ -329,6 +299,6 @@ void ArchiveEditor::storeControls(const QWidget *window, RecordBuffer &record,
         if (auto box = qobject_cast<const QCheckBox *>(control))
             record.setFlag(field, box->isChecked());
         else
-            record.setText(field, controlText(control));
+            record.setText(field, ControlText::text(control));
     }
 }

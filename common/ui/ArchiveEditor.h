@@ -103,10 +103,6 @@ public:
     // The start shared by every mandatory-field warning.
     static const QString kMandatoryPrefix;
 
-    // The text of a record control: a line edit's or combo's text, a label's
-    // text; empty for anything else.
-    static QString controlText(const QWidget *control);
-
     // Generic moves between a record and controls found by name under
     // `window`: controlName(field) names the control of each field (an empty
     // name skips the field). Text fields go to line edits, combos and labels

@@ -7,19 +7,14 @@
 #include "common/report/ListReport.h"
 #include "common/ui/EditKit.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedLayout>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace
@@ -148,36 +143,6 @@ void RecordList::mouseDoubleClickEvent(QMouseEvent *event)
 }
 
 // ---------------------------------------------------------------------------
-
-namespace ListTarget
-{
-
-void setText(QWidget *window, const QString &controlName, const QString &text)
-{
-    if (!window)
-        return;
-    QWidget *control = window->findChild<QWidget *>(controlName);
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        edit->setText(text);
-    else if (auto *combo = qobject_cast<QComboBox *>(control))
-        combo->setEditText(text);
-    else if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(text);
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
-        plain->setPlainText(text);
-    else if (auto *rich = qobject_cast<QTextEdit *>(control))
-        rich->setPlainText(text);
-}
-
-void setFlag(QWidget *window, const QString &controlName, std::optional<bool> flag)
-{
-    if (!window || !flag)
-        return;
-    if (auto *box = window->findChild<QAbstractButton *>(controlName))
-        box->setChecked(*flag);
-}
-
-} // namespace ListTarget
 
 // ---------------------------------------------------------------------------
 

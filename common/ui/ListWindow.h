@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -67,17 +66,6 @@ protected:
 private:
     RecordListModel *m_model;
 };
-
-// Writing a chosen record into the window that receives it: the control of
-// that window with the given objectName gets the text (edits, editable combos,
-// labels, plain text edits). A missing control is skipped.
-namespace ListTarget
-{
-void setText(QWidget *window, const QString &controlName, const QString &text);
-// A yes/no flag into a check box: "Sì" checks, "No" unchecks, anything else
-// leaves the box as it is.
-void setFlag(QWidget *window, const QString &controlName, std::optional<bool> flag);
-} // namespace ListTarget
 
 // The list windows (a list filled when the window is shown with the records
 // of an archive that meet the window's condition) and, through SearchWindow,

@@ -6,6 +6,7 @@
 #include "common/WindowRegistry.h"
 #include "common/ui/Application.h"
 #include "common/ui/ArchiveEditor.h"
+#include "common/ui/ControlText.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerRecord.h"
 #include "tests/support/TestSupport.h"
@@ -213,7 +214,7 @@ void TestClienti::typedBehaviours()
     QWidget *control = w->findChild<QWidget *>(field);
     QVERIFY(control);
     typeInto(control, keys);
-    QCOMPARE(ArchiveEditor::controlText(control), shown);
+    QCOMPARE(ControlText::text(control), shown);
 }
 
 void TestClienti::provinceIsUpperCasedOnLeaving()
