@@ -2,7 +2,7 @@
 // prints records per second for each direction.
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
 #include "owners/ExpClienti.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
 #include "common/SearchMatch.h"
-#include "owners/OwnerListing.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerListing.h"
+#include "owners/core/OwnerRecord.h"
 
 #include "common/ui/ListWindow.h"
 

@@ -1,8 +1,8 @@
 #include "owners/ExpClienti.h"
 
-#include "app/Guida.h"
-#include "app/OpenURL.h"
-#include "owners/OwnerRecord.h"
+#include "app/dialogs/Guida.h"
+#include "app/dialogs/OpenURL.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <array>
 

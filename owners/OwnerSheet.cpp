@@ -1,8 +1,8 @@
 #include "owners/OwnerSheet.h"
 
-#include "app/OpenURL.h"
-#include "common/CommandGuard.h"
-#include "common/MessageBoxes.h"
+#include "app/dialogs/OpenURL.h"
+#include "common/ui/CommandGuard.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
 #include "common/report/KennelLogo.h"

@@ -1,7 +1,7 @@
 #include "owners/Ricontatta.h"
 
-#include "owners/OwnerListing.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerListing.h"
+#include "owners/core/OwnerRecord.h"
 #include "owners/TrovaClienti.h"
 
 namespace

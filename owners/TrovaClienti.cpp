@@ -1,10 +1,10 @@
 #include "owners/TrovaClienti.h"
 
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/ControlText.h"
-#include "owners/OwnerListing.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerListing.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <QLabel>
 #include <QLineEdit>

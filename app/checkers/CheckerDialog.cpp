@@ -1,6 +1,6 @@
 #include "app/checkers/CheckerDialog.h"
 
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QFont>
 #include <QFontMetrics>

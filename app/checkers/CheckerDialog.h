@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/checkers/Checks.h"
+#include "app/core/Checks.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/WindowKit.h"
 

@@ -1,7 +1,7 @@
 #include "app/checkers/OpenChecker.h"
 
 #include "app/checkers/Carta.h"
-#include "app/checkers/Checks.h"
+#include "app/core/Checks.h"
 #include "app/checkers/CodFisc.h"
 #include "app/checkers/Iban.h"
 #include "app/checkers/PartitaIVA.h"

@@ -1,6 +1,6 @@
 #include "app/manual/Manual.h"
 
-#include "app/Guida.h"
+#include "app/dialogs/Guida.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HelpText.h"
+#include "app/core/HelpText.h"
 
 #include <QList>
 #include <QString>

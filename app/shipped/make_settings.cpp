@@ -1,8 +1,8 @@
 // Writes the settings file shipped beside the program, holding the initial
 // password, unless the folder already has one (a password changed in a
 // developer's program folder survives a rebuild).
-#include "app/Crypt.h"
-#include "app/Ini.h"
+#include "app/core/Crypt.h"
+#include "app/core/Ini.h"
 #include "common/TextRoutines.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "common/report/ListReport.h"
 
-#include "common/CommandGuard.h"
+#include "common/ui/CommandGuard.h"
 #include "common/TextRoutines.h"
 #include "common/report/ReportOutput.h"
 #include "common/report/ReportTemplate.h"

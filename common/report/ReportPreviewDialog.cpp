@@ -1,6 +1,6 @@
 #include "common/report/ReportPreviewDialog.h"
 
-#include "common/CommandGuard.h"
+#include "common/ui/CommandGuard.h"
 #include "common/report/Report.h"
 #include "common/report/ReportOutput.h"
 

@@ -1,6 +1,6 @@
 #include "common/ui/Application.h"
 
-#include "common/CommandGuard.h"
+#include "common/ui/CommandGuard.h"
 
 #include <QFont>
 

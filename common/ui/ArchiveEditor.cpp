@@ -1,8 +1,8 @@
 #include "common/ui/ArchiveEditor.h"
 
 #include "common/ArchiveFile.h"
-#include "common/CommandGuard.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/CommandGuard.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/ui/ControlText.h"
 

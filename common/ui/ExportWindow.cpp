@@ -1,7 +1,7 @@
 #include "common/ui/ExportWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/ProgramFolder.h"
 
 #include <QApplication>

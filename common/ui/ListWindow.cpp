@@ -1,8 +1,8 @@
 #include "common/ui/ListWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/CommandGuard.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/CommandGuard.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
 #include "common/ui/EditKit.h"

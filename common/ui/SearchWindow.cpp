@@ -1,7 +1,7 @@
 #include "common/ui/SearchWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/ui/EditKit.h"
 
 #include <QGridLayout>

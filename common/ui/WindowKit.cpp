@@ -1,7 +1,7 @@
 #include "common/ui/WindowKit.h"
 
 #include "common/TextRoutines.h"
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 // The identifier checks and the verdicts of the checker dialogs, tested on
 // published examples and on hand-made edge cases.
-#include "app/checkers/Checks.h"
+#include "app/core/Checks.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // 100,000 random texts through every identifier check, built with
 // AddressSanitizer and UBSan: no crash, no read out of bounds, and the
 // properties the published schemes guarantee.
-#include "app/checkers/Checks.h"
+#include "app/core/Checks.h"
 
 #include <QRandomGenerator>
 #include <QTest>

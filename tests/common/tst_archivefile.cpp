@@ -1,7 +1,7 @@
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
 #include "common/RecordLayout.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/CoreSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "common/ArchiveFile.h"
-#include "common/CommandGuard.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/CommandGuard.h"
+#include "common/ui/MessageBoxes.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

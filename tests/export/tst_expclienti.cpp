@@ -1,10 +1,10 @@
-#include "app/OpenURL.h"
+#include "app/dialogs/OpenURL.h"
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
 #include "common/RecordLayout.h"
 #include "common/ui/WindowKit.h"
 #include "owners/ExpClienti.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

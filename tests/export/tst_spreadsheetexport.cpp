@@ -1,5 +1,5 @@
 #include "common/SpreadsheetExport.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/CoreSupport.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "app/AllegaCartella.h"
-#include "app/Attachments.h"
-#include "app/OpenURL.h"
+#include "app/dialogs/AllegaCartella.h"
+#include "app/core/Attachments.h"
+#include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

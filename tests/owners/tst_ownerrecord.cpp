@@ -1,4 +1,4 @@
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/report/ListReport.h"
 #include "common/report/ReportOutput.h"
 #include "common/report/ReportPreviewDialog.h"

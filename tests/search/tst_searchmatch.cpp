@@ -2,9 +2,9 @@
 // line, the list order, the count sentence, find-next and the archive read.
 #include "common/ArchiveFile.h"
 #include "common/SearchMatch.h"
-#include "owners/OwnerListing.h"
-#include "owners/OwnerRecord.h"
-#include "tests/support/TestSupport.h"
+#include "owners/core/OwnerListing.h"
+#include "owners/core/OwnerRecord.h"
+#include "tests/support/CoreSupport.h"
 
 #include <QFile>
 #include <QTest>

@@ -3,11 +3,11 @@
 // the windows that receive the owner are checked control by control.
 #include "common/ArchiveFile.h"
 #include "common/SearchMatch.h"
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/Application.h"
 #include "owners/Clienti.h"
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "tests/support/TestSupport.h"

@@ -1,10 +1,8 @@
 #include "tests/support/TestSupport.h"
 
-#include "common/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -28,21 +26,6 @@ MessageRecorder::MessageRecorder()
 MessageRecorder::~MessageRecorder()
 {
     MessageBoxes::setHandler(nullptr);
-}
-
-TempProgramFolder::TempProgramFolder()
-{
-    setProgramFolder(m_dir.path());
-}
-
-TempProgramFolder::~TempProgramFolder()
-{
-    setProgramFolder(QString());
-}
-
-QString TempProgramFolder::path() const
-{
-    return m_dir.path() + QLatin1Char('/');
 }
 
 void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
@@ -70,22 +53,6 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
         if (*poll)
             (*poll)();
     });
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
 }
 
 } // namespace TestSupport

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
+#include "tests/support/CoreSupport.h"
 
 #include <QList>
 #include <QPair>
@@ -40,26 +41,9 @@ private:
     std::function<void(MessageBoxes::Kind, const QString &)> m_onMessage;
 };
 
-// A temporary program folder for the duration of a test.
-class TempProgramFolder
-{
-public:
-    TempProgramFolder();
-    ~TempProgramFolder();
-    QString path() const; // with trailing '/'
-    QString file(const QString &name) const { return path() + name; }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 // Runs `action` on the next modal widget that appears (polling the event loop),
 // so a test can drive a dialog opened with exec(). If no modal widget shows up
 // within timeoutMs the test fails instead of hanging.
 void onNextModal(std::function<void(QWidget *modal)> action, int timeoutMs = 5000);
-
-// Writes bytes to a file (creating or replacing it); reads a whole file.
-void writeFile(const QString &path, const QByteArray &bytes);
-QByteArray readFile(const QString &path);
 
 } // namespace TestSupport

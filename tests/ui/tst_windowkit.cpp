@@ -1,5 +1,5 @@
 #include "common/TextRoutines.h"
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 #include "common/ui/Application.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/WindowKit.h"

@@ -1,6 +1,6 @@
-#include "app/Guida.h"
+#include "app/dialogs/Guida.h"
 
-#include "app/OpenURL.h"
+#include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
 
 #include <QFont>

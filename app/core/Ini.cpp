@@ -1,4 +1,4 @@
-#include "app/Ini.h"
+#include "app/core/Ini.h"
 
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"

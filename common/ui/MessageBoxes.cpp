@@ -1,4 +1,4 @@
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "app/Avvio.h"
+#include "app/shell/Avvio.h"
 
-#include "app/Guida.h"
-#include "app/HelpText.h"
-#include "app/Info.h"
-#include "app/OpenURL.h"
-#include "app/Splash.h"
-#include "common/WindowRegistry.h"
+#include "app/dialogs/Guida.h"
+#include "app/core/HelpText.h"
+#include "app/shell/Info.h"
+#include "app/dialogs/OpenURL.h"
+#include "app/shell/Splash.h"
+#include "common/ui/WindowRegistry.h"
 
 #include <QApplication>
 #include <QFrame>

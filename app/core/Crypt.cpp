@@ -1,6 +1,6 @@
-#include "app/Crypt.h"
+#include "app/core/Crypt.h"
 
-#include "app/Ini.h"
+#include "app/core/Ini.h"
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"
 

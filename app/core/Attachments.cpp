@@ -1,4 +1,4 @@
-#include "app/Attachments.h"
+#include "app/core/Attachments.h"
 
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"

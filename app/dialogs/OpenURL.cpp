@@ -1,4 +1,4 @@
-#include "app/OpenURL.h"
+#include "app/dialogs/OpenURL.h"
 
 #include <QDesktopServices>
 

@@ -1,7 +1,7 @@
-#include "common/CommandGuard.h"
+#include "common/ui/CommandGuard.h"
 
 #include "common/ArchiveFile.h"
-#include "common/MessageBoxes.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
-#include "app/Splash.h"
+#include "app/shell/Splash.h"
 
-#include "app/Avvio.h"
-#include "app/OpenURL.h"
+#include "app/shell/Avvio.h"
+#include "app/dialogs/OpenURL.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

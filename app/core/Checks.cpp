@@ -1,4 +1,4 @@
-#include "app/checkers/Checks.h"
+#include "app/core/Checks.h"
 
 #include "common/TextRoutines.h"
 

@@ -1,9 +1,9 @@
-#include "app/CambiaPassword.h"
+#include "app/shell/CambiaPassword.h"
 
-#include "app/Avvio.h"
-#include "app/Crypt.h"
-#include "app/Password.h"
-#include "common/MessageBoxes.h"
+#include "app/shell/Avvio.h"
+#include "app/core/Crypt.h"
+#include "app/shell/Password.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
 

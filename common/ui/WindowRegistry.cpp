@@ -1,4 +1,4 @@
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 
 #include <QHash>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "app/HelpText.h"
+#include "app/core/HelpText.h"
 
 #include <map>
 #include <variant>

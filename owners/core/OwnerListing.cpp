@@ -1,6 +1,6 @@
-#include "owners/OwnerListing.h"
+#include "owners/core/OwnerListing.h"
 
-#include "owners/OwnerRecord.h"
+#include "owners/core/OwnerRecord.h"
 
 namespace OwnerListing
 {

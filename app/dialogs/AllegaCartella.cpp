@@ -1,10 +1,10 @@
-#include "app/AllegaCartella.h"
+#include "app/dialogs/AllegaCartella.h"
 
-#include "app/Attachments.h"
-#include "app/OpenURL.h"
-#include "common/MessageBoxes.h"
+#include "app/core/Attachments.h"
+#include "app/dialogs/OpenURL.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
-#include "common/WindowRegistry.h"
+#include "common/ui/WindowRegistry.h"
 
 #include <QFileDialog>
 #include <QFont>

@@ -1,7 +1,7 @@
-#include "app/Info.h"
+#include "app/shell/Info.h"
 
-#include "app/Avvio.h"
-#include "app/OpenURL.h"
+#include "app/shell/Avvio.h"
+#include "app/dialogs/OpenURL.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
