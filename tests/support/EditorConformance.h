@@ -5,8 +5,9 @@
 //  - every field of the layout has its control, found by objectName (a missing
 //    control, a control named twice, a flag without a check box, a table row
 //    for a field the layout lacks are failures);
-//  - the typing limit of every typed control (edit or editable combo) is the
-//    field's capacity, and typing stops there;
+//  - the typing limit of every typed control (edit or editable combo; read-only
+//    edits, labels and check boxes are not typed into) is the field's capacity,
+//    and typing stops there;
 //  - storing what loading a golden record put on screen gives the record back,
 //    byte for byte in its used bytes (each length byte and its text);
 //  - Enter in each control of the chain moves the focus to its successor.

@@ -14,7 +14,7 @@ namespace FixtureData
 // One archive format of tests/data/formats.tsv.
 struct Format {
     QString name; // folder under tests/data: "owners", "dogs", ...
-    QString archive; // the archive's file name in the program folder ("<year>" for computed parts)
+    QString archive; // the archive's file name in the program folder ("<year>" where it is computed)
     QString extension; // of the fixture files: "pro", "pln", "pre", "sca"
     int recordSize = 0;
     int fields = 0;
