@@ -21,7 +21,7 @@ SafeFileWriter::~SafeFileWriter()
 
 bool SafeFileWriter::open(OpenMode mode)
 {
-    if (isOpen() || (mode & ~(WriteOnly | Truncate | Unbuffered)) || !(mode & WriteOnly))
+    if (isOpen() || m_file.isOpen() || (mode & ~(WriteOnly | Truncate | Unbuffered)) || !(mode & WriteOnly))
         return false;
     m_failure = FileFailure();
     if (SafeFile::kindOf(m_path) == SafeFile::Kind::Other) {
@@ -60,9 +60,15 @@ qint64 SafeFileWriter::writeData(const char *data, qint64 length)
     return length;
 }
 
+void SafeFileWriter::close()
+{
+    if (isOpen())
+        QIODevice::close();
+}
+
 bool SafeFileWriter::commit()
 {
-    if (!isOpen())
+    if (!m_file.isOpen())
         return false;
     if (m_failure) {
         cancel();
@@ -79,7 +85,7 @@ bool SafeFileWriter::commit()
     const bool committed = m_file.commit();
     if (!committed)
         m_failure = FileFailure::system(errno);
-    QIODevice::close();
+    close();
     return committed;
 }
 
@@ -89,6 +95,5 @@ void SafeFileWriter::cancel()
         m_file.cancelWriting();
         m_file.commit(); // with writing cancelled this only removes the temporary
     }
-    if (isOpen())
-        QIODevice::close();
+    close();
 }

@@ -24,6 +24,10 @@ public:
     // Only WriteOnly is accepted.
     bool open(OpenMode mode = WriteOnly) override;
     bool isSequential() const override { return true; }
+    // Ends writing through the device (a stream or a PDF writer may close it
+    // when done) but decides nothing: commit() still puts the file in place,
+    // and a writer never committed leaves the earlier file as it was.
+    void close() override;
     // Puts the new file in place; false (and the earlier file kept) when any
     // step failed. The device is closed afterwards either way.
     bool commit();
@@ -37,8 +41,6 @@ protected:
     qint64 writeData(const char *data, qint64 length) override;
 
 private:
-    void close() override { cancel(); }
-
     QString m_path;
     QSaveFile m_file;
     FileFailure m_failure;

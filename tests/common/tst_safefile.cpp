@@ -92,12 +92,26 @@ void TestSafeFile::fullDiskWriteKeepsEarlierFile()
     QCOMPARE(readFile(path), QByteArray("earlier export"));
     QCOMPARE(othersThan(folder.path(), "Proprietari.xls"), QStringList());
 
-    // With room enough the same write replaces the file whole.
+    // With room enough the same write replaces the file whole, also when the
+    // device was closed by whatever wrote through it.
     {
         FileSizeLimit limit(bytes.size());
-        QVERIFY(!SafeFile::writeWhole(path, bytes).failed());
+        SafeFileWriter writer(path);
+        QVERIFY(writer.open());
+        QCOMPARE(writer.write(bytes), qint64(bytes.size()));
+        writer.close();
+        QCOMPARE(readFile(path), QByteArray("earlier export"));
+        QVERIFY(writer.commit());
     }
     QCOMPARE(readFile(path), bytes);
+    // A writer dropped without commit keeps the earlier file.
+    {
+        SafeFileWriter writer(path);
+        QVERIFY(writer.open());
+        writer.write("abandoned");
+    }
+    QCOMPARE(readFile(path), bytes);
+    QCOMPARE(othersThan(folder.path(), "Proprietari.xls"), QStringList());
 }
 
 void TestSafeFile::fullDiskCopyKeepsEarlierFile()
