@@ -1,8 +1,9 @@
 #include "common/SafeFileWriter.h"
 
-#include "common/SafeFile.h"
+#include <QFile>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 SafeFileWriter::SafeFileWriter(const QString &path, QObject *parent)
@@ -24,8 +25,10 @@ bool SafeFileWriter::open(OpenMode mode)
     if (isOpen() || m_file.isOpen() || (mode & ~(WriteOnly | Truncate | Unbuffered)) || !(mode & WriteOnly))
         return false;
     m_failure = FileFailure();
-    if (SafeFile::kindOf(m_path) == SafeFile::Kind::Other) {
-        m_failure = FileFailure::notRegular();
+    const QByteArray native = QFile::encodeName(m_path);
+    struct stat st;
+    if (::stat(native.constData(), &st) == 0 ? !S_ISREG(st.st_mode) : ::lstat(native.constData(), &st) == 0) {
+        m_failure = FileFailure::notRegular(); // also a broken link: the write would land elsewhere
         return false;
     }
     errno = 0;

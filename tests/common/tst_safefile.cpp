@@ -201,6 +201,7 @@ void TestSafeFile::writerRefusesSpecialTarget_data()
     QTest::newRow("link to /dev/null") << "/dev/null";
     QTest::newRow("link to /dev/zero") << "/dev/zero";
     QTest::newRow("folder") << "folder";
+    QTest::newRow("broken link") << "/nonexistent/target";
 }
 
 void TestSafeFile::writerRefusesSpecialTarget()
