@@ -40,6 +40,14 @@ inline bool makeSpecial(const QString &kind, const QString &path)
         return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0;
     if (kind.startsWith(QLatin1String("sparse:")))
         return makeSparse(path, kind.mid(7).toLongLong());
+    if (kind.startsWith(QLatin1String("/dev/"))) {
+        // Only a real device: should the system's node have been replaced by
+        // a regular file, a link to it shows nothing (and a write through it
+        // would land in /dev).
+        struct stat st;
+        if (::stat(QFile::encodeName(kind).constData(), &st) != 0 || !S_ISCHR(st.st_mode))
+            return false;
+    }
     return makeSymlink(kind, path);
 }
 
