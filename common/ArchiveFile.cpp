@@ -4,10 +4,9 @@
 
 #include <QFile>
 
-#include <new>
-
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
