@@ -1,17 +1,21 @@
 #include "common/ArchiveFile.h"
 
+#include "common/SafeFile.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
-const QString kArchiveAccessMessage = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kArchiveAccessMessage
+    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
-namespace {
+namespace
+{
 bool writeAllAt(int fd, const char *data, qint64 size, qint64 offset)
 {
     while (size > 0) {
@@ -49,7 +53,8 @@ bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
 class AppendLock
 {
 public:
-    explicit AppendLock(int fd) : m_fd(fd)
+    explicit AppendLock(int fd)
+        : m_fd(fd)
     {
         struct flock lock = {};
         lock.l_type = F_WRLCK;
@@ -73,6 +78,14 @@ private:
 };
 } // namespace
 
+void ArchiveFile::truncateTo(qint64 size)
+{
+    int rc;
+    do {
+        rc = ::ftruncate(m_fd, off_t(size));
+    } while (rc < 0 && errno == EINTR);
+}
+
 ArchiveFile::~ArchiveFile()
 {
     if (m_fd >= 0)
@@ -84,10 +97,12 @@ void ArchiveFile::open(const QString &path, int recordSize)
     close();
     if (recordSize <= 0)
         throw ArchiveAccessError();
-    const QByteArray native = QFile::encodeName(path);
-    int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT)
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // Only a regular file: a device or a pipe would take every write and
+    // keep nothing, or block the program on open or read.
+    FileFailure failure;
+    int fd = SafeFile::openRegular(path, O_RDWR, &failure);
+    if (fd < 0 && failure.systemError() == ENOENT)
+        fd = SafeFile::openRegular(path, O_RDWR | O_CREAT | O_EXCL, &failure);
     if (fd < 0)
         throw ArchiveAccessError();
     m_fd = fd;
@@ -136,8 +151,18 @@ void ArchiveFile::write(const QByteArray &buffer)
 {
     if (m_fd < 0 || buffer.size() != m_recordSize || m_index > count())
         throw ArchiveAccessError();
-    if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, m_index * m_recordSize))
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
         throw ArchiveAccessError();
+    const qint64 oldSize = st.st_size;
+    const qint64 offset = m_index * m_recordSize;
+    if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, offset)) {
+        // A record that grew the file and failed half way (a full disk) is
+        // taken away again: the file goes back to the size it had.
+        if (offset + m_recordSize > oldSize)
+            truncateTo(oldSize);
+        throw ArchiveAccessError();
+    }
     ++m_index;
 }
 
@@ -146,18 +171,31 @@ qint64 ArchiveFile::append(const QByteArray &buffer)
     if (m_fd < 0 || buffer.size() != m_recordSize)
         throw ArchiveAccessError();
     AppendLock lock(m_fd);
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        throw ArchiveAccessError();
     m_index = count();
     write(buffer);
-    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS) {
+        // Reported as failed, so not kept either.
+        truncateTo(st.st_size);
+        --m_index;
         throw ArchiveAccessError();
+    }
     return m_index;
 }
 
 QByteArray ArchiveFile::readAll()
 {
     const qint64 n = count();
+    if (n * m_recordSize > kReadAllLimit)
+        throw ArchiveTooLargeError();
     QByteArray all;
-    all.resize(n * m_recordSize);
+    try {
+        all.resize(n * m_recordSize);
+    } catch (const std::bad_alloc &) {
+        throw ArchiveTooLargeError();
+    }
     if (n > 0 && !readAllAt(m_fd, all.data(), all.size(), 0))
         throw ArchiveAccessError();
     m_index = n;

@@ -12,7 +12,16 @@ extern const QString kArchiveAccessMessage;
 class ArchiveAccessError : public std::runtime_error
 {
 public:
-    ArchiveAccessError() : std::runtime_error("archive access failure") {}
+    ArchiveAccessError()
+        : std::runtime_error("archive access failure")
+    {
+    }
+};
+
+// An archive too large to be held in memory whole: still an access failure
+// for callers that know no better, but one they can tell apart.
+class ArchiveTooLargeError : public ArchiveAccessError
+{
 };
 
 // A file of fixed-size records with no header: record k (from 0) starts at
@@ -29,7 +38,9 @@ public:
     ArchiveFile &operator=(const ArchiveFile &) = delete;
 
     // Opens the existing file for reading and writing; creates it empty only
-    // when it does not exist. An existing file is never truncated.
+    // when it does not exist. An existing file is never truncated. Anything
+    // but a regular file (a folder, a device, a pipe, a link to one) is
+    // refused without blocking.
     void open(const QString &path, int recordSize);
     void close();
     bool isOpen() const { return m_fd >= 0; }
@@ -40,6 +51,7 @@ public:
     // Reads the record at the current index into buffer and advances.
     void read(QByteArray &buffer);
     // Writes the buffer (exactly one record) at the current index and advances.
+    // A write past the end that fails puts the file back to its earlier size.
     void write(const QByteArray &buffer);
     // Appends under an exclusive lock, recounting under it; returns the
     // 1-based position of the new record.
@@ -50,13 +62,17 @@ public:
     int recordSize() const { return m_recordSize; }
 
     // Reads the whole file's whole records in one go (for readers that walk
-    // every record); index order, recordSize bytes each.
+    // every record); index order, recordSize bytes each. Throws
+    // ArchiveTooLargeError for more than kReadAllLimit bytes, before allocating.
     QByteArray readAll();
+    static constexpr qint64 kReadAllLimit = qint64(256) << 20;
     // Walks every whole record in file order, reading in large blocks;
     // visit(index, bytes) gets the 0-based index and recordSize bytes.
     void scan(const std::function<void(qint64, const char *)> &visit);
 
 private:
+    void truncateTo(qint64 size);
+
     int m_fd = -1;
     int m_recordSize = 0;
     qint64 m_index = 0;

@@ -2,14 +2,15 @@
 
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
+#include "common/SafeFile.h"
 #include "common/TextRoutines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-namespace Attachments {
+namespace Attachments
+{
 
 const QString kOverwriteQuestion = QStringLiteral(
     "Attenzione: nella cartella dei documenti allegati \u00E8 presente un file con lo stesso nome.\r\n\r\n"
@@ -63,38 +64,29 @@ QString copyIn(const QString &sourcePath, const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("Il nome del file \u00E8 vuoto.");
-    if (!QDir().mkpath(folder()))
+    if (SafeFile::kindOf(folder()) == SafeFile::Kind::Missing && !QDir().mkpath(folder()))
         return QStringLiteral("Impossibile creare la cartella ") + QDir::toNativeSeparators(folder());
+    if (!QFileInfo(folder()).isDir())
+        return QStringLiteral("Al posto della cartella ") + QDir::toNativeSeparators(folder())
+            + QStringLiteral(" si trova un file.");
     if (isAttachedFile(sourcePath, name))
         return QString(); // already in place
 
-    QFile source(sourcePath);
-    if (!QFileInfo(sourcePath).isFile() || !source.open(QIODevice::ReadOnly))
-        return QStringLiteral("Impossibile leggere il file ") + QDir::toNativeSeparators(sourcePath);
+    // The source is opened before anything is written, so that an unreadable
+    // one (missing, a folder, a device) is reported as the source's fault.
+    QFile probe;
+    if (const FileFailure failure = SafeFile::openForReading(probe, sourcePath))
+        return QStringLiteral("Impossibile leggere il file ") + QDir::toNativeSeparators(sourcePath)
+            + QStringLiteral(".\r\n") + failure.reason();
+    probe.close();
 
-    QSaveFile target(pathFor(name));
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    QByteArray block;
-    while (!source.atEnd()) {
-        block = source.read(1 << 16);
-        if (block.isEmpty() && source.error() != QFileDevice::NoError) {
-            target.cancelWriting();
-            return source.errorString();
-        }
-        if (target.write(block) != block.size()) {
-            const QString why = target.errorString();
-            target.cancelWriting();
-            return why;
-        }
+    const bool hadFile = exists(name);
+    if (const FileFailure failure = SafeFile::copyWhole(sourcePath, pathFor(name))) {
+        QString why = failure.reason();
+        if (hadFile)
+            why += QStringLiteral("\r\nIl file gi\u00E0 presente con lo stesso nome non \u00E8 stato modificato.");
+        return why;
     }
-    if (source.error() != QFileDevice::NoError) {
-        target.cancelWriting();
-        return source.errorString();
-    }
-    if (!target.commit())
-        return target.errorString();
     return QString();
 }
 

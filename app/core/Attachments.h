@@ -7,7 +7,8 @@
 // record names a file there by its bare name, in a text field of 250
 // characters. Files are copied in and replaced only with the user's consent;
 // nothing here ever deletes an attached file.
-namespace Attachments {
+namespace Attachments
+{
 
 // Capacity of a file-name slot in the records.
 inline constexpr int kNameCapacity = 250;
@@ -37,7 +38,8 @@ bool isAttachedFile(const QString &sourcePath, const QString &name);
 // missing and replacing a file of that name. The copy is written to a
 // temporary file beside the target and renamed over it only when complete,
 // so a failure leaves any earlier file of that name as it was. Returns an
-// empty text on success, otherwise what went wrong.
+// empty text on success, otherwise what went wrong in Italian: the system's
+// reason on a line, and whether an earlier file was kept.
 QString copyIn(const QString &sourcePath, const QString &name);
 
 // The messages of the attachments dialog.

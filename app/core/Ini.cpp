@@ -1,13 +1,12 @@
 #include "app/core/Ini.h"
 
 #include "common/Cp1252.h"
+#include "common/SafeFile.h"
 #include "common/TextRoutines.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <optional>
 
 namespace
@@ -65,17 +64,18 @@ bool isKeyLine(const QString &trimmedLine, const QString &key, QString *value = 
     return true;
 }
 
-// The file's bytes; empty for a missing file. Throws when it cannot be read.
+// The file's bytes; empty for a missing file. Throws when it cannot be read,
+// is no regular file (a device or a pipe is refused without being opened, so
+// it can neither block nor feed an endless read) or is larger than any
+// settings file the program writes.
 QByteArray readAllBytes(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    QByteArray bytes;
+    const FileFailure failure = SafeFile::readWhole(path, IniFile::kMaxFileSize, bytes);
+    if (failure.kind() == FileFailure::Kind::System && failure.systemError() == ENOENT
+        && SafeFile::kindOf(path) == SafeFile::Kind::Missing)
         return QByteArray();
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw IniError("cannot read " + path.toStdString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (failure)
         throw IniError("cannot read " + path.toStdString());
     return bytes;
 }
@@ -160,9 +160,6 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     for (const Line &line : lines)
         bytes += line.text + line.end;
 
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: the buffered flush would let it pass and commit a cut file.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit())
+    if (SafeFile::writeWhole(m_path, bytes))
         throw IniError("cannot write " + m_path.toStdString());
 }

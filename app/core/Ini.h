@@ -28,7 +28,12 @@ public:
 
     const QString &path() const { return m_path; }
 
-    // Throws IniError when the file exists but cannot be read.
+    // A settings file larger than this is not one: it is refused as unreadable.
+    static constexpr qint64 kMaxFileSize = qint64(1) << 20;
+
+    // Throws IniError when the file exists but cannot be read, is no regular
+    // file (never opened then, so a pipe or a device cannot block) or is
+    // larger than kMaxFileSize.
     QString readString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
 
     // Creates the file, the section or the key when missing; replaces the file

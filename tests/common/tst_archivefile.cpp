@@ -2,18 +2,22 @@
 #include "common/Cp1252.h"
 #include "common/RecordLayout.h"
 #include "tests/support/CoreSupport.h"
+#include "tests/support/FailDevice.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 
 using namespace TestSupport;
 
-namespace {
+namespace
+{
 // A small layout: name (50), town (10), flag.
 const RecordLayout &sampleLayout()
 {
-    static const RecordLayout layout{{"Nome", 50}, {"Citta", 10}, {"Flag", 2}};
+    static const RecordLayout layout { { "Nome", 50 }, { "Citta", 10 }, { "Flag", 2 } };
     return layout;
 }
 } // namespace
@@ -37,6 +41,11 @@ private slots:
     void flags_data();
     void flags();
     void cp1252RoundTrip();
+    void fullDiskAppendLeavesNoPartialRecord_data();
+    void fullDiskAppendLeavesNoPartialRecord();
+    void specialFileIsNoArchive_data();
+    void specialFileIsNoArchive();
+    void hugeSparseArchiveIsNotReadWhole();
 };
 
 void TestArchiveFile::layoutOffsets()
@@ -161,9 +170,9 @@ void TestArchiveFile::openFailureLeavesFileUntouched()
     // A missing folder: nothing can be created there either.
     QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, ArchiveFile(folder.file("manca/A.pro"), 65));
     QCOMPARE(kArchiveAccessMessage,
-             QString::fromUtf8("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                               "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                               "installazione del programma."));
+        QString::fromUtf8("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                          "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                          "installazione del programma."));
 }
 
 void TestArchiveFile::storeText_data()
@@ -174,7 +183,15 @@ void TestArchiveFile::storeText_data()
     QTest::newRow("60 into 50") << QString(60, 'a') << (QByteArray(1, char(50)) + QByteArray(50, 'a'));
     QTest::newRow("cp1252") << QString::fromUtf8("\u20AC\u00E0\u00EC") << QByteArray("\x03\x80\xE0\xEC", 4);
     QTest::newRow("no equivalent") << QString::fromUtf8("\u4E2D") << QByteArray("\x01?", 2);
-    QTest::newRow("inner tab kept") << "a\tb\t" << QByteArray("\x03" "a\tb", 4);
+    QTest::newRow("emoji is one question mark") << QString::fromUtf8("a\U0001F436b")
+                                                << QByteArray("\x03"
+                                                              "a?b",
+                                                       4);
+    QTest::newRow("lone surrogate") << QString(QChar(0xD83D)) + "x" << QByteArray("\x02?x", 3);
+    QTest::newRow("inner tab kept") << "a\tb\t"
+                                    << QByteArray("\x03"
+                                                  "a\tb",
+                                           4);
     QTest::newRow("nbsp kept") << QString::fromUtf8("\u00A0x") << QByteArray("\x02\xA0x", 3);
     QTest::newRow("empty") << "" << QByteArray(1, '\0');
 }
@@ -250,6 +267,81 @@ void TestArchiveFile::cp1252RoundTrip()
     QCOMPARE(Cp1252::encode(Cp1252::decode(all)), all);
     QCOMPARE(Cp1252::encode(QString::fromUtf8("S\u00EC")), QByteArray("S\xEC"));
     QVERIFY(!Cp1252::canEncode(QString::fromUtf8("\u0101")));
+}
+
+void TestArchiveFile::fullDiskAppendLeavesNoPartialRecord_data()
+{
+    QTest::addColumn<int>("tail"); // bytes of a partial record already at the end
+    QTest::addColumn<int>("room"); // bytes the disk takes past the whole records
+    QTest::newRow("no room") << 0 << 0;
+    QTest::newRow("part of a record") << 0 << 40;
+    QTest::newRow("all but the last byte") << 0 << 64;
+    QTest::newRow("after a partial tail") << 20 << 30;
+}
+
+void TestArchiveFile::fullDiskAppendLeavesNoPartialRecord()
+{
+    QFETCH(int, tail);
+    QFETCH(int, room);
+    TempProgramFolder folder;
+    const QString path = folder.file("Proprietari.pro");
+    const QByteArray before = QByteArray(65, '1') + QByteArray(65, '2') + QByteArray(tail, 't');
+    writeFile(path, before);
+    {
+        ArchiveFile f(path, 65);
+        FileSizeLimit limit(130 + room);
+        QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.append(QByteArray(65, 'n')));
+        // The editor's own append: a write at the end position.
+        f.seek(2);
+        QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.write(QByteArray(65, 'n')));
+        QCOMPARE(f.count(), qint64(2));
+    }
+    QCOMPARE(readFile(path).size(), before.size());
+    QCOMPARE(readFile(path).left(130), before.left(130));
+    // With room again the next save goes where the failed one would have.
+    ArchiveFile f(path, 65);
+    QCOMPARE(f.append(QByteArray(65, 'n')), qint64(3));
+    QCOMPARE(readFile(path), before.left(130) + QByteArray(65, 'n'));
+}
+
+void TestArchiveFile::specialFileIsNoArchive_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("link to /dev/null") << "/dev/null";
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("broken link") << "/nonexistent/Proprietari.pro";
+}
+
+void TestArchiveFile::specialFileIsNoArchive()
+{
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    const QString path = folder.file("Proprietari.pro");
+    QVERIFY(makeSpecial(kind, path));
+    QElapsedTimer clock;
+    clock.start();
+    // A save opens the archive first: it fails there, before reporting anything stored.
+    QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, ArchiveFile(path, 65));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(!QFileInfo(path).isFile());
+}
+
+void TestArchiveFile::hugeSparseArchiveIsNotReadWhole()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("Proprietari.pro");
+    QVERIFY(makeSparse(path, qint64(1) << 40, QByteArray(65, 'x')));
+    QElapsedTimer clock;
+    clock.start();
+    ArchiveFile f(path, 65);
+    QCOMPARE(f.count(), (qint64(1) << 40) / 65);
+    QVERIFY_THROWS_EXCEPTION(ArchiveTooLargeError, f.readAll());
+    QByteArray first;
+    f.seek(0);
+    f.read(first);
+    QCOMPARE(first, QByteArray(65, 'x'));
+    QVERIFY(clock.elapsed() < 1000);
 }
 
 QTEST_GUILESS_MAIN(TestArchiveFile)

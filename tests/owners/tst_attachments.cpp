@@ -1,11 +1,14 @@
-#include "app/dialogs/AllegaCartella.h"
 #include "app/core/Attachments.h"
+#include "app/dialogs/AllegaCartella.h"
 #include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/support/FailDevice.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,16 +19,16 @@
 using namespace TestSupport;
 using Kind = MessageBoxes::Kind;
 
-namespace {
+namespace
+{
 
 // A stand-in for an editor: the six attachment labels under a window.
-struct FakeEditor
-{
+struct FakeEditor {
     QWidget window;
     QLabel *labels[6];
     explicit FakeEditor(const char *globalName)
     {
-        const char *names[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+        const char *names[] = { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03" };
         for (int i = 0; i < 6; ++i) {
             labels[i] = new QLabel(&window);
             labels[i]->setObjectName(QLatin1String(names[i]));
@@ -38,8 +41,7 @@ struct FakeEditor
 };
 
 // Answers the file dialog with `path` (empty: cancelled) and counts the calls.
-struct Chooser
-{
+struct Chooser {
     QString path;
     int calls = 0;
     QString title, filter;
@@ -79,6 +81,9 @@ private slots:
     void overwriteQuestion_data();
     void overwriteQuestion();
     void failedCopyIsReportedAndSlotKept();
+    void fullDiskOverwriteKeepsEarlierAttachment();
+    void specialSourceIsRefusedWithoutBlocking_data();
+    void specialSourceIsRefusedWithoutBlocking();
     void refusedNameIsNotCopied();
     void chosenFromInsideFolderAsksNothing();
     void emptyAndOpen();
@@ -99,7 +104,7 @@ void TestAttachments::copyCreatesFolderAndReplaces()
     const QString b = makeSource(folder.file("other/"), "doc.pdf", "second, longer");
     QCOMPARE(Attachments::copyIn(b, "doc.pdf"), QString());
     QCOMPARE(readFile(folder.file("Documenti_Allegati/doc.pdf")), QByteArray("second, longer"));
-    QCOMPARE(QDir(Attachments::folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.pdf"});
+    QCOMPARE(QDir(Attachments::folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "doc.pdf" });
 }
 
 void TestAttachments::failedCopyKeepsOldFile()
@@ -112,7 +117,7 @@ void TestAttachments::failedCopyKeepsOldFile()
     QVERIFY(QDir().mkpath(folder.file("src/folder.pdf")));
     QVERIFY(!Attachments::copyIn(folder.file("src/folder.pdf"), "doc.pdf").isEmpty());
     QCOMPARE(readFile(folder.file("Documenti_Allegati/doc.pdf")), QByteArray("kept"));
-    QCOMPARE(QDir(Attachments::folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.pdf"});
+    QCOMPARE(QDir(Attachments::folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "doc.pdf" });
     // A file standing where the folder should be.
     TempProgramFolder other;
     writeFile(other.file("Documenti_Allegati"), "not a folder");
@@ -205,9 +210,10 @@ void TestAttachments::overwriteQuestion()
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastKind(), Kind::Confirmation);
     QCOMPARE(boxes.lastText(),
-             QString("Attenzione: nella cartella dei documenti allegati \u00E8 presente un file con lo stesso nome.\r\n\r\n"
-                     "Si vuole sovrascrivere il file esistente?"));
-    QCOMPARE(readFile(folder.file("Documenti_Allegati/foto.jpg")), yes ? QByteArray("second dog") : QByteArray("first dog"));
+        QString("Attenzione: nella cartella dei documenti allegati \u00E8 presente un file con lo stesso nome.\r\n\r\n"
+                "Si vuole sovrascrivere il file esistente?"));
+    QCOMPARE(
+        readFile(folder.file("Documenti_Allegati/foto.jpg")), yes ? QByteArray("second dog") : QByteArray("first dog"));
     QCOMPARE(dialog.txtFile03->text(), yes ? QString("foto.jpg") : QString("precedente.jpg"));
 }
 
@@ -225,6 +231,72 @@ void TestAttachments::failedCopyIsReportedAndSlotKept()
     QCOMPARE(boxes.lastKind(), Kind::Error);
     QVERIFY(boxes.lastText().startsWith(Attachments::kCopyFailed));
     QCOMPARE(dialog.txtFile01->text(), QString("prima.pdf"));
+}
+
+void TestAttachments::fullDiskOverwriteKeepsEarlierAttachment()
+{
+    TempProgramFolder folder;
+    MessageRecorder boxes;
+    Chooser chooser;
+    QCOMPARE(Attachments::copyIn(makeSource(folder.file("a/"), "foto.jpg", "first dog"), "foto.jpg"), QString());
+    QByteArray big(300000, 'd');
+    chooser.path = makeSource(folder.file("b/"), "foto.jpg", big);
+    TfrmAllegaCartella dialog;
+    dialog.txtFile02->setText("precedente.jpg");
+    boxes.answerNext(true); // Yes to the overwrite question
+    {
+        FileSizeLimit disk(100000); // the disk fills up a third of the way through the copy
+        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+    }
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.kind(0), Kind::Confirmation);
+    QCOMPARE(boxes.lastKind(), Kind::Error);
+    QCOMPARE(boxes.lastText(),
+        Attachments::kCopyFailed
+            + QString::fromUtf8("Il file supera la dimensione massima consentita.\r\n"
+                                "Il file gi\u00E0 presente con lo stesso nome non \u00E8 stato modificato."));
+    QCOMPARE(readFile(folder.file("Documenti_Allegati/foto.jpg")), QByteArray("first dog"));
+    QCOMPARE(QDir(Attachments::folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "foto.jpg" });
+    QCOMPARE(dialog.txtFile02->text(), QString("precedente.jpg"));
+
+    // With room on the disk the same choice replaces it whole.
+    boxes.answerNext(true);
+    QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+    QCOMPARE(readFile(folder.file("Documenti_Allegati/foto.jpg")), big);
+    QCOMPARE(dialog.txtFile02->text(), QString("foto.jpg"));
+}
+
+void TestAttachments::specialSourceIsRefusedWithoutBlocking_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("link to /dev/urandom") << "/dev/urandom";
+}
+
+void TestAttachments::specialSourceIsRefusedWithoutBlocking()
+{
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    MessageRecorder boxes;
+    Chooser chooser;
+    QDir().mkpath(folder.file("src"));
+    chooser.path = folder.file("src/allegato.pdf");
+    QVERIFY(makeSpecial(kind, chooser.path));
+    TfrmAllegaCartella dialog;
+    dialog.txtFile01->setText("prima.pdf");
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(dialog.btnSfoglia01, Qt::LeftButton);
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Error);
+    QCOMPARE(boxes.lastText(),
+        Attachments::kCopyFailed + "Impossibile leggere il file " + QDir::toNativeSeparators(chooser.path)
+            + QString::fromUtf8(".\r\nIl percorso non indica un file ordinario (\u00E8 una cartella, un "
+                                "dispositivo o un canale)."));
+    QCOMPARE(dialog.txtFile01->text(), QString("prima.pdf"));
+    QVERIFY(!QFileInfo::exists(Attachments::pathFor("allegato.pdf")));
 }
 
 void TestAttachments::refusedNameIsNotCopied()
@@ -278,10 +350,14 @@ void TestAttachments::applyWritesToCaller_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("globalName");
-    QTest::newRow("owners") << "clienti" << "frmClienti";
-    QTest::newRow("dogs") << " cani " << "frmCani";
-    QTest::newRow("services") << "listino_prezzi" << "frmListino_Prezzi";
-    QTest::newRow("boxes") << "box_cani" << "frmBox_Cani";
+    QTest::newRow("owners") << "clienti"
+                            << "frmClienti";
+    QTest::newRow("dogs") << " cani "
+                          << "frmCani";
+    QTest::newRow("services") << "listino_prezzi"
+                              << "frmListino_Prezzi";
+    QTest::newRow("boxes") << "box_cani"
+                           << "frmBox_Cani";
 }
 
 void TestAttachments::applyWritesToCaller()
@@ -302,7 +378,7 @@ void TestAttachments::applyWritesToCaller()
     dialog.show();
     QTest::mouseClick(dialog.btnApplica, Qt::LeftButton);
     QCOMPARE(accepted.count(), 1);
-    const QStringList expected = {"a.pdf", "", "c.pdf", "Prima", "Seconda", ""};
+    const QStringList expected = { "a.pdf", "", "c.pdf", "Prima", "Seconda", "" };
     for (int i = 0; i < 6; ++i)
         QCOMPARE(target.text(i), expected[i]);
     QCOMPARE(bystander.text(0), QString("old0"));
@@ -334,13 +410,13 @@ void TestAttachments::openFromEditorPreloadsTrimmed()
     onNextModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<TfrmAllegaCartella *>(modal);
         QVERIFY(dialog);
-        seen = {dialog->lblMemory->text(), dialog->txtFile01->text(), dialog->txtDesc02->text()};
+        seen = { dialog->lblMemory->text(), dialog->txtFile01->text(), dialog->txtDesc02->text() };
         applyEnabled = dialog->btnApri01->isEnabled() && !dialog->btnApri02->isEnabled();
         dialog->txtDesc01->setText("Nuova");
         QTest::mouseClick(dialog->btnApplica, Qt::LeftButton);
     });
     TfrmAllegaCartella::open(&editor.window, "cani");
-    QCOMPARE(seen, QStringList({"cani", "uno.pdf", "Due"}));
+    QCOMPARE(seen, QStringList({ "cani", "uno.pdf", "Due" }));
     QVERIFY(applyEnabled);
     QCOMPARE(editor.text(0), QString("uno.pdf"));
     QCOMPARE(editor.text(3), QString("Nuova"));

@@ -3,9 +3,12 @@
 #include "app/dialogs/OpenURL.h"
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
@@ -31,6 +34,8 @@ private slots:
     void iniWriteKeepsTheRestOfTheFile_data();
     void iniWriteKeepsTheRestOfTheFile();
     void iniWriteFailureLeavesFileUnchanged();
+    void settingsFileThatIsNoFileFailsAtOnce_data();
+    void settingsFileThatIsNoFileFailsAtOnce();
 
     void openTargets_data();
     void openTargets();
@@ -233,6 +238,37 @@ void TestShellDomain::iniWriteFailureLeavesFileUnchanged()
     std::signal(SIGXFSZ, previous);
     QVERIFY(failed);
     QCOMPARE(readFile(path), before);
+}
+
+void TestShellDomain::settingsFileThatIsNoFileFailsAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("link to /dev/urandom") << "/dev/urandom";
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("huge sparse file") << "sparse:1099511627776";
+    QTest::newRow("just over the settings limit") << QString("sparse:%1").arg(IniFile::kMaxFileSize + 1);
+}
+
+// The login reads the password from this file: whatever stands there, the
+// read ends at once with the settings failure (which the login reports as a
+// damaged file), never blocking on a pipe nor reading a device without end.
+void TestShellDomain::settingsFileThatIsNoFileFailsAtOnce()
+{
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    const QString path = folder.file(PasswordStore::FileName);
+    QVERIFY(makeSpecial(kind, path));
+    const QFileInfo before(path);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY_THROWS_EXCEPTION(IniError, PasswordStore::read(path));
+    QVERIFY_THROWS_EXCEPTION(IniError, PasswordStore::write(path, "nuova"));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.size(), before.size());
 }
 
 void TestShellDomain::openTargets_data()
