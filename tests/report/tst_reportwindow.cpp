@@ -66,6 +66,12 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writePlain(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -312,11 +318,7 @@ void TestReportWindow::pdfOnFullDiskKeepsEarlierFileAndAsksNothing()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Prova.pdf"));
     const QByteArray earlier("%PDF-1.4 earlier document\n");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(earlier);
-    }
+    QVERIFY(writePlain(path, earlier));
     QStringList opened;
     OwnerStandIn owner;
     owner.setName(QStringLiteral("Fido"));
@@ -358,11 +360,7 @@ void TestReportWindow::lastBufferedPieceLostOnFullDiskIsReported()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Scheda.rtf"));
     const QByteArray earlier("{\\rtf1 earlier}");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(earlier);
-    }
+    QVERIFY(writePlain(path, earlier));
     const QByteArray document(1000, 'x');
     bool failed = false;
     {
