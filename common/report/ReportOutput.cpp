@@ -136,6 +136,14 @@ bool print(const Report &report, QWidget *parent)
     if (!confirmed)
         return false;
 
+    // Printing to a PDF file (offered by the print dialog) writes the file as
+    // the PDF export does: checked to the last byte and replaced in one
+    // rename, where the printer's own file writer would report a cut file on a
+    // full disk as printed.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        writePdf(report, printer.outputFileName(), { report.name(), report.name() });
+        return true;
+    }
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid())
         throw ReportError(QStringLiteral("Attenzione: nessuna stampante \u00E8 disponibile per la stampa."));
     QPainter painter;

@@ -34,6 +34,7 @@ void setPrintDialog(PrintDialog dialog);
 
 // Prints through the print dialog. Returns false when the user cancelled
 // (nothing printed, nothing shown); throws ReportError when printing fails.
+// Printing to a PDF file chosen in the dialog goes through writePdf().
 bool print(const Report &report, QWidget *parent);
 
 // Shows the pages in a modal preview window (print, zoom, full screen,

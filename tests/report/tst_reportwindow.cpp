@@ -174,6 +174,7 @@ private slots:
     void pdfOnFullDiskKeepsEarlierFileAndAsksNothing_data();
     void pdfOnFullDiskKeepsEarlierFileAndAsksNothing();
     void lastBufferedPieceLostOnFullDiskIsReported();
+    void printToFileOnFullDiskReportedAsPrinted();
     void specialFileInPlaceOfTheDocumentIsRefused_data();
     void specialFileInPlaceOfTheDocumentIsRefused();
 
@@ -377,6 +378,34 @@ void TestReportWindow::lastBufferedPieceLostOnFullDiskIsReported()
 
     ReportOutput::writeFile(path, document);
     QCOMPARE(readAll(path), document);
+}
+
+void TestReportWindow::printToFileOnFullDiskReportedAsPrinted()
+{
+    // The print dialog's "print to file": a cut file must not pass for a print.
+    QTemporaryDir dir;
+    PrintToFile printDialog;
+    printDialog.path = dir.filePath(QStringLiteral("stampa.pdf"));
+    const QByteArray earlier("%PDF-1.4 earlier print\n");
+    QVERIFY(writePlain(printDialog.path, earlier));
+    MessageRecorder boxes;
+    OwnerStandIn owner;
+    owner.setName(QStringLiteral("Fido"));
+    ReportWindow::Setup setup;
+    setup.guard = CommandGuard(Kind::Warning, ReportCommands::printFailureMessage());
+    setup.build = smallSheet;
+    ReportWindow window(&owner, setup);
+    window.show();
+    {
+        FileSizeLimit full { 4096 };
+        window.actionButton()->click();
+    }
+    QCOMPARE(printDialog.shown, 1);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.kind(0), Kind::Warning);
+    QCOMPARE(boxes.text(0), ReportCommands::printFailureMessage());
+    QCOMPARE(readAll(printDialog.path), earlier);
+    QCOMPARE(filesIn(dir.path()), QStringList { QStringLiteral("stampa.pdf") });
 }
 
 void TestReportWindow::specialFileInPlaceOfTheDocumentIsRefused_data()
