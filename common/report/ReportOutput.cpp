@@ -197,6 +197,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
                                .arg(QDir::toNativeSeparators(path), reason));
     };
 
+    if (path.isEmpty())
+        throw failure(QStringLiteral("Il nome del file non \u00E8 stato indicato."));
     // The file to replace: the path itself, or the file a symbolic link names.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())

@@ -174,18 +174,7 @@ void ReportWindow::runAction()
         close = ReportCommands::preview(this, build, guard) || guard.hasFixedMessage();
         break;
     case Output::Pdf: {
-        QString path;
-        const bool named = guard.run(
-            [&] {
-                path = m_setup.pdfPath ? m_setup.pdfPath() : QString();
-                if (path.isEmpty())
-                    throw ReportError(QStringLiteral("Attenzione: il nome del file PDF non \u00E8 disponibile."));
-            },
-            this);
-        if (!named) {
-            close = guard.hasFixedMessage();
-            break;
-        }
+        const QString path = m_setup.pdfPath ? m_setup.pdfPath() : QString();
         const auto outcome = ReportCommands::exportPdf(this, build, path, m_setup.pdfProperties, m_setup.open, guard);
         close = outcome == ReportCommands::PdfOutcome::Opened
             || (outcome == ReportCommands::PdfOutcome::Failed && guard.hasFixedMessage());
