@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/report/InfoSheet.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -13,16 +15,11 @@ class ReportTemplate;
 // data as shown in the owner editor, printed, previewed or saved as
 // Proprietario.pdf in the program folder. The sheet is filled from the
 // editor's controls at the moment of the command, saved or not.
-namespace OwnerSheet {
+namespace OwnerSheet
+{
 
 // What the sheet prints: the title, 24 rows of caption and value, the footer.
-struct Values
-{
-    QString title;
-    QStringList captions; // 24
-    QStringList values;   // 24
-    QString footer;
-};
+using Values = InfoSheet::Values;
 
 // Reads the editor's controls by their names (txtCliente, txtDataNasc, ...):
 // the trimmed text of edits and combo boxes; a missing control reads empty.
@@ -40,15 +37,17 @@ void fill(ReportTemplate &sheet, const Values &values);
 QString pdfPath();
 QString pdfQuestion();
 
-// The editor's commands (cmdStampa, cmdAnteprima, cmdPDF). None lets a
-// failure escape: a failure of the printer or of the file shows an error box
-// and ends the command.
+// The editor's commands (cmdStampa, cmdAnteprima, cmdPDF), made with the
+// shared sheet commands (common/report/ReportCommands.h). None lets a failure
+// escape: a failure of the printer or of the file shows an error box and ends
+// the command.
 // Print through the print dialog; a cancel prints nothing and says nothing.
 void print(QWidget *editor);
 // The modal preview; returns when it is closed.
 void preview(QWidget *editor);
 // Writes Proprietario.pdf (an existing file is replaced without a question),
-// then asks whether to open it; Yes opens it with the desktop's PDF viewer.
+// checked, then asks whether to open it; Yes opens it with the desktop's PDF
+// viewer.
 void exportPdf(QWidget *editor);
 
 } // namespace OwnerSheet

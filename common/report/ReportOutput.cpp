@@ -4,12 +4,14 @@
 #include "common/report/ReportPreviewDialog.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -18,16 +20,25 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 ReportError::ReportError(const QString &message)
-    : std::runtime_error(message.toLocal8Bit().toStdString()), m_message(message)
+    : std::runtime_error(message.toLocal8Bit().toStdString())
+    , m_message(message)
 {
 }
 
-namespace ReportOutput {
+namespace ReportOutput
+{
 
-namespace {
+namespace
+{
 
 bool showPrintDialog(QPrinter &printer, QWidget *parent)
 {
@@ -55,12 +66,12 @@ void paintPages(const Report &report, QPainter &painter, QPagedPaintDevice &devi
     const double dotsPerMm = device.logicalDpiX() / 25.4;
     for (int page = 0; page < report.pageCount(); ++page) {
         if (page > 0 && !device.newPage())
-            throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile iniziare la pagina %1 del documento.")
-                                  .arg(page + 1));
+            throw ReportError(
+                QStringLiteral("Attenzione: non \u00E8 stato possibile iniziare la pagina %1 del documento.")
+                    .arg(page + 1));
         report.paintPage(painter, page, dotsPerMm);
     }
 }
-
 
 // Sets the document information and stores each page's content uncompressed;
 // every other stream (fonts, character maps, pictures) keeps its compression.
@@ -100,8 +111,9 @@ QByteArray finishPdf(const QByteArray &raw, const PdfProperties &properties)
         std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char *>(out->getBuffer()), qsizetype(out->getSize()));
     } catch (const std::exception &e) {
-        throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF.\r\n\r\n%1")
-                              .arg(QString::fromLocal8Bit(e.what())));
+        throw ReportError(
+            QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF.\r\n\r\n%1")
+                .arg(QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -124,18 +136,26 @@ bool print(const Report &report, QWidget *parent)
     if (!confirmed)
         return false;
 
+    // Printing to a PDF file (offered by the print dialog) writes the file as
+    // the PDF export does: checked to the last byte and replaced in one
+    // rename, where the printer's own file writer would report a cut file on a
+    // full disk as printed.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        writePdf(report, printer.outputFileName(), { report.name(), report.name() });
+        return true;
+    }
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid())
         throw ReportError(QStringLiteral("Attenzione: nessuna stampante \u00E8 disponibile per la stampa."));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile avviare la stampa su \"%1\".")
-                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                                                 : printer.printerName()));
+        throw ReportError(
+            QStringLiteral("Attenzione: non \u00E8 stato possibile avviare la stampa su \"%1\".")
+                .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName()));
     paintPages(report, painter, printer);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw ReportError(QStringLiteral("Attenzione: la stampa su \"%1\" non \u00E8 stata completata.")
-                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                                                 : printer.printerName()));
+        throw ReportError(
+            QStringLiteral("Attenzione: la stampa su \"%1\" non \u00E8 stata completata.")
+                .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName()));
     return true;
 }
 
@@ -167,27 +187,67 @@ QByteArray pdfBytes(const Report &report, const PdfProperties &properties)
 
 void writePdf(const Report &report, const QString &path, const PdfProperties &properties)
 {
-    const QByteArray bytes = pdfBytes(report, properties);
+    writeFile(path, pdfBytes(report, properties));
+}
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
     auto failure = [&](const QString &reason) {
         return ReportError(QStringLiteral("Attenzione: non \u00E8 stato possibile scrivere il file \"%1\".\r\n\r\n%2")
-                               .arg(path, reason));
+                               .arg(QDir::toNativeSeparators(path), reason));
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw failure(reason);
-    }
-    if (!file.commit())
-        throw failure(file.errorString());
 
-    // Read the file back: it must hold exactly the document.
-    QFile check(path);
-    if (!check.open(QIODevice::ReadOnly) || check.readAll() != bytes)
-        throw failure(QStringLiteral("Il file scritto non corrisponde al documento."));
+    if (path.isEmpty())
+        throw failure(QStringLiteral("Il nome del file non \u00E8 stato indicato."));
+    // The file to replace: the path itself, or the file a symbolic link names.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw failure(QStringLiteral("Al suo posto si trova una cartella o un file speciale."));
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QFileInfo targetInfo(target);
+    if (!targetInfo.dir().exists())
+        throw failure(
+            QStringLiteral("La cartella \"%1\" non esiste.").arg(QDir::toNativeSeparators(targetInfo.absolutePath())));
+
+    QTemporaryFile temporary(
+        targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        throw failure(temporary.errorString());
+    auto abandon = [&](const QString &reason) {
+        temporary.remove();
+        return failure(reason);
+    };
+
+    // Every byte must reach the disk: a short write, a failed flush of the last
+    // buffered piece or a failed sync (a full disk often shows only there)
+    // is a failure.
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
+        throw abandon(temporary.errorString());
+    if (::fsync(temporary.handle()) != 0)
+        throw abandon(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!temporary.seek(0) || temporary.readAll() != bytes)
+        throw abandon(QStringLiteral("Il file scritto non corrisponde al documento."));
+    const QFileDevice::Permissions permissions = targetInfo.exists()
+        ? QFile::permissions(target)
+        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    temporary.setPermissions(permissions);
+    temporary.close();
+    if (temporary.error() != QFileDevice::NoError)
+        throw abandon(temporary.errorString());
+
+    std::error_code error;
+    std::filesystem::rename(
+        QFile::encodeName(temporary.fileName()).toStdString(), QFile::encodeName(target).toStdString(), error);
+    if (error)
+        throw abandon(QString::fromLocal8Bit(error.message()));
+    temporary.setAutoRemove(false);
+
+    // Make the rename itself durable (best effort: not every file system can).
+    const int folder = ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 QImage renderPage(const Report &report, int page, double dotsPerInch)

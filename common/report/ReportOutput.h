@@ -23,7 +23,8 @@ private:
 };
 
 // The three outputs of every report: print, preview and PDF.
-namespace ReportOutput {
+namespace ReportOutput
+{
 
 // Shows the print dialog for `printer` (the default printer preselected);
 // true when the user confirmed. Test seam: setPrintDialog replaces it
@@ -33,6 +34,7 @@ void setPrintDialog(PrintDialog dialog);
 
 // Prints through the print dialog. Returns false when the user cancelled
 // (nothing printed, nothing shown); throws ReportError when printing fails.
+// Printing to a PDF file chosen in the dialog goes through writePdf().
 bool print(const Report &report, QWidget *parent);
 
 // Shows the pages in a modal preview window (print, zoom, full screen,
@@ -40,8 +42,7 @@ bool print(const Report &report, QWidget *parent);
 void preview(const Report &report, QWidget *parent);
 
 // Document information written into a PDF.
-struct PdfProperties
-{
+struct PdfProperties {
     QString title;
     QString subject;
     QString author = QStringLiteral("Kennora");
@@ -50,10 +51,19 @@ struct PdfProperties
 
 // Writes the report as a PDF file, replacing an existing file without a
 // question: not encrypted, page content stored uncompressed, embedded fonts
-// compressed, the document information set. The file is replaced only once
-// the whole document was made, and checked after writing; throws ReportError
-// when anything fails.
+// compressed, the document information set. The whole document is made in
+// memory first, then written with writeFile(); throws ReportError when
+// anything fails, and then an earlier file of that name is left as it was.
 void writePdf(const Report &report, const QString &path, const PdfProperties &properties);
+
+// Writes a whole document file (PDF, rich text): the bytes go to a temporary
+// file beside the target, which is flushed, synced and read back to the last
+// byte before it replaces the target in one rename. A target that is a folder
+// or a special file (FIFO, device) is refused before anything is written; a
+// symbolic link to a file has that file replaced. On any failure the
+// temporary file is removed, an earlier file stays as it was, and ReportError
+// names the path.
+void writeFile(const QString &path, const QByteArray &bytes);
 
 // The PDF document as bytes (the same steps without the file).
 QByteArray pdfBytes(const Report &report, const PdfProperties &properties);
