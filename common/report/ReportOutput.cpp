@@ -1,5 +1,6 @@
 #include "common/report/ReportOutput.h"
 
+#include "common/SafeFile.h"
 #include "common/report/Report.h"
 #include "common/report/ReportPreviewDialog.h"
 
@@ -11,7 +12,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryFile>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -20,13 +20,9 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 ReportError::ReportError(const QString &message)
     : std::runtime_error(message.toLocal8Bit().toStdString())
@@ -199,55 +195,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
     if (path.isEmpty())
         throw failure(QStringLiteral("Il nome del file non \u00E8 stato indicato."));
-    // The file to replace: the path itself, or the file a symbolic link names.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw failure(QStringLiteral("Al suo posto si trova una cartella o un file speciale."));
-    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QFileInfo targetInfo(target);
-    if (!targetInfo.dir().exists())
-        throw failure(
-            QStringLiteral("La cartella \"%1\" non esiste.").arg(QDir::toNativeSeparators(targetInfo.absolutePath())));
-
-    QTemporaryFile temporary(
-        targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        throw failure(temporary.errorString());
-    auto abandon = [&](const QString &reason) {
-        temporary.remove();
-        return failure(reason);
-    };
-
-    // Every byte must reach the disk: a short write, a failed flush of the last
-    // buffered piece or a failed sync (a full disk often shows only there)
-    // is a failure.
-    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-        throw abandon(temporary.errorString());
-    if (::fsync(temporary.handle()) != 0)
-        throw abandon(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!temporary.seek(0) || temporary.readAll() != bytes)
-        throw abandon(QStringLiteral("Il file scritto non corrisponde al documento."));
-    const QFileDevice::Permissions permissions = targetInfo.exists()
-        ? QFile::permissions(target)
-        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    temporary.setPermissions(permissions);
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        throw abandon(temporary.errorString());
-
-    std::error_code error;
-    std::filesystem::rename(
-        QFile::encodeName(temporary.fileName()).toStdString(), QFile::encodeName(target).toStdString(), error);
-    if (error)
-        throw abandon(QString::fromLocal8Bit(error.message()));
-    temporary.setAutoRemove(false);
-
-    // Make the rename itself durable (best effort: not every file system can).
-    const int folder = ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
+    // Every byte must reach the disk before the new file takes the place of
+    // the earlier one; a folder, device or pipe at the path is refused.
+    if (const FileFailure written = SafeFile::writeWhole(path, bytes))
+        throw failure(written.reason());
 }
 
 QImage renderPage(const Report &report, int page, double dotsPerInch)
