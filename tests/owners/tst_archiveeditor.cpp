@@ -2,6 +2,7 @@
 #include "common/ProgramFolder.h"
 #include "common/RecordLayout.h"
 #include "common/ui/ArchiveEditor.h"
+#include "common/ui/ArchiveForm.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -15,23 +16,24 @@
 using namespace TestSupport;
 using Kind = MessageBoxes::Kind;
 
-namespace {
+namespace
+{
 
 // A small editor: a name, a town, a flag and one attachment slot.
 const RecordLayout &sampleLayout()
 {
-    static const RecordLayout layout{{"Nome", 20}, {"Citta", 10}, {"Flag", 2}, {"File01", 30}};
+    static const RecordLayout layout { { "Nome", 20 }, { "Citta", 10 }, { "Flag", 2 }, { "File01", 30 } };
     return layout;
 }
 
 QString controlOf(int field)
 {
-    static const char *const names[] = {"txtNome", "txtCitta", "chkFlag", "lblFile01"};
+    static const char *const names[] = { "txtNome", "txtCitta", "chkFlag", "lblFile01" };
     return QLatin1String(names[field]);
 }
 
-QByteArray record(const QString &name, const QString &town = QString(), bool flag = false,
-                  const QString &file = QString())
+QByteArray record(
+    const QString &name, const QString &town = QString(), bool flag = false, const QString &file = QString())
 {
     RecordBuffer b(sampleLayout());
     b.clear();
@@ -47,12 +49,13 @@ QByteArray records(int n)
     QByteArray all;
     for (int i = 1; i <= n; ++i)
         all += record(QStringLiteral("Nome %1").arg(i), QStringLiteral("Citta %1").arg(i), i % 2 == 0,
-                      QStringLiteral("file%1.pdf").arg(i));
+            QStringLiteral("file%1.pdf").arg(i));
     return all;
 }
 
-struct Editor
-{
+// A small editor: its window is the form; each step it adds to the commands
+// is written down in `steps`, with the position label's text at that moment.
+struct Editor : ArchiveForm {
     QWidget window;
     QLineEdit *txtNome = new QLineEdit(&window);
     QLineEdit *txtCitta = new QLineEdit(&window);
@@ -61,8 +64,10 @@ struct Editor
     QLabel *lblPosizione = new QLabel(&window);
     ArchiveEditor *editor = nullptr;
     QString path;
+    QStringList steps;
 
-    explicit Editor(const QString &archive) : path(archive)
+    explicit Editor(const QString &archive, const std::function<void(ArchiveEditor::Setup &)> &adapt = {})
+        : path(archive)
     {
         txtNome->setObjectName("txtNome");
         txtCitta->setObjectName("txtCitta");
@@ -70,8 +75,8 @@ struct Editor
         lblFile01->setObjectName("lblFile01");
         lblPosizione->setObjectName("lblPosizione");
         auto *layout = new QVBoxLayout(&window);
-        for (QWidget *w : {static_cast<QWidget *>(txtNome), static_cast<QWidget *>(txtCitta),
-                           static_cast<QWidget *>(chkFlag), static_cast<QWidget *>(lblPosizione)})
+        for (QWidget *w : { static_cast<QWidget *>(txtNome), static_cast<QWidget *>(txtCitta),
+                 static_cast<QWidget *>(chkFlag), static_cast<QWidget *>(lblPosizione) })
             layout->addWidget(w);
         lblFile01->hide();
 
@@ -80,19 +85,28 @@ struct Editor
         s.path = [this]() { return path; };
         s.position = lblPosizione;
         s.firstField = txtNome;
-        s.mandatory = {{txtNome, ArchiveEditor::kMandatoryPrefix + "il nome."},
-                       {txtCitta, ArchiveEditor::kMandatoryPrefix + "la citt\u00E0."}};
-        s.load = [this](const RecordBuffer &r) { ArchiveEditor::loadControls(&window, r, controlOf); };
-        s.store = [this](RecordBuffer &r) { ArchiveEditor::storeControls(&window, r, controlOf); };
-        s.clear = [this]() {
-            txtNome->clear();
-            txtCitta->clear();
-            chkFlag->setChecked(false);
-            lblFile01->clear();
-        };
-        s.clearAttachments = [this]() { lblFile01->clear(); };
-        editor = new ArchiveEditor(&window, s);
+        s.checks = { ArchiveEditor::mandatory(txtNome, ArchiveEditor::kMandatoryPrefix + "il nome."),
+            ArchiveEditor::mandatory(txtCitta, ArchiveEditor::kMandatoryPrefix + "la citt\u00E0.") };
+        if (adapt)
+            adapt(s);
+        editor = new ArchiveEditor(&window, *this, s);
     }
+    void loadRecord(const RecordBuffer &r) override { ArchiveEditor::loadControls(&window, r, controlOf); }
+    void storeRecord(RecordBuffer &r) override { ArchiveEditor::storeControls(&window, r, controlOf); }
+    void clearRecord() override
+    {
+        txtNome->clear();
+        txtCitta->clear();
+        chkFlag->setChecked(false);
+        lblFile01->clear();
+    }
+    void clearForDuplicate() override { lblFile01->clear(); }
+    void note(const QString &step) { steps.append(step + "@" + lblPosizione->text()); }
+    void afterShow(qint64 position) override { note(QStringLiteral("afterShow %1").arg(position)); }
+    void prepareSave() override { note("prepareSave"); }
+    void afterWrite(qint64 position) override { note(QStringLiteral("afterWrite %1").arg(position)); }
+    void afterNew(qint64 count) override { note(QStringLiteral("afterNew %1").arg(count)); }
+
     void showActive()
     {
         window.show();
@@ -132,19 +146,32 @@ void TestArchiveEditor::navigation_data()
     QTest::addColumn<QString>("name"); // name shown after ("-" = untouched)
     QTest::addColumn<QString>("to");
     using C = ArchiveEditor::Command;
-    QTest::newRow("first from empty") << "" << int(C::First) << "Nome 1" << "1";
-    QTest::newRow("first from 3") << "3" << int(C::First) << "Nome 1" << "1";
-    QTest::newRow("last from empty") << "" << int(C::Last) << "Nome 3" << "3";
-    QTest::newRow("next from empty") << "" << int(C::Next) << "Nome 1" << "1";
-    QTest::newRow("next from 1") << "1" << int(C::Next) << "Nome 2" << "2";
-    QTest::newRow("next from 2") << "2" << int(C::Next) << "Nome 3" << "3";
-    QTest::newRow("next on last stops") << "3" << int(C::Next) << "-" << "3";
-    QTest::newRow("next beyond count stops") << "7" << int(C::Next) << "-" << "7";
-    QTest::newRow("previous from empty") << "" << int(C::Previous) << "Nome 1" << "1";
-    QTest::newRow("previous on first stops") << "1" << int(C::Previous) << "-" << "1";
-    QTest::newRow("previous from 2") << "2" << int(C::Previous) << "Nome 1" << "1";
-    QTest::newRow("previous from 3") << "3" << int(C::Previous) << "Nome 2" << "2";
-    QTest::newRow("position with blanks") << " 2 " << int(C::Next) << "Nome 3" << "3";
+    QTest::newRow("first from empty") << "" << int(C::First) << "Nome 1"
+                                      << "1";
+    QTest::newRow("first from 3") << "3" << int(C::First) << "Nome 1"
+                                  << "1";
+    QTest::newRow("last from empty") << "" << int(C::Last) << "Nome 3"
+                                     << "3";
+    QTest::newRow("next from empty") << "" << int(C::Next) << "Nome 1"
+                                     << "1";
+    QTest::newRow("next from 1") << "1" << int(C::Next) << "Nome 2"
+                                 << "2";
+    QTest::newRow("next from 2") << "2" << int(C::Next) << "Nome 3"
+                                 << "3";
+    QTest::newRow("next on last stops") << "3" << int(C::Next) << "-"
+                                        << "3";
+    QTest::newRow("next beyond count stops") << "7" << int(C::Next) << "-"
+                                             << "7";
+    QTest::newRow("previous from empty") << "" << int(C::Previous) << "Nome 1"
+                                         << "1";
+    QTest::newRow("previous on first stops") << "1" << int(C::Previous) << "-"
+                                             << "1";
+    QTest::newRow("previous from 2") << "2" << int(C::Previous) << "Nome 1"
+                                     << "1";
+    QTest::newRow("previous from 3") << "3" << int(C::Previous) << "Nome 2"
+                                     << "2";
+    QTest::newRow("position with blanks") << " 2 " << int(C::Next) << "Nome 3"
+                                          << "3";
 }
 
 void TestArchiveEditor::navigation()
@@ -254,9 +281,13 @@ void TestArchiveEditor::mandatoryFieldsInOrder_data()
     QTest::addColumn<QString>("town");
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("both blank") << "   " << "" << "Attenzione: per salvare la scheda \u00E8 necessario indicare il nome."
+    QTest::newRow("both blank") << "   "
+                                << ""
+                                << "Attenzione: per salvare la scheda \u00E8 necessario indicare il nome."
                                 << "txtNome";
-    QTest::newRow("town blank") << "Rossi" << " \t" << "Attenzione: per salvare la scheda \u00E8 necessario indicare la citt\u00E0."
+    QTest::newRow("town blank") << "Rossi"
+                                << " \t"
+                                << "Attenzione: per salvare la scheda \u00E8 necessario indicare la citt\u00E0."
                                 << "txtCitta";
 }
 
@@ -316,8 +347,9 @@ void TestArchiveEditor::duplicateThenSaveAppendsCopyWithoutAttachments()
     e.txtCitta->setFocus();
     QVERIFY(e.editor->duplicate());
     QCOMPARE(boxes.lastKind(), Kind::Information);
-    QCOMPARE(boxes.lastText(), QString("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                       "Al termine premere Salva per inserire la scheda in archivio."));
+    QCOMPARE(boxes.lastText(),
+        QString("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                "Al termine premere Salva per inserire la scheda in archivio."));
     QVERIFY(e.lblPosizione->text().isEmpty());
     QVERIFY(e.lblFile01->text().isEmpty());
     QCOMPARE(e.txtNome->text(), QString("Nome 2"));
@@ -339,8 +371,9 @@ void TestArchiveEditor::duplicateNeedsStoredRecord()
     e.lblPosizione->setText("  ");
     QVERIFY(!e.editor->duplicate());
     QCOMPARE(boxes.lastKind(), Kind::Warning);
-    QCOMPARE(boxes.lastText(), QString("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
-                                       "che questa \u00E8 stata inserita in archivio."));
+    QCOMPARE(boxes.lastText(),
+        QString("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
+                "che questa \u00E8 stata inserita in archivio."));
     QCOMPARE(e.lblFile01->text(), QString("a.pdf"));
     QCOMPARE(e.txtNome->text(), QString("Rossi"));
     QVERIFY(!QFileInfo::exists(folder.file("A.pro")));
@@ -412,20 +445,12 @@ void TestArchiveEditor::accessFailureAsWarning()
     TempProgramFolder folder;
     QVERIFY(QDir().mkpath(folder.file("A.pro")));
     MessageRecorder boxes;
-    Editor e(folder.file("A.pro"));
-    ArchiveEditor::Setup s;
-    s.layout = &sampleLayout();
-    s.path = [&]() { return folder.file("A.pro"); };
-    s.position = e.lblPosizione;
-    s.load = [](const RecordBuffer &) {};
-    s.store = [](RecordBuffer &) {};
-    s.clear = []() {};
-    s.accessFailureAsWarning = {ArchiveEditor::Command::First};
-    ArchiveEditor quoteLike(&e.window, s);
-    QVERIFY(!quoteLike.first());
+    Editor quoteLike(folder.file("A.pro"),
+        [](ArchiveEditor::Setup &s) { s.accessFailureAsWarning = { ArchiveEditor::Command::First }; });
+    QVERIFY(!quoteLike.editor->first());
     QCOMPARE(boxes.lastKind(), Kind::Warning);
     QCOMPARE(boxes.lastText(), kArchiveAccessMessage);
-    QVERIFY(!quoteLike.last());
+    QVERIFY(!quoteLike.editor->last());
     QCOMPARE(boxes.lastKind(), Kind::Error);
 }
 
@@ -444,7 +469,7 @@ void TestArchiveEditor::showRecordSetsPosition()
     e.txtCitta->setText("Lucca");
     QVERIFY(e.editor->save());
     QCOMPARE(readFile(folder.file("A.pro")).mid(sampleLayout().size(), sampleLayout().size()),
-             record("Verdi", "Lucca", true, "x.pdf"));
+        record("Verdi", "Lucca", true, "x.pdf"));
 }
 
 QTEST_MAIN(TestArchiveEditor)
