@@ -127,17 +127,10 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
 {
     QList<QPushButton *> buttons;
     const bool column = m_chrome.layout == CommandLayout::Column;
-    QPoint at = m_chrome.commandOrigin;
-    int group = commands.isEmpty() ? 0 : commands.first().group;
     for (const Command &def : commands) {
-        if (def.group != group) {
-            (column ? at.ry() : at.rx()) += kGroupGap;
-            group = def.group;
-        }
         if (QLatin1String(def.name) == QLatin1String(kNavigationStrip)) {
             Q_ASSERT_X(!column, "EditorWindow", "a column places the navigation strip itself");
-            buildNavigation(at, kBarButtonHeight);
-            at.rx() += kNavigationWidth - (kPositionPitch - kPositionWidth) + kBarSpacing;
+            buttons.append(nullptr);
             continue;
         }
         auto *button = new QPushButton(QString::fromUtf8(def.caption), panContainer);
@@ -147,21 +140,57 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         button->setCursor(Qt::PointingHandCursor);
         if (def.hint)
             addHint(button, QString::fromUtf8(def.hint));
-        if (column) {
-            button->setGeometry(QRect(at, kColumnButton));
-            at.ry() += kColumnPitch;
-        } else {
-            const int width
-                = qMax(64, QFontMetrics(commandFont()).horizontalAdvance(QString::fromUtf8(def.caption)) + 20);
-            button->setGeometry(at.x(), at.y(), width, kBarButtonHeight);
-            at.rx() += width + kBarSpacing;
-        }
         buttons.append(button);
     }
-    if (column)
+
+    if (column) {
+        QPoint at = m_chrome.commandOrigin;
+        for (int i = 0; i < commands.size(); ++i) {
+            if (i > 0 && commands.at(i).group != commands.at(i - 1).group)
+                at.ry() += kGroupGap;
+            buttons.at(i)->setGeometry(QRect(at, kColumnButton));
+            at.ry() += kColumnPitch;
+        }
         buildNavigation(
             QPoint(m_chrome.panel.width() - kMargin - kNavigationWidth, m_chrome.panel.height() - kStripFromBottom + 2),
             34);
+        return buttons;
+    }
+
+    // A bar: each button as wide as its caption; when the bar would not fit
+    // the panel, the captions take a smaller size until it does.
+    const int room = m_chrome.panel.width() - m_chrome.commandOrigin.x() - kMargin;
+    const int navigation = kNavigationWidth - (kArrowPitch - kArrowWidth);
+    QFont font = commandFont();
+    QList<int> widths;
+    for (qreal size = font.pointSizeF(); size >= kHintSmallestPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        widths.clear();
+        int total = 0;
+        for (int i = 0; i < commands.size(); ++i) {
+            if (i > 0)
+                total += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
+            const int width = buttons.at(i) ? metrics.horizontalAdvance(buttons.at(i)->text()) + 16 : navigation;
+            widths.append(width);
+            total += width;
+        }
+        if (total <= room)
+            break;
+    }
+    QPoint at = m_chrome.commandOrigin;
+    for (int i = 0; i < commands.size(); ++i) {
+        if (i > 0)
+            at.rx() += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
+        if (QPushButton *button = buttons.at(i)) {
+            button->setFont(font);
+            button->setGeometry(at.x(), at.y(), widths.at(i), kBarButtonHeight);
+        } else {
+            buildNavigation(at, kBarButtonHeight);
+        }
+        at.rx() += widths.at(i);
+    }
+    buttons.removeAll(nullptr);
     return buttons;
 }
 
