@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -97,6 +98,7 @@ private slots:
     void loadedLongTextsShowTheirStart();
     void focusFramesLeaveCaptionsFree();
     void everyHintSentenceFitsItsBand();
+    void screenshot();
 
 private:
     void press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -637,6 +639,46 @@ void TestClienti::everyHintSentenceFitsItsBand()
     QCOMPARE(seen.size(), 22); // 12 commands, 4 arrows, 5 small buttons, the check box
     QVERIFY(seen.contains(
         QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")));
+}
+
+void TestClienti::screenshot()
+{
+    // A look at the editor on a real screen: KENNORA_SCREENSHOTS names the
+    // folder of the pictures (run under an X server with a window manager).
+    const QString folder = qEnvironmentVariable("KENNORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("KENNORA_SCREENSHOTS not set");
+    RecordBuffer full(OwnerRecord::layout());
+    full.clear();
+    full.setText(OwnerRecord::Cliente, QString::fromUtf8("Bartolomei Castelfranchi Niccol\u00F2 Maria Giuseppe"));
+    full.setText(OwnerRecord::DataNasc, u"12/03/1961");
+    full.setText(OwnerRecord::ComuneNasc, u"San Giovanni in Persiceto");
+    full.setText(OwnerRecord::ProvNasc, u"BO");
+    full.setText(OwnerRecord::Sesso, u"M");
+    full.setText(OwnerRecord::Recapito, u"+39 051 1234567 / +39 333 7654321");
+    full.setText(OwnerRecord::IndirizzoRes, QString::fromUtf8("Via dell'Indipendenza Risorgimentale 128/B, scala C"));
+    full.setText(OwnerRecord::ProvRes, u"BO");
+    full.setText(OwnerRecord::ComuneRes, u"San Giovanni in Persiceto");
+    full.setText(OwnerRecord::CapRes, u"40017");
+    full.setText(OwnerRecord::Estremi,
+        QString::fromUtf8("Bonifico bancario a trenta giorni data fattura, oppure contanti alla consegna "
+                          "del cane; per soggiorni pi\u00F9 lunghi di due settimane acconto del 30%"));
+    full.setText(OwnerRecord::Email, u"niccolo.bartolomei.castelfranchi@esempio-posta.it");
+    full.setText(OwnerRecord::CodFisc, u"BRTNCL61C12I110X");
+    full.setText(OwnerRecord::PartitaIva, u"01234567890");
+    full.setText(OwnerRecord::Iban, u"IT60X0542811101000000123456");
+    full.setText(OwnerRecord::Note,
+        QString::fromUtf8("Preferisce essere chiamato la sera; il cane \u00E8 "
+                          "allergico al pollo e va tenuto separato dagli altri maschi"));
+    full.setFlag(OwnerRecord::Ricontatta, true);
+    w->showMaximized();
+    w->showRecord(full, 12);
+    w->txtComuneRes->setFocus();
+    const QPointF at(5, 5);
+    QMouseEvent move(QEvent::MouseMove, at, w->cmdDuplica->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w->cmdDuplica, &move);
+    QTest::qWait(500);
+    QVERIFY(w->screen()->grabWindow(0).save(folder + QStringLiteral("/owner-editor-long.png")));
 }
 
 QTEST_MAIN(TestClienti)
