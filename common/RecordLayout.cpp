@@ -5,17 +5,65 @@
 
 #include <cstring>
 
-RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields) : m_fields(fields)
+RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields)
+    : m_fields(fields)
+{
+    index();
+}
+
+RecordLayout::RecordLayout(std::vector<FieldSpec> fields)
+    : m_fields(std::move(fields))
+{
+    index();
+}
+
+void RecordLayout::index()
 {
     m_offsets.reserve(m_fields.size());
+    m_byName.reserve(qsizetype(m_fields.size()));
     for (size_t i = 0; i < m_fields.size(); ++i) {
         Q_ASSERT(m_fields[i].capacity >= 1 && m_fields[i].capacity <= 255);
         m_offsets.push_back(m_size);
         m_size += m_fields[i].capacity + 1;
-        const QString name = QString::fromLatin1(m_fields[i].name);
-        Q_ASSERT_X(!m_byName.contains(name), "RecordLayout", m_fields[i].name);
+        const QString &name = m_fields[i].name;
+        Q_ASSERT_X(!name.isEmpty() && !m_byName.contains(name), "RecordLayout", qPrintable(name));
         m_byName.insert(name, int(i));
     }
+}
+
+QString RecordLayout::numberedName(const QString &name, int number, int digits)
+{
+    const QString numberText = QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0'));
+    if (name.contains(QLatin1String("%1")))
+        return QString(name).replace(QLatin1String("%1"), numberText);
+    return name + numberText;
+}
+
+RecordLayout::Builder &RecordLayout::Builder::add(std::initializer_list<FieldSpec> fields)
+{
+    m_fields.insert(m_fields.end(), fields.begin(), fields.end());
+    return *this;
+}
+
+RecordLayout::Builder &RecordLayout::Builder::add(const QString &name, int capacity)
+{
+    m_fields.push_back({ name, capacity });
+    return *this;
+}
+
+RecordLayout::Builder &RecordLayout::Builder::repeat(
+    int count, std::initializer_list<FieldSpec> fields, int first, int digits)
+{
+    m_fields.reserve(m_fields.size() + size_t(count) * fields.size());
+    for (int n = first; n < first + count; ++n)
+        for (const FieldSpec &field : fields)
+            m_fields.push_back({ numberedName(field.name, n, digits), field.capacity });
+    return *this;
+}
+
+RecordLayout RecordLayout::Builder::build() const
+{
+    return RecordLayout(m_fields);
 }
 
 int RecordLayout::indexOf(QStringView name) const
@@ -30,7 +78,8 @@ int RecordLayout::require(QStringView name) const
     return index;
 }
 
-namespace RecordField {
+namespace RecordField
+{
 
 void storeText(char *field, int capacity, QStringView text)
 {
@@ -48,8 +97,8 @@ QString loadText(const char *field, int capacity)
 
 void storeFlag(char *field, bool yes)
 {
-    static const char kYes[] = {2, 'S', char(0xEC)};
-    static const char kNo[] = {2, 'N', 'o'};
+    static const char kYes[] = { 2, 'S', char(0xEC) };
+    static const char kNo[] = { 2, 'N', 'o' };
     std::memcpy(field, yes ? kYes : kNo, 3);
 }
 
@@ -65,7 +114,11 @@ std::optional<bool> loadFlag(const char *field)
 
 } // namespace RecordField
 
-RecordBuffer::RecordBuffer(const RecordLayout &layout) : m_layout(&layout), m_bytes(layout.size(), '\0') {}
+RecordBuffer::RecordBuffer(const RecordLayout &layout)
+    : m_layout(&layout)
+    , m_bytes(layout.size(), '\0')
+{
+}
 
 void RecordBuffer::clear()
 {

@@ -1,18 +1,19 @@
 #include "owners/Clienti.h"
 
+#include "app/checkers/OpenChecker.h"
 #include "app/dialogs/AllegaCartella.h"
 #include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
-#include "app/checkers/OpenChecker.h"
+#include "common/Provinces.h"
 #include "common/TextRoutines.h"
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
 #include "owners/ExpClienti.h"
-#include "owners/core/OwnerRecord.h"
 #include "owners/OwnerSheet.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "owners/core/OwnerRecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,11 +23,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShowEvent>
 
 TfrmClienti *frmClienti = nullptr;
 
-namespace {
+namespace
+{
 
 using EditKit::Casing;
 using EditKit::EditRow;
@@ -35,80 +36,88 @@ using EditKit::Filter;
 // Geometry of the centred panel and of its grid of field rows.
 constexpr int kPanelWidth = 995;
 constexpr int kPanelHeight = 692;
-constexpr int kFieldsLeft = 84;   // left edge of the fields (the section pictures are left of it)
+constexpr int kFieldsLeft = 84; // left edge of the fields (the section pictures are left of it)
 constexpr int kFieldsWidth = 736; // width of a row of fields
 constexpr int kTop = 12;
 constexpr int kRowPitch = 50;
 constexpr int kSectionGap = 14;
-constexpr int kCaptionHeight = 17;
-constexpr int kEditHeight = 28;
+// A row: the caption, then the edit with its focus frame (kFrameMargin around
+// it) below the caption, so the frame never covers the caption above it nor
+// the caption of the next row.
+constexpr int kCaptionHeight = 15;
+constexpr int kFrameMargin = 4;
+constexpr int kEditHeight = 26;
+static_assert(kCaptionHeight + 2 * kFrameMargin + kEditHeight < kRowPitch);
 
-const QColor kGradientTop = QColor::fromRgba(0xFF6195C0);
-const QColor kInk(0x1F, 0x3A, 0x5C);
+using OwnerRecord::Field;
 
-// One field of the editor: its edit behaviours, its caption and its place
-// (row of the grid, x from the left edge of the fields, width).
-struct FieldRow
-{
-    EditRow edit;
+// One field of the editor: its record field (which names the control and
+// gives the typing limit), the field Enter moves to, its edit behaviours, its
+// caption and its place (row of the grid, x from the left edge of the
+// fields, width).
+struct FieldRow {
+    Field field;
+    Field successor;
     const char *caption;
     int row;
     int x;
     int width;
+    Filter filter = Filter::None;
+    Casing casing = Casing::None;
     bool combo = false;
     bool centred = false;
 };
 
 const QList<FieldRow> &fieldRows()
 {
+    using namespace OwnerRecord;
     // Tab order and Enter chain follow the record order; Enter in the last
     // field returns to the first, and never reaches the call-back check box.
     static const QList<FieldRow> rows = {
         // Section 1: the person
-        {{"txtCliente", 50, "txtDataNasc"}, "Cognome e nome:", 0, 0, 316},
-        {{"txtDataNasc", 30, "txtComuneNasc"}, "Data di nascita:", 0, 324, 124, false, true},
-        {{"txtComuneNasc", 50, "txtProvNasc"}, "Comune di nascita:", 0, 456, 200},
-        {{"txtProvNasc", 2, "txtSesso", Filter::None, Casing::UpperTypingAndExit}, "Prov.", 0, 664, 72, true},
-        {{"txtSesso", 1, "txtRecapito", Filter::None, Casing::UpperTypingNoTrim}, "Sesso:", 1, 0, 64, false, true},
-        {{"txtRecapito", 50, "txtIndirizzoRes"}, "Telefono preferenziale:", 1, 72, 200},
-        {{"txtIndirizzoRes", 50, "txtProvRes"}, "Residente in Via / Piazza e numero civico:", 1, 280, 376},
-        {{"txtProvRes", 2, "txtComuneRes", Filter::None, Casing::UpperTypingAndExit}, "Prov.", 1, 664, 72, true},
-        {{"txtComuneRes", 50, "txtCapRes"}, "Comune di residenza:", 2, 0, 226},
-        {{"txtCapRes", 5, "txtEstremi", Filter::None, Casing::UpperKeyUpNoTrim}, "CAP:", 2, 234, 86},
-        {{"txtEstremi", 250, "txtTelCasa"}, "Modalit\u00E0 di pagamento:", 2, 328, 408},
+        { Cliente, DataNasc, "Cognome e nome:", 0, 0, 316 },
+        { DataNasc, ComuneNasc, "Data di nascita:", 0, 324, 124, Filter::None, Casing::None, false, true },
+        { ComuneNasc, ProvNasc, "Comune di nascita:", 0, 456, 200 },
+        { ProvNasc, Sesso, "Prov.", 0, 664, 72, Filter::None, Casing::UpperTypingAndExit, true },
+        { Sesso, Recapito, "Sesso:", 1, 0, 64, Filter::None, Casing::UpperTypingNoTrim, false, true },
+        { Recapito, IndirizzoRes, "Telefono preferenziale:", 1, 72, 200 },
+        { IndirizzoRes, ProvRes, "Residente in Via / Piazza e numero civico:", 1, 280, 376 },
+        { ProvRes, ComuneRes, "Prov.", 1, 664, 72, Filter::None, Casing::UpperTypingAndExit, true },
+        { ComuneRes, CapRes, "Comune di residenza:", 2, 0, 226 },
+        { CapRes, Estremi, "CAP:", 2, 234, 86, Filter::None, Casing::UpperKeyUpNoTrim },
+        { Estremi, TelCasa, "Modalit\u00E0 di pagamento:", 2, 328, 408 },
         // Section 2: telephones and e-mail
-        {{"txtTelCasa", 30, "txtTelUff"}, "Tel. casa:", 3, 0, 240},
-        {{"txtTelUff", 30, "txtTelCel"}, "Tel. ufficio:", 3, 248, 240},
-        {{"txtTelCel", 30, "txtFax"}, "Tel. cellulare:", 3, 496, 240},
-        {{"txtFax", 30, "txtEmail"}, "Fax:", 4, 0, 240},
-        {{"txtEmail", 50, "txtCodFisc"}, "E-mail:", 4, 288, 412},
+        { TelCasa, TelUff, "Tel. casa:", 3, 0, 240 },
+        { TelUff, TelCel, "Tel. ufficio:", 3, 248, 240 },
+        { TelCel, Fax, "Tel. cellulare:", 3, 496, 240 },
+        { Fax, Email, "Fax:", 4, 0, 240 },
+        { Email, CodFisc, "E-mail:", 4, 288, 412 },
         // Section 3: codes, card and bank
-        {{"txtCodFisc", 16, "txtCarta", Filter::None, Casing::UpperTyping}, "Codice fiscale:", 5, 0, 236},
-        {{"txtCarta", 30, "txtScadeCarta", Filter::Numeric}, "Carta di credito n.", 5, 280, 262},
-        {{"txtScadeCarta", 30, "txtPartitaIva"}, "Scadenza:", 5, 586, 150},
-        {{"txtPartitaIva", 11, "txtIban", Filter::Numeric}, "Partita IVA:", 6, 0, 236},
-        {{"txtIban", 27, "txtDocumento", Filter::None, Casing::UpperTyping}, "IBAN:", 6, 280, 410},
+        { CodFisc, Carta, "Codice fiscale:", 5, 0, 236, Filter::None, Casing::UpperTyping },
+        { Carta, ScadeCarta, "Carta di credito n.", 5, 280, 262, Filter::Numeric },
+        { ScadeCarta, PartitaIva, "Scadenza:", 5, 586, 150 },
+        { PartitaIva, Iban, "Partita IVA:", 6, 0, 236, Filter::Numeric },
+        { Iban, Documento, "IBAN:", 6, 280, 410, Filter::None, Casing::UpperTyping },
         // Section 4: documents and personal details
-        {{"txtDocumento", 120, "txtOccupazione"}, "Estremi documento:", 7, 0, 320},
-        {{"txtOccupazione", 50, "txtCivile"}, "Occupazione:", 7, 328, 200},
-        {{"txtCivile", 50, "txtTitoli"}, "Stato civile:", 7, 536, 200},
-        {{"txtTitoli", 120, "txtCaniOra"}, "Titoli e qualifiche:", 8, 0, 240},
-        {{"txtCaniOra", 250, "txtCaniPrima"}, "Cani posseduti attualmente:", 8, 248, 240},
-        {{"txtCaniPrima", 250, "txtQuestioni"}, "Cani posseduti in passato:", 8, 496, 240},
+        { Documento, Occupazione, "Estremi documento:", 7, 0, 320 },
+        { Occupazione, Civile, "Occupazione:", 7, 328, 200 },
+        { Civile, Titoli, "Stato civile:", 7, 536, 200 },
+        { Titoli, CaniOra, "Titoli e qualifiche:", 8, 0, 240 },
+        { CaniOra, CaniPrima, "Cani posseduti attualmente:", 8, 248, 240 },
+        { CaniPrima, Questioni, "Cani posseduti in passato:", 8, 496, 240 },
         // Section 5: pending issues and notes
-        {{"txtQuestioni", 250, "txtNote"}, "Questioni in sospeso:", 9, 0, 520},
-        {{"txtNote", 250, "txtCliente"}, "Note:", 10, 0, 736},
+        { Questioni, Note, "Questioni in sospeso:", 9, 0, 520 },
+        { Note, Cliente, "Note:", 10, 0, 736 },
     };
     return rows;
 }
 
 // The sections: first and last row of each.
-struct Section
-{
+struct Section {
     int firstRow;
     int lastRow;
 };
-constexpr Section kSections[] = {{0, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}};
+constexpr Section kSections[] = { { 0, 2 }, { 3, 4 }, { 5, 6 }, { 7, 8 }, { 9, 10 } };
 
 int sectionOfRow(int row)
 {
@@ -125,7 +134,7 @@ int rowTop(int row)
 
 int editTop(int row)
 {
-    return rowTop(row) + kCaptionHeight;
+    return rowTop(row) + kCaptionHeight + kFrameMargin;
 }
 
 QFont verdana(int points, bool bold)
@@ -170,7 +179,7 @@ QPixmap sectionPicture(int section)
         body.closeSubpath();
         p.drawPath(body);
         p.drawRoundedRect(QRectF(31, 31, 14, 8), 3, 3); // dog body
-        p.drawEllipse(QRectF(40, 25, 8, 8));             // head
+        p.drawEllipse(QRectF(40, 25, 8, 8)); // head
         p.drawLine(QPointF(33, 39), QPointF(33, 43));
         p.drawLine(QPointF(43, 39), QPointF(43, 43));
         p.drawLine(QPointF(31, 33), QPointF(28, 30)); // tail
@@ -233,7 +242,7 @@ QIcon tickIcon()
     p.drawEllipse(QRectF(1, 1, 20, 20));
     p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({QPointF(6, 11.5), QPointF(9.5, 15), QPointF(16, 7.5)}));
+    p.drawPolyline(QPolygonF({ QPointF(6, 11.5), QPointF(9.5, 15), QPointF(16, 7.5) }));
     p.end();
     return QIcon(pixmap);
 }
@@ -247,42 +256,10 @@ QPixmap envelope(int w, int h, QColor paper, QColor ink)
     p.setPen(QPen(ink, 1.6));
     p.setBrush(paper);
     p.drawRoundedRect(r, 2, 2);
-    p.drawPolyline(QPolygonF({r.topLeft(), QPointF(r.center().x(), r.center().y() + 1), r.topRight()}));
+    p.drawPolyline(QPolygonF({ r.topLeft(), QPointF(r.center().x(), r.center().y() + 1), r.topRight() }));
     p.end();
     return pixmap;
 }
-
-QIcon arrowIcon(bool forward, bool bar)
-{
-    QPixmap pixmap;
-    QPainter p;
-    canvas(20, 20, p, pixmap);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1E, 0x5A, 0xA8));
-    QPolygonF triangle = forward ? QPolygonF({QPointF(6, 3), QPointF(16, 10), QPointF(6, 17)})
-                                 : QPolygonF({QPointF(14, 3), QPointF(4, 10), QPointF(14, 17)});
-    if (bar) {
-        triangle.translate(forward ? -1.5 : 1.5, 0);
-        p.drawRect(forward ? QRectF(15.5, 3, 2.5, 14) : QRectF(2, 3, 2.5, 14));
-    }
-    p.drawPolygon(triangle);
-    p.end();
-    return QIcon(pixmap);
-}
-
-const QString kCommandStyle = QStringLiteral(
-    "QPushButton { color: white; font-weight: bold; border: 1px solid #1D4F86; border-radius: 5px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74AEEA, stop:1 #2B6DB8); }"
-    "QPushButton:pressed { background: #1C528F; }"
-    "QPushButton:focus { border: 2px solid #FFD700; }"
-    "QPushButton:disabled { color: #E4EAF1; border-color: #9AAABD;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B9C6D5, stop:1 #98A8BB); }");
-
-const QString kSmallButtonStyle = QStringLiteral(
-    "QPushButton { border: 1px solid transparent; border-radius: 4px; background: transparent; }"
-    "QPushButton:hover { border-color: #9DB9D8; background: #EAF2FB; }"
-    "QPushButton:focus { border-color: #FFD700; }");
 
 } // namespace
 
@@ -290,40 +267,24 @@ const QString kSmallButtonStyle = QStringLiteral(
 
 const QStringList &TfrmClienti::provinces()
 {
-    static const QStringList list = QStringLiteral(
-        "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS CT CZ EE EN FC FE FG "
-        "FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN MO MS MT NA NO NU OG OR OT PA PC PD PE PG "
-        "PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE "
-        "VI VR VT VV").split(QLatin1Char(' '));
-    return list;
+    return Provinces::codes();
 }
 
 TfrmClienti::TfrmClienti(QWidget *parent)
-    : WindowKit::MainWindowBase(QStringLiteral(" Kennora - Anagrafica Proprietari"), parent)
+    : EditorWindow({ .caption = QStringLiteral(" Kennora - Anagrafica Proprietari"),
+                       .objectName = QStringLiteral("frmClienti"),
+                       .panel = QSize(kPanelWidth, kPanelHeight),
+                       .layout = CommandLayout::Column,
+                       .commandOrigin = QPoint(kFieldsLeft + kFieldsWidth + 16, kTop - 6) },
+        parent)
 {
-    setObjectName(QStringLiteral("frmClienti"));
-    setMinimumSize(kPanelWidth, kPanelHeight);
-
-    panContainer = new QFrame(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setFixedSize(kPanelWidth, kPanelHeight);
-    panContainer->setStyleSheet(QStringLiteral(
-        "#panContainer { background: #F7FAFD; border: 1px solid #8FAED0; border-radius: 10px; }"
-        "QLabel { color: #1F3A5C; }"
-        "QFrame[section=\"true\"] { background: white; border: 1px solid #C9D8E8; border-radius: 8px; }"));
-
     buildFields();
     buildCommands();
-    buildNavigation();
     buildArchiveEditor();
-
-    m_hints->addBackground(this);
-    m_hints->addBackground(panContainer);
     for (QFrame *section : panContainer->findChildren<QFrame *>(QString(), Qt::FindDirectChildrenOnly))
         if (section->property("section").toBool())
-            m_hints->addBackground(section);
-    WindowKit::prepareButtons(this);
-    clearWindow();
+            addHintBackground(section);
+    finishWindow();
 }
 
 void TfrmClienti::buildFields()
@@ -346,31 +307,38 @@ void TfrmClienti::buildFields()
     }
 
     for (const FieldRow &row : fieldRows()) {
+        // The name and the Enter successor come from the record field; the
+        // typing limit from the layout (setUpArchive).
+        const QByteArray name = OwnerRecord::controlName(row.field).toLatin1();
+        const QByteArray successor = OwnerRecord::controlName(row.successor).toLatin1();
+        const EditRow edit {
+            .name = name.constData(), .successor = successor.constData(), .filter = row.filter, .casing = row.casing
+        };
         auto *caption = new QLabel(QString::fromUtf8(row.caption), panContainer);
-        caption->setObjectName(QStringLiteral("lbl") + QLatin1String(row.edit.name).mid(3));
+        caption->setObjectName(QStringLiteral("lbl") + OwnerRecord::layout().name(row.field));
         caption->setFont(captionFont);
         caption->setGeometry(kFieldsLeft + row.x, rowTop(row.row), row.width + 40, kCaptionHeight);
 
         QWidget *control = nullptr;
         if (row.combo) {
             auto *combo = new QComboBox(panContainer);
-            combo->addItems(provinces());
+            combo->addItems(Provinces::codes());
             combo->setMaxVisibleItems(16);
-            EditKit::applyCombo(combo, row.edit);
+            EditKit::applyCombo(combo, edit);
             combo->setCurrentIndex(-1);
             control = combo;
         } else {
-            QLineEdit *edit = EditKit::makeEdit(panContainer, row.edit);
+            QLineEdit *line = EditKit::makeEdit(panContainer, edit);
             if (row.centred)
-                edit->setAlignment(Qt::AlignCenter);
-            control = edit;
+                line->setAlignment(Qt::AlignCenter);
+            control = line;
         }
         control->setFont(editFont);
         if (auto *combo = qobject_cast<QComboBox *>(control))
             combo->lineEdit()->setFont(editFont);
         control->setGeometry(kFieldsLeft + row.x, editTop(row.row), row.width, kEditHeight);
 
-        if (row.edit.name == QLatin1String("txtQuestioni")) {
+        if (row.field == OwnerRecord::Questioni) {
             chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), panContainer);
             chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
             chkRicontatta->setFont(verdana(10, true));
@@ -431,7 +399,7 @@ void TfrmClienti::buildFields()
         button->setIcon(icon);
         button->setIconSize(QSize(22, 22));
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(kSmallButtonStyle);
+        button->setStyleSheet(smallButtonStyle());
         button->setGeometry(beside->geometry().right() + 5, beside->y(), 30, kEditHeight);
         return button;
     };
@@ -444,135 +412,54 @@ void TfrmClienti::buildFields()
     connect(btnEmail, &QPushButton::clicked, this, &TfrmClienti::emailClick);
     connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });
     connect(btnPartitaIva, &QPushButton::clicked, this,
-            [this]() { OpenPartitaIvaChecker(this, TrimText(txtPartitaIva->text())); });
+        [this]() { OpenPartitaIvaChecker(this, TrimText(txtPartitaIva->text())); });
     connect(btnCarta, &QPushButton::clicked, this, [this]() { OpenCartaChecker(this, TrimText(txtCarta->text())); });
     connect(btnIban, &QPushButton::clicked, this, [this]() { OpenIbanChecker(this, TrimText(txtIban->text())); });
-
-    // The record's attachment slots.
-    lblFile01 = WindowKit::hiddenLabel(panContainer, "lblFile01");
-    lblFile02 = WindowKit::hiddenLabel(panContainer, "lblFile02");
-    lblFile03 = WindowKit::hiddenLabel(panContainer, "lblFile03");
-    lblDesc01 = WindowKit::hiddenLabel(panContainer, "lblDesc01");
-    lblDesc02 = WindowKit::hiddenLabel(panContainer, "lblDesc02");
-    lblDesc03 = WindowKit::hiddenLabel(panContainer, "lblDesc03");
 }
 
 void TfrmClienti::buildCommands()
 {
-    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: #4A5F8C; border-radius: 5px;"
-                                          " padding-left: 10px; }"));
-    const int stripTop = kPanelHeight - 50;
-    panInfo->setGeometry(8, stripTop, 690, 38);
-    m_hints = new WindowKit::HintLine(panInfo);
+    // Groups: record, archive, sheet, lists, leave.
+    const QList<QPushButton *> buttons = addCommands({
+        { "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", 0 },
+        { "cmdDuplica", "Duplica",
+            "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", 0 },
+        { "cmdFile", "Allega file", "Allega file alla scheda corrente.", 0 },
+        { "cmdSalva", "Salva", "Salva la scheda corrente in archivio.", 0 },
+        { "cmdTrova", "Trova", "Trova una scheda in archivio.", 1 },
+        { "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa.", 2 },
+        { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 2 },
+        { "cmdPDF", "Crea PDF", "Esporta la scheda in formato PDF.", 2 },
+        { "cmdRicontatta", "Da ricontattare", "Visualizza il riepilogo dei proprietari da ricontattare.", 3 },
+        { "cmdEsporta", "Esporta archivio", "Esporta le schede in archivio in un file di Microsoft Excel.", 3 },
+        { "cmdGuida", "Guida", "Visualizza la guida in linea.", 4 },
+        { "cmdEsci", "Esci", "Esci da questa schermata.", 4 },
+    });
+    QPushButton **members[] = { &cmdNuovo, &cmdDuplica, &cmdFile, &cmdSalva, &cmdTrova, &cmdAnteprima, &cmdStampa,
+        &cmdPDF, &cmdRicontatta, &cmdEsporta, &cmdGuida, &cmdEsci };
+    for (int i = 0; i < buttons.size(); ++i)
+        *members[i] = buttons.at(i);
 
-    struct CommandDef
-    {
-        QPushButton **member;
-        const char *name;
-        const char *caption;
-        const char *hint;
-    };
-    const CommandDef defs[] = {
-        {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
-        {&cmdDuplica, "cmdDuplica", "Duplica",
-         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
-        {&cmdFile, "cmdFile", "Allega file", "Allega file alla scheda corrente."},
-        {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio."},
-        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio."},
-        {&cmdAnteprima, "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa."},
-        {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente."},
-        {&cmdPDF, "cmdPDF", "Crea PDF", "Esporta la scheda in formato PDF."},
-        {&cmdRicontatta, "cmdRicontatta", "Da ricontattare", "Visualizza il riepilogo dei proprietari da ricontattare."},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio", "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea."},
-        {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata."},
-    };
-    const int left = kFieldsLeft + kFieldsWidth + 16;
-    int top = kTop - 6;
-    int index = 0;
-    for (const CommandDef &def : defs) {
-        auto *button = new QPushButton(QString::fromUtf8(def.caption), panContainer);
-        *def.member = button;
-        button->setObjectName(QLatin1String(def.name));
-        button->setFont(QFont(QStringLiteral("Tahoma"), 11, QFont::Bold));
-        button->setStyleSheet(kCommandStyle);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(left, top, 148, 32);
-        m_hints->addCommand(button, QString::fromUtf8(def.hint));
-        // A little air between the groups: record, archive, sheet, lists, leave.
-        top += 40 + ((index == 3 || index == 4 || index == 7 || index == 9) ? 12 : 0);
-        ++index;
-    }
-
-    m_hints->addCommand(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    m_hints->addCommand(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
-    m_hints->addCommand(btnPartitaIva, QStringLiteral("Controlla il numero di partita IVA."));
-    m_hints->addCommand(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
-    m_hints->addCommand(btnIban, QStringLiteral("Controlla l'IBAN."));
-    m_hints->addCommand(chkRicontatta,
-                        QStringLiteral("Annota che il proprietario \u00E8 da ricontattare per questioni in sospeso."));
+    addHint(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
+    addHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
+    addHint(btnPartitaIva, QStringLiteral("Controlla il numero di partita IVA."));
+    addHint(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
+    addHint(btnIban, QStringLiteral("Controlla l'IBAN."));
+    addHint(
+        chkRicontatta, QStringLiteral("Annota che il proprietario \u00E8 da ricontattare per questioni in sospeso."));
 
     connect(cmdTrova, &QPushButton::clicked, this,
-            [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("clienti")); });
-    connect(cmdRicontatta, &QPushButton::clicked, this,
-            [this]() { WindowKit::openModalDialog<TfrmRicontatta>(this); });
-    connect(cmdEsporta, &QPushButton::clicked, this,
-            [this]() { WindowKit::openModalDialog<TfrmExpClienti>(this); });
+        [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("clienti")); });
+    connect(cmdRicontatta, &QPushButton::clicked, this, [this]() { WindowKit::openModalDialog<TfrmRicontatta>(this); });
+    connect(cmdEsporta, &QPushButton::clicked, this, [this]() { WindowKit::openModalDialog<TfrmExpClienti>(this); });
     connect(cmdStampa, &QPushButton::clicked, this, [this]() { OwnerSheet::print(this); });
     connect(cmdAnteprima, &QPushButton::clicked, this, [this]() { OwnerSheet::preview(this); });
     connect(cmdPDF, &QPushButton::clicked, this, [this]() { OwnerSheet::exportPdf(this); });
 
-    connect(cmdFile, &QPushButton::clicked, this,
-            [this]() { TfrmAllegaCartella::open(this, QStringLiteral("clienti")); });
+    connect(
+        cmdFile, &QPushButton::clicked, this, [this]() { TfrmAllegaCartella::open(this, QStringLiteral("clienti")); });
     connect(cmdGuida, &QPushButton::clicked, this, [this]() { ShowHelp(this, HelpTopic::Owners); });
     WindowKit::closeOnClick(cmdEsci, this);
-}
-
-void TfrmClienti::buildNavigation()
-{
-    const int stripTop = kPanelHeight - 50;
-    struct NavDef
-    {
-        QPushButton **member;
-        const char *name;
-        bool forward;
-        bool bar;
-        const char *hint;
-    };
-    const NavDef defs[] = {
-        {&cmdPrimo, "cmdPrimo", false, true, "Visualizza la prima scheda in archivio."},
-        {&cmdIndietro, "cmdIndietro", false, false, "Visualizza la scheda precedente in archivio."},
-        {&cmdAvanti, "cmdAvanti", true, false, "Visualizza la scheda successiva in archivio."},
-        {&cmdUltimo, "cmdUltimo", true, true, "Visualizza l'ultima scheda in archivio."},
-    };
-    lblPosizione = new QLabel(panContainer);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setFont(verdana(12, true));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("QLabel { color: #1F3A5C; background: white; border: 1px solid #8FAED0; border-radius: 4px; }"));
-
-    int x = kPanelWidth - 8 - (4 * 40 + 110);
-    for (int i = 0; i < 4; ++i) {
-        const NavDef &def = defs[i];
-        auto *button = new QPushButton(panContainer);
-        *def.member = button;
-        button->setObjectName(QLatin1String(def.name));
-        button->setIcon(arrowIcon(def.forward, def.bar));
-        button->setIconSize(QSize(20, 20));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(kSmallButtonStyle);
-        button->setGeometry(x, stripTop + 2, 36, 34);
-        m_hints->addCommand(button, QString::fromUtf8(def.hint));
-        x += 40;
-        if (i == 1) {
-            lblPosizione->setGeometry(x, stripTop + 3, 102, 32);
-            x += 110;
-        }
-    }
 }
 
 void TfrmClienti::buildArchiveEditor()
@@ -580,56 +467,15 @@ void TfrmClienti::buildArchiveEditor()
     ArchiveEditor::Setup s;
     s.layout = &OwnerRecord::layout();
     s.path = &OwnerRecord::path;
-    s.position = lblPosizione;
     s.firstField = txtCliente;
-    s.mandatory = {{txtCliente, ArchiveEditor::kMandatoryPrefix + QStringLiteral("il nome del proprietario.")}};
-    s.load = [this](const RecordBuffer &record) {
-        ArchiveEditor::loadControls(this, record, &OwnerRecord::controlName);
-    };
-    s.store = [this](RecordBuffer &record) {
-        ArchiveEditor::storeControls(this, record, &OwnerRecord::controlName);
-    };
-    s.clear = [this]() {
-        for (QLineEdit *edit : panContainer->findChildren<QLineEdit *>())
-            if (edit->objectName().startsWith(QLatin1String("txt")))
-                edit->clear();
-        for (QComboBox *combo : {txtProvNasc, txtProvRes}) {
-            combo->setCurrentIndex(-1);
-            combo->clearEditText();
-        }
-        chkRicontatta->setChecked(false);
-        for (QLabel *label : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
-            label->clear();
-    };
-    s.clearAttachments = [this]() {
-        for (QLabel *label : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
-            label->clear();
-    };
-    m_editor = new ArchiveEditor(this, s);
-
-    using C = ArchiveEditor::Command;
-    m_editor->connectButton(cmdPrimo, C::First);
-    m_editor->connectButton(cmdIndietro, C::Previous);
-    m_editor->connectButton(cmdAvanti, C::Next);
-    m_editor->connectButton(cmdUltimo, C::Last);
-    m_editor->connectButton(cmdSalva, C::Save);
-    m_editor->connectButton(cmdNuovo, C::New);
-    m_editor->connectButton(cmdDuplica, C::Duplicate);
+    s.checks = { ArchiveEditor::mandatory(
+        txtCliente, ArchiveEditor::kMandatoryPrefix + QStringLiteral("il nome del proprietario.")) };
+    setUpArchive(s, &OwnerRecord::controlName);
 }
 
 void TfrmClienti::emailClick()
 {
     TMisc::Open(QStringLiteral("\"mailto:") + TrimText(txtEmail->text()) + QLatin1Char('"'));
-}
-
-void TfrmClienti::clearWindow()
-{
-    m_editor->newRecord();
-}
-
-void TfrmClienti::showRecord(const RecordBuffer &record, qint64 position)
-{
-    m_editor->showRecord(record, position);
 }
 
 QString TfrmClienti::fieldText(int field) const
@@ -638,41 +484,4 @@ QString TfrmClienti::fieldText(int field) const
         return chkRicontatta->isChecked() ? QStringLiteral("S\u00EC") : QStringLiteral("No");
     const QWidget *control = findChild<QWidget *>(OwnerRecord::controlName(field));
     return TrimText(ControlText::text(control));
-}
-
-RecordBuffer TfrmClienti::currentRecord() const
-{
-    RecordBuffer record(OwnerRecord::layout());
-    record.clear();
-    ArchiveEditor::storeControls(this, record, &OwnerRecord::controlName);
-    return record;
-}
-
-void TfrmClienti::showEvent(QShowEvent *event)
-{
-    WindowKit::MainWindowBase::showEvent(event);
-    placePanel();
-    // Every opening starts from an empty record (not a restore from the task bar).
-    if (!event->spontaneous())
-        clearWindow();
-}
-
-void TfrmClienti::resizeEvent(QResizeEvent *event)
-{
-    WindowKit::MainWindowBase::resizeEvent(event);
-    placePanel();
-}
-
-void TfrmClienti::placePanel()
-{
-    panContainer->move(qMax(0, (width() - kPanelWidth) / 2), qMax(0, (height() - kPanelHeight) / 2));
-}
-
-void TfrmClienti::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, kGradientTop);
-    fill.setColorAt(1, Qt::white);
-    p.fillRect(rect(), fill);
 }

@@ -1,10 +1,10 @@
 #include "common/ui/ArchiveEditor.h"
 
 #include "common/ArchiveFile.h"
-#include "common/ui/CommandGuard.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
+#include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -13,19 +13,20 @@
 #include <exception>
 
 const QString ArchiveEditor::kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString ArchiveEditor::kOverwritten =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString ArchiveEditor::kOverwritten
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString ArchiveEditor::kAppended = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString ArchiveEditor::kDuplicateNeedsStoredRecord =
-    QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 "
-                   "stata inserita in archivio.");
-const QString ArchiveEditor::kDuplicated =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
-const QString ArchiveEditor::kMandatoryPrefix =
-    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
+const QString ArchiveEditor::kDuplicateNeedsStoredRecord
+    = QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 "
+                     "stata inserita in archivio.");
+const QString ArchiveEditor::kDuplicated
+    = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                     "Al termine premere Salva per inserire la scheda in archivio.");
+const QString ArchiveEditor::kMandatoryPrefix
+    = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
 
-namespace {
+namespace
+{
 
 qint64 parsedPosition(const QString &text)
 {
@@ -37,12 +38,56 @@ qint64 parsedPosition(const QString &text)
 
 } // namespace
 
-ArchiveEditor::ArchiveEditor(QWidget *window, Setup setup)
-    : QObject(window), m_window(window), m_setup(std::move(setup)), m_buffer(*m_setup.layout)
+ArchiveEditor::ArchiveEditor(QWidget *window, ArchiveForm &form, Setup setup)
+    : QObject(window)
+    , m_window(window)
+    , m_form(form)
+    , m_setup(std::move(setup))
+    , m_buffer(*m_setup.layout)
 {
-    Q_ASSERT(m_setup.layout && m_setup.path && m_setup.position && m_setup.load && m_setup.store && m_setup.clear);
+    Q_ASSERT(m_setup.layout && m_setup.path && m_setup.position);
     if (m_setup.appendedMessage.isEmpty())
         m_setup.appendedMessage = kAppended;
+}
+
+ArchiveEditor::SaveCheck ArchiveEditor::mandatory(QWidget *control, const QString &warning)
+{
+    return [control, warning]() -> std::optional<Refusal> {
+        if (!TrimText(ControlText::text(control)).isEmpty())
+            return std::nullopt;
+        return Refusal { MessageBoxes::Kind::Warning, warning, control };
+    };
+}
+
+ArchiveEditor::SaveCheck ArchiveEditor::check(
+    std::function<bool()> passes, MessageBoxes::Kind kind, const QString &text, QWidget *focus)
+{
+    return [passes = std::move(passes), kind, text, focus]() -> std::optional<Refusal> {
+        if (passes())
+            return std::nullopt;
+        return Refusal { kind, text, focus };
+    };
+}
+
+void ArchiveEditor::showBox(MessageBoxes::Kind kind, const QString &text, QWidget *parent)
+{
+    switch (kind) {
+    case MessageBoxes::Kind::Warning:
+        MessageBoxes::warning(text, parent);
+        break;
+    case MessageBoxes::Kind::Information:
+        MessageBoxes::information(text, parent);
+        break;
+    case MessageBoxes::Kind::Error:
+        MessageBoxes::error(text, parent);
+        break;
+    case MessageBoxes::Kind::Confirmation:
+        MessageBoxes::confirmation(text, parent);
+        break;
+    case MessageBoxes::Kind::Plain:
+        MessageBoxes::plain(text, parent);
+        break;
+    }
 }
 
 QString ArchiveEditor::positionText() const
@@ -55,19 +100,25 @@ void ArchiveEditor::setPosition(const QString &text)
     m_setup.position->setText(text);
 }
 
-void ArchiveEditor::loadRecord(const RecordBuffer &record)
-{
-    m_setup.load(record);
-}
-
 void ArchiveEditor::showStored(ArchiveFile &file, qint64 index)
 {
     file.seek(index);
     file.read(m_buffer.bytes());
     const qint64 position = file.position();
     file.close();
-    loadRecord(m_buffer);
+    m_form.loadRecord(m_buffer);
     setPosition(QString::number(position));
+    m_shown = position;
+}
+
+bool ArchiveEditor::finishShow(Command command, bool ran)
+{
+    const qint64 shown = m_shown;
+    m_shown = -1;
+    if (!ran || shown < 0)
+        return ran;
+    // The record and its position stay shown whatever this step does.
+    return guarded(command, [this, shown]() { m_form.afterShow(shown); });
 }
 
 void ArchiveEditor::focusFirstField()
@@ -105,7 +156,7 @@ bool ArchiveEditor::guarded(Command command, const std::function<void()> &body)
 
 bool ArchiveEditor::first()
 {
-    return guarded(Command::First, [this]() {
+    return finishShow(Command::First, guarded(Command::First, [this]() {
         ArchiveFile file(m_setup.path(), layout().size());
         if (file.count() == 0) {
             file.close();
@@ -113,12 +164,12 @@ bool ArchiveEditor::first()
             return;
         }
         showStored(file, 0);
-    });
+    }));
 }
 
 bool ArchiveEditor::last()
 {
-    return guarded(Command::Last, [this]() {
+    return finishShow(Command::Last, guarded(Command::Last, [this]() {
         ArchiveFile file(m_setup.path(), layout().size());
         const qint64 n = file.count();
         if (n == 0) {
@@ -127,12 +178,12 @@ bool ArchiveEditor::last()
             return;
         }
         showStored(file, n - 1);
-    });
+    }));
 }
 
 bool ArchiveEditor::next()
 {
-    return guarded(Command::Next, [this]() {
+    return finishShow(Command::Next, guarded(Command::Next, [this]() {
         ArchiveFile file(m_setup.path(), layout().size());
         const QString text = positionText();
         const qint64 p = text.isEmpty() ? 0 : parsedPosition(text);
@@ -146,12 +197,12 @@ bool ArchiveEditor::next()
         if (p >= n)
             return; // the last record is shown: nothing to do
         showStored(file, p);
-    });
+    }));
 }
 
 bool ArchiveEditor::previous()
 {
-    return guarded(Command::Previous, [this]() {
+    return finishShow(Command::Previous, guarded(Command::Previous, [this]() {
         ArchiveFile file(m_setup.path(), layout().size());
         const QString text = positionText();
         if (text == QLatin1String("1"))
@@ -164,24 +215,28 @@ bool ArchiveEditor::previous()
         // From an empty position, or from record 2, this reads record 1.
         const qint64 index = text.isEmpty() ? 0 : parsedPosition(text) - 2;
         showStored(file, index);
-    });
+    }));
 }
 
 bool ArchiveEditor::save()
 {
-    for (const MandatoryField &field : std::as_const(m_setup.mandatory)) {
-        if (TrimText(ControlText::text(field.control)).isEmpty()) {
-            MessageBoxes::warning(field.warning, m_window);
-            if (field.control)
-                field.control->setFocus(Qt::OtherFocusReason);
+    if (!guarded(Command::Save, [this]() { m_form.prepareSave(); }))
+        return false;
+    for (const SaveCheck &check : std::as_const(m_setup.checks)) {
+        std::optional<Refusal> refusal;
+        if (!guarded(Command::Save, [&]() { refusal = check(); }))
+            return false;
+        if (refusal) {
+            showBox(refusal->kind, refusal->text, m_window);
+            if (refusal->focus)
+                refusal->focus->setFocus(Qt::OtherFocusReason);
             return false;
         }
     }
-    if (m_setup.checkBeforeSave && !m_setup.checkBeforeSave())
-        return false;
 
     qint64 saved = 0;
-    const bool ok = guarded(Command::Save, [this, &saved]() {
+    bool appended = false;
+    const bool ok = guarded(Command::Save, [this, &saved, &appended]() {
         const QString text = positionText();
         // Read the position before touching the archive, so a position that is
         // not a number fails without opening (or creating) anything.
@@ -189,32 +244,43 @@ bool ArchiveEditor::save()
         const qint64 p = stored ? parsedPosition(text) : 0;
         ArchiveFile file(m_setup.path(), layout().size());
         m_buffer.clear();
-        m_setup.store(m_buffer);
+        m_form.storeRecord(m_buffer);
         if (stored) {
             file.seek(p - 1);
             file.write(m_buffer.bytes());
             saved = file.position();
-            file.close();
-            setPosition(QString::number(saved));
-            MessageBoxes::information(kOverwritten, m_window);
         } else {
             saved = file.append(m_buffer.bytes());
-            file.close();
-            setPosition(QString::number(saved));
-            MessageBoxes::information(m_setup.appendedMessage, m_window);
+            appended = true;
         }
+        file.close();
+        setPosition(QString::number(saved));
     });
-    if (ok && m_setup.afterSave)
-        m_setup.afterSave(saved);
-    return ok;
+    if (!ok)
+        return false;
+    // The record is written: its position stays shown whatever this step does.
+    if (!guarded(Command::Save, [this, saved]() { m_form.afterWrite(saved); }))
+        return false;
+    MessageBoxes::information(appended ? m_setup.appendedMessage : kOverwritten, m_window);
+    return true;
 }
 
 bool ArchiveEditor::newRecord()
 {
-    m_setup.clear();
+    qint64 count = -1;
+    if (m_setup.newCountsRecords) {
+        const bool counted = guarded(Command::New, [this, &count]() {
+            ArchiveFile file(m_setup.path(), layout().size());
+            count = file.count();
+            file.close();
+        });
+        if (!counted)
+            return false;
+    }
+    m_form.clearRecord();
     setPosition(QString());
     focusFirstField();
-    return true;
+    return guarded(Command::New, [this, count]() { m_form.afterNew(count); });
 }
 
 bool ArchiveEditor::duplicate()
@@ -226,14 +292,16 @@ bool ArchiveEditor::duplicate()
     // The archive is opened (and created when missing) before anything on
     // screen changes: a failure leaves the stored record's position and its
     // attachments in place, so a later save cannot overwrite it with a copy.
-    const bool ok = guarded(Command::Duplicate, [this]() {
-        ArchiveFile file(m_setup.path(), layout().size());
-        file.close();
-    });
-    if (!ok)
+    if (m_setup.duplicate == DuplicateStep::OpensArchive) {
+        const bool ok = guarded(Command::Duplicate, [this]() {
+            ArchiveFile file(m_setup.path(), layout().size());
+            file.close();
+        });
+        if (!ok)
+            return false;
+    }
+    if (!guarded(Command::Duplicate, [this]() { m_form.clearForDuplicate(); }))
         return false;
-    if (m_setup.clearAttachments)
-        m_setup.clearAttachments();
     setPosition(QString());
     focusFirstField();
     MessageBoxes::information(kDuplicated, m_window);
@@ -243,13 +311,20 @@ bool ArchiveEditor::duplicate()
 bool ArchiveEditor::run(Command command)
 {
     switch (command) {
-    case Command::First: return first();
-    case Command::Previous: return previous();
-    case Command::Next: return next();
-    case Command::Last: return last();
-    case Command::Save: return save();
-    case Command::New: return newRecord();
-    case Command::Duplicate: return duplicate();
+    case Command::First:
+        return first();
+    case Command::Previous:
+        return previous();
+    case Command::Next:
+        return next();
+    case Command::Last:
+        return last();
+    case Command::Save:
+        return save();
+    case Command::New:
+        return newRecord();
+    case Command::Duplicate:
+        return duplicate();
     }
     return false;
 }
@@ -261,12 +336,14 @@ void ArchiveEditor::connectButton(QAbstractButton *button, Command command)
 
 void ArchiveEditor::showRecord(const RecordBuffer &record, qint64 position)
 {
-    loadRecord(record);
+    m_form.loadRecord(record);
     setPosition(QString::number(position));
+    m_shown = position;
+    finishShow(Command::First, true);
 }
 
-void ArchiveEditor::loadControls(QWidget *window, const RecordBuffer &record,
-                                 const std::function<QString(int)> &controlName)
+void ArchiveEditor::loadControls(
+    QWidget *window, const RecordBuffer &record, const std::function<QString(int)> &controlName)
 {
     const RecordLayout &layout = record.layout();
     for (int field = 0; field < layout.fieldCount(); ++field) {
@@ -285,8 +362,8 @@ void ArchiveEditor::loadControls(QWidget *window, const RecordBuffer &record,
     }
 }
 
-void ArchiveEditor::storeControls(const QWidget *window, RecordBuffer &record,
-                                  const std::function<QString(int)> &controlName)
+void ArchiveEditor::storeControls(
+    const QWidget *window, RecordBuffer &record, const std::function<QString(int)> &controlName)
 {
     const RecordLayout &layout = record.layout();
     for (int field = 0; field < layout.fieldCount(); ++field) {

@@ -6,7 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-namespace ControlText {
+namespace ControlText
+{
 
 QString text(const QWidget *control)
 {
@@ -30,11 +31,16 @@ QString named(const QWidget *window, const QString &name)
 
 void setText(QWidget *control, const QString &text)
 {
+    // A text set here is shown from its first character: a long loaded text
+    // shows its start, as the user reads it, not its end.
     if (auto edit = qobject_cast<QLineEdit *>(control)) {
         edit->setText(text);
+        edit->setCursorPosition(0);
     } else if (auto combo = qobject_cast<QComboBox *>(control)) {
         combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
         combo->setEditText(text);
+        if (QLineEdit *line = combo->lineEdit())
+            line->setCursorPosition(0);
     } else if (auto label = qobject_cast<QLabel *>(control)) {
         label->setText(text);
     } else if (auto plain = qobject_cast<QPlainTextEdit *>(control)) {

@@ -1,5 +1,7 @@
 #include "common/ui/EditKit.h"
 
+#include "common/RecordLayout.h"
+
 #include "common/TextRoutines.h"
 
 #include <QAction>
@@ -15,9 +17,11 @@
 #include <QPointer>
 #include <QValidator>
 
-namespace EditKit {
+namespace EditKit
+{
 
-namespace {
+namespace
+{
 
 // ---------------------------------------------------------------------------
 // Character sets
@@ -30,8 +34,19 @@ bool isDigit(QChar c)
 bool boxNumberRefuses(char16_t u)
 {
     switch (u) {
-    case 0x22: case 0x2A: case 0x2F: case 0x3A: case 0x3C: case 0x3E: case 0x3F: case 0x5C:
-    case 0xB0: case 0xC7: case 0xD1: case 0xE7: case 0xF1:
+    case 0x22:
+    case 0x2A:
+    case 0x2F:
+    case 0x3A:
+    case 0x3C:
+    case 0x3E:
+    case 0x3F:
+    case 0x5C:
+    case 0xB0:
+    case 0xC7:
+    case 0xD1:
+    case 0xE7:
+    case 0xF1:
         return true;
     default:
         return false;
@@ -41,7 +56,12 @@ bool boxNumberRefuses(char16_t u)
 bool quoteDescriptionRefuses(char16_t u)
 {
     switch (u) {
-    case 0x26: case 0x2F: case 0x3C: case 0x3E: case 0x80: case 0xA3:
+    case 0x26:
+    case 0x2F:
+    case 0x3C:
+    case 0x3E:
+    case 0x80:
+    case 0xA3:
         return true;
     default:
         break;
@@ -51,8 +71,7 @@ bool quoteDescriptionRefuses(char16_t u)
         u = char16_t(u - 0x20);
     if (u < 0xC0 || u > 0xDC)
         return false;
-    return u <= 0xC2 || u == 0xC4 || (u >= 0xC7 && u <= 0xCF) || (u >= 0xD1 && u <= 0xD4) || u == 0xD6
-           || u >= 0xD9;
+    return u <= 0xC2 || u == 0xC4 || (u >= 0xC7 && u <= 0xCF) || (u >= 0xD1 && u <= 0xD4) || u == 0xD6 || u >= 0xD9;
 }
 
 int countRefused(Filter filter, const QString &text)
@@ -72,7 +91,8 @@ QWidget *frameOf(const QWidget *edit);
 class FocusFrameWidget : public QWidget
 {
 public:
-    explicit FocusFrameWidget(QWidget *parent) : QWidget(parent)
+    explicit FocusFrameWidget(QWidget *parent)
+        : QWidget(parent)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -102,7 +122,10 @@ protected:
 class Guard : public QValidator
 {
 public:
-    explicit Guard(QLineEdit *line) : QValidator(line), m_line(line), m_previous(line->text())
+    explicit Guard(QLineEdit *line)
+        : QValidator(line)
+        , m_line(line)
+        , m_previous(line->text())
     {
         connect(line, &QLineEdit::textChanged, this, [this](const QString &text) { m_previous = text; });
     }
@@ -133,7 +156,10 @@ class Behaviour : public QObject
 {
 public:
     Behaviour(QWidget *target, QLineEdit *line)
-        : QObject(target), m_target(target), m_line(line), m_combo(qobject_cast<QComboBox *>(target))
+        : QObject(target)
+        , m_target(target)
+        , m_line(line)
+        , m_combo(qobject_cast<QComboBox *>(target))
     {
         setObjectName(QStringLiteral("kennoraEditBehaviour"));
         target->installEventFilter(this);
@@ -515,6 +541,18 @@ void setTypingLimit(QWidget *edit, int limit)
 {
     if (Behaviour *b = behaviour(edit))
         b->guard()->limit = qMax(0, limit);
+}
+
+void setTypingLimits(QWidget *window, const RecordLayout &layout, const std::function<QString(int)> &controlName)
+{
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        const QString name = controlName(field);
+        if (name.isEmpty())
+            continue;
+        QWidget *control = window->findChild<QWidget *>(name);
+        if (qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control))
+            setTypingLimit(control, layout.capacity(field));
+    }
 }
 
 int typingLimit(const QWidget *edit)

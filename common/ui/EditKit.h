@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class RecordLayout;
 class QLineEdit;
 class QWidget;
 
@@ -14,54 +15,54 @@ class QWidget;
 // focus look, Enter successor, key filter, typing limit, upper-casing and the
 // money normaliser. A window builds its edits from a table of rows and writes
 // no per-field code for these.
-namespace EditKit {
+namespace EditKit
+{
 
 // Colours of the focus frame and of the highlighted fields.
-inline constexpr QRgb FocusFill = 0xFFFFFF00;       // yellow: frame fill, focused field
-inline constexpr QRgb RestFill = 0xFFF0F8FF;        // field at rest
-inline constexpr QRgb RestFillWhite = 0xFFFFFFFF;   // field at rest (service and box editors)
+inline constexpr QRgb FocusFill = 0xFFFFFF00; // yellow: frame fill, focused field
+inline constexpr QRgb RestFill = 0xFFF0F8FF; // field at rest
+inline constexpr QRgb RestFillWhite = 0xFFFFFFFF; // field at rest (service and box editors)
 inline constexpr QRgb HighlightStroke = 0xFF87CEEB; // border of the highlighted fields
 
 // Which keys and characters an edit accepts (typed and pasted alike).
 enum class Filter {
     None,
-    Numeric,          // digits and Backspace/Delete/Left/Right only; Tab, Home, End, Up, Down, Escape refused
-    Amount,           // as Numeric, and the comma
-    BoxNumber,        // refuses " * / : < > ? \ ° Ç Ñ ç ñ
+    Numeric, // digits and Backspace/Delete/Left/Right only; Tab, Home, End, Up, Down, Escape refused
+    Amount, // as Numeric, and the comma
+    BoxNumber, // refuses " * / : < > ? \ ° Ç Ñ ç ñ
     QuoteDescription, // refuses & / < > 0x80 £ and the accented letters of the quote descriptions
 };
 
 // Upper-casing of the ASCII letters (accented letters keep their case).
 enum class Casing {
     None,
-    UpperTyping,       // after every typed change: trimmed, upper-cased
+    UpperTyping, // after every typed change: trimmed, upper-cased
     UpperTypingNoTrim, // after every typed change: upper-cased, not trimmed
-    UpperKeyUp,        // on every key release: trimmed, upper-cased
-    UpperKeyUpNoTrim,  // on every key release: upper-cased, not trimmed
-    UpperExit,         // on leaving the edit: trimmed, upper-cased
+    UpperKeyUp, // on every key release: trimmed, upper-cased
+    UpperKeyUpNoTrim, // on every key release: upper-cased, not trimmed
+    UpperExit, // on leaving the edit: trimmed, upper-cased
     UpperTypingAndExit, // as UpperTyping, and once more on leaving (a code set by a load)
 };
 
 // How the edit shows that it has the focus.
 enum class Look {
-    FocusFrame,     // a yellow frame "eff..." 4 px around the edit, shown while it has the focus
-    Highlight,      // the edit's background: yellow under focus, 0xFFF0F8FF at rest
+    FocusFrame, // a yellow frame "eff..." 4 px around the edit, shown while it has the focus
+    Highlight, // the edit's background: yellow under focus, 0xFFF0F8FF at rest
     HighlightWhite, // the same with white (0xFFFFFFFF) at rest
-    RestOnly,       // the rest colour 0xFFF0F8FF only (read-only fields)
+    RestOnly, // the rest colour 0xFFF0F8FF only (read-only fields)
     None,
 };
 
-struct EditRow
-{
-    const char *name;              // objectName of the edit ("txtNome")
-    int maxLength = 0;             // typing limit (record field width); 0: no limit
+struct EditRow {
+    const char *name; // objectName of the edit ("txtNome")
+    int maxLength = 0; // typing limit (record field width); 0: no limit
     const char *successor = nullptr; // objectName (looked up in the edit's window) focused by Enter
     Filter filter = Filter::None;
     Casing casing = Casing::None;
     Look look = Look::FocusFrame;
-    int amountDecimals = 0;        // money normaliser on leaving: 0 none, else 2 or 4 decimals
+    int amountDecimals = 0; // money normaliser on leaving: 0 none, else 2 or 4 decimals
     bool amountEmptyStays = false; // an empty money text stays empty (quote prices)
-    const char *frame = nullptr;   // frame name when not "eff" + name without prefix ("effCampo01")
+    const char *frame = nullptr; // frame name when not "eff" + name without prefix ("effCampo01")
 };
 
 // The frame name of an edit: "eff" + the name without its lower-case prefix
@@ -86,6 +87,10 @@ void applyCombo(QComboBox *combo, const EditRow &row);
 // code is never cut, and may still be shortened by the user.
 void setTypingLimit(QWidget *edit, int limit);
 int typingLimit(const QWidget *edit);
+// The typing limits of a record editor, from its record layout: the control
+// of each field (found by name under `window`; edits and combo edits only)
+// takes the field's capacity, so the widths are written once, in the layout.
+void setTypingLimits(QWidget *window, const RecordLayout &layout, const std::function<QString(int)> &controlName);
 // Enter moves the focus to the named control of the edit's window (a focused
 // button is not pressed). An empty name removes the successor.
 void setSuccessor(QWidget *edit, const QString &successorName);

@@ -1,12 +1,13 @@
 #include "app/dialogs/AllegaCartella.h"
-#include "app/shell/Avvio.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Avvio.h"
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
-#include "common/ui/WindowRegistry.h"
 #include "common/ui/Application.h"
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/ControlText.h"
+#include "common/ui/EditKit.h"
+#include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/TestSupport.h"
@@ -18,7 +19,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -26,7 +29,8 @@
 using namespace TestSupport;
 using Kind = MessageBoxes::Kind;
 
-namespace {
+namespace
+{
 
 constexpr int kSize = 3702;
 
@@ -89,6 +93,12 @@ private slots:
     void pdfCommandWritesTheSheetOfTheScreen();
     void closeReturnsToStartMenu();
     void ownersTileOpensEditor();
+    void typingLimitsAreTheFieldCapacities();
+    void loadedLongTextsShowTheirStart_data();
+    void loadedLongTextsShowTheirStart();
+    void focusFramesLeaveCaptionsFree();
+    void everyHintSentenceFitsItsBand();
+    void screenshot();
 
 private:
     void press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -194,15 +204,33 @@ void TestClienti::typedBehaviours_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("sex upper-cased, one letter") << "txtSesso" << "mx" << "M";
-    QTest::newRow("postcode upper-cased, blanks kept") << "txtCapRes" << "ab1 " << "AB1 ";
-    QTest::newRow("province outside the list kept") << "txtProvNasc" << "xx" << "XX";
-    QTest::newRow("province of residence") << "txtProvRes" << "mi" << "MI";
-    QTest::newRow("card digits only") << "txtCarta" << "12a3 4" << "1234";
-    QTest::newRow("VAT digits only, 11 at most") << "txtPartitaIva" << "0123456789012" << "01234567890";
-    QTest::newRow("fiscal code upper-cased") << "txtCodFisc" << "rssmra" << "RSSMRA";
-    QTest::newRow("IBAN upper-cased") << "txtIban" << "it60x" << "IT60X";
-    QTest::newRow("e-mail never keeps blanks") << "txtEmail" << " a@b.it " << "a@b.it";
+    QTest::newRow("sex upper-cased, one letter") << "txtSesso"
+                                                 << "mx"
+                                                 << "M";
+    QTest::newRow("postcode upper-cased, blanks kept") << "txtCapRes"
+                                                       << "ab1 "
+                                                       << "AB1 ";
+    QTest::newRow("province outside the list kept") << "txtProvNasc"
+                                                    << "xx"
+                                                    << "XX";
+    QTest::newRow("province of residence") << "txtProvRes"
+                                           << "mi"
+                                           << "MI";
+    QTest::newRow("card digits only") << "txtCarta"
+                                      << "12a3 4"
+                                      << "1234";
+    QTest::newRow("VAT digits only, 11 at most") << "txtPartitaIva"
+                                                 << "0123456789012"
+                                                 << "01234567890";
+    QTest::newRow("fiscal code upper-cased") << "txtCodFisc"
+                                             << "rssmra"
+                                             << "RSSMRA";
+    QTest::newRow("IBAN upper-cased") << "txtIban"
+                                      << "it60x"
+                                      << "IT60X";
+    QTest::newRow("e-mail never keeps blanks") << "txtEmail"
+                                               << " a@b.it "
+                                               << "a@b.it";
     QTest::newRow("name limited to 50") << "txtCliente" << QString(55, 'a') << QString(50, 'a');
 }
 
@@ -271,8 +299,9 @@ void TestClienti::duplicateThenSaveAppendsCopyWithoutAttachments()
     MessageRecorder boxes;
     press(w->cmdDuplica);
     QCOMPARE(boxes.lastKind(), Kind::Warning);
-    QCOMPARE(boxes.lastText(), QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto "
-                                                 "dopo che questa è stata inserita in archivio."));
+    QCOMPARE(boxes.lastText(),
+        QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                          "dopo che questa è stata inserita in archivio."));
     press(w->cmdUltimo);
     press(w->cmdDuplica);
     QCOMPARE(boxes.lastKind(), Kind::Information);
@@ -296,7 +325,7 @@ void TestClienti::blankNameIsRefused()
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastKind(), Kind::Warning);
     QCOMPARE(boxes.lastText(),
-             QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
+        QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
     QCOMPARE(QApplication::focusWidget(), w->txtCliente);
     QVERIFY(!QFileInfo::exists(OwnerRecord::path()));
     QCOMPARE(w->txtNote->text(), QString("una nota"));
@@ -372,12 +401,30 @@ void TestClienti::checkerDispatch_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("checker");
-    QTest::newRow("empty fiscal code") << "btnCodFisc" << "txtCodFisc" << "" << "TfrmCodFisc";
-    QTest::newRow("all digits: VAT number") << "btnCodFisc" << "txtCodFisc" << " 12345 " << "TfrmPartitaIva";
-    QTest::newRow("fiscal code") << "btnCodFisc" << "txtCodFisc" << "RSSMRA80A01H501U" << "TfrmCodFisc";
-    QTest::newRow("VAT") << "btnPartitaIva" << "txtPartitaIva" << "01234567890" << "TfrmPartitaIva";
-    QTest::newRow("card") << "btnCarta" << "txtCarta" << "4111" << "TfrmCarta";
-    QTest::newRow("IBAN") << "btnIban" << "txtIban" << "IT60X" << "TfrmIban";
+    QTest::newRow("empty fiscal code") << "btnCodFisc"
+                                       << "txtCodFisc"
+                                       << ""
+                                       << "TfrmCodFisc";
+    QTest::newRow("all digits: VAT number") << "btnCodFisc"
+                                            << "txtCodFisc"
+                                            << " 12345 "
+                                            << "TfrmPartitaIva";
+    QTest::newRow("fiscal code") << "btnCodFisc"
+                                 << "txtCodFisc"
+                                 << "RSSMRA80A01H501U"
+                                 << "TfrmCodFisc";
+    QTest::newRow("VAT") << "btnPartitaIva"
+                         << "txtPartitaIva"
+                         << "01234567890"
+                         << "TfrmPartitaIva";
+    QTest::newRow("card") << "btnCarta"
+                          << "txtCarta"
+                          << "4111"
+                          << "TfrmCarta";
+    QTest::newRow("IBAN") << "btnIban"
+                          << "txtIban"
+                          << "IT60X"
+                          << "TfrmIban";
 }
 
 void TestClienti::checkerDispatch()
@@ -400,10 +447,14 @@ void TestClienti::archiveCommandsOpenTheirWindows_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("search") << "cmdTrova" << "TfrmTrovaClienti";
-    QTest::newRow("call-back list") << "cmdRicontatta" << "TfrmRicontatta";
-    QTest::newRow("export") << "cmdEsporta" << "TfrmExpClienti";
-    QTest::newRow("preview") << "cmdAnteprima" << "ReportPreviewDialog";
+    QTest::newRow("search") << "cmdTrova"
+                            << "TfrmTrovaClienti";
+    QTest::newRow("call-back list") << "cmdRicontatta"
+                                    << "TfrmRicontatta";
+    QTest::newRow("export") << "cmdEsporta"
+                            << "TfrmExpClienti";
+    QTest::newRow("preview") << "cmdAnteprima"
+                             << "ReportPreviewDialog";
 }
 
 void TestClienti::archiveCommandsOpenTheirWindows()
@@ -467,6 +518,167 @@ void TestClienti::ownersTileOpensEditor()
     WindowKit::setStartMenu(nullptr);
     QVERIFY(!w->isVisible());
     QVERIFY(menu.isVisible());
+}
+
+void TestClienti::typingLimitsAreTheFieldCapacities()
+{
+    // The limits come from the owner record's layout: every edit and combo
+    // takes exactly its field's capacity.
+    const RecordLayout &layout = OwnerRecord::layout();
+    int edits = 0;
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        QWidget *control = w->findChild<QWidget *>(OwnerRecord::controlName(field));
+        QVERIFY2(control, qPrintable(OwnerRecord::controlName(field)));
+        if (!qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control))
+            continue;
+        ++edits;
+        QCOMPARE(EditKit::typingLimit(control), layout.capacity(field));
+    }
+    QCOMPARE(edits, 29);
+}
+
+void TestClienti::loadedLongTextsShowTheirStart_data()
+{
+    QTest::addColumn<bool>("picked");
+    QTest::newRow("browsing") << false;
+    QTest::newRow("a pick from another window") << true;
+}
+
+void TestClienti::loadedLongTextsShowTheirStart()
+{
+    // A record whose every field is full: each loaded edit must show the
+    // start of its text ("San Giovanni ..."), not its end.
+    QFETCH(bool, picked);
+    const RecordLayout &layout = OwnerRecord::layout();
+    RecordBuffer full(layout);
+    full.clear();
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        if (field == OwnerRecord::Ricontatta)
+            full.setFlag(field, true);
+        else
+            full.setText(field, QString::fromUtf8("San Giovanni in Persiceto àè ").repeated(10));
+    }
+    MessageRecorder boxes;
+    w->txtComuneRes->setFocus(); // a focused edit as well
+    if (picked) {
+        w->showRecord(full, 1);
+    } else {
+        writeFile(OwnerRecord::path(), full.bytes());
+        press(w->cmdPrimo);
+    }
+    QCOMPARE(w->lblPosizione->text(), QString("1"));
+    w->grab(); // painted as on screen (an edit settles its scrolling when painted)
+    int checked = 0;
+    for (QLineEdit *edit : w->findChildren<QLineEdit *>()) {
+        if (edit->text().isEmpty())
+            continue;
+        ++checked;
+        const QString name = edit->objectName().isEmpty() ? edit->parentWidget()->objectName() : edit->objectName();
+        QVERIFY2(edit->cursorPosition() == 0, qPrintable(name));
+        // A text longer than its edit shows its first character at the left.
+        if (edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width())
+            QVERIFY2(
+                edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < edit->width() / 4, qPrintable(name));
+    }
+    QCOMPARE(checked, 29);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestClienti::focusFramesLeaveCaptionsFree()
+{
+    // The yellow frame around the focused field covers no caption: neither its
+    // own (above it) nor the caption of the row below; each caption is tall
+    // enough for its text.
+    QList<QLabel *> captions;
+    for (QLabel *label : w->panContainer->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(w) || label->text().isEmpty() || !label->objectName().startsWith("lbl")
+            || label == w->lblPosizione)
+            continue;
+        QVERIFY2(label->height() >= label->fontMetrics().height(), qPrintable(label->objectName()));
+        captions.append(label);
+    }
+    QCOMPARE(captions.size(), 29);
+    int frames = 0;
+    for (QLineEdit *edit : w->panContainer->findChildren<QLineEdit *>()) {
+        QWidget *frame = EditKit::focusFrame(edit);
+        if (!frame)
+            continue;
+        ++frames;
+        edit->setFocus();
+        QTRY_VERIFY(frame->isVisible());
+        for (QLabel *caption : std::as_const(captions))
+            QVERIFY2(!frame->geometry().intersects(caption->geometry()),
+                qPrintable(frame->objectName() + " covers " + caption->objectName()));
+    }
+    QCOMPARE(frames, 29);
+}
+
+void TestClienti::everyHintSentenceFitsItsBand()
+{
+    // Each control that writes a sentence into the hint line is hovered; the
+    // sentence, in the band's font, must fit inside the band (its padding
+    // kept free at both ends).
+    const auto move = [](QWidget *target) {
+        const QPointF at(3, 3);
+        QMouseEvent event(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    const int padding = 10;
+    QStringList seen;
+    for (QWidget *control : w->panContainer->findChildren<QWidget *>()) {
+        move(w->panContainer); // empties the line
+        move(control);
+        const QString sentence = w->panInfo->text();
+        if (sentence.isEmpty())
+            continue;
+        seen.append(sentence);
+        const int width = QFontMetrics(w->panInfo->font()).horizontalAdvance(sentence);
+        QVERIFY2(width + 2 * padding <= w->panInfo->width(),
+            qPrintable(QStringLiteral("%1 (%2 px in a band of %3)").arg(sentence).arg(width).arg(w->panInfo->width())));
+    }
+    QCOMPARE(seen.size(), 22); // 12 commands, 4 arrows, 5 small buttons, the check box
+    QVERIFY(seen.contains(
+        QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")));
+}
+
+void TestClienti::screenshot()
+{
+    // A look at the editor on a real screen: KENNORA_SCREENSHOTS names the
+    // folder of the pictures (run under an X server with a window manager).
+    const QString folder = qEnvironmentVariable("KENNORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("KENNORA_SCREENSHOTS not set");
+    RecordBuffer full(OwnerRecord::layout());
+    full.clear();
+    full.setText(OwnerRecord::Cliente, QString::fromUtf8("Bartolomei Castelfranchi Niccol\u00F2 Maria Giuseppe"));
+    full.setText(OwnerRecord::DataNasc, u"12/03/1961");
+    full.setText(OwnerRecord::ComuneNasc, u"San Giovanni in Persiceto");
+    full.setText(OwnerRecord::ProvNasc, u"BO");
+    full.setText(OwnerRecord::Sesso, u"M");
+    full.setText(OwnerRecord::Recapito, u"+39 051 1234567 / +39 333 7654321");
+    full.setText(OwnerRecord::IndirizzoRes, QString::fromUtf8("Via dell'Indipendenza Risorgimentale 128/B, scala C"));
+    full.setText(OwnerRecord::ProvRes, u"BO");
+    full.setText(OwnerRecord::ComuneRes, u"San Giovanni in Persiceto");
+    full.setText(OwnerRecord::CapRes, u"40017");
+    full.setText(OwnerRecord::Estremi,
+        QString::fromUtf8("Bonifico bancario a trenta giorni data fattura, oppure contanti alla consegna "
+                          "del cane; per soggiorni pi\u00F9 lunghi di due settimane acconto del 30%"));
+    full.setText(OwnerRecord::Email, u"niccolo.bartolomei.castelfranchi@esempio-posta.it");
+    full.setText(OwnerRecord::CodFisc, u"BRTNCL61C12I110X");
+    full.setText(OwnerRecord::PartitaIva, u"01234567890");
+    full.setText(OwnerRecord::Iban, u"IT60X0542811101000000123456");
+    full.setText(OwnerRecord::Note,
+        QString::fromUtf8("Preferisce essere chiamato la sera; il cane \u00E8 "
+                          "allergico al pollo e va tenuto separato dagli altri maschi"));
+    full.setFlag(OwnerRecord::Ricontatta, true);
+    w->showMaximized();
+    w->showRecord(full, 12);
+    w->txtComuneRes->setFocus();
+    const QPointF at(5, 5);
+    QMouseEvent move(QEvent::MouseMove, at, w->cmdDuplica->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w->cmdDuplica, &move);
+    QTest::qWait(500);
+    QVERIFY(w->screen()->grabWindow(0).save(folder + QStringLiteral("/owner-editor-long.png")));
 }
 
 QTEST_MAIN(TestClienti)

@@ -91,7 +91,7 @@ QStringList checkControls(const QWidget *window, const RecordLayout &layout, con
         byField.insert(row.field, &row);
     }
     for (int field = 0; field < layout.fieldCount(); ++field) {
-        const QString name = QString::fromLatin1(layout.field(field).name);
+        const QString name = layout.name(field);
         const Row *row = byField.value(name);
         if (!row) {
             failures << QStringLiteral("%1: no control in the table").arg(name);
@@ -161,7 +161,7 @@ QStringList checkRoundTrip(
     QHash<QString, QString> controlOf;
     for (const Row &row : table)
         controlOf.insert(row.field, row.control);
-    const auto controlName = [&](int field) { return controlOf.value(QString::fromLatin1(layout.field(field).name)); };
+    const auto controlName = [&](int field) { return controlOf.value(layout.name(field)); };
     QStringList failures;
     for (int r = 0; r < golden.size() / size; ++r) {
         RecordBuffer record(layout);
@@ -193,7 +193,7 @@ QStringList checkRoundTrip(
             if (got != want)
                 failures << QStringLiteral("record %1, %2 (%3): stored %4, loaded %5")
                                 .arg(r + 1)
-                                .arg(QString::fromLatin1(layout.field(field).name), controlName(field),
+                                .arg(layout.name(field), controlName(field),
                                     shown(stored.bytes().mid(at + 1, static_cast<unsigned char>(got.at(0)))),
                                     shown(want.mid(1)));
         }

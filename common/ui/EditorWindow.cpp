@@ -1,0 +1,386 @@
+#include "common/ui/EditorWindow.h"
+
+#include "common/ui/ControlText.h"
+#include "common/ui/EditKit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace
+{
+
+constexpr int kMargin = 8; // panel edge to the hint line and the navigation strip
+constexpr int kStripHeight = 38; // the hint line's band
+constexpr int kStripFromBottom = 50;
+constexpr int kArrowWidth = 36;
+constexpr int kArrowPitch = 40;
+constexpr int kPositionWidth = 102;
+constexpr int kPositionPitch = 110;
+constexpr int kNavigationWidth = 4 * kArrowPitch + kPositionPitch;
+constexpr int kColumnPitch = 40;
+constexpr int kGroupGap = 12;
+constexpr int kBarSpacing = 4;
+constexpr int kHintPadding = 10; // the band's left padding (style sheet), kept free on the right too
+constexpr qreal kHintPointSize = 12;
+constexpr qreal kHintSmallestPointSize = 8;
+
+const QString kCommandStyle = QStringLiteral(
+    "QPushButton { color: white; font-weight: bold; border: 1px solid #1D4F86; border-radius: 5px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74AEEA, stop:1 #2B6DB8); }"
+    "QPushButton:pressed { background: #1C528F; }"
+    "QPushButton:focus { border: 2px solid #FFD700; }"
+    "QPushButton:disabled { color: #E4EAF1; border-color: #9AAABD;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B9C6D5, stop:1 #98A8BB); }");
+
+// The navigation arrows: a blue triangle, with a bar for first and last.
+QIcon arrowIcon(bool forward, bool bar)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1E, 0x5A, 0xA8));
+    QPolygonF triangle = forward ? QPolygonF({ QPointF(6, 3), QPointF(16, 10), QPointF(6, 17) })
+                                 : QPolygonF({ QPointF(14, 3), QPointF(4, 10), QPointF(14, 17) });
+    if (bar) {
+        triangle.translate(forward ? -1.5 : 1.5, 0);
+        p.drawRect(forward ? QRectF(15.5, 3, 2.5, 14) : QRectF(2, 3, 2.5, 14));
+    }
+    p.drawPolygon(triangle);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QFont commandFont()
+{
+    return QFont(QStringLiteral("Tahoma"), 11, QFont::Bold);
+}
+
+} // namespace
+
+QString EditorWindow::smallButtonStyle()
+{
+    return QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px; background: transparent; }"
+                          "QPushButton:hover { border-color: #9DB9D8; background: #EAF2FB; }"
+                          "QPushButton:focus { border-color: #FFD700; }");
+}
+
+EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
+    : WindowKit::MainWindowBase(chrome.caption, parent)
+    , m_chrome(chrome)
+{
+    setObjectName(chrome.objectName);
+    setMinimumSize(chrome.panel);
+
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setFixedSize(chrome.panel);
+    panContainer->setStyleSheet(QStringLiteral(
+        "#panContainer { background: #F7FAFD; border: 1px solid #8FAED0; border-radius: 10px; }"
+        "QLabel { color: #1F3A5C; }"
+        "QFrame[section=\"true\"] { background: white; border: 1px solid #C9D8E8; border-radius: 8px; }"));
+
+    // The hint line: at the bottom, left of the navigation strip in a column
+    // layout, across the panel in a bar layout.
+    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: #4A5F8C; border-radius: 5px;"
+                                          " padding-left: %1px; }")
+                               .arg(kHintPadding));
+    const int stripTop = chrome.panel.height() - kStripFromBottom;
+    const int bandRight = chrome.layout == CommandLayout::Column
+        ? chrome.panel.width() - kMargin - kNavigationWidth - kMargin
+        : chrome.panel.width() - kMargin;
+    panInfo->setGeometry(kMargin, stripTop, bandRight - kMargin, kStripHeight);
+    m_hints = new WindowKit::HintLine(panInfo);
+
+    lblPosizione = new QLabel(panContainer);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    QFont positionFont(QStringLiteral("Verdana"), 12);
+    positionFont.setBold(true);
+    lblPosizione->setFont(positionFont);
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setStyleSheet(
+        QStringLiteral("QLabel { color: #1F3A5C; background: white; border: 1px solid #8FAED0; border-radius: 4px; }"));
+    lblPosizione->hide(); // shown where addCommands places the strip
+
+    // The record's attachment slots.
+    lblFile01 = WindowKit::hiddenLabel(panContainer, "lblFile01");
+    lblFile02 = WindowKit::hiddenLabel(panContainer, "lblFile02");
+    lblFile03 = WindowKit::hiddenLabel(panContainer, "lblFile03");
+    lblDesc01 = WindowKit::hiddenLabel(panContainer, "lblDesc01");
+    lblDesc02 = WindowKit::hiddenLabel(panContainer, "lblDesc02");
+    lblDesc03 = WindowKit::hiddenLabel(panContainer, "lblDesc03");
+}
+
+QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
+{
+    QList<QPushButton *> buttons;
+    const bool column = m_chrome.layout == CommandLayout::Column;
+    for (const Command &def : commands) {
+        if (QLatin1String(def.name) == QLatin1String(kNavigationStrip)) {
+            Q_ASSERT_X(!column, "EditorWindow", "a column places the navigation strip itself");
+            buttons.append(nullptr);
+            continue;
+        }
+        auto *button = new QPushButton(QString::fromUtf8(def.caption), panContainer);
+        button->setObjectName(QLatin1String(def.name));
+        button->setFont(commandFont());
+        button->setStyleSheet(kCommandStyle);
+        button->setCursor(Qt::PointingHandCursor);
+        if (def.hint)
+            addHint(button, QString::fromUtf8(def.hint));
+        buttons.append(button);
+    }
+
+    if (column) {
+        QPoint at = m_chrome.commandOrigin;
+        for (int i = 0; i < commands.size(); ++i) {
+            if (i > 0 && commands.at(i).group != commands.at(i - 1).group)
+                at.ry() += kGroupGap;
+            buttons.at(i)->setGeometry(QRect(at, kColumnButton));
+            at.ry() += kColumnPitch;
+        }
+        buildNavigation(
+            QPoint(m_chrome.panel.width() - kMargin - kNavigationWidth, m_chrome.panel.height() - kStripFromBottom + 2),
+            34);
+        return buttons;
+    }
+
+    // A bar: each button as wide as its caption; when the bar would not fit
+    // the panel, the captions take a smaller size until it does.
+    const int room = m_chrome.panel.width() - m_chrome.commandOrigin.x() - kMargin;
+    const int navigation = kNavigationWidth - (kArrowPitch - kArrowWidth);
+    QFont font = commandFont();
+    QList<int> widths;
+    for (qreal size = font.pointSizeF(); size >= kHintSmallestPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        widths.clear();
+        int total = 0;
+        for (int i = 0; i < commands.size(); ++i) {
+            if (i > 0)
+                total += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
+            const int width = buttons.at(i) ? metrics.horizontalAdvance(buttons.at(i)->text()) + 16 : navigation;
+            widths.append(width);
+            total += width;
+        }
+        if (total <= room)
+            break;
+    }
+    QPoint at = m_chrome.commandOrigin;
+    for (int i = 0; i < commands.size(); ++i) {
+        if (i > 0)
+            at.rx() += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
+        if (QPushButton *button = buttons.at(i)) {
+            button->setFont(font);
+            button->setGeometry(at.x(), at.y(), widths.at(i), kBarButtonHeight);
+        } else {
+            buildNavigation(at, kBarButtonHeight);
+        }
+        at.rx() += widths.at(i);
+    }
+    buttons.removeAll(nullptr);
+    return buttons;
+}
+
+void EditorWindow::buildNavigation(QPoint at, int height)
+{
+    struct NavDef {
+        QPushButton **member;
+        const char *name;
+        bool forward;
+        bool bar;
+        const char *hint;
+    };
+    const NavDef defs[] = {
+        { &cmdPrimo, "cmdPrimo", false, true, "Visualizza la prima scheda in archivio." },
+        { &cmdIndietro, "cmdIndietro", false, false, "Visualizza la scheda precedente in archivio." },
+        { &cmdAvanti, "cmdAvanti", true, false, "Visualizza la scheda successiva in archivio." },
+        { &cmdUltimo, "cmdUltimo", true, true, "Visualizza l'ultima scheda in archivio." },
+    };
+    int x = at.x();
+    for (int i = 0; i < 4; ++i) {
+        const NavDef &def = defs[i];
+        auto *button = new QPushButton(panContainer);
+        *def.member = button;
+        button->setObjectName(QLatin1String(def.name));
+        button->setIcon(arrowIcon(def.forward, def.bar));
+        button->setIconSize(QSize(20, 20));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(smallButtonStyle());
+        button->setGeometry(x, at.y(), kArrowWidth, height);
+        addHint(button, QString::fromUtf8(def.hint));
+        x += kArrowPitch;
+        if (i == 1) {
+            lblPosizione->setGeometry(x, at.y() + 1, kPositionWidth, height - 2);
+            lblPosizione->show();
+            x += kPositionPitch;
+        }
+    }
+}
+
+QPushButton *EditorWindow::command(const QString &name) const
+{
+    return panContainer->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void EditorWindow::addHint(QWidget *control, const QString &sentence)
+{
+    m_hints->addCommand(control, sentence);
+    m_sentences.append(sentence);
+    fitHintFont();
+}
+
+void EditorWindow::addHintBackground(QWidget *background)
+{
+    m_hints->addBackground(background);
+}
+
+void EditorWindow::fitHintFont()
+{
+    // The band keeps its nominal size unless a sentence would be cut; then the
+    // whole band takes the largest size at which every sentence fits.
+    const int room = panInfo->width() - 2 * kHintPadding;
+    QFont font = panInfo->font();
+    for (qreal size = kHintPointSize; size >= kHintSmallestPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const QString &sentence : std::as_const(m_sentences))
+            fits = fits && metrics.horizontalAdvance(sentence) <= room;
+        if (fits)
+            break;
+    }
+    panInfo->setFont(font);
+}
+
+ArchiveEditor *EditorWindow::setUpArchive(ArchiveEditor::Setup setup, std::function<QString(int)> controlName)
+{
+    Q_ASSERT(!m_editor && setup.layout && controlName);
+    m_controlName = std::move(controlName);
+    setup.position = lblPosizione;
+    EditKit::setTypingLimits(this, *setup.layout, m_controlName);
+    m_editor = new ArchiveEditor(this, *this, std::move(setup));
+
+    using C = ArchiveEditor::Command;
+    const std::pair<const char *, C> wiring[] = {
+        { "cmdPrimo", C::First },
+        { "cmdIndietro", C::Previous },
+        { "cmdAvanti", C::Next },
+        { "cmdUltimo", C::Last },
+        { "cmdSalva", C::Save },
+        { "cmdNuovo", C::New },
+        { "cmdDuplica", C::Duplicate },
+    };
+    for (const auto &[name, cmd] : wiring)
+        if (QPushButton *button = command(QLatin1String(name)))
+            m_editor->connectButton(button, cmd);
+    return m_editor;
+}
+
+void EditorWindow::finishWindow()
+{
+    addHintBackground(this);
+    addHintBackground(panContainer);
+    WindowKit::prepareButtons(this);
+    clearWindow();
+}
+
+void EditorWindow::showRecord(const RecordBuffer &record, qint64 position)
+{
+    m_editor->showRecord(record, position);
+}
+
+void EditorWindow::clearWindow()
+{
+    m_editor->newRecord();
+}
+
+void EditorWindow::loadRecord(const RecordBuffer &record)
+{
+    ArchiveEditor::loadControls(this, record, m_controlName);
+}
+
+void EditorWindow::storeRecord(RecordBuffer &record)
+{
+    ArchiveEditor::storeControls(this, record, m_controlName);
+}
+
+void EditorWindow::clearRecord()
+{
+    const RecordLayout &layout = recordLayout();
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        const QString name = m_controlName(field);
+        if (name.isEmpty())
+            continue;
+        QWidget *control = findChild<QWidget *>(name);
+        if (auto *box = qobject_cast<QCheckBox *>(control)) {
+            box->setChecked(false);
+        } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            combo->setCurrentIndex(-1);
+            combo->clearEditText();
+        } else {
+            ControlText::setText(control, QString());
+        }
+    }
+}
+
+RecordBuffer EditorWindow::currentRecord() const
+{
+    RecordBuffer record(recordLayout());
+    record.clear();
+    ArchiveEditor::storeControls(this, record, m_controlName);
+    return record;
+}
+
+void EditorWindow::clearForDuplicate()
+{
+    for (QLabel *label : { lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03 })
+        label->clear();
+}
+
+void EditorWindow::shown()
+{
+    clearWindow();
+}
+
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    WindowKit::MainWindowBase::showEvent(event);
+    placePanel();
+    // Every opening starts anew (not a restore from the task bar).
+    if (!event->spontaneous())
+        shown();
+}
+
+void EditorWindow::resizeEvent(QResizeEvent *event)
+{
+    WindowKit::MainWindowBase::resizeEvent(event);
+    placePanel();
+}
+
+void EditorWindow::placePanel()
+{
+    panContainer->move(
+        qMax(0, (width() - panContainer->width()) / 2), qMax(0, (height() - panContainer->height()) / 2));
+}
+
+void EditorWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, QColor::fromRgba(m_chrome.gradientTop));
+    fill.setColorAt(1, Qt::white);
+    p.fillRect(rect(), fill);
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "common/ui/ArchiveEditor.h"
+#include "common/ui/ArchiveForm.h"
+#include "common/ui/WindowKit.h"
+
+#include <QList>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The window of an archive editor (owners, dogs, services, boxes, deadlines,
+// quotes): opened maximised on a vertical gradient, its content in a centred
+// panel of fixed size; the commands as buttons with hint sentences, laid out
+// as a column at the right or as a bar at the top; the hint line panInfo at
+// the bottom; the navigation strip cmdPrimo, cmdIndietro, lblPosizione,
+// cmdAvanti, cmdUltimo; the six hidden attachment labels. It is also the
+// ArchiveForm of its ArchiveEditor: the record moves between the buffer and
+// the controls named by the editor's controlName, and a "new" empties them.
+//
+// An editor declares itself in its constructor, in this order:
+//
+//     TfrmCani::TfrmCani(QWidget *parent) : EditorWindow(chrome(), parent)
+//     {
+//         buildFields();                      // its own controls, in tab order
+//         addCommands(commandTable());        // buttons, hints, navigation strip
+//         ArchiveEditor::Setup s;             // layout, path, first field, checks
+//         ...
+//         setUpArchive(s, &DogRecord::controlName);
+//         finishWindow();
+//     }
+//
+// and overrides the ArchiveForm steps it needs (afterShow, afterWrite, ...).
+class EditorWindow : public WindowKit::MainWindowBase, public ArchiveForm
+{
+    Q_OBJECT
+public:
+    enum class CommandLayout {
+        Column, // top to bottom at `commandOrigin` (owners); the navigation strip beside the hint line
+        Bar, // left to right at `commandOrigin` (dogs); the navigation strip where the table puts it
+    };
+
+    // One command button: object name, caption, hint sentence and group (a
+    // gap separates consecutive groups). In a bar, the row named
+    // kNavigationStrip places the navigation strip.
+    struct Command {
+        const char *name;
+        const char *caption = nullptr;
+        const char *hint = nullptr;
+        int group = 0;
+    };
+    static constexpr const char *kNavigationStrip = "<navigation>";
+
+    struct Chrome {
+        QString caption; // window caption (" Kennora - Anagrafica Proprietari")
+        QString objectName; // global name ("frmClienti")
+        QSize panel; // the centred panel
+        CommandLayout layout = CommandLayout::Column;
+        QPoint commandOrigin; // top-left of the first command in the panel
+        QRgb gradientTop = 0xFF6195C0;
+    };
+
+    // The sizes of the command buttons.
+    static constexpr QSize kColumnButton { 148, 32 };
+    static constexpr int kBarButtonHeight = 32;
+
+    EditorWindow(const Chrome &chrome, QWidget *parent = nullptr);
+
+    // Creates the command buttons in table order (and, for a column, the
+    // navigation strip after them), registers their hint sentences and lays
+    // them out. Returns the buttons in table order.
+    QList<QPushButton *> addCommands(const QList<Command> &commands);
+    // The command or navigation button of that name (nullptr when missing).
+    QPushButton *command(const QString &name) const;
+
+    // A hint sentence for a control (HintLine); the hint line's font is fitted
+    // so that every sentence registered fits the band.
+    void addHint(QWidget *control, const QString &sentence);
+    // A background whose mouse move empties the hint line.
+    void addHintBackground(QWidget *background);
+    QStringList hintSentences() const { return m_sentences; }
+
+    // Creates the ArchiveEditor with this window as its form and the position
+    // label lblPosizione; connects the navigation strip and cmdSalva, cmdNuovo
+    // and cmdDuplica where present; sets each edit's typing limit to its
+    // field's capacity (EditKit::setTypingLimits).
+    ArchiveEditor *setUpArchive(ArchiveEditor::Setup setup, std::function<QString(int)> controlName);
+    // The last step of a constructor: the window and its panel empty the hint
+    // line, every button is prepared (WindowKit::prepareButtons) and the
+    // window is cleared.
+    void finishWindow();
+
+    ArchiveEditor *archiveEditor() const { return m_editor; }
+    const RecordLayout &recordLayout() const { return m_editor->layout(); }
+    QString controlName(int field) const { return m_controlName(field); }
+
+    // Loads a record that another window picked, with its 1-based position,
+    // so the next save overwrites it.
+    void showRecord(const RecordBuffer &record, qint64 position);
+    // Empties the window as the "new" command and every show do.
+    void clearWindow();
+    // The current record as the next save would store it (sheets, exports).
+    RecordBuffer currentRecord() const;
+
+    // ArchiveForm: every field to and from its named control; clearing
+    // empties every record control (edits, combos with no item selected,
+    // check boxes unchecked, labels); a duplicate empties the attachment labels.
+    void loadRecord(const RecordBuffer &record) override;
+    void storeRecord(RecordBuffer &record) override;
+    void clearRecord() override;
+    void clearForDuplicate() override;
+
+    // The style of the small picture buttons (navigation arrows, checkers).
+    static QString smallButtonStyle();
+
+    QFrame *panContainer = nullptr;
+    QLabel *panInfo = nullptr;
+    QPushButton *cmdPrimo = nullptr, *cmdIndietro = nullptr, *cmdAvanti = nullptr, *cmdUltimo = nullptr;
+    QLabel *lblPosizione = nullptr;
+    QLabel *lblFile01 = nullptr, *lblFile02 = nullptr, *lblFile03 = nullptr;
+    QLabel *lblDesc01 = nullptr, *lblDesc02 = nullptr, *lblDesc03 = nullptr;
+
+protected:
+    // What showing the window does (not a restore from the task bar): by
+    // default it clears the window.
+    virtual void shown();
+
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildNavigation(QPoint at, int height);
+    void placePanel();
+    void fitHintFont();
+
+    Chrome m_chrome;
+    WindowKit::HintLine *m_hints = nullptr;
+    QStringList m_sentences;
+    ArchiveEditor *m_editor = nullptr;
+    std::function<QString(int)> m_controlName;
+};
