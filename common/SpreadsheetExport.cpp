@@ -20,6 +20,7 @@
 #include <mutex>
 #include <new>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -532,44 +533,76 @@ void RecordRows::load(const QString &path)
     if (kept > memoryBound())
         throw TooLargeError();
     std::unique_ptr<Buffer> buffer;
-    std::unique_ptr<char[]> block;
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
     try {
-        if (kept > 0) {
+        if (kept > 0)
             buffer = std::make_unique<Buffer>(size_t(kept));
-            block.reset(new char[size_t(perBlock * m_recordSize)]);
-        }
     } catch (const std::bad_alloc &) {
         throw TooLargeError();
     }
 
-    // One pass in blocks of about 1 MB, keeping the fields' bytes of each
-    // record; a read that fails or finds the file shorter keeps the whole
-    // records before it.
-    qint64 read = 0;
-    while (read < records) {
-        const qint64 want = qMin(perBlock, records - read) * m_recordSize;
-        qint64 got = 0;
-        while (got < want) {
-            const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(read * m_recordSize + got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
+    // The file is read in a few parts side by side (a large archive), each
+    // part in blocks of about 1 MB, keeping the fields' bytes of each record.
+    // A read that fails or finds the file shorter keeps the whole records
+    // before it.
+    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    const qint64 bytesPerPart = 64 << 20;
+    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
+    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
+    std::vector<qint64> readInPart(size_t(parts), 0);
+    const auto readPart = [&](int part) {
+        const qint64 first = qMin(records, part * perPart);
+        const qint64 last = qMin(records, first + perPart);
+        std::unique_ptr<char[]> block;
+        try {
+            block.reset(new char[size_t(perBlock * m_recordSize)]);
+        } catch (const std::bad_alloc &) {
+            return;
         }
-        const qint64 whole = got / m_recordSize;
-        char *to = buffer->data + read * m_keptSize;
-        const char *from = block.get();
-        for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
-            for (const Range &range : std::as_const(m_ranges)) {
-                std::memcpy(to, from + range.from, size_t(range.length));
-                to += range.length;
+        qint64 at = first;
+        while (at < last) {
+            const qint64 want = qMin(perBlock, last - at) * m_recordSize;
+            qint64 got = 0;
+            while (got < want) {
+                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += n;
             }
+            const qint64 whole = got / m_recordSize;
+            char *to = buffer->data + at * m_keptSize;
+            const char *from = block.get();
+            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+                for (const Range &range : std::as_const(m_ranges)) {
+                    std::memcpy(to, from + range.from, size_t(range.length));
+                    to += range.length;
+                }
+            }
+            at += whole;
+            if (got < want)
+                break;
         }
-        read += whole;
-        if (got < want)
-            break;
+        readInPart[size_t(part)] = at - first;
+    };
+    std::vector<std::thread> helpers;
+    for (int part = 1; part < parts; ++part) {
+        try {
+            helpers.emplace_back(readPart, part);
+        } catch (const std::system_error &) {
+            readPart(part); // no thread to be had: read it here
+        }
+    }
+    if (records > 0)
+        readPart(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    qint64 read = 0;
+    for (int part = 0; part < parts; ++part) {
+        read += readInPart[size_t(part)];
+        if (readInPart[size_t(part)] < qMin(records, (part + 1) * perPart) - qMin(records, part * perPart))
+            break; // the records after a gap are not shown
     }
 
     m_bytes = std::move(buffer);
