@@ -137,21 +137,13 @@ void measure(const QString &folder, qint64 records)
     const double archiveMb = records * OwnerRecord::size() / 1e6;
     plainRead(archive); // warm the cache
 
-    std::vector<double> reads, opens, grids, writes, copies, makes;
+    std::vector<double> reads, opens, writes, copies, makes;
     qint64 grown = 0;
     qint64 rows = 0;
     const QString target = folder + QStringLiteral("/Proprietari.xls");
     const QString copy = folder + QStringLiteral("/copia.xls");
     for (int round = 0; round < kRounds; ++round) {
         reads.push_back(plainRead(archive));
-
-        {
-            QElapsedTimer timer;
-            ExportWindow::Grid grid(TfrmExpClienti::columns(), OwnerRecord::layout(), nullptr);
-            timer.start();
-            grid.load(archive);
-            grids.push_back(seconds(timer));
-        }
 
         const qint64 before = residentBytes();
         QElapsedTimer timer;
@@ -176,12 +168,11 @@ void measure(const QString &folder, qint64 records)
         copies.push_back(syncedCopy(target, copy));
     }
     const double exportMb = QFileInfo(target).size() / 1e6;
-    const double read = median(reads), open = median(opens), grid = median(grids);
+    const double read = median(reads), open = median(opens);
     const double write = median(writes), synced = median(copies);
     std::printf("%lld owners (archive %.1f MB, grid rows %lld), medians of %d rounds\n",
         static_cast<long long>(records), archiveMb, static_cast<long long>(rows), kRounds);
     std::printf("  one plain read of the archive:      %8.4f s\n", read);
-    std::printf("  fill the grid (no window):          %8.4f s   %.2fx the read\n", grid, grid / read);
     std::printf("  open the window, grid filled:       %8.4f s   %.2fx the read\n", open, open / read);
     std::printf(
         "  memory grown by the open window:    %8.1f MB  %.2fx the archive\n", grown / 1e6, grown / 1e6 / archiveMb);

@@ -108,6 +108,36 @@ void appendEscaped(QByteArray &out, const char *s, qsizetype n)
     out.append(s + run, n - run);
 }
 
+// The same into room made beforehand (at most five bytes for each byte).
+char *putEscaped(char *p, const char *s, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar b = uchar(s[i]);
+        if (!kSpecial.table[b]) {
+            *p++ = char(b);
+            continue;
+        }
+        switch (b) {
+        case '&':
+            std::memcpy(p, "&amp;", 5);
+            p += 5;
+            break;
+        case '<':
+            std::memcpy(p, "&lt;", 4);
+            p += 4;
+            break;
+        case '>':
+            std::memcpy(p, "&gt;", 4);
+            p += 4;
+            break;
+        default:
+            *p++ = ' ';
+            break;
+        }
+    }
+    return p;
+}
+
 // A stored field's text, trimmed as loading trims it (codes 32 and below).
 QByteArrayView trimmedField(const char *field, int capacity)
 {
@@ -412,6 +442,11 @@ void write(QIODevice &device, const QString &sheetName, const QList<Column> &col
 
     QByteArray &buffer = out.buffer();
     for (qsizetype row = 0; row < rows.count; ++row) {
+        if (rows.appendRow) {
+            rows.appendRow(row, before, rowEnd, buffer);
+            out.flushIfFull();
+            continue;
+        }
         for (int c = 0; c < columnCount; ++c) {
             buffer.append(before[c]);
             if (rows.appendCell)
@@ -498,6 +533,13 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
     for (Range &range : m_ranges) {
         range.kept = m_keptSize;
         m_keptSize += range.length;
+    }
+    for (const RecordText &source : std::as_const(m_columns)) {
+        int worst = 20; // a row number
+        if (!source.isRowNumber())
+            worst
+                = 5 * layout.capacity(source.field) + (source.second >= 0 ? 1 + 5 * layout.capacity(source.second) : 0);
+        m_worstCell.push_back(worst);
     }
     m_fieldOffset.assign(size_t(layout.fieldCount()), -1);
     for (int field = 0; field < layout.fieldCount(); ++field) {
@@ -627,6 +669,7 @@ void RecordRows::swap(RecordRows &other) noexcept
     std::swap(m_ranges, other.m_ranges);
     std::swap(m_keptSize, other.m_keptSize);
     std::swap(m_fieldOffset, other.m_fieldOffset);
+    std::swap(m_worstCell, other.m_worstCell);
     std::swap(m_bytes, other.m_bytes);
     std::swap(m_records, other.m_records);
     std::swap(m_count, other.m_count);
@@ -698,6 +741,54 @@ void RecordRows::appendCell(qsizetype row, int column, QByteArray &out) const
     }
 }
 
+void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QList<QByteArray> &before,
+    const QByteArray &rowEnd, QByteArray &out) const
+{
+    const char *bytes = record(row);
+    const int columns = int(exported.size());
+    if (!bytes || !m_typed.isEmpty() || before.size() != columns) {
+        for (int c = 0; c < columns; ++c) {
+            out.append(before.at(c));
+            appendCell(row, exported.at(c), out);
+        }
+        out.append(rowEnd);
+        return;
+    }
+    // Straight from the record into room made for the longest row.
+    qsizetype worst = rowEnd.size();
+    for (int c = 0; c < columns; ++c)
+        worst += before.at(c).size() + m_worstCell[size_t(exported.at(c))];
+    const qsizetype start = out.size();
+    out.resize(start + worst);
+    char *const base = out.data();
+    char *p = base + start;
+    for (int c = 0; c < columns; ++c) {
+        const QByteArray &piece = before.at(c);
+        std::memcpy(p, piece.constData(), size_t(piece.size()));
+        p += piece.size();
+        const RecordText &source = m_columns.at(exported.at(c));
+        if (source.isRowNumber()) {
+            const QByteArray number = QByteArray::number(row + 1);
+            std::memcpy(p, number.constData(), size_t(number.size()));
+            p += number.size();
+            continue;
+        }
+        const QByteArrayView first
+            = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+        p = putEscaped(p, first.data(), first.size());
+        if (source.second >= 0) {
+            const QByteArrayView second
+                = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+            if (!first.isEmpty() && !second.isEmpty())
+                *p++ = ' ';
+            p = putEscaped(p, second.data(), second.size());
+        }
+    }
+    std::memcpy(p, rowEnd.constData(), size_t(rowEnd.size()));
+    p += rowEnd.size();
+    out.resize(p - base);
+}
+
 Rows RecordRows::exportRows(const QList<int> &exported) const
 {
     Rows rows;
@@ -705,6 +796,8 @@ Rows RecordRows::exportRows(const QList<int> &exported) const
     rows.cell = [this, exported](qsizetype row, int column) { return text(row, exported.at(column)); };
     rows.appendCell
         = [this, exported](qsizetype row, int column, QByteArray &out) { appendCell(row, exported.at(column), out); };
+    rows.appendRow = [this, exported](qsizetype row, const QList<QByteArray> &before, const QByteArray &rowEnd,
+                         QByteArray &out) { appendRow(row, exported, before, rowEnd, out); };
     return rows;
 }
 

@@ -349,8 +349,14 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
         QCOMPARE(cells[2], luogoCell);
     }
 
+    // The whole file made straight from the records is the file made from the cells' texts.
+    const QList<Column> columns{{"N.", 5}, {"Nome", 10}, {"Luogo", 10, false, true}};
+    const Rows texts{rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); }};
+    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
+
     // A typed cell replaces the record's text in the export and leaves the archive alone.
     rows.setText(1, 2, QStringLiteral(" Forlì <FC> "));
+    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
     QByteArray typed;
     exported.appendCell(1, 2, typed);
     QCOMPARE(typed, QByteArray("Forl\xEC &lt;FC&gt;"));
