@@ -1,132 +1,404 @@
 #include "common/SpreadsheetExport.h"
 
+#include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
+#include "common/RecordLayout.h"
 #include "common/TextRoutines.h"
 
+#include <QFile>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QSaveFile>
 
-namespace SpreadsheetExport {
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <mutex>
+#include <new>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
-namespace {
+namespace SpreadsheetExport
+{
+
+namespace
+{
 
 // Everything up to the sheet name, and from it to the title row.
-constexpr char kHead[] =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
-    " xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
-    " xmlns=\"http://www.w3.org/TR/REC-html40\">"
-    "<head>"
-    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-    "<!--[if gte mso 9]><xml>"
-    "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>";
-constexpr char kAfterName[] =
-    "</x:Name>"
-    "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
-    "</x:Pane></x:Panes>"
-    "<x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
-    "<x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-    "</xml><![endif]--></head><body><table x:str>";
+constexpr char kHead[] = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
+                         " xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
+                         " xmlns=\"http://www.w3.org/TR/REC-html40\">"
+                         "<head>"
+                         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                         "<!--[if gte mso 9]><xml>"
+                         "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+                         "<x:Name>";
+constexpr char kAfterName[]
+    = "</x:Name>"
+      "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
+      "</x:Pane></x:Panes>"
+      "<x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
+      "<x:ProtectScenarios>False</x:ProtectScenarios>"
+      "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+      "</xml><![endif]-->";
+// Declared only when a column is marked as text: its cells keep what was typed.
+constexpr char kTextStyle[] = "<style>td.txt{mso-number-format:\"\\@\";}</style>";
+constexpr char kBodyOpen[] = "</head><body><table x:str>";
 constexpr char kTitleOpen[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
 constexpr char kLeftOpen[] = "<td style=\"text-align: left;\">";
 constexpr char kRightOpen[] = "<td style=\"text-align: right;\">";
+constexpr char kLeftTextOpen[] = "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">";
+constexpr char kRightTextOpen[] = "<td style=\"text-align: right;\" class=\"txt\" sdnum=\"1040;0;@\">";
 constexpr char kCellClose[] = "</td>";
 constexpr char kRowOpen[] = "<tr>";
 constexpr char kRowClose[] = "</tr>";
 constexpr char kTail[] = "</table></body></html>";
 
 constexpr qsizetype kBlock = 1 << 20;
+// How much written data a file may hold in the cache before the disk is asked
+// to start on it (so the final sync finds little left to do).
+constexpr qint64 kWritebackStep = 8 << 20;
+
+// The bytes that a cell cannot hold as they are.
+struct SpecialBytes {
+    bool table[256] = {};
+    constexpr SpecialBytes()
+    {
+        table[uchar('&')] = table[uchar('<')] = table[uchar('>')] = table[uchar('\r')] = table[uchar('\n')] = true;
+    }
+};
+constexpr SpecialBytes kSpecial;
+
+// Appends Windows-1252 bytes with markup written as entities and line breaks
+// as blanks.
+void appendEscaped(QByteArray &out, const char *s, qsizetype n)
+{
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar b = uchar(s[i]);
+        if (!kSpecial.table[b])
+            continue;
+        out.append(s + run, i - run);
+        run = i + 1;
+        switch (b) {
+        case '&':
+            out.append("&amp;", 5);
+            break;
+        case '<':
+            out.append("&lt;", 4);
+            break;
+        case '>':
+            out.append("&gt;", 4);
+            break;
+        default:
+            out.append(' ');
+            break;
+        }
+    }
+    out.append(s + run, n - run);
+}
+
+// The same into room made beforehand (at most five bytes for each byte).
+char *putEscaped(char *p, const char *s, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar b = uchar(s[i]);
+        if (!kSpecial.table[b]) {
+            *p++ = char(b);
+            continue;
+        }
+        switch (b) {
+        case '&':
+            std::memcpy(p, "&amp;", 5);
+            p += 5;
+            break;
+        case '<':
+            std::memcpy(p, "&lt;", 4);
+            p += 4;
+            break;
+        case '>':
+            std::memcpy(p, "&gt;", 4);
+            p += 4;
+            break;
+        default:
+            *p++ = ' ';
+            break;
+        }
+    }
+    return p;
+}
+
+// A stored field's text, trimmed as loading trims it (codes 32 and below).
+QByteArrayView trimmedField(const char *field, int capacity)
+{
+    const char *s = field + 1;
+    qsizetype begin = 0;
+    qsizetype end = qMin(int(uchar(field[0])), capacity);
+    while (begin < end && uchar(s[begin]) <= 32)
+        ++begin;
+    while (end > begin && uchar(s[end - 1]) <= 32)
+        --end;
+    return QByteArrayView(s + begin, end - begin);
+}
 
 // Collects the pieces and hands the device blocks of about 1 MB; every write
-// is checked.
+// is checked to its last byte. A file is written by a second thread while the
+// next blocks are made, and its data is handed to the disk every few
+// megabytes, so the sync at the end finds little left to do. A failed write
+// is thrown to the caller at the next block or at finish().
 class BlockWriter
 {
 public:
-    explicit BlockWriter(QIODevice &device) : m_device(device) { m_buffer.reserve(kBlock + 4096); }
-
-    template<qsizetype N>
-    void put(const char (&literal)[N])
+    explicit BlockWriter(QIODevice &device)
+        : m_device(device)
     {
-        m_buffer.append(literal, N - 1);
-        flushIfFull();
+        m_buffer.reserve(kBlock + 64 * 1024);
+        if (auto *file = qobject_cast<QFileDevice *>(&device))
+            m_fd = file->handle();
+        if (m_fd >= 0)
+            m_thread = std::thread([this] { writeLoop(); });
     }
-    void put(const QByteArray &bytes)
+    ~BlockWriter()
     {
-        m_buffer.append(bytes);
-        flushIfFull();
-    }
-    void putText(QStringView text)
-    {
-        appendCell(m_buffer, text);
-        flushIfFull();
-    }
-    void flush()
-    {
-        const char *p = m_buffer.constData();
-        qsizetype left = m_buffer.size();
-        while (left > 0) {
-            const qint64 done = m_device.write(p, left);
-            if (done <= 0)
-                throw WriteError(m_device.errorString());
-            p += done;
-            left -= done;
-        }
-        m_buffer.resize(0);
-    }
-
-    static void appendCell(QByteArray &out, QStringView text)
-    {
-        const QStringView cell = TrimmedView(text);
-        const QChar *s = cell.data();
-        const qsizetype n = cell.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t ch = s[i].unicode();
-            switch (ch) {
-            case u'&':
-                out.append("&amp;", 5);
-                continue;
-            case u'<':
-                out.append("&lt;", 4);
-                continue;
-            case u'>':
-                out.append("&gt;", 4);
-                continue;
-            case u'\r':
-            case u'\n':
-                out.append(' ');
-                continue;
-            default:
-                break;
+        if (m_thread.joinable()) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_stop = true;
             }
-            if (QChar::isHighSurrogate(ch) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
-                out.append('?'); // one character beyond the code page, one '?'
-                ++i;
-                continue;
-            }
-            const int b = Cp1252::byteFor(ch);
-            out.append(char(b < 0 ? '?' : b));
+            m_changed.notify_all();
+            m_thread.join();
         }
     }
+    BlockWriter(const BlockWriter &) = delete;
+    BlockWriter &operator=(const BlockWriter &) = delete;
 
-private:
+    QByteArray &buffer() { return m_buffer; }
+
+    template <qsizetype N> void put(const char (&literal)[N]) { m_buffer.append(literal, N - 1); }
+    void put(const QByteArray &bytes) { m_buffer.append(bytes); }
+    void putText(QStringView text) { appendCellBytes(m_buffer, text); }
     void flushIfFull()
     {
         if (m_buffer.size() >= kBlock)
             flush();
     }
+    void flush()
+    {
+        if (!m_thread.joinable()) {
+            writeBlock(m_buffer);
+            m_buffer.resize(0);
+            return;
+        }
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_queue.size() < kQueued || !m_error.isNull(); });
+        if (!m_error.isNull())
+            throw WriteError(m_error);
+        m_queue.push_back(std::move(m_buffer));
+        if (m_free.empty()) {
+            m_buffer = QByteArray();
+            m_buffer.reserve(kBlock + 64 * 1024);
+        } else {
+            m_buffer = std::move(m_free.back());
+            m_free.pop_back();
+        }
+        lock.unlock();
+        m_changed.notify_all();
+    }
+    // Writes what is left and waits until every byte is with the device.
+    void finish()
+    {
+        flush();
+        if (!m_thread.joinable())
+            return;
+        {
+            std::unique_lock lock(m_mutex);
+            m_done = true;
+            m_changed.notify_all();
+            m_changed.wait(lock, [this] { return m_queue.empty() || !m_error.isNull(); });
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+        if (!m_error.isNull())
+            throw WriteError(m_error);
+    }
+
+private:
+    static constexpr size_t kQueued = 4;
+
+    void writeBlock(const QByteArray &block)
+    {
+        const char *p = block.constData();
+        qsizetype left = block.size();
+        while (left > 0) {
+            const qint64 done = m_device.write(p, left);
+            if (done <= 0) {
+                const QString reason = m_device.errorString();
+                throw WriteError(reason.isEmpty() ? QStringLiteral("scrittura non riuscita") : reason);
+            }
+            p += done;
+            left -= done;
+        }
+        m_written += block.size();
+        startWriteback();
+    }
+
+    void writeLoop()
+    {
+        for (;;) {
+            QByteArray block;
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return !m_queue.empty() || m_stop; });
+                if (m_queue.empty() || (m_stop && !m_done))
+                    return;
+                block = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            QString error;
+            try {
+                writeBlock(block);
+            } catch (const WriteError &e) {
+                error = QString::fromStdString(e.what());
+            }
+            {
+                std::lock_guard lock(m_mutex);
+                if (!error.isNull()) {
+                    m_error = error;
+                    m_queue.clear();
+                }
+                block.resize(0);
+                m_free.push_back(std::move(block));
+            }
+            m_changed.notify_all();
+            if (!error.isNull())
+                return;
+        }
+    }
+
+    void startWriteback()
+    {
+#ifdef Q_OS_LINUX
+        if (m_fd < 0 || m_written - m_handedToDisk < kWritebackStep)
+            return;
+        // A hint only: the final sync checks that everything arrived.
+        ::sync_file_range(m_fd, m_handedToDisk, m_written - m_handedToDisk, SYNC_FILE_RANGE_WRITE);
+        m_handedToDisk = m_written;
+#endif
+    }
 
     QIODevice &m_device;
     QByteArray m_buffer;
+    int m_fd = -1;
+    qint64 m_written = 0;
+    qint64 m_handedToDisk = 0;
+
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_queue;
+    std::vector<QByteArray> m_free;
+    QString m_error;
+    bool m_done = false;
+    bool m_stop = false;
 };
 
+// The record bytes of an archive as read, in memory the system hands out in
+// large pages where it can (fewer faults while reading).
+void *allocateLarge(size_t bytes)
+{
+#ifdef Q_OS_LINUX
+    void *p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
+        return nullptr;
+    ::madvise(p, bytes, MADV_HUGEPAGE);
+    return p;
+#else
+    return std::malloc(bytes);
+#endif
+}
+
+void releaseLarge(void *p, size_t bytes)
+{
+    if (!p)
+        return;
+#ifdef Q_OS_LINUX
+    ::munmap(p, bytes);
+#else
+    Q_UNUSED(bytes);
+    std::free(p);
+#endif
+}
+
+// What an export may hold of an archive: half of the computer's memory.
+qint64 memoryBound()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return qint64(1) << 30;
+    return qint64(pages) * pageSize / 2;
+}
+
 } // namespace
+
+// ---------------------------------------------------------------------------
+
+void appendCellBytes(QByteArray &out, QStringView text)
+{
+    const QStringView cell = TrimmedView(text);
+    const QChar *s = cell.data();
+    const qsizetype n = cell.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ch = s[i].unicode();
+        switch (ch) {
+        case u'&':
+            out.append("&amp;", 5);
+            continue;
+        case u'<':
+            out.append("&lt;", 4);
+            continue;
+        case u'>':
+            out.append("&gt;", 4);
+            continue;
+        case u'\r':
+        case u'\n':
+            out.append(' ');
+            continue;
+        default:
+            break;
+        }
+        if (QChar::isHighSurrogate(ch) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            out.append('?'); // one character beyond the code page, one '?'
+            ++i;
+            continue;
+        }
+        const int b = Cp1252::byteFor(ch);
+        out.append(char(b < 0 ? '?' : b));
+    }
+}
 
 QByteArray cellBytes(QStringView text)
 {
     QByteArray out;
-    BlockWriter::appendCell(out, text);
+    appendCellBytes(out, text);
     return out;
+}
+
+void appendFieldBytes(QByteArray &out, const char *field, int capacity)
+{
+    const QByteArrayView text = trimmedField(field, capacity);
+    appendEscaped(out, text.data(), text.size());
 }
 
 void write(QIODevice &device, const QString &sheetName, const QList<Column> &columns, const Rows &rows)
@@ -135,6 +407,12 @@ void write(QIODevice &device, const QString &sheetName, const QList<Column> &col
     out.put(kHead);
     out.putText(sheetName);
     out.put(kAfterName);
+    bool anyText = false;
+    for (const Column &column : columns)
+        anyText = anyText || column.text;
+    if (anyText)
+        out.put(kTextStyle);
+    out.put(kBodyOpen);
 
     out.put(kRowOpen);
     for (const Column &column : columns) {
@@ -145,38 +423,382 @@ void write(QIODevice &device, const QString &sheetName, const QList<Column> &col
         out.put(kCellClose);
     }
     out.put(kRowClose);
+    out.flushIfFull();
 
+    // What stands before each data cell of a row: the closing of the cell
+    // before it (or the row's opening) and the cell's opening tag.
     const int columnCount = int(columns.size());
+    QList<QByteArray> before;
+    for (int c = 0; c < columnCount; ++c) {
+        QByteArray piece = c == 0 ? QByteArray(kRowOpen) : QByteArray(kCellClose);
+        const Column &column = columns[c];
+        if (column.text)
+            piece += column.alignRight ? kRightTextOpen : kLeftTextOpen;
+        else
+            piece += column.alignRight ? kRightOpen : kLeftOpen;
+        before.append(piece);
+    }
+    const QByteArray rowEnd = columnCount > 0 ? QByteArray(kCellClose) + kRowClose : QByteArray(kRowOpen) + kRowClose;
+
+    QByteArray &buffer = out.buffer();
     for (qsizetype row = 0; row < rows.count; ++row) {
-        out.put(kRowOpen);
-        for (int c = 0; c < columnCount; ++c) {
-            if (columns[c].alignRight)
-                out.put(kRightOpen);
-            else
-                out.put(kLeftOpen);
-            if (rows.cell)
-                out.putText(rows.cell(row, c));
-            out.put(kCellClose);
+        if (rows.appendRow) {
+            rows.appendRow(row, before, rowEnd, buffer);
+            out.flushIfFull();
+            continue;
         }
-        out.put(kRowClose);
+        for (int c = 0; c < columnCount; ++c) {
+            buffer.append(before[c]);
+            if (rows.appendCell)
+                rows.appendCell(row, c, buffer);
+            else if (rows.cell)
+                appendCellBytes(buffer, rows.cell(row, c));
+        }
+        buffer.append(rowEnd);
+        out.flushIfFull();
     }
     out.put(kTail);
-    out.flush();
+    out.finish();
 }
 
 void writeFile(const QString &path, const QString &sheetName, const QList<Column> &columns, const Rows &rows)
 {
+    // Unbuffered: every byte goes through a checked write here, none is left
+    // for the commit to write (and to lose the error of).
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw WriteError(file.errorString());
     try {
         write(file, sheetName, columns, rows);
+        if (!file.flush() || file.error() != QFileDevice::NoError)
+            throw WriteError(file.errorString());
+        // The data must be on the disk before the new file replaces the old one.
+        const int fd = file.handle();
+        int rc;
+        do {
+            rc = ::fdatasync(fd);
+        } while (rc != 0 && errno == EINTR);
+        if (rc != 0 && errno != EINVAL && errno != EROFS)
+            throw WriteError(QString::fromLocal8Bit(std::strerror(errno)));
     } catch (...) {
         file.cancelWriting();
         throw;
     }
     if (!file.commit())
         throw WriteError(file.errorString());
+}
+
+// ---------------------------------------------------------------------------
+
+struct RecordRows::Buffer {
+    explicit Buffer(size_t bytes)
+        : size(bytes)
+        , data(static_cast<char *>(allocateLarge(bytes)))
+    {
+        if (!data)
+            throw std::bad_alloc();
+    }
+    ~Buffer() { releaseLarge(data, size); }
+    Buffer(const Buffer &) = delete;
+    Buffer &operator=(const Buffer &) = delete;
+
+    size_t size;
+    char *data;
+};
+
+RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
+    : m_layout(&layout)
+    , m_columns(std::move(columns))
+    , m_recordSize(layout.size())
+{
+    // Only the byte ranges of the fields shown are kept; ranges a few bytes
+    // apart are kept as one.
+    QList<QPair<int, int>> spans;
+    for (const RecordText &source : std::as_const(m_columns)) {
+        for (int field : { source.field, source.second }) {
+            if (field >= 0)
+                spans.append({ layout.offset(field), layout.offset(field) + layout.capacity(field) + 1 });
+        }
+    }
+    std::sort(spans.begin(), spans.end());
+    for (const auto &span : std::as_const(spans)) {
+        if (!m_ranges.isEmpty() && span.first <= m_ranges.last().from + m_ranges.last().length + 16) {
+            Range &last = m_ranges.last();
+            last.length = qMax(last.length, span.second - last.from);
+        } else {
+            m_ranges.append({ span.first, span.second - span.first, 0 });
+        }
+    }
+    m_keptSize = 0;
+    for (Range &range : m_ranges) {
+        range.kept = m_keptSize;
+        m_keptSize += range.length;
+    }
+    for (const RecordText &source : std::as_const(m_columns)) {
+        int worst = 20; // a row number
+        if (!source.isRowNumber())
+            worst
+                = 5 * layout.capacity(source.field) + (source.second >= 0 ? 1 + 5 * layout.capacity(source.second) : 0);
+        m_worstCell.push_back(worst);
+    }
+    m_fieldOffset.assign(size_t(layout.fieldCount()), -1);
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        for (const Range &range : std::as_const(m_ranges)) {
+            if (layout.offset(field) >= range.from && layout.offset(field) < range.from + range.length)
+                m_fieldOffset[size_t(field)] = range.kept + layout.offset(field) - range.from;
+        }
+    }
+}
+
+RecordRows::~RecordRows() = default;
+
+void RecordRows::load(const QString &path)
+{
+    {
+        // Opened as every reader opens it: created empty when missing.
+        ArchiveFile archive(path, m_recordSize);
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        throw ArchiveAccessError();
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer { fd };
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        throw ArchiveAccessError();
+
+    // Bounded by the whole records the file holds and by the memory.
+    const qint64 records = qint64(st.st_size) / m_recordSize;
+    const qint64 kept = records * m_keptSize;
+    if (kept > memoryBound())
+        throw TooLargeError();
+    std::unique_ptr<Buffer> buffer;
+    try {
+        if (kept > 0)
+            buffer = std::make_unique<Buffer>(size_t(kept));
+    } catch (const std::bad_alloc &) {
+        throw TooLargeError();
+    }
+
+    // The file is read in a few parts side by side (a large archive), each
+    // part in blocks of about 1 MB, keeping the fields' bytes of each record.
+    // A read that fails or finds the file shorter keeps the whole records
+    // before it.
+    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    const qint64 bytesPerPart = 64 << 20;
+    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
+    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
+    std::vector<qint64> readInPart(size_t(parts), 0);
+    const auto readPart = [&](int part) {
+        const qint64 first = qMin(records, part * perPart);
+        const qint64 last = qMin(records, first + perPart);
+        std::unique_ptr<char[]> block;
+        try {
+            block.reset(new char[size_t(perBlock * m_recordSize)]);
+        } catch (const std::bad_alloc &) {
+            return;
+        }
+        qint64 at = first;
+        while (at < last) {
+            const qint64 want = qMin(perBlock, last - at) * m_recordSize;
+            qint64 got = 0;
+            while (got < want) {
+                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            const qint64 whole = got / m_recordSize;
+            char *to = buffer->data + at * m_keptSize;
+            const char *from = block.get();
+            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+                for (const Range &range : std::as_const(m_ranges)) {
+                    std::memcpy(to, from + range.from, size_t(range.length));
+                    to += range.length;
+                }
+            }
+            at += whole;
+            if (got < want)
+                break;
+        }
+        readInPart[size_t(part)] = at - first;
+    };
+    std::vector<std::thread> helpers;
+    for (int part = 1; part < parts; ++part) {
+        try {
+            helpers.emplace_back(readPart, part);
+        } catch (const std::system_error &) {
+            readPart(part); // no thread to be had: read it here
+        }
+    }
+    if (records > 0)
+        readPart(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    qint64 read = 0;
+    for (int part = 0; part < parts; ++part) {
+        read += readInPart[size_t(part)];
+        if (readInPart[size_t(part)] < qMin(records, (part + 1) * perPart) - qMin(records, part * perPart))
+            break; // the records after a gap are not shown
+    }
+
+    m_bytes = std::move(buffer);
+    m_records = read;
+    m_count = m_records;
+    m_typed.clear();
+}
+
+void RecordRows::setEmptyRows(qsizetype count)
+{
+    m_bytes.reset();
+    m_records = 0;
+    m_count = count;
+    m_typed.clear();
+}
+
+void RecordRows::swap(RecordRows &other) noexcept
+{
+    std::swap(m_layout, other.m_layout);
+    std::swap(m_columns, other.m_columns);
+    std::swap(m_recordSize, other.m_recordSize);
+    std::swap(m_ranges, other.m_ranges);
+    std::swap(m_keptSize, other.m_keptSize);
+    std::swap(m_fieldOffset, other.m_fieldOffset);
+    std::swap(m_worstCell, other.m_worstCell);
+    std::swap(m_bytes, other.m_bytes);
+    std::swap(m_records, other.m_records);
+    std::swap(m_count, other.m_count);
+    std::swap(m_typed, other.m_typed);
+}
+
+const char *RecordRows::record(qsizetype row) const
+{
+    return row < m_records ? m_bytes->data + row * m_keptSize : nullptr;
+}
+
+QString RecordRows::text(qsizetype row, int column) const
+{
+    if (!m_typed.isEmpty()) {
+        const auto typed = m_typed.constFind(key(row, column));
+        if (typed != m_typed.cend())
+            return *typed;
+    }
+    const char *bytes = record(row);
+    if (!bytes)
+        return {};
+    const RecordText &source = m_columns.at(column);
+    if (source.isRowNumber())
+        return QString::number(row + 1);
+    const auto load = [&](int field) {
+        return RecordField::loadText(bytes + m_fieldOffset[size_t(field)], m_layout->capacity(field));
+    };
+    if (source.second < 0)
+        return load(source.field);
+    return load(source.field) + QLatin1Char(' ') + load(source.second);
+}
+
+void RecordRows::setText(qsizetype row, int column, const QString &text)
+{
+    m_typed.insert(key(row, column), text);
+}
+
+bool RecordRows::isEdited(qsizetype row, int column) const
+{
+    return m_typed.contains(key(row, column));
+}
+
+void RecordRows::appendCell(qsizetype row, int column, QByteArray &out) const
+{
+    if (!m_typed.isEmpty()) {
+        const auto typed = m_typed.constFind(key(row, column));
+        if (typed != m_typed.cend()) {
+            appendCellBytes(out, *typed);
+            return;
+        }
+    }
+    const char *bytes = record(row);
+    if (!bytes)
+        return;
+    const RecordText &source = m_columns.at(column);
+    if (source.isRowNumber()) {
+        out.append(QByteArray::number(row + 1));
+        return;
+    }
+    const QByteArrayView first
+        = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+    appendEscaped(out, first.data(), first.size());
+    if (source.second >= 0) {
+        const QByteArrayView second
+            = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+        if (!first.isEmpty() && !second.isEmpty())
+            out.append(' ');
+        appendEscaped(out, second.data(), second.size());
+    }
+}
+
+void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QList<QByteArray> &before,
+    const QByteArray &rowEnd, QByteArray &out) const
+{
+    const char *bytes = record(row);
+    const int columns = int(exported.size());
+    if (!bytes || !m_typed.isEmpty() || before.size() != columns) {
+        for (int c = 0; c < columns; ++c) {
+            out.append(before.at(c));
+            appendCell(row, exported.at(c), out);
+        }
+        out.append(rowEnd);
+        return;
+    }
+    // Straight from the record into room made for the longest row.
+    qsizetype worst = rowEnd.size();
+    for (int c = 0; c < columns; ++c)
+        worst += before.at(c).size() + m_worstCell[size_t(exported.at(c))];
+    const qsizetype start = out.size();
+    out.resize(start + worst);
+    char *const base = out.data();
+    char *p = base + start;
+    for (int c = 0; c < columns; ++c) {
+        const QByteArray &piece = before.at(c);
+        std::memcpy(p, piece.constData(), size_t(piece.size()));
+        p += piece.size();
+        const RecordText &source = m_columns.at(exported.at(c));
+        if (source.isRowNumber()) {
+            const QByteArray number = QByteArray::number(row + 1);
+            std::memcpy(p, number.constData(), size_t(number.size()));
+            p += number.size();
+            continue;
+        }
+        const QByteArrayView first
+            = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+        p = putEscaped(p, first.data(), first.size());
+        if (source.second >= 0) {
+            const QByteArrayView second
+                = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+            if (!first.isEmpty() && !second.isEmpty())
+                *p++ = ' ';
+            p = putEscaped(p, second.data(), second.size());
+        }
+    }
+    std::memcpy(p, rowEnd.constData(), size_t(rowEnd.size()));
+    p += rowEnd.size();
+    out.resize(p - base);
+}
+
+Rows RecordRows::exportRows(const QList<int> &exported) const
+{
+    Rows rows;
+    rows.count = m_count;
+    rows.cell = [this, exported](qsizetype row, int column) { return text(row, exported.at(column)); };
+    rows.appendCell
+        = [this, exported](qsizetype row, int column, QByteArray &out) { appendCell(row, exported.at(column), out); };
+    rows.appendRow = [this, exported](qsizetype row, const QList<QByteArray> &before, const QByteArray &rowEnd,
+                         QByteArray &out) { appendRow(row, exported, before, rowEnd, out); };
+    return rows;
 }
 
 } // namespace SpreadsheetExport

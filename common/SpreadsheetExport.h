@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 class QIODevice;
+class RecordLayout;
 
 // The spreadsheet file that every export of the program writes: an HTML table
 // with spreadsheet markup, in Windows-1252, all on one line (no CR or LF byte
@@ -18,50 +22,170 @@ class QIODevice;
 // entities (so the spreadsheet shows the text as typed and a stray "<!--"
 // cannot swallow the rest of the table), and any line break inside them
 // written as a blank; a character the code page lacks becomes '?'.
-namespace SpreadsheetExport {
-
-struct Column
+//
+// Code-like columns (VAT number, fiscal code, phones, postcode, card, IBAN,
+// box and service codes) are marked as text: their data cells carry the text
+// class declared in the header (read by Excel and LibreOffice) and the
+// LibreOffice text format, so "01234567890" keeps its leading zero and a long
+// digit run does not turn into a number in exponent form.
+namespace SpreadsheetExport
 {
+
+struct Column {
     QString title;
     int width = 0;
     bool alignRight = false; // data cells right-aligned (titles are always left)
+    bool text = false; // data cells kept as typed text (code-like contents)
 };
 
 // What one export writes: its file in the program folder, its sheet name and
 // its columns in file order.
-struct Sheet
-{
+struct Sheet {
     QString fileName;
     QString sheetName;
     QList<Column> columns;
 };
 
 // The data rows: `count` rows; cell(row, column) is the text of an exported
-// column (0-based among the sheet's columns), before trimming.
-struct Rows
-{
+// column (0-based among the sheet's columns), before trimming. A source that
+// holds the file bytes already (record fields in Windows-1252) may give
+// appendCell instead, which appends exactly what cellBytes() would give for
+// the cell's text; the writer then uses it.
+struct Rows {
+    Rows() = default;
+    Rows(qsizetype count, std::function<QString(qsizetype row, int column)> cell)
+        : count(count)
+        , cell(std::move(cell))
+    {
+    }
+
     qsizetype count = 0;
     std::function<QString(qsizetype row, int column)> cell;
+    std::function<void(qsizetype row, int column, QByteArray &out)> appendCell;
+    // Fastest: appends a whole row, each cell c preceded by before[c] and the
+    // last one followed by rowEnd; the writer then uses it.
+    std::function<void(qsizetype row, const QList<QByteArray> &before, const QByteArray &rowEnd, QByteArray &out)>
+        appendRow;
 };
 
 // A write that did not reach the device or the file.
 class WriteError : public std::runtime_error
 {
 public:
-    explicit WriteError(const QString &detail) : std::runtime_error(detail.toStdString()) {}
+    explicit WriteError(const QString &detail)
+        : std::runtime_error(detail.toStdString())
+    {
+    }
 };
 
 // Writes the whole file to an open device in one pass, handing it large
 // blocks; the file is never held in memory as a whole. Throws WriteError when
-// the device refuses a write.
+// the device refuses a write or takes less than it was given.
 void write(QIODevice &device, const QString &sheetName, const QList<Column> &columns, const Rows &rows);
 
 // Writes the file at `path` through a temporary file that replaces the old
-// one only when everything was written: a failed export leaves the previous
-// file as it was and no half file. Throws WriteError.
+// one only when every byte was written and reached the disk (each write
+// checked, then a checked flush and sync before the replacement): a failed
+// export leaves the previous file as it was and no half file. Throws WriteError.
 void writeFile(const QString &path, const QString &sheetName, const QList<Column> &columns, const Rows &rows);
 
 // The bytes of one cell text or title as they stand in the file.
 QByteArray cellBytes(QStringView text);
+void appendCellBytes(QByteArray &out, QStringView text);
+// The same for a text field stored in a record (length byte, then `capacity`
+// bytes of Windows-1252 text; a length above the capacity counts as the
+// capacity): appends what cellBytes() gives for the field's loaded text.
+void appendFieldBytes(QByteArray &out, const char *field, int capacity);
+
+// Where an exported cell comes from in a record of an archive: one stored text
+// field, or two joined with one blank (town and province: "Forlì FC", and
+// either alone when the other is empty). With no field the cell holds the
+// row's 1-based number (the grid's "N." column).
+struct RecordText {
+    int field = -1;
+    int second = -1;
+
+    bool isRowNumber() const { return field < 0; }
+};
+
+// An archive too large to be held in memory for an export.
+class TooLargeError : public std::runtime_error
+{
+public:
+    TooLargeError()
+        : std::runtime_error("archive too large")
+    {
+    }
+};
+
+// The rows of an archive export: the records of the archive as they were when
+// it was read (the bytes of the fields shown, held once, nothing decoded
+// ahead), the cells of the columns taken from them on demand, and the cells
+// typed over them kept apart. An edit never reaches the archive.
+class RecordRows
+{
+public:
+    RecordRows(const RecordLayout &layout, QList<RecordText> columns);
+    ~RecordRows();
+    RecordRows(const RecordRows &) = delete;
+    RecordRows &operator=(const RecordRows &) = delete;
+
+    // Reads every whole record of the archive at `path` (created empty when
+    // missing) in one pass. What the reading holds is bounded by the file's
+    // whole records and by the memory of the computer: an archive that cannot
+    // be held throws TooLargeError before anything is allocated or changed. A
+    // failure to open the archive throws ArchiveAccessError and changes
+    // nothing; a read that fails midway keeps the records read before it.
+    void load(const QString &path);
+    // Replaces the rows with `count` empty rows (no record behind them).
+    void setEmptyRows(qsizetype count);
+    // Takes over the rows of `other` (which is left empty).
+    void swap(RecordRows &other) noexcept;
+
+    qsizetype count() const { return m_count; }
+    // The number of records behind the rows (0 for empty rows).
+    qsizetype records() const { return m_records; }
+    int columns() const { return int(m_columns.size()); }
+
+    // The cell's text: typed over, else loaded from the record (trimmed
+    // fields), else empty.
+    QString text(qsizetype row, int column) const;
+    void setText(qsizetype row, int column, const QString &text);
+    bool isEdited(qsizetype row, int column) const;
+
+    // The export rows of the given columns (file column c is this table's
+    // column exported[c]); they read this table, which must outlive them.
+    Rows exportRows(const QList<int> &exported) const;
+
+    // Bytes held for the records (for measuring).
+    qsizetype heldBytes() const { return m_records * m_keptSize; }
+
+private:
+    struct Buffer;
+    void appendCell(qsizetype row, int column, QByteArray &out) const;
+    void appendRow(qsizetype row, const QList<int> &exported, const QList<QByteArray> &before, const QByteArray &rowEnd,
+        QByteArray &out) const;
+    const char *record(qsizetype row) const;
+    static quint64 key(qsizetype row, int column) { return (quint64(row) << 16) | quint64(column); }
+
+    const RecordLayout *m_layout;
+    QList<RecordText> m_columns;
+    int m_recordSize = 0;
+    // The byte ranges of a record that the columns show, and where each
+    // field starts among the kept bytes of a record.
+    struct Range {
+        int from;
+        int length;
+        int kept;
+    };
+    QList<Range> m_ranges;
+    int m_keptSize = 0;
+    std::vector<int> m_fieldOffset;
+    std::vector<int> m_worstCell; // the most bytes a column's cell can take in the file
+    std::unique_ptr<Buffer> m_bytes;
+    qsizetype m_records = 0;
+    qsizetype m_count = 0;
+    QHash<quint64, QString> m_typed;
+};
 
 } // namespace SpreadsheetExport

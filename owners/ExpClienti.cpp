@@ -4,146 +4,61 @@
 #include "app/dialogs/OpenURL.h"
 #include "owners/core/OwnerRecord.h"
 
-#include <array>
-
-namespace {
-
-using Column = SpreadsheetExport::Column;
-using GridColumn = ExportWindow::GridColumn;
-
-// The record fields behind grid columns 1 to 25; a second field is joined to
-// the first with one blank (town and province).
-struct Source
+const QList<ExportWindow::Column> &TfrmExpClienti::columns()
 {
-    int field;
-    int second = -1;
-};
-
-constexpr std::array<Source, 25> kSources{{
-    {OwnerRecord::Cliente},
-    {OwnerRecord::DataNasc},
-    {OwnerRecord::ComuneNasc, OwnerRecord::ProvNasc},
-    {OwnerRecord::Recapito},
-    {OwnerRecord::IndirizzoRes},
-    {OwnerRecord::ComuneRes, OwnerRecord::ProvRes},
-    {OwnerRecord::Estremi},
-    {OwnerRecord::TelCasa},
-    {OwnerRecord::TelUff},
-    {OwnerRecord::TelCel},
-    {OwnerRecord::Fax},
-    {OwnerRecord::Email},
-    {OwnerRecord::CodFisc},
-    {OwnerRecord::PartitaIva},
-    {OwnerRecord::Carta},
-    {OwnerRecord::ScadeCarta},
-    {OwnerRecord::Iban},
-    {OwnerRecord::Documento},
-    {OwnerRecord::Occupazione},
-    {OwnerRecord::Civile},
-    {OwnerRecord::Titoli},
-    {OwnerRecord::CaniOra},
-    {OwnerRecord::CaniPrima},
-    {OwnerRecord::Questioni},
-    {OwnerRecord::Note},
-}};
-
-} // namespace
-
-const QList<ExportWindow::GridColumn> &TfrmExpClienti::gridColumns()
-{
-    static const QList<GridColumn> columns{
-        {"colNum", "N.", 60, true},
-        {"colCliente", "Cognome e nome", 250, true},
-        {"colDataNasc", "Data di nascita", 120, true},
-        {"colComuneNasc", "Comune / Stato estero di nascita", 250, true},
-        {"colRecapito", "Telefono preferenziale", 200, true},
-        {"colIndirizzoRes", "Indirizzo di residenza", 250, true},
-        {"colComuneRes", "Comune di residenza", 250, false},
-        {"colEstremi", QStringLiteral("Modalità di pagamento"), 250, true},
-        {"colTelCasa", "Tel. casa", 200, true},
-        {"colTelUff", "Tel. ufficio", 200, true},
-        {"colTelCel", "Tel. cellulare", 200, true},
-        {"colFax", "Fax", 200, true},
-        {"colEmail", "E-mail", 250, true},
-        {"colCodFisc", "Codice fiscale", 150, true},
-        {"colPartitaIva", "Partita IVA", 150, false},
-        {"colCarta", "Carta di credito n.", 250, true},
-        {"colScadeCarta", "Scadenza", 160, false},
-        {"colIban", "IBAN", 250, false},
-        {"colDocumento", "Estremi documento", 280, false},
-        {"colOccupazione", "Occupazione", 250, false},
-        {"colCivile", "Stato civile", 250, true},
-        {"colTitoli", "Titoli e qualifiche", 280, false},
-        {"colCaniOra", "Cani posseduti attualmente", 300, true},
-        {"colCaniPrima", "Cani posseduti in passato", 300, true},
-        {"colQuestioni", "Questioni in sospeso", 300, false},
-        {"colNote", "Note", 350, false},
+    using namespace OwnerRecord;
+    constexpr ColumnFlags ro;
+    constexpr ColumnFlags ed = Editable;
+    constexpr ColumnFlags code = TextCells;
+    const QString pagamento = QStringLiteral("Modalità di pagamento");
+    // clang-format off
+    static const QList<Column> table{
+        // control          grid header                           width  title in the file          width  fields                   flags
+        {"colNum",          "N.",                                  60,   {},                          0,   {},                      ro},
+        {"colCliente",      "Cognome e nome",                     250,   "Cognome e nome",          250,   {Cliente},               ro},
+        {"colDataNasc",     "Data di nascita",                    120,   "Data di nascita",         200,   {DataNasc},              ro},
+        {"colComuneNasc",   "Comune / Stato estero di nascita",   250,   "Comune di nascita",       250,   {ComuneNasc, ProvNasc},  ro},
+        {"colRecapito",     "Telefono preferenziale",             200,   "Telefono preferenziale",  250,   {Recapito},              code},
+        {"colIndirizzoRes", "Indirizzo di residenza",             250,   "Indirizzo di residenza",  300,   {IndirizzoRes},          ro},
+        {"colComuneRes",    "Comune di residenza",                250,   "Comune di residenza",     250,   {ComuneRes, ProvRes},    ed},
+        {"colEstremi",      pagamento,                            250,   pagamento,                 250,   {Estremi},               ro},
+        {"colTelCasa",      "Tel. casa",                          200,   "Tel. casa",               250,   {TelCasa},               code},
+        {"colTelUff",       "Tel. ufficio",                       200,   "Tel. ufficio",            250,   {TelUff},                code},
+        {"colTelCel",       "Tel. cellulare",                     200,   "Tel. cellulare",          250,   {TelCel},                code},
+        {"colFax",          "Fax",                                200,   "Fax",                     250,   {Fax},                   code},
+        {"colEmail",        "E-mail",                             250,   "E-mail",                  250,   {Email},                 ro},
+        {"colCodFisc",      "Codice fiscale",                     150,   "Codice fiscale",          250,   {CodFisc},               code},
+        {"colPartitaIva",   "Partita IVA",                        150,   "Partita IVA",             250,   {PartitaIva},            ed | code},
+        {"colCarta",        "Carta di credito n.",                250,   "Carta di credito n.",     300,   {Carta},                 code},
+        {"colScadeCarta",   "Scadenza",                           160,   "Scadenza",                150,   {ScadeCarta},            ed | code},
+        {"colIban",         "IBAN",                               250,   "IBAN",                    300,   {Iban},                  ed | code},
+        {"colDocumento",    "Estremi documento",                  280,   "Estremi documento",       280,   {Documento},             ed},
+        {"colOccupazione",  "Occupazione",                        250,   "Occupazione",             250,   {Occupazione},           ed},
+        {"colCivile",       "Stato civile",                       250,   "Stato civile",            250,   {Civile},                ro},
+        {"colTitoli",       "Titoli e qualifiche",                280,   "Titoli e qualifiche",     280,   {Titoli},                ed},
+        {"colCaniOra",      "Cani posseduti attualmente",         300,   "Cani posseduti attualmente", 300, {CaniOra},              ro},
+        {"colCaniPrima",    "Cani posseduti in passato",          300,   "Cani posseduti in passato", 300,  {CaniPrima},             ro},
+        {"colQuestioni",    "Questioni in sospeso",               300,   "Questioni in sospeso",    300,   {Questioni},             ed},
+        {"colNote",         "Note",                               350,   "Note",                    300,   {Note},                  ed},
     };
-    return columns;
-}
-
-const SpreadsheetExport::Sheet &TfrmExpClienti::sheet()
-{
-    static const SpreadsheetExport::Sheet owners{
-        QStringLiteral("Proprietari.xls"),
-        QStringLiteral("Riepilogo Proprietari"),
-        {
-            {"Cognome e nome", 250},
-            {"Data di nascita", 200},
-            {"Comune di nascita", 250},
-            {"Telefono preferenziale", 250},
-            {"Indirizzo di residenza", 300},
-            {"Comune di residenza", 250},
-            {QStringLiteral("Modalità di pagamento"), 250},
-            {"Tel. casa", 250},
-            {"Tel. ufficio", 250},
-            {"Tel. cellulare", 250},
-            {"Fax", 250},
-            {"E-mail", 250},
-            {"Codice fiscale", 250},
-            {"Partita IVA", 250},
-            {"Carta di credito n.", 300},
-            {"Scadenza", 150},
-            {"IBAN", 300},
-            {"Estremi documento", 280},
-            {"Occupazione", 250},
-            {"Stato civile", 250},
-            {"Titoli e qualifiche", 280},
-            {"Cani posseduti attualmente", 300},
-            {"Cani posseduti in passato", 300},
-            {"Questioni in sospeso", 300},
-            {"Note", 300},
-        },
-    };
-    return owners;
-}
-
-void TfrmExpClienti::fillGrid(Grid &grid)
-{
-    const RecordLayout &layout = OwnerRecord::layout();
-    ExportWindow::fillFromArchive(grid, OwnerRecord::path(), layout.size(), [&layout](const char *record, QString *cells) {
-        const auto load = [&](int field) {
-            return RecordField::loadText(record + layout.offset(field), layout.capacity(field));
-        };
-        for (size_t i = 0; i < kSources.size(); ++i) {
-            const Source &source = kSources[i];
-            cells[i + 1] = source.second < 0 ? load(source.field)
-                                             : load(source.field) + QLatin1Char(' ') + load(source.second);
-        }
-    });
+    // clang-format on
+    return table;
 }
 
 TfrmExpClienti::TfrmExpClienti(QWidget *owner)
-    : ExportWindow(owner, Setup{
-                              QStringLiteral(" Esporta archivio proprietari in Microsoft Excel"),
-                              QSize(862, 560),
-                              gridColumns(),
-                              10,
-                              sheet(),
-                              &TfrmExpClienti::fillGrid,
-                              [](const QString &target) { TMisc::Open(target); },
-                              [](QWidget *window) { ShowHelp(window, HelpTopic::OwnersExport); },
-                          })
+    : ExportWindow(owner,
+        Setup {
+            QStringLiteral(" Esporta archivio proprietari in Microsoft Excel"),
+            QSize(862, 560),
+            columns(),
+            10,
+            fileName(),
+            sheetName(),
+            &OwnerRecord::layout(),
+            &OwnerRecord::path,
+            [](const QString &target) { TMisc::Open(target); },
+            [](QWidget *window) { ShowHelp(window, HelpTopic::OwnersExport); },
+        })
 {
     setObjectName(QStringLiteral("frmExpClienti"));
 }

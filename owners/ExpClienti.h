@@ -13,9 +13,8 @@ class TfrmExpClienti : public ExportWindow
 public:
     explicit TfrmExpClienti(QWidget *owner = nullptr);
 
-    // The grid columns (colNum ... colNote) and the exported sheet.
-    static const QList<GridColumn> &gridColumns();
-    static const SpreadsheetExport::Sheet &sheet();
-    // Fills the grid from Proprietari.pro (one row per owner, record order).
-    static void fillGrid(Grid &grid);
+    // The row table: the grid columns colNum ... colNote and what each exports.
+    static const QList<Column> &columns();
+    static QString fileName() { return QStringLiteral("Proprietari.xls"); }
+    static QString sheetName() { return QStringLiteral("Riepilogo Proprietari"); }
 };

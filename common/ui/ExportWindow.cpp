@@ -1,8 +1,8 @@
 #include "common/ui/ExportWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/ProgramFolder.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,14 +18,18 @@
 const QString ExportWindow::kAskExport = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
     "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-const QString ExportWindow::kAskOpen =
-    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString ExportWindow::kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 const QString ExportWindow::kFailure = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già "
     "aperto.");
 const QString ExportWindow::kHintInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+const QString ExportWindow::kTooLarge = QStringLiteral(
+    "Attenzione: l'archivio è troppo grande per la memoria del computer e non può essere mostrato nella "
+    "griglia.\n\r\n\rNessun dato è stato modificato.");
 
-namespace {
+namespace
+{
 
 constexpr QRgb kWindowFill = 0xFFEEEDED;
 constexpr QRgb kHintBand = 0xFF6A5ACD; // slate blue
@@ -185,14 +189,34 @@ QToolButton *commandPicture(QWidget *parent, const char *name, const QPixmap &pi
 
 // ---------------------------------------------------------------------------
 
-ExportWindow::Grid::Grid(const QList<GridColumn> &columns, QObject *parent)
-    : QAbstractTableModel(parent), m_columns(columns)
+namespace
 {
+
+QList<SpreadsheetExport::RecordText> sourcesOf(const QList<ExportWindow::Column> &columns)
+{
+    QList<SpreadsheetExport::RecordText> sources;
+    for (const ExportWindow::Column &column : columns)
+        sources.append(column.source);
+    return sources;
+}
+
+} // namespace
+
+ExportWindow::Grid::Grid(const QList<Column> &columns, const RecordLayout &layout, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_columns(columns)
+    , m_layout(&layout)
+    , m_rows(layout, sourcesOf(columns))
+{
+    for (int c = 0; c < m_columns.size(); ++c) {
+        if (!m_columns.at(c).title.isEmpty())
+            m_exported.append(c);
+    }
 }
 
 int ExportWindow::Grid::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows);
+    return parent.isValid() ? 0 : int(m_rows.count());
 }
 
 int ExportWindow::Grid::columnCount(const QModelIndex &parent) const
@@ -220,7 +244,7 @@ Qt::ItemFlags ExportWindow::Grid::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!m_columns.at(index.column()).readOnly)
+    if (m_columns.at(index.column()).flags.testFlag(Editable))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -234,9 +258,9 @@ QVariant ExportWindow::Grid::headerData(int section, Qt::Orientation orientation
 
 void ExportWindow::Grid::setText(qsizetype row, int column, const QString &text)
 {
-    m_cells[size_t(row * columns() + column)] = text;
+    m_rows.setText(row, column, text);
     const QModelIndex changed = index(int(row), column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(changed, changed, { Qt::DisplayRole, Qt::EditRole });
 }
 
 int ExportWindow::Grid::column(QStringView name) const
@@ -248,29 +272,49 @@ int ExportWindow::Grid::column(QStringView name) const
     return -1;
 }
 
-void ExportWindow::Grid::rebuild(qsizetype rowCount, const std::function<void()> &produce)
+void ExportWindow::Grid::setEmptyRows(qsizetype count)
 {
     beginResetModel();
-    m_cells.clear();
-    m_cells.shrink_to_fit();
-    m_cells.resize(size_t(rowCount * columns()));
-    m_rows = rowCount;
-    try {
-        if (produce)
-            produce();
-    } catch (...) {
-        endResetModel();
-        throw;
-    }
+    m_rows.setEmptyRows(count);
     endResetModel();
+}
+
+void ExportWindow::Grid::load(const QString &path)
+{
+    // Read aside first: the grid changes only once the whole reading is held.
+    SpreadsheetExport::RecordRows fresh(*m_layout, sourcesOf(m_columns));
+    fresh.load(path);
+    if (fresh.records() == 0)
+        return;
+    beginResetModel();
+    m_rows.swap(fresh);
+    endResetModel();
+}
+
+QList<SpreadsheetExport::Column> ExportWindow::Grid::sheetColumns() const
+{
+    QList<SpreadsheetExport::Column> out;
+    for (int c : m_exported) {
+        const Column &column = m_columns.at(c);
+        out.append({ column.title, column.width, column.flags.testFlag(AlignRight), column.flags.testFlag(TextCells) });
+    }
+    return out;
+}
+
+SpreadsheetExport::Rows ExportWindow::Grid::exportRows() const
+{
+    return m_rows.exportRows(m_exported);
 }
 
 // ---------------------------------------------------------------------------
 
-ExportWindow::ExportWindow(QWidget *owner, Setup setup) : FixedDialog(owner, setup.caption), m_setup(std::move(setup))
+ExportWindow::ExportWindow(QWidget *owner, Setup setup)
+    : FixedDialog(owner, setup.caption)
+    , m_setup(std::move(setup))
 {
-    m_grid = new Grid(m_setup.grid, this);
-    m_grid->rebuild(m_setup.designRows, {});
+    Q_ASSERT(m_setup.layout);
+    m_grid = new Grid(m_setup.columns, *m_setup.layout, this);
+    m_grid->setEmptyRows(m_setup.designRows);
     buildWindow();
 
     connect(cmdEsporta, &QAbstractButton::clicked, this, [this] { exportCommand(); });
@@ -350,8 +394,8 @@ void ExportWindow::buildWindow()
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     grdRecords->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                                | QAbstractItemView::AnyKeyPressed);
+    grdRecords->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     grdRecords->setWordWrap(false);
     grdRecords->verticalHeader()->hide();
     grdRecords->verticalHeader()->setMinimumSectionSize(kRowHeight);
@@ -363,8 +407,8 @@ void ExportWindow::buildWindow()
     QPalette gridPalette = grdRecords->palette();
     gridPalette.setColor(QPalette::AlternateBase, QColor(0xf3, 0xf7, 0xf1));
     grdRecords->setPalette(gridPalette);
-    for (int c = 0; c < m_setup.grid.size(); ++c)
-        grdRecords->setColumnWidth(c, m_setup.grid.at(c).width);
+    for (int c = 0; c < m_setup.columns.size(); ++c)
+        grdRecords->setColumnWidth(c, m_setup.columns.at(c).gridWidth);
     auto *gridBox = new QVBoxLayout;
     gridBox->setContentsMargins(10, 10, 10, 10);
     gridBox->addWidget(grdRecords);
@@ -396,50 +440,39 @@ void ExportWindow::showEvent(QShowEvent *event)
 {
     if (!m_filled) {
         m_filled = true;
-        if (m_setup.fill)
-            m_setup.fill(*m_grid);
+        fill();
     }
     FixedDialog::showEvent(event);
 }
 
-SpreadsheetExport::Rows ExportWindow::exportRows() const
+void ExportWindow::fill()
 {
-    const Grid *grid = m_grid;
-    return {grid->rows(), [grid](qsizetype row, int column) -> QString {
-                return column + 1 < grid->columns() ? grid->text(row, column + 1) : QString();
-            }};
+    if (!m_setup.archive)
+        return;
+    try {
+        m_grid->load(m_setup.archive());
+    } catch (const SpreadsheetExport::TooLargeError &) {
+        // Said once the window stands, so the box has its owner on screen.
+        QMetaObject::invokeMethod(
+            this, [this] { MessageBoxes::warning(kTooLarge, this); }, Qt::QueuedConnection);
+    } catch (...) {
+        // The filling ends silently; the grid stays as it was.
+    }
+}
+
+SpreadsheetExport::Sheet ExportWindow::sheet() const
+{
+    return { m_setup.fileName, m_setup.sheetName, m_grid->sheetColumns() };
 }
 
 void ExportWindow::exportCommand()
 {
     static_cast<GridView *>(grdRecords)->commitOpenEditor();
-    runExport(this, m_setup.sheet, exportRows(), m_setup.open);
+    runExport(this, sheet(), exportRows(), m_setup.open);
 }
 
-void ExportWindow::fillFromArchive(Grid &grid, const QString &path, int recordSize,
-                                   const std::function<void(const char *record, QString *cells)> &row)
-{
-    try {
-        ArchiveFile archive(path, recordSize);
-        const qint64 count = archive.count();
-        if (count <= 0)
-            return;
-        grid.rebuild(count, [&] {
-            archive.scan([&](qint64 index, const char *record) {
-                if (index >= count)
-                    return;
-                QString *cells = grid.rowCells(index);
-                cells[0] = QString::number(index + 1);
-                row(record, cells);
-            });
-        });
-    } catch (...) {
-        // The filling ends silently; the rows read so far stay in the grid.
-    }
-}
-
-bool ExportWindow::runExport(QWidget *parent, const SpreadsheetExport::Sheet &sheet,
-                             const SpreadsheetExport::Rows &rows, const Opener &open)
+bool ExportWindow::runExport(
+    QWidget *parent, const SpreadsheetExport::Sheet &sheet, const SpreadsheetExport::Rows &rows, const Opener &open)
 {
     bool written = false;
     try {

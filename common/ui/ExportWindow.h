@@ -10,9 +10,9 @@
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 class QAbstractButton;
+class RecordLayout;
 class QLabel;
 class QShowEvent;
 class QTableView;
@@ -21,11 +21,13 @@ class QTableView;
 // window is shown, and the command that writes the grid into the archive's
 // spreadsheet file in the program folder.
 //
-// A member declares, as data: its caption, its grid columns (column 0 holds
-// the row number and is never exported), its sheet (file, sheet name, the
-// exported columns, which are grid columns 1 to n in order), how a record
-// fills a grid row, and its help topic. The window builds the title strip, the
-// commands, the grid and the hint line from it; every member behaves alike.
+// A member declares, as data: its caption, one row table describing each grid
+// column (control name, header, width, whether it can be edited, and, for the
+// exported columns, the title and width in the file, the record fields it
+// shows and whether its cells are code-like text), its file and sheet name,
+// the archive behind the rows, and its help topic. The window builds the title
+// strip, the commands, the grid and the hint line from it; every member
+// behaves alike.
 class ExportWindow : public WindowKit::FixedDialog
 {
     Q_OBJECT
@@ -35,20 +37,31 @@ public:
     // Opens the help viewer with the member's topic, owned by `window`.
     using HelpViewer = std::function<void(QWidget *window)>;
 
-    struct GridColumn
-    {
-        const char *name; // colNum, colCliente ... (ExportWindow::column finds it)
-        QString header;
-        int width = 0;
-        bool readOnly = true;
+    enum ColumnFlag {
+        Editable = 0x1, // the user may type into the grid cell (the file gets it, the archive never)
+        TextCells = 0x2, // code-like contents: the spreadsheet keeps them as typed text
+        AlignRight = 0x4, // data cells right-aligned in the file
+    };
+    Q_DECLARE_FLAGS(ColumnFlags, ColumnFlag)
+
+    // One row of a member's table: one grid column, in grid order.
+    struct Column {
+        const char *name; // colNum, colCliente ... (Grid::column finds it)
+        QString header; // the grid's header
+        int gridWidth = 0;
+        QString title; // the title in the file; empty: not exported
+        int width = 0; // the width in the file
+        SpreadsheetExport::RecordText source; // no field: the row's 1-based number
+        ColumnFlags flags = {};
     };
 
-    // The texts of the grid: row x column strings, editable where the column is
-    // not read-only. An edit changes only the grid (and so the exported file).
+    // The grid: the archive's records as they were read, shown through the row
+    // table, with the cells typed over them kept apart. An edit changes only
+    // the grid (and so the exported file).
     class Grid : public QAbstractTableModel
     {
     public:
-        Grid(const QList<GridColumn> &columns, QObject *parent);
+        Grid(const QList<Column> &columns, const RecordLayout &layout, QObject *parent);
 
         int rowCount(const QModelIndex &parent = {}) const override;
         int columnCount(const QModelIndex &parent = {}) const override;
@@ -57,37 +70,48 @@ public:
         Qt::ItemFlags flags(const QModelIndex &index) const override;
         QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-        qsizetype rows() const { return m_rows; }
+        qsizetype rows() const { return m_rows.count(); }
         int columns() const { return int(m_columns.size()); }
-        const QString &text(qsizetype row, int column) const { return m_cells[size_t(row * columns() + column)]; }
+        QString text(qsizetype row, int column) const { return m_rows.text(row, column); }
         void setText(qsizetype row, int column, const QString &text);
         // -1 when no column has that name.
         int column(QStringView name) const;
 
-        // Replaces every row with `rowCount` empty rows, then lets `produce`
-        // write texts in place through rowCells(); what it wrote before a
-        // failure stays (the failure goes on to the caller). Views are told once.
-        void rebuild(qsizetype rowCount, const std::function<void()> &produce);
-        // The texts of one row, columns() strings (only inside rebuild).
-        QString *rowCells(qsizetype row) { return m_cells.data() + row * columns(); }
+        // Replaces every row with `count` empty rows.
+        void setEmptyRows(qsizetype count);
+        // Shows the archive at `path`: one row per whole record, in file
+        // order. An empty archive leaves the grid as it is. Throws (see
+        // SpreadsheetExport::RecordRows::load); the grid stays as it was.
+        void load(const QString &path);
+
+        // The exported columns (those with a title) as the file's columns, and
+        // every grid row as the file's rows.
+        QList<SpreadsheetExport::Column> sheetColumns() const;
+        SpreadsheetExport::Rows exportRows() const;
+
+        // Bytes held for the records (for measuring).
+        qsizetype heldBytes() const { return m_rows.heldBytes(); }
 
     private:
-        QList<GridColumn> m_columns;
-        qsizetype m_rows = 0;
-        std::vector<QString> m_cells;
+        QList<Column> m_columns;
+        const RecordLayout *m_layout;
+        QList<int> m_exported;
+        SpreadsheetExport::RecordRows m_rows;
     };
 
-    struct Setup
-    {
+    struct Setup {
         QString caption;
-        QSize size{862, 560};
-        QList<GridColumn> grid;
+        QSize size { 862, 560 };
+        QList<Column> columns;
         int designRows = 10; // the empty rows shown until the grid is filled
-        SpreadsheetExport::Sheet sheet;
-        // Fills the grid when the window is shown (see fillFromArchive).
-        std::function<void(Grid &)> fill;
-        Opener open;      // null: the file is never opened
-        HelpViewer help;  // null: cmdGuida stays disabled
+        QString fileName; // in the program folder (Proprietari.xls)
+        QString sheetName;
+        const RecordLayout *layout = nullptr;
+        // The archive that fills the grid when the window is shown; null: the
+        // grid keeps its empty rows.
+        std::function<QString()> archive;
+        Opener open; // null: the file is never opened
+        HelpViewer help; // null: cmdGuida stays disabled
     };
 
     ExportWindow(QWidget *owner, Setup setup);
@@ -95,28 +119,29 @@ public:
     Grid &grid() { return *m_grid; }
     const Setup &setup() const { return m_setup; }
 
-    // The rows the export writes: every grid row, grid columns 1 to n.
-    SpreadsheetExport::Rows exportRows() const;
+    // What the export writes: the file, the sheet and the exported columns.
+    SpreadsheetExport::Sheet sheet() const;
+    // The rows the export writes: every grid row, the exported columns.
+    SpreadsheetExport::Rows exportRows() const { return m_grid->exportRows(); }
 
-    // Fill helper for members that show one archive record per row: opens the
-    // archive (creating it empty when missing); with n > 0 records the grid
-    // gets n rows, row r holds r + 1 in column 0 and what `row` writes into
-    // cells 1 and later from record r. An empty archive leaves the grid as it
-    // is. A failure ends the filling silently with the rows read so far.
-    static void fillFromArchive(Grid &grid, const QString &path, int recordSize,
-                                const std::function<void(const char *record, QString *cells)> &row);
+    // Fills the grid from the member's archive (done once, when the window is
+    // first shown). A failure to read ends the filling silently with the grid
+    // as it was; an archive too large to be held leaves the grid as it was and
+    // shows kTooLarge.
+    void fill();
 
     // The export command of every export window: asks whether to export, writes
     // the file into the program folder, offers to open it. A failure shows the
     // plain failure box. Returns true when the file was written.
-    static bool runExport(QWidget *parent, const SpreadsheetExport::Sheet &sheet,
-                          const SpreadsheetExport::Rows &rows, const Opener &open);
+    static bool runExport(QWidget *parent, const SpreadsheetExport::Sheet &sheet, const SpreadsheetExport::Rows &rows,
+        const Opener &open);
 
     // The texts of the command.
     static const QString kAskExport;
     static const QString kAskOpen;
     static const QString kFailure;
     static const QString kHintInitial;
+    static const QString kTooLarge;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -139,3 +164,5 @@ public:
     QTableView *grdRecords = nullptr;
     QLabel *panInfo = nullptr;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ExportWindow::ColumnFlags)

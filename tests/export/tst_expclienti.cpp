@@ -5,11 +5,13 @@
 #include "common/ui/WindowKit.h"
 #include "owners/ExpClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "tests/export/FullDisk.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -78,7 +80,9 @@ QList<QByteArrayList> dataRows(const QByteArray &file)
             }
             rows.append(QByteArrayList());
             row = &rows.last();
-        } else if (piece.startsWith("td style=\"text-align: left;\">") && row) {
+        } else if ((piece.startsWith("td style=\"text-align: left;\">")
+                    || piece.startsWith("td style=\"text-align: left;\" class=\"txt\""))
+                   && row) { // a plain cell or a cell kept as text
             row->append(piece.mid(piece.indexOf('>') + 1));
         }
     }
@@ -122,6 +126,9 @@ private slots:
     void hintLine();
     void openedModallyWithHelpAndExit();
     void libreOfficeReadsOneRowPerOwner();
+    void libreOfficeKeepsCodesAsTyped();
+    void exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile();
+    void hugeSparseArchiveShowsAMessageWithinASecond();
 };
 
 void TestExpClienti::emptyArchiveWritesTheGoldenFile()
@@ -152,7 +159,7 @@ void TestExpClienti::emptyArchiveWritesTheGoldenFile()
     QVERIFY(opened.urls.isEmpty());
 
     const QByteArray golden = readFile(QFINDTESTDATA("data/Proprietari_empty.xls"));
-    QCOMPARE(golden.size(), 11549);
+    QCOMPARE(golden.size(), 14495);
     const QByteArray written = readFile(folder.file("Proprietari.xls"));
     QCOMPARE(written, golden);
     QVERIFY(!written.contains('\r'));
@@ -394,6 +401,107 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
     QVERIFY(lines[2].startsWith(u"Bianchi Anna,,,,,Milano,"));
     QVERIFY(lines[2].contains(QString::fromUtf8("Saldo di 20 € già concordato")));
     QVERIFY(lines[3].startsWith(u"Verdi Luca,"));
+}
+
+void TestExpClienti::libreOfficeKeepsCodesAsTyped()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("soffice is not installed");
+    TempProgramFolder folder;
+    {
+        RecordBuffer record(OwnerRecord::layout());
+        record.clear();
+        record.setText(OwnerRecord::Cliente, u"Gialli Ada");
+        record.setText(OwnerRecord::Recapito, u"0543123456");
+        record.setText(OwnerRecord::TelCasa, u"0123456789012345678");
+        record.setText(OwnerRecord::TelUff, u"+390543123456");
+        record.setText(OwnerRecord::TelCel, u"00393331234567");
+        record.setText(OwnerRecord::Fax, u"0543 12 34 56");
+        record.setText(OwnerRecord::CodFisc, u"GLLDAA80A41D704E");
+        record.setText(OwnerRecord::PartitaIva, u"01234567890");
+        record.setText(OwnerRecord::Carta, u"4111111111111111");
+        record.setText(OwnerRecord::ScadeCarta, u"03/27");
+        record.setText(OwnerRecord::Iban, u"IT60X0542811101000000123456");
+        ArchiveFile(OwnerRecord::path(), OwnerRecord::size()).append(record.bytes());
+    }
+    MessageRecorder boxes;
+    boxes.answerNext(true);
+    boxes.answerNext(false);
+    TfrmExpClienti window;
+    window.show();
+    // A code typed into the grid is kept as typed too.
+    window.grid().setData(window.grid().index(0, window.grid().column(u"colIban")), QStringLiteral("00012"),
+                          Qt::EditRole);
+    press(window, "cmdEsporta");
+
+    QProcess office;
+    office.setWorkingDirectory(folder.path());
+    office.start(soffice, {"-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless",
+                           "--infilter=calc_HTML_WebQuery", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
+                           "--outdir", folder.path() + "csv", folder.file("Proprietari.xls")});
+    QVERIFY(office.waitForFinished(120000));
+    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
+                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QStringList cells = lines[1].split(u',');
+    QCOMPARE(cells.size(), 25);
+    QCOMPARE(cells[0], u"Gialli Ada");
+    QCOMPARE(cells[3], u"0543123456");
+    QCOMPARE(cells[7], u"0123456789012345678");
+    QCOMPARE(cells[8], u"+390543123456");
+    QCOMPARE(cells[9], u"00393331234567");
+    QCOMPARE(cells[10], u"0543 12 34 56");
+    QCOMPARE(cells[12], u"GLLDAA80A41D704E");
+    QCOMPARE(cells[13], u"01234567890");
+    QCOMPARE(cells[14], u"4111111111111111");
+    QCOMPARE(cells[15], u"03/27");
+    QCOMPARE(cells[16], u"00012");
+}
+
+void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
+{
+    TempProgramFolder folder;
+    writeOwners();
+    const QString path = folder.file("Proprietari.xls");
+    const QByteArray earlier = "export precedente, completo";
+    writeFile(path, earlier);
+    MessageRecorder boxes; // Yes to the question; no success question may follow
+    Opened opened;
+
+    TfrmExpClienti window;
+    window.show();
+    {
+        FullDisk disk{4096};
+        press(window, "cmdEsporta");
+    }
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.kind(1), Kind::Plain);
+    QCOMPARE(boxes.text(1), ExportWindow::kFailure);
+    QVERIFY(opened.urls.isEmpty());
+    QCOMPARE(readFile(path), earlier);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"Proprietari.pro", "Proprietari.xls"}));
+}
+
+void TestExpClienti::hugeSparseArchiveShowsAMessageWithinASecond()
+{
+    TempProgramFolder folder;
+    if (QProcess::execute(QStringLiteral("truncate"), {QStringLiteral("-s"), QStringLiteral("1T"), OwnerRecord::path()})
+        != 0)
+        QSKIP("truncate cannot make a sparse file here");
+    MessageRecorder boxes;
+    QElapsedTimer timer;
+    timer.start();
+    {
+        TfrmExpClienti window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 1000);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(boxes.kind(0), Kind::Warning);
+        QCOMPARE(boxes.text(0), ExportWindow::kTooLarge);
+        QCOMPARE(window.grid().rows(), 10); // the empty rows of the layout stay
+    }
+    QVERIFY(QFile::remove(OwnerRecord::path()));
 }
 
 QTEST_MAIN(TestExpClienti)

@@ -1,9 +1,13 @@
+#include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
+#include "tests/export/FullDisk.h"
 #include "tests/support/CoreSupport.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 using namespace TestSupport;
@@ -36,6 +40,16 @@ protected:
 private:
     qint64 m_capacity;
     qint64 m_written = 0;
+};
+
+// A device that takes at most a few bytes from each write (as a pipe may).
+class TrickleDevice : public QBuffer
+{
+public:
+    TrickleDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override { return QBuffer::writeData(data, qMin<qint64>(len, 7)); }
 };
 
 const QByteArray kHeadBeforeName =
@@ -78,6 +92,13 @@ private slots:
     void writeFileReplacesAnExistingFile();
     void failedWriteFileKeepsThePreviousFile();
     void targetThatCannotBeWrittenThrows();
+    void everyByteReachesADeviceThatTakesLittleAtATime();
+    void exportOnFullDiskKeepsTheEarlierFile_data();
+    void exportOnFullDiskKeepsTheEarlierFile();
+    void textColumnsKeepTheirCellsAsText();
+    void recordCellsAreWrittenAsTheirTexts_data();
+    void recordCellsAreWrittenAsTheirTexts();
+    void hugeSparseArchiveFailsCleanlyWithinASecond();
 };
 
 void TestSpreadsheetExport::wholeFileWithRightAlignedColumn()
@@ -148,13 +169,16 @@ void TestSpreadsheetExport::refusedWriteThrows_data()
     QTest::newRow("nothing accepted") << qint64(0);
     QTest::newRow("header cut") << qint64(100);
     QTest::newRow("rows cut") << qint64(3 << 20);
+    QTest::newRow("last byte refused") << qint64(-1); // counted from the end of the whole file
 }
 
 void TestSpreadsheetExport::refusedWriteThrows()
 {
     QFETCH(qint64, capacity);
-    FailDevice device(capacity);
     const Rows rows{100000, [](qsizetype, int) { return QStringLiteral("Proprietario di prova"); }};
+    if (capacity < 0)
+        capacity += writeToBuffer("Foglio", {{"A", 10}, {"B", 10}}, rows).size();
+    FailDevice device(capacity);
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                              SpreadsheetExport::write(device, "Foglio", {{"A", 10}, {"B", 10}}, rows));
     QCOMPARE(device.written(), capacity);
@@ -201,6 +225,163 @@ void TestSpreadsheetExport::targetThatCannotBeWrittenThrows()
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                              SpreadsheetExport::writeFile(folder.file("manca/Prova.xls"), "Foglio", {{"A", 10}},
                                                           table({{"uno"}})));
+}
+
+void TestSpreadsheetExport::everyByteReachesADeviceThatTakesLittleAtATime()
+{
+    const Rows rows{3000, [](qsizetype r, int c) { return QStringLiteral("riga %1 colonna %2").arg(r).arg(c); }};
+    const QList<Column> columns{{"A", 10}, {"B", 10, false, true}};
+    TrickleDevice device;
+    SpreadsheetExport::write(device, "Foglio", columns, rows);
+    QCOMPARE(device.data(), writeToBuffer("Foglio", columns, rows));
+}
+
+void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<int>("rowCount");
+    QTest::addColumn<qint64>("room"); // bytes the disk takes; negative: counted from the end of the new file
+    // A small export is less than one block: its last piece is the whole file.
+    QTest::newRow("small, nothing written") << 100 << qint64(0);
+    QTest::newRow("small, one page") << 100 << qint64(4096);
+    QTest::newRow("small, all but the last byte") << 100 << qint64(-1);
+    QTest::newRow("large, half way") << 40000 << qint64(2 << 20);
+    QTest::newRow("large, all but the last byte") << 40000 << qint64(-1);
+}
+
+void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
+{
+    QFETCH(int, rowCount);
+    QFETCH(qint64, room);
+    const QList<Column> columns{{"Cliente", 250}, {"Partita IVA", 250, false, true}};
+    const Rows rows{rowCount, [](qsizetype r, int c) { return c == 0 ? QStringLiteral("Rossi %1").arg(r) : "01234567890"; }};
+    const qint64 size = writeToBuffer("Foglio", columns, rows).size();
+    QVERIFY(size > 4096);
+    if (room < 0)
+        room += size;
+
+    TempProgramFolder folder;
+    const QString path = folder.file("Prova.xls");
+    const QByteArray earlier = "export precedente, completo";
+    writeFile(path, earlier);
+    {
+        FullDisk disk{rlim_t(room)};
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
+                                 SpreadsheetExport::writeFile(path, "Foglio", columns, rows));
+    }
+    QCOMPARE(readFile(path), earlier);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
+
+    // With room for the whole file the export goes through.
+    {
+        FullDisk disk{rlim_t(size)};
+        SpreadsheetExport::writeFile(path, "Foglio", columns, rows);
+    }
+    QCOMPARE(readFile(path), writeToBuffer("Foglio", columns, rows));
+}
+
+void TestSpreadsheetExport::textColumnsKeepTheirCellsAsText()
+{
+    const QList<Column> columns{{"Cliente", 250}, {"Partita IVA", 150, false, true}, {"Codice", 80, true, true}};
+    const QByteArray bytes = writeToBuffer("Foglio", columns, table({{"Rossi", "01234567890", " 007 "}}));
+    QVERIFY(bytes.contains("<![endif]--><style>td.txt{mso-number-format:\"\\@\";}</style></head><body>"));
+    QVERIFY(bytes.contains("<tr><td style=\"text-align: left;\">Rossi</td>"
+                           "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">01234567890</td>"
+                           "<td style=\"text-align: right;\" class=\"txt\" sdnum=\"1040;0;@\">007</td></tr>"));
+    // Titles are not marked.
+    QVERIFY(bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=150>Partita IVA</td>"));
+}
+
+void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts_data()
+{
+    // Raw field bytes (length byte, then the text) of a record {Nome 10, Comune 8, Prov 2}, and the
+    // exported cells: the name, and town and province joined.
+    QTest::addColumn<QByteArray>("nome");
+    QTest::addColumn<QByteArray>("comune");
+    QTest::addColumn<QByteArray>("prov");
+    QTest::addColumn<QByteArray>("nomeCell");
+    QTest::addColumn<QByteArray>("luogoCell");
+    QTest::newRow("plain") << QByteArray("\x05Rossi") << QByteArray("\x04Roma") << QByteArray("\x02RM")
+                           << QByteArray("Rossi") << QByteArray("Roma RM");
+    QTest::newRow("blanks and controls around") << QByteArray("\x08  Rossi\t") << QByteArray("\x05 Roma")
+                                                << QByteArray("\x02  ") << QByteArray("Rossi") << QByteArray("Roma");
+    QTest::newRow("town empty") << QByteArray("\x00", 1) << QByteArray("\x00", 1) << QByteArray("\x02" "FC")
+                                << QByteArray() << QByteArray("FC");
+    QTest::newRow("markup and line breaks") << QByteArray("\x09<b>&\r\nx>y") << QByteArray("\x03" "a&b")
+                                            << QByteArray("\x01<") << QByteArray("&lt;b&gt;&amp;  x&gt;y")
+                                            << QByteArray("a&amp;b &lt;");
+    QTest::newRow("length above capacity") << QByteArray("\xFFRossiMario") << QByteArray("\x09PortoAzz")
+                                           << QByteArray("\x03LI") << QByteArray("RossiMario")
+                                           << QByteArray("PortoAzz LI");
+    QTest::newRow("code page bytes") << QByteArray("\x05\x80\x81\xA0\xE0\x9D") << QByteArray("\x03\xA0z\xA0")
+                                     << QByteArray() << QByteArray("\x80\x81\xA0\xE0\x9D") << QByteArray("\xA0z\xA0");
+}
+
+void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
+{
+    QFETCH(QByteArray, nome);
+    QFETCH(QByteArray, comune);
+    QFETCH(QByteArray, prov);
+    QFETCH(QByteArray, nomeCell);
+    QFETCH(QByteArray, luogoCell);
+    static const RecordLayout layout{{"Nome", 10}, {"Comune", 8}, {"Prov", 2}};
+    QVERIFY(nome.size() <= 11 && comune.size() <= 9 && prov.size() <= 3);
+    QByteArray record(layout.size(), '\0');
+    record.replace(layout.offset(0), nome.size(), nome);
+    record.replace(layout.offset(1), comune.size(), comune);
+    record.replace(layout.offset(2), prov.size(), prov);
+
+    TempProgramFolder folder;
+    const QString path = folder.file("Prova.dat");
+    writeFile(path, record + record + QByteArray(5, 'x')); // two records and a torn tail
+    SpreadsheetExport::RecordRows rows(layout, {{}, {0}, {1, 2}});
+    rows.load(path);
+    QCOMPARE(rows.count(), 2);
+    const Rows exported = rows.exportRows({0, 1, 2});
+    for (qsizetype r = 0; r < 2; ++r) {
+        QByteArray cells[3];
+        for (int c = 0; c < 3; ++c) {
+            exported.appendCell(r, c, cells[c]);
+            // The bytes taken straight from the record are those of the cell's text.
+            QCOMPARE(cells[c], SpreadsheetExport::cellBytes(rows.text(r, c)));
+        }
+        QCOMPARE(cells[0], QByteArray::number(r + 1));
+        QCOMPARE(cells[1], nomeCell);
+        QCOMPARE(cells[2], luogoCell);
+    }
+
+    // The whole file made straight from the records is the file made from the cells' texts.
+    const QList<Column> columns{{"N.", 5}, {"Nome", 10}, {"Luogo", 10, false, true}};
+    const Rows texts{rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); }};
+    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
+
+    // A typed cell replaces the record's text in the export and leaves the archive alone.
+    rows.setText(1, 2, QStringLiteral(" Forlì <FC> "));
+    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
+    QByteArray typed;
+    exported.appendCell(1, 2, typed);
+    QCOMPARE(typed, QByteArray("Forl\xEC &lt;FC&gt;"));
+    QByteArray untouched;
+    exported.appendCell(0, 2, untouched);
+    QCOMPARE(untouched, luogoCell);
+    QCOMPARE(readFile(path), record + record + QByteArray(5, 'x'));
+}
+
+void TestSpreadsheetExport::hugeSparseArchiveFailsCleanlyWithinASecond()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("Enorme.dat");
+    if (QProcess::execute(QStringLiteral("truncate"), {QStringLiteral("-s"), QStringLiteral("1T"), path}) != 0)
+        QSKIP("truncate cannot make a sparse file here");
+    static const RecordLayout layout{{"Nome", 50}, {"Note", 250}};
+    SpreadsheetExport::RecordRows rows(layout, {{}, {0}, {1}});
+    rows.setEmptyRows(10);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::TooLargeError, rows.load(path));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(rows.count(), 10); // the rows it had stay
+    QCOMPARE(rows.records(), 0);
+    QVERIFY(QFile::remove(path));
 }
 
 QTEST_GUILESS_MAIN(TestSpreadsheetExport)
