@@ -462,7 +462,7 @@ void TfrmClienti::buildCommands()
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: #4A5F8C; border-radius: 5px;"
+    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: #6A5ACD; border-radius: 5px;"
                                           " padding-left: 10px; }"));
     const int stripTop = kPanelHeight - 50;
     panInfo->setGeometry(8, stripTop, 690, 38);

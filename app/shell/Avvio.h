@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/Art.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowKit.h"
 
 #include <QFont>
@@ -58,15 +60,10 @@ private:
 
 extern TfrmAvvio *frmAvvio;
 
-// The look shared by the shell's windows: pictures from the program's
-// resources, fonts, the title band, buttons.
+// The layout pieces shared by the shell's windows (pictures and fonts come
+// from Art and Style): the title band, buttons.
 namespace ShellArt
 {
-// A picture of the shell's resources (":/shell/images/<name>.svg") at the given size.
-QPixmap picture(const QString &name, QSize size);
-// A label named objectName that shows the picture.
-QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size);
-QFont font(int pointSize, bool bold = false);
 // The coloured band at the top of the small windows: logo and a title.
 QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo);
 // The layout of the small windows: the title band above a white body; returns

@@ -39,12 +39,12 @@ TfrmPassword::TfrmPassword(QWidget *parent)
 
     lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), shpSfondo);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    lblRigo05->setFont(ShellArt::font(11));
+    lblRigo05->setFont(Style::shellFont(11));
     body->addWidget(lblRigo05);
 
     txtPassword = EditKit::makeEdit(shpSfondo, { "txtPassword" });
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setFont(ShellArt::font(14, true));
+    txtPassword->setFont(Style::shellFont(14, true));
     txtPassword->setMinimumHeight(36);
     txtPassword->installEventFilter(this);
     body->addLayout(ShellArt::framed(txtPassword));

@@ -18,9 +18,8 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 
-#include <QLibraryInfo>
 #include <QPointer>
-#include <QTranslator>
+#include <type_traits>
 #include <QWidget>
 
 namespace StartUp
@@ -29,23 +28,17 @@ namespace StartUp
 namespace
 {
 
-QList<QPointer<QWidget>> &created()
+// A window whose unit keeps a global pointer: creating sets it, releasing clears it.
+template <auto Global> WindowEntry entry(const char *globalName)
 {
-    static QList<QPointer<QWidget>> windows;
-    return windows;
-}
-
-// Sets a global instance and returns the window.
-template <class Window> QWidget *make(Window *&global)
-{
-    global = new Window;
-    return global;
+    using Window = std::remove_pointer_t<std::remove_reference_t<decltype(*Global)>>;
+    return { globalName, [] { return static_cast<QWidget *>(*Global = new Window); }, [] { *Global = nullptr; } };
 }
 
 // A window whose unit keeps no global pointer (reached through WindowRegistry).
-template <class Window> QWidget *make()
+template <class Window> WindowEntry entry(const char *globalName)
 {
-    return new Window;
+    return { globalName, [] { return static_cast<QWidget *>(new Window); }, [] {} };
 }
 
 } // namespace
@@ -55,23 +48,30 @@ template <class Window> QWidget *make()
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        { "frmPassword", [] { return make(frmPassword); } },
-        { "frmCambiaPassword", [] { return make(frmCambiaPassword); } },
-        { "frmCarta", [] { return make<TfrmCarta>(); } }, { "frmCodFisc", [] { return make<TfrmCodFisc>(); } },
-        { "frmGuida", [] { return make(frmGuida); } }, { "frmIban", [] { return make<TfrmIban>(); } },
-        { "frmInfo", [] { return make(frmInfo); } }, { "frmPartitaIva", [] { return make<TfrmPartitaIva>(); } },
-        { "frmSplash", [] { return make(frmSplash); } },
+        entry<&frmPassword>("frmPassword"),
+        entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"),
+        entry<TfrmCodFisc>("frmCodFisc"),
+        entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"),
+        entry<&frmInfo>("frmInfo"),
+        entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
-                QWidget *menu = make(frmAvvio);
-                WindowKit::setStartMenu(menu);
-                return menu;
+                frmAvvio = new TfrmAvvio;
+                WindowKit::setStartMenu(frmAvvio);
+                return static_cast<QWidget *>(frmAvvio);
+            },
+            [] {
+                WindowKit::setStartMenu(nullptr);
+                frmAvvio = nullptr;
             } },
-        { "frmClienti", [] { return make(frmClienti); } },
-        { "frmAllegaCartella", [] { return make<TfrmAllegaCartella>(); } },
-        { "frmRicontatta", [] { return make<TfrmRicontatta>(); } },
-        { "frmTrovaClienti", [] { return make<TfrmTrovaClienti>(); } },
-        { "frmExpClienti", [] { return make<TfrmExpClienti>(); } },
+        entry<&frmClienti>("frmClienti"),
+        entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"),
+        entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;
@@ -80,11 +80,11 @@ const QList<WindowEntry> &windowTable()
 QList<QWidget *> createWindowSet()
 {
     QList<QWidget *> windows;
+    windows.reserve(windowTable().size());
     for (const WindowEntry &entry : windowTable()) {
         QWidget *window = entry.create();
         window->hide();
         WindowRegistry::set(QLatin1String(entry.globalName), window);
-        created().append(window);
         windows.append(window);
     }
     return windows;
@@ -92,20 +92,16 @@ QList<QWidget *> createWindowSet()
 
 void destroyWindowSet()
 {
-    auto &windows = created();
-    while (!windows.isEmpty()) {
-        QPointer<QWidget> window = windows.takeLast();
-        delete window.data();
+    const QList<WindowEntry> &table = windowTable();
+    for (auto it = table.crbegin(); it != table.crend(); ++it) {
+        const QString name = QLatin1String(it->globalName);
+        // The registry guards its windows: one already deleted reads null.
+        QWidget *window = WindowRegistry::get(name);
+        WindowRegistry::set(name, nullptr);
+        it->release();
+        delete window;
     }
     WindowRegistry::clear();
-    WindowKit::setStartMenu(nullptr);
-    frmPassword = nullptr;
-    frmCambiaPassword = nullptr;
-    frmGuida = nullptr;
-    frmInfo = nullptr;
-    frmSplash = nullptr;
-    frmAvvio = nullptr;
-    frmClienti = nullptr;
 }
 
 } // namespace StartUp
@@ -117,10 +113,6 @@ int kennoraMain(int argc, char *argv[])
     // The program ends only through its own commands: closing the start menu,
     // its exit picture, or closing the login window.
     app.setQuitOnLastWindowClosed(false);
-
-    QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
 
     StartUp::createWindowSet();
     frmPassword->show();

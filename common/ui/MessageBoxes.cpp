@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
+
+#include "common/ui/WindowKit.h"
 
 namespace MessageBoxes {
 
@@ -37,6 +40,7 @@ bool show(Kind kind, const QString &text, QWidget *parent)
     if (!parent)
         parent = QApplication::activeWindow();
     QMessageBox box(parent);
+    WindowKit::prepareFixedWindow(&box);
     box.setWindowTitle(title(kind));
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -68,6 +72,13 @@ bool show(Kind kind, const QString &text, QWidget *parent)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
         box.setDefaultButton(QMessageBox::Ok);
+    }
+    if (kind == Kind::Plain) {
+        // An empty caption: the window system would show the program's name
+        // in place of an empty title, so the native title is a blank.
+        box.winId();
+        if (QWindow *window = box.windowHandle())
+            window->setTitle(QStringLiteral(" "));
     }
     const int answer = box.exec();
     return kind != Kind::Confirmation || answer != QMessageBox::No;
