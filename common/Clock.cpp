@@ -1,8 +1,10 @@
 #include "common/Clock.h"
 
-namespace Clock {
+namespace Clock
+{
 
-namespace {
+namespace
+{
 QDateTime &fixedMoment()
 {
     static QDateTime moment;

@@ -6,7 +6,8 @@
 // The program's one clock: every "today" and "now" (dates written in records,
 // print dates, alerts, year files) comes from here, so a test can set the day
 // and the hour, and year boundaries and 29 February can be tried on any day.
-namespace Clock {
+namespace Clock
+{
 
 // Today's date and the local date and time, from the system clock unless a
 // test has fixed them.

@@ -1,9 +1,9 @@
 #include "app/shell/Avvio.h"
 
-#include "app/dialogs/Guida.h"
 #include "app/core/HelpText.h"
-#include "app/shell/Info.h"
+#include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Info.h"
 #include "app/shell/Splash.h"
 #include "common/ui/WindowRegistry.h"
 
@@ -50,8 +50,8 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     return band;
 }
 
-QVBoxLayout *bandAndBody(QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo,
-                         QFrame **shpSfondo)
+QVBoxLayout *bandAndBody(
+    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo)
 {
     auto *outer = new QVBoxLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -68,8 +68,8 @@ namespace ShellArt
 QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo);
 // The layout of the small windows: the title band above a white body; returns
 // the body's layout (spacing and margins are the caller's).
-QVBoxLayout *bandAndBody(QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo,
-                         QFrame **shpSfondo);
+QVBoxLayout *bandAndBody(
+    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo);
 // A row that leaves room around the edit for its focus frame.
 QBoxLayout *framed(QLineEdit *edit);
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text);

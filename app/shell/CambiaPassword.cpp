@@ -1,11 +1,11 @@
 #include "app/shell/CambiaPassword.h"
 
-#include "app/shell/Avvio.h"
 #include "app/core/Crypt.h"
+#include "app/shell/Avvio.h"
 #include "app/shell/Password.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QFrame>
 #include <QGridLayout>

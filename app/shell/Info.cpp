@@ -1,7 +1,7 @@
 #include "app/shell/Info.h"
 
-#include "app/shell/Avvio.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Avvio.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

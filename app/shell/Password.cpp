@@ -1,12 +1,12 @@
 #include "app/shell/Password.h"
 
+#include "app/core/Crypt.h"
 #include "app/shell/Avvio.h"
 #include "app/shell/CambiaPassword.h"
-#include "app/core/Crypt.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "app/shell/Splash.h"
 
-#include "app/shell/Avvio.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Avvio.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,26 +1,26 @@
 #include "app/shell/StartUp.h"
 
-#include "app/dialogs/AllegaCartella.h"
-#include "app/shell/Avvio.h"
-#include "app/shell/CambiaPassword.h"
-#include "app/dialogs/Guida.h"
-#include "app/shell/Info.h"
-#include "app/shell/Password.h"
-#include "app/shell/Splash.h"
 #include "app/checkers/Carta.h"
 #include "app/checkers/CodFisc.h"
 #include "app/checkers/Iban.h"
 #include "app/checkers/PartitaIVA.h"
-#include "common/ui/WindowRegistry.h"
+#include "app/dialogs/AllegaCartella.h"
+#include "app/dialogs/Guida.h"
+#include "app/shell/Avvio.h"
+#include "app/shell/CambiaPassword.h"
+#include "app/shell/Info.h"
+#include "app/shell/Password.h"
+#include "app/shell/Splash.h"
 #include "common/ui/Application.h"
+#include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 
 #include <QPointer>
-#include <type_traits>
 #include <QWidget>
+#include <type_traits>
 
 namespace StartUp
 {
@@ -48,14 +48,9 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"),
-        entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"),
-        entry<TfrmCodFisc>("frmCodFisc"),
-        entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"),
-        entry<&frmInfo>("frmInfo"),
-        entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
         entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
@@ -67,10 +62,8 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"),
-        entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"),
-        entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };

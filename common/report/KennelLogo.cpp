@@ -7,8 +7,8 @@
 QImage KennelLogo(const QSizeF &sizeMm, double dotsPerInch)
 {
     const double dotsPerMm = dotsPerInch / 25.4;
-    QImage image = Art::image(QStringLiteral("badge"),
-                              QSize(qRound(sizeMm.width() * dotsPerMm), qRound(sizeMm.height() * dotsPerMm)));
+    QImage image = Art::image(
+        QStringLiteral("badge"), QSize(qRound(sizeMm.width() * dotsPerMm), qRound(sizeMm.height() * dotsPerMm)));
     const int dotsPerMeter = qRound(dotsPerMm * 1000.0);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

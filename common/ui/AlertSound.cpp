@@ -8,9 +8,11 @@
 #include <QPointer>
 #include <QUrl>
 
-namespace AlertSound {
+namespace AlertSound
+{
 
-namespace {
+namespace
+{
 
 Player &testPlayer()
 {

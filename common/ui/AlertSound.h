@@ -8,7 +8,8 @@
 // Played through Qt Multimedia; without an audio device, or with a file that
 // cannot be read or decoded, the alert is silent: never an error box, never a
 // wait.
-namespace AlertSound {
+namespace AlertSound
+{
 
 // Starts playing `filePath` once and returns at once; a sound still playing
 // is stopped first.

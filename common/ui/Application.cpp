@@ -15,7 +15,8 @@ void KennoraApplication::prepareEnvironment()
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
-KennoraApplication::KennoraApplication(int &argc, char **argv) : QApplication(argc, argv)
+KennoraApplication::KennoraApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Kennora"));
     setOrganizationName(QStringLiteral("Kennora"));

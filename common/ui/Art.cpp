@@ -12,9 +12,11 @@ static void initArtResource()
     Q_INIT_RESOURCE(art);
 }
 
-namespace Art {
+namespace Art
+{
 
-namespace {
+namespace
+{
 
 void ensureResource()
 {

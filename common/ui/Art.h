@@ -18,7 +18,8 @@ class QWidget;
 // attachment slot), cani, copyright, email, esci, guida, info, listino, logo
 // (the product picture), pdf (the manual link), prenotazioni, preventivi,
 // proprietari, scadenze, splash, utente, warning, web.
-namespace Art {
+namespace Art
+{
 
 // ":/art/<name>.svg".
 QString path(const QString &name);

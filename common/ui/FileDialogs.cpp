@@ -2,13 +2,17 @@
 
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QQueue>
 #include <QScreen>
+#include <QTreeView>
 #include <QWidget>
 
-namespace FileDialogs {
+namespace FileDialogs
+{
 
-namespace {
+namespace
+{
 
 struct Seam {
     QQueue<QString> next;
@@ -43,6 +47,12 @@ QString ask(const Request &request)
         dialog.setFileMode(QFileDialog::AnyFile);
     }
     dialog.resize(chooserSize(request.parent));
+    // Columns wide enough to read names, sizes, kinds and dates whole.
+    if (auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        const int widths[] = { 420, 110, 150, 170 };
+        for (int column = 0; column < 4; ++column)
+            list->header()->resizeSection(column, widths[column]);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList chosen = dialog.selectedFiles();

@@ -11,7 +11,8 @@ class QWidget;
 // Each opens Qt's own chooser (Italian texts, large enough to read every
 // column) and returns the chosen path, or an empty string when the user
 // cancels. Tests answer the choosers without showing them.
-namespace FileDialogs {
+namespace FileDialogs
+{
 
 enum class Kind { Open, Save };
 
@@ -20,7 +21,7 @@ struct Request {
     Kind kind = Kind::Open;
     QWidget *parent = nullptr;
     QString title;
-    QString filter;    // e.g. "Tutti i file (*)", "Immagini (*.bmp *.jpg)"
+    QString filter; // e.g. "Tutti i file (*)", "Immagini (*.bmp *.jpg)"
     QString directory; // where the chooser starts (empty: the current folder)
 };
 

@@ -7,9 +7,11 @@
 
 #include "common/ui/WindowKit.h"
 
-namespace MessageBoxes {
+namespace MessageBoxes
+{
 
-namespace {
+namespace
+{
 Handler &handler()
 {
     static Handler h;
@@ -85,11 +87,26 @@ bool show(Kind kind, const QString &text, QWidget *parent)
 }
 } // namespace
 
-void warning(const QString &text, QWidget *parent) { show(Kind::Warning, text, parent); }
-void information(const QString &text, QWidget *parent) { show(Kind::Information, text, parent); }
-void error(const QString &text, QWidget *parent) { show(Kind::Error, text, parent); }
-bool confirmation(const QString &text, QWidget *parent) { return show(Kind::Confirmation, text, parent); }
-void plain(const QString &text, QWidget *parent) { show(Kind::Plain, text, parent); }
+void warning(const QString &text, QWidget *parent)
+{
+    show(Kind::Warning, text, parent);
+}
+void information(const QString &text, QWidget *parent)
+{
+    show(Kind::Information, text, parent);
+}
+void error(const QString &text, QWidget *parent)
+{
+    show(Kind::Error, text, parent);
+}
+bool confirmation(const QString &text, QWidget *parent)
+{
+    return show(Kind::Confirmation, text, parent);
+}
+void plain(const QString &text, QWidget *parent)
+{
+    show(Kind::Plain, text, parent);
+}
 
 void setHandler(Handler h)
 {

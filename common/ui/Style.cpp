@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QtMath>
 
-namespace Style {
+namespace Style
+{
 
 QString css(QRgb colour)
 {

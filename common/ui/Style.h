@@ -6,7 +6,8 @@
 
 // The look every window shares: colours, the mapping of font sizes in points
 // to Qt, and the small style sheets that several windows use.
-namespace Style {
+namespace Style
+{
 
 // ---------------------------------------------------------------------------
 // Colours

@@ -18,9 +18,11 @@
 #include <dlfcn.h>
 #include <xcb/xcb.h>
 
-namespace WindowKit {
+namespace WindowKit
+{
 
-namespace {
+namespace
+{
 
 QPointer<QWidget> g_startMenu;
 
@@ -51,7 +53,11 @@ protected:
 class LinkPressFilter : public QObject
 {
 public:
-    explicit LinkPressFilter(QLabel *link) : QObject(link), m_link(link) {}
+    explicit LinkPressFilter(QLabel *link)
+        : QObject(link)
+        , m_link(link)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -71,7 +77,11 @@ private:
 class ClickFilter : public QObject
 {
 public:
-    ClickFilter(QWidget *widget, std::function<void()> action) : QObject(widget), m_action(std::move(action)) {}
+    ClickFilter(QWidget *widget, std::function<void()> action)
+        : QObject(widget)
+        , m_action(std::move(action))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -82,7 +92,7 @@ protected:
             auto *mouse = static_cast<QMouseEvent *>(event);
             auto *widget = static_cast<QWidget *>(watched);
             const bool click = m_pressed && mouse->button() == Qt::LeftButton
-                               && widget->rect().contains(mouse->position().toPoint());
+                && widget->rect().contains(mouse->position().toPoint());
             m_pressed = false;
             if (click && m_action)
                 m_action();
@@ -98,7 +108,11 @@ private:
 class FocusOnShowFilter : public QObject
 {
 public:
-    FocusOnShowFilter(QWidget *window, QWidget *field) : QObject(window), m_field(field) {}
+    FocusOnShowFilter(QWidget *window, QWidget *field)
+        : QObject(window)
+        , m_field(field)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -144,7 +158,8 @@ Qt::WindowFlags fixedWindowFlags()
     return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
-namespace {
+namespace
+{
 
 // The X11 calls, taken from the libxcb that the Qt platform plugin has loaded
 // (nothing is loaded when the program runs on another platform).
@@ -202,14 +217,17 @@ void writeFixedFrameHints(QWidget *window)
 
 } // namespace
 
-namespace {
+namespace
+{
 
 // While its dialog is shown modally, undoes the minimising of the dialog or of
 // a window it belongs to, and brings the dialog back on top.
 class ModalInView : public QObject
 {
 public:
-    explicit ModalInView(QWidget *dialog) : QObject(dialog), m_dialog(dialog)
+    explicit ModalInView(QWidget *dialog)
+        : QObject(dialog)
+        , m_dialog(dialog)
     {
         setObjectName(QStringLiteral("kennoraModalInView"));
         dialog->installEventFilter(this);
@@ -289,7 +307,8 @@ void prepareFixedWindow(QWidget *window)
         new ModalInView(window);
 }
 
-FixedDialog::FixedDialog(QWidget *owner, const QString &caption) : QDialog(owner)
+FixedDialog::FixedDialog(QWidget *owner, const QString &caption)
+    : QDialog(owner)
 {
     setWindowTitle(caption);
     prepareFixedWindow(this);
@@ -361,7 +380,8 @@ void FixedDialog::showEvent(QShowEvent *event)
 
 // ---------------------------------------------------------------------------
 
-MainWindowBase::MainWindowBase(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
+MainWindowBase::MainWindowBase(const QString &caption, QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setWindowTitle(caption);
 }
@@ -515,7 +535,11 @@ QWidget *menuCloseRouting(const QLabel *lblMemory, const QList<QPair<QString, QS
 
 // ---------------------------------------------------------------------------
 
-HintLine::HintLine(QLabel *panInfo) : QObject(panInfo), m_panInfo(panInfo) {}
+HintLine::HintLine(QLabel *panInfo)
+    : QObject(panInfo)
+    , m_panInfo(panInfo)
+{
+}
 
 void HintLine::addCommand(QWidget *command, const QString &sentence)
 {

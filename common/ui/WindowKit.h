@@ -28,10 +28,11 @@ class QShowEvent;
 // go through a locale (see common/TextRoutines.h), so there is nothing to set
 // when a window is created; the typing limits of its edits come from the
 // EditKit rows (record field widths).
-namespace WindowKit {
+namespace WindowKit
+{
 
 // Colours of the link texts.
-inline constexpr QRgb LinkRestColour = 0xFF00008B;    // dark blue
+inline constexpr QRgb LinkRestColour = 0xFF00008B; // dark blue
 inline constexpr QRgb LinkPressedColour = 0xFFFFA500; // orange
 
 // ---------------------------------------------------------------------------
@@ -133,8 +134,7 @@ void focusFirstField(QWidget *window, QWidget *field);
 // OpenModalDialog: a fresh Dialog owned by `owner`, filled by `preload` (mode
 // text in lblMemory, input controls), shown modally, destroyed after. Returns
 // the modal result (callers normally ignore it).
-template<class Dialog>
-int openModalDialog(QWidget *owner, const std::function<void(Dialog &)> &preload = {})
+template <class Dialog> int openModalDialog(QWidget *owner, const std::function<void(Dialog &)> &preload = {})
 {
     QPointer<Dialog> dialog = new Dialog(owner);
     if (preload)
