@@ -3,6 +3,7 @@
 #include "app/core/Crypt.h"
 #include "app/shell/Avvio.h"
 #include "app/shell/CambiaPassword.h"
+#include "app/shell/StartUp.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
@@ -68,8 +69,10 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     WindowKit::focusFirstField(this, txtPassword);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::login);
     WindowKit::closeOnClick(cmdEsci, this);
-    connect(
-        btnCambiaPassword, &QPushButton::clicked, this, [this] { WindowKit::switchWindow(this, frmCambiaPassword); });
+    connect(btnCambiaPassword, &QPushButton::clicked, this, [this] {
+        StartUp::completeWindowSet();
+        WindowKit::switchWindow(this, frmCambiaPassword);
+    });
 
     finishLayout(QSize(460, 300));
 }
@@ -85,6 +88,7 @@ void TfrmPassword::login()
     }
     // The unscrambled password stays in this command: nothing keeps it.
     if (TrimText(AsciiUpper(txtPassword->text())) == stored) {
+        StartUp::completeWindowSet();
         WindowKit::switchWindow(this, WindowKit::startMenu());
         return;
     }

@@ -18,7 +18,9 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <type_traits>
 
@@ -70,17 +72,83 @@ const QList<WindowEntry> &windowTable()
     return table;
 }
 
+namespace
+{
+
+// How many windows of the table exist (the first ones, in table order).
+qsizetype g_created = 0;
+
+QWidget *createNext()
+{
+    const WindowEntry &entry = windowTable().at(g_created);
+    QWidget *window = entry.create();
+    window->hide();
+    WindowRegistry::set(QLatin1String(entry.globalName), window);
+    ++g_created;
+    return window;
+}
+
+// After the login window's first paint, the rest of the set is made one
+// window per turn of the event loop, so the login window answers at once.
+class RestAfterFirstPaint : public QObject
+{
+public:
+    explicit RestAfterFirstPaint(QWidget *login)
+        : QObject(login)
+    {
+        login->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &RestAfterFirstPaint::step);
+        }
+        return false;
+    }
+
+private:
+    void step()
+    {
+        if (g_created == 0 || g_created >= windowTable().size())
+            return;
+        createNext();
+        QTimer::singleShot(0, this, &RestAfterFirstPaint::step);
+    }
+};
+
+} // namespace
+
 QList<QWidget *> createWindowSet()
 {
+    completeWindowSet();
     QList<QWidget *> windows;
     windows.reserve(windowTable().size());
-    for (const WindowEntry &entry : windowTable()) {
-        QWidget *window = entry.create();
-        window->hide();
-        WindowRegistry::set(QLatin1String(entry.globalName), window);
-        windows.append(window);
-    }
+    for (const WindowEntry &entry : windowTable())
+        windows.append(WindowRegistry::get(QLatin1String(entry.globalName)));
     return windows;
+}
+
+QWidget *startWindowSet()
+{
+    QWidget *login
+        = g_created == 0 ? createNext() : WindowRegistry::get(QLatin1String(windowTable().first().globalName));
+    if (g_created < windowTable().size())
+        new RestAfterFirstPaint(login);
+    return login;
+}
+
+void completeWindowSet()
+{
+    while (g_created < windowTable().size())
+        createNext();
+}
+
+bool windowSetComplete()
+{
+    return g_created == windowTable().size();
 }
 
 void destroyWindowSet()
@@ -95,6 +163,7 @@ void destroyWindowSet()
         delete window;
     }
     WindowRegistry::clear();
+    g_created = 0;
 }
 
 } // namespace StartUp
@@ -107,8 +176,7 @@ int kennoraMain(int argc, char *argv[])
     // its exit picture, or closing the login window.
     app.setQuitOnLastWindowClosed(false);
 
-    StartUp::createWindowSet();
-    frmPassword->show();
+    StartUp::startWindowSet()->show();
     const int status = app.exec();
     StartUp::destroyWindowSet();
     return status;

@@ -26,6 +26,16 @@ const QList<WindowEntry> &windowTable();
 // Creates every window of the table in order, hidden, and registers each
 // under its global name. Returns them in creation order. Reads no file.
 QList<QWidget *> createWindowSet();
+
+// The program's start: creates the first window of the table (the login
+// window) and returns it; once it has been painted, the rest of the table is
+// created in order, one window per turn of the event loop, while the user
+// types the password. Whatever needs a window beyond the login window calls
+// completeWindowSet() first (the login window's commands do).
+QWidget *startWindowSet();
+// Creates, in order, the windows of the table not created yet.
+void completeWindowSet();
+bool windowSetComplete();
 // Destroys the window set from the table (last created first), clears the
 // global pointers and the registry.
 void destroyWindowSet();
