@@ -1,6 +1,7 @@
 #include "common/ui/Art.h"
 
 #include <QFile>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -69,12 +70,42 @@ QPixmap pixmap(const QString &name, QSize size)
     return out;
 }
 
+namespace {
+
+// Draws the label's picture when the label is first shown: windows made at
+// start-up and never shown draw nothing.
+class DrawOnFirstShow : public QObject
+{
+public:
+    DrawOnFirstShow(QLabel *label, const QString &name) : QObject(label), m_name(name)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Polish) {
+            auto *label = static_cast<QLabel *>(watched);
+            label->removeEventFilter(this);
+            label->setPixmap(pixmap(m_name, label->size()));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
 QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(objectName));
-    label->setPixmap(pixmap(name, size));
     label->setFixedSize(size);
+    new DrawOnFirstShow(label, name);
     return label;
 }
 

@@ -35,7 +35,9 @@ QImage image(const QString &name, QSize pixels);
 // Draws the picture into `target` of an open painter (printing, PDF).
 void paint(QPainter &painter, const QString &name, const QRectF &target);
 
-// A label named `objectName` that shows the picture at a fixed `size`.
+// A label named `objectName` that shows the picture at a fixed `size` (drawn
+// when the label is first polished or shown, so a window that is made and
+// never shown costs no drawing).
 QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size);
 
 } // namespace Art
