@@ -1,5 +1,7 @@
 #include "owners/Clienti.h"
 
+#include "common/ui/Style.h"
+
 #include "app/checkers/OpenChecker.h"
 #include "app/dialogs/AllegaCartella.h"
 #include "app/dialogs/Guida.h"
@@ -139,9 +141,7 @@ int editTop(int row)
 
 QFont verdana(int points, bool bold)
 {
-    QFont font(QStringLiteral("Verdana"), points);
-    font.setBold(bold);
-    return font;
+    return Style::font(QStringLiteral("Verdana"), points, bold);
 }
 
 // ---- pictures -------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "common/report/InfoSheet.h"
 
 #include <QDateTime>
+#include "common/Clock.h"
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +25,7 @@ using Values = InfoSheet::Values;
 // Reads the editor's controls by their names (txtCliente, txtDataNasc, ...):
 // the trimmed text of edits and combo boxes; a missing control reads empty.
 // Date and time of the footer are those of `now`.
-Values values(const QWidget *editor, const QDateTime &now = QDateTime::currentDateTime());
+Values values(const QWidget *editor, const QDateTime &now = Clock::now());
 
 // The template: imgLogo, txtTitolo, linSepara01, titCampo01..24 and
 // txtCampo01..24, linSepara02, txtCalce, with their design texts.

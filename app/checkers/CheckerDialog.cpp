@@ -1,6 +1,7 @@
 #include "app/checkers/CheckerDialog.h"
 
 #include "common/ui/MessageBoxes.h"
+#include "common/ui/Style.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,10 +18,10 @@ CheckerDialog::CheckerDialog(QWidget *owner, const QString &caption, const QStri
 {
     lblTitolo = new QLabel(instruction, this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 12));
+    lblTitolo->setFont(Style::font(QStringLiteral("Arial"), 12));
 
     m_input = EditKit::makeEdit(this, inputRow);
-    QFont inputFont(QStringLiteral("Courier New"), 20);
+    QFont inputFont = Style::font(QStringLiteral("Courier New"), 20);
     inputFont.setBold(true);
     m_input->setFont(inputFont);
     m_input->setTextMargins(6, 3, 6, 3);

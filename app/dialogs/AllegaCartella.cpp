@@ -1,17 +1,19 @@
 #include "app/dialogs/AllegaCartella.h"
 
+#include "common/ui/Style.h"
+
 #include "app/core/Attachments.h"
 #include "app/dialogs/OpenURL.h"
+#include "common/ui/Art.h"
+#include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/ui/WindowRegistry.h"
 
-#include <QFileDialog>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -21,34 +23,9 @@ const QString TfrmAllegaCartella::kChooserFilter = QStringLiteral("Tutti i file 
 
 namespace {
 
-TfrmAllegaCartella::FileChooser &fileChooser()
-{
-    static TfrmAllegaCartella::FileChooser chooser;
-    return chooser;
-}
-
 QString chooseFile(QWidget *parent)
 {
-    if (fileChooser())
-        return fileChooser()(parent, TfrmAllegaCartella::kChooserTitle, TfrmAllegaCartella::kChooserFilter);
-    return QFileDialog::getOpenFileName(parent, TfrmAllegaCartella::kChooserTitle, QString(),
-                                        TfrmAllegaCartella::kChooserFilter);
-}
-
-// The picture of the empty-slot command: a red disc with a white cross.
-QPixmap emptySlotPicture()
-{
-    QPixmap pixmap(22, 22);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC6, 0x28, 0x28));
-    p.drawEllipse(QRectF(1, 1, 20, 20));
-    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7, 7), QPointF(15, 15));
-    p.drawLine(QPointF(15, 7), QPointF(7, 15));
-    return pixmap;
+    return FileDialogs::openFile(parent, TfrmAllegaCartella::kChooserTitle, TfrmAllegaCartella::kChooserFilter);
 }
 
 struct CallerLabels
@@ -83,27 +60,30 @@ void setLabelText(QWidget *window, const char *name, const QString &text)
 
 void TfrmAllegaCartella::setFileChooser(FileChooser chooser)
 {
-    fileChooser() = std::move(chooser);
+    if (!chooser) {
+        FileDialogs::setAnswerer(nullptr);
+        return;
+    }
+    FileDialogs::setAnswerer([chooser = std::move(chooser)](const FileDialogs::Request &request) {
+        return chooser(request.parent, request.title, request.filter);
+    });
 }
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(owner, QStringLiteral(" Allega file"))
 {
     setObjectName(QStringLiteral("frmAllegaCartella"));
-    setStyleSheet(QStringLiteral("TfrmAllegaCartella { background: #EEF3F9; }"));
+    setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmAllegaCartella")));
 
-    QFont captionFont(QStringLiteral("Verdana"), 10);
-    captionFont.setBold(true);
-    QFont editFont(QStringLiteral("Verdana"), 12);
-    editFont.setBold(true);
-    QFont buttonFont(QStringLiteral("Tahoma"), 10);
-    buttonFont.setBold(true);
+    const QFont captionFont = Style::font(QStringLiteral("Verdana"), 10, true);
+    const QFont editFont = Style::font(QStringLiteral("Verdana"), 12, true);
+    const QFont buttonFont = Style::shellFont(10, true);
 
     QLineEdit **files[] = {&txtFile01, &txtFile02, &txtFile03};
     QLineEdit **descs[] = {&txtDesc01, &txtDesc02, &txtDesc03};
     QPushButton **browse[] = {&btnSfoglia01, &btnSfoglia02, &btnSfoglia03};
     QPushButton **opens[] = {&btnApri01, &btnApri02, &btnApri03};
     QLabel **empties[] = {&imgCancella01, &imgCancella02, &imgCancella03};
-    const QPixmap emptyPicture = emptySlotPicture();
+    const QPixmap emptyPicture = Art::pixmap(QStringLiteral("cancella"), QSize(22, 22));
 
     for (int i = 0; i < 3; ++i) {
         const int top = 18 + i * 150;

@@ -26,7 +26,8 @@ public:
     static void open(QWidget *editor, const QString &mode);
 
     // The file chooser (title, filter) -> chosen path or empty for cancel.
-    // Tests replace it; nullptr restores the standard open-file dialog.
+    // Tests replace it (it becomes the FileDialogs answerer); nullptr restores
+    // the standard chooser of FileDialogs.
     using FileChooser = std::function<QString(QWidget *parent, const QString &title, const QString &filter)>;
     static void setFileChooser(FileChooser chooser);
 

@@ -2,13 +2,15 @@
 
 #include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
+#include "common/ui/Art.h"
+#include "common/ui/Style.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -20,94 +22,19 @@ namespace
 {
 
 constexpr QSize ClientSize(670, 572);
+constexpr int kTitlePoints = 16;
+constexpr int kSmallestTitlePixels = 10;
 
-QFont makeFont(const char *family, int pointSize, bool bold)
+QFont makeFont(const char *family, int points, bool bold)
 {
-    QFont font(QString::fromLatin1(family), pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-// A transparent square of `side` pixels drawn at double resolution, so that
-// the pictures are sharp on any screen.
-QPixmap sharpCanvas(int side)
-{
-    const qreal ratio = 2.0;
-    QPixmap pixmap(int(side * ratio), int(side * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-// The product picture at `side` pixels, drawn at double resolution so that it is sharp on any screen.
-QPixmap logoPicture(int side)
-{
-    QPixmap pixmap = sharpCanvas(side);
-    QPainter p(&pixmap);
-    paintProductLogo(p, QRectF(0, 0, side, side));
-    return pixmap;
-}
-
-// The picture beside the manual link: a page with a folded corner and a red "PDF" band.
-QPixmap pdfPicture(int side)
-{
-    QPixmap pixmap = sharpCanvas(side);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(side / 32.0, side / 32.0);
-    QPainterPath page;
-    page.moveTo(6, 1.5);
-    page.lineTo(20, 1.5);
-    page.lineTo(27, 8.5);
-    page.lineTo(27, 30.5);
-    page.lineTo(6, 30.5);
-    page.closeSubpath();
-    p.setPen(QPen(QColor(0x8A, 0x8A, 0x8A), 1));
-    p.setBrush(Qt::white);
-    p.drawPath(page);
-    QPainterPath fold;
-    fold.moveTo(20, 1.5);
-    fold.lineTo(20, 8.5);
-    fold.lineTo(27, 8.5);
-    p.setBrush(QColor(0xE4, 0xE4, 0xE4));
-    p.drawPath(fold);
-    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 1));
-    for (qreal y : { 12.0, 15.0, 27.0 })
-        p.drawLine(QPointF(9, y), QPointF(24, y));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC6, 0x28, 0x28));
-    p.drawRoundedRect(QRectF(2, 17, 22, 8.5), 1.5, 1.5);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(7);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 17, 22, 8.5), Qt::AlignCenter, QStringLiteral("PDF"));
-    return pixmap;
+    return Style::font(QString::fromLatin1(family), points, bold);
 }
 
 } // namespace
 
 void paintProductLogo(QPainter &p, const QRectF &target)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(target.topLeft());
-    p.scale(target.width() / 128.0, target.height() / 128.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2E, 0x6D, 0xA4));
-    p.drawEllipse(QPointF(64, 64), 60, 60);
-    p.setPen(QPen(QColor(0xCD, 0xDF, 0xEE), 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(64, 64), 52, 52);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(64, 80), 21, 17);
-    p.drawEllipse(QPointF(39, 58), 8.5, 11);
-    p.drawEllipse(QPointF(89, 58), 8.5, 11);
-    p.drawEllipse(QPointF(53, 40), 8, 10.5);
-    p.drawEllipse(QPointF(75, 40), 8, 10.5);
-    p.restore();
+    Art::paint(p, QStringLiteral("logo"), target);
 }
 
 TfrmGuida::TfrmGuida(QWidget *owner)
@@ -132,17 +59,17 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     logoBox->setContentsMargins(6, 6, 6, 6);
     imgLogo = new QLabel(shpSfondo);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(logoPicture(62));
+    imgLogo->setPixmap(Art::pixmap(QStringLiteral("logo"), QSize(62, 62)));
     imgLogo->setAlignment(Qt::AlignCenter);
     logoBox->addWidget(imgLogo);
     header->addWidget(shpSfondo, 0, Qt::AlignVCenter);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(makeFont("Verdana", 16, true));
-    lblTitolo->setStyleSheet(QStringLiteral("#lblTitolo { color: #DC143C; }"));
-    // A long title wraps rather than being cut off at the window's edge.
-    lblTitolo->setWordWrap(true);
+    lblTitolo->setFont(makeFont("Verdana", kTitlePoints, true));
+    lblTitolo->setStyleSheet(QStringLiteral("#lblTitolo { color: %1; }").arg(Style::css(Style::HelpTitleColour)));
+    // The title stays on one line: a long one is drawn smaller (fitTitle).
+    lblTitolo->setWordWrap(false);
     lblTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblTitolo->setTextInteractionFlags(Qt::NoTextInteraction);
     header->addWidget(lblTitolo, 1);
@@ -165,7 +92,7 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     footer->setSpacing(8);
     imgPDF = new QLabel(this);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));
-    imgPDF->setPixmap(pdfPicture(32));
+    imgPDF->setPixmap(Art::pixmap(QStringLiteral("pdf"), QSize(32, 32)));
     imgPDF->setCursor(Qt::PointingHandCursor);
     footer->addWidget(imgPDF);
     lnkWeb = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
@@ -197,6 +124,26 @@ TfrmGuida::TfrmGuida(QWidget *owner)
 QString TfrmGuida::manualTarget()
 {
     return QLatin1Char('"') + programFile(QStringLiteral("Guida.pdf")) + QLatin1Char('"');
+}
+
+void TfrmGuida::fitTitle()
+{
+    if (layout())
+        layout()->activate();
+    const int room = lblTitolo->contentsRect().width();
+    QFont font = makeFont("Verdana", kTitlePoints, true);
+    for (int pixels = font.pixelSize(); pixels > kSmallestTitlePixels; --pixels) {
+        if (QFontMetrics(font).horizontalAdvance(lblTitolo->text()) <= room)
+            break;
+        font.setPixelSize(pixels - 1);
+    }
+    lblTitolo->setFont(font);
+}
+
+void TfrmGuida::showEvent(QShowEvent *event)
+{
+    fitTitle();
+    WindowKit::FixedDialog::showEvent(event);
 }
 
 void TfrmGuida::setText(const QString &text)

@@ -29,6 +29,9 @@ public:
     // The text given to txtGuida, exactly as built (paragraphs joined by CR LF CR LF).
     QString text() const { return m_text; }
     void setText(const QString &text);
+    // Keeps the topic title on one line: the title font shrinks until the
+    // title fits the room beside the picture (run whenever the viewer is shown).
+    void fitTitle();
 
     QFrame *shpSfondo;
     QLabel *imgLogo;
@@ -37,6 +40,9 @@ public:
     QLabel *imgPDF;
     QLabel *lnkWeb;
     QPushButton *btnChiudi;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void lnkWebClick();

@@ -1,9 +1,9 @@
 #include "app/shell/Avvio.h"
 
-#include "app/dialogs/Guida.h"
 #include "app/core/HelpText.h"
-#include "app/shell/Info.h"
+#include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Info.h"
 #include "app/shell/Splash.h"
 #include "common/ui/WindowRegistry.h"
 
@@ -13,73 +13,34 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
-
-static void initShellResources()
-{
-    Q_INIT_RESOURCE(shell);
-}
 
 TfrmAvvio *frmAvvio = nullptr;
 
 namespace ShellArt
 {
 
-QPixmap picture(const QString &name, QSize size)
-{
-    static const bool ready = (initShellResources(), true);
-    Q_UNUSED(ready);
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/shell/images/%1.svg").arg(name));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(objectName));
-    label->setPixmap(picture(name, size));
-    label->setFixedSize(size);
-    return label;
-}
-
-QFont font(int pointSize, bool bold)
-{
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    return f;
-}
-
 QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo)
 {
     auto *band = new QFrame(parent);
     band->setObjectName(objectName);
     band->setStyleSheet(QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                                       "stop:0 #2E6DA4, stop:1 #4C8DC9); }")
-                            .arg(objectName));
+                                       "stop:0 %2, stop:1 %3); }")
+                            .arg(objectName, Style::css(Style::BrandBlue), Style::css(Style::BrandBlueLight)));
     band->setFixedHeight(84);
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(22, 10, 22, 10);
     row->setSpacing(16);
-    *imgLogo = pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60));
+    *imgLogo = Art::pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60));
     row->addWidget(*imgLogo);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(0);
     auto *product = new QLabel(QStringLiteral("Kennora"), band);
-    product->setFont(font(20, true));
+    product->setFont(Style::shellFont(20, true));
     product->setStyleSheet(QStringLiteral("color: white;"));
     auto *subtitle = new QLabel(title, band);
-    subtitle->setFont(font(11));
+    subtitle->setFont(Style::shellFont(11));
     subtitle->setStyleSheet(QStringLiteral("color: #DDEBF7;"));
     texts->addStretch(1);
     texts->addWidget(product);
@@ -89,8 +50,8 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     return band;
 }
 
-QVBoxLayout *bandAndBody(QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo,
-                         QFrame **shpSfondo)
+QVBoxLayout *bandAndBody(
+    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo)
 {
     auto *outer = new QVBoxLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +77,7 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &text
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(objectName));
-    b->setFont(font(10));
+    b->setFont(Style::shellFont(10));
     b->setMinimumSize(QSize(b->sizeHint().width() + 16, 32));
     return b;
 }
@@ -128,7 +89,7 @@ namespace
 
 QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
 {
-    QLabel *label = ShellArt::pictureLabel(parent, objectName, picture, QSize(40, 40));
+    QLabel *label = Art::pictureLabel(parent, objectName, picture, QSize(40, 40));
     label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(tip);
     return label;
@@ -168,7 +129,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     imgGuida = smallCommand(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
     imgTitolo = new QLabel(QStringLiteral("Kennora"), panContainer);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setFont(ShellArt::font(30, true));
+    imgTitolo->setFont(Style::shellFont(30, true));
     imgTitolo->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
     imgTitolo->setAlignment(Qt::AlignCenter);
     top->addWidget(imgInfo, 0, Qt::AlignTop);
@@ -177,7 +138,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     body->addLayout(top);
     imgSottotitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), panContainer);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
-    imgSottotitolo->setFont(ShellArt::font(13));
+    imgSottotitolo->setFont(Style::shellFont(13));
     imgSottotitolo->setStyleSheet(QStringLiteral("color: #5A6B7D;"));
     imgSottotitolo->setAlignment(Qt::AlignCenter);
     body->addWidget(imgSottotitolo);
@@ -201,10 +162,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     grid->setRowMinimumHeight(2, 22); // between the two rows of tiles
     int index = 0;
     for (const TileDef &def : defs) {
-        QLabel *picture = ShellArt::pictureLabel(panContainer, def.picture, QLatin1String(def.image), QSize(112, 112));
+        QLabel *picture = Art::pictureLabel(panContainer, def.picture, QLatin1String(def.image), QSize(112, 112));
         auto *caption = new QLabel(QString::fromUtf8(def.text), panContainer);
         caption->setObjectName(QLatin1String(def.caption));
-        caption->setFont(ShellArt::font(12, true));
+        caption->setFont(Style::shellFont(12, true));
         caption->setStyleSheet(QStringLiteral("QLabel { color: #24415F; } QLabel:disabled { color: #A9B4C0; }"));
         caption->setAlignment(Qt::AlignCenter);
         const QString target = QLatin1String(def.target);
@@ -252,9 +213,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     auto *strip = new QHBoxLayout(imgSito);
     strip->setContentsMargins(12, 4, 12, 4);
     strip->addStretch(1);
-    strip->addWidget(ShellArt::pictureLabel(imgSito, "imgSitoGlobo", QStringLiteral("web"), QSize(24, 24)));
+    strip->addWidget(Art::pictureLabel(imgSito, "imgSitoGlobo", QStringLiteral("web"), QSize(24, 24)));
     auto *address = new QLabel(QStringLiteral("Visita il sito %1").arg(QLatin1String(Maker::WebAddress)), imgSito);
-    address->setFont(ShellArt::font(11));
+    address->setFont(Style::shellFont(11));
     address->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
     strip->addWidget(address);
     strip->addStretch(1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/Art.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowKit.h"
 
 #include <QFont>
@@ -58,21 +60,16 @@ private:
 
 extern TfrmAvvio *frmAvvio;
 
-// The look shared by the shell's windows: pictures from the program's
-// resources, fonts, the title band, buttons.
+// The layout pieces shared by the shell's windows (pictures and fonts come
+// from Art and Style): the title band, buttons.
 namespace ShellArt
 {
-// A picture of the shell's resources (":/shell/images/<name>.svg") at the given size.
-QPixmap picture(const QString &name, QSize size);
-// A label named objectName that shows the picture.
-QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size);
-QFont font(int pointSize, bool bold = false);
 // The coloured band at the top of the small windows: logo and a title.
 QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo);
 // The layout of the small windows: the title band above a white body; returns
 // the body's layout (spacing and margins are the caller's).
-QVBoxLayout *bandAndBody(QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo,
-                         QFrame **shpSfondo);
+QVBoxLayout *bandAndBody(
+    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo);
 // A row that leaves room around the edit for its focus frame.
 QBoxLayout *framed(QLineEdit *edit);
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text);

@@ -1,11 +1,11 @@
 #include "app/shell/CambiaPassword.h"
 
-#include "app/shell/Avvio.h"
 #include "app/core/Crypt.h"
+#include "app/shell/Avvio.h"
 #include "app/shell/Password.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -52,10 +52,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     for (int i = 0; i < rows.size(); ++i) {
         auto *label = new QLabel(captions[i].second, shpSfondo);
         label->setObjectName(QLatin1String(captions[i].first));
-        label->setFont(ShellArt::font(11));
+        label->setFont(Style::shellFont(11));
         auto *edit = EditKit::makeEdit(shpSfondo, rows[i]);
         edit->setEchoMode(QLineEdit::Password);
-        edit->setFont(ShellArt::font(12, true));
+        edit->setFont(Style::shellFont(12, true));
         edit->setMinimumHeight(32);
         body->addWidget(label);
         body->addLayout(ShellArt::framed(edit));

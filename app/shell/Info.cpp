@@ -1,7 +1,7 @@
 #include "app/shell/Info.h"
 
-#include "app/shell/Avvio.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Avvio.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -22,9 +22,9 @@ QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &p
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(12);
-    row->addWidget(ShellArt::pictureLabel(box, "", picture, QSize(36, 36)), 0, Qt::AlignTop);
+    row->addWidget(Art::pictureLabel(box, "", picture, QSize(36, 36)), 0, Qt::AlignTop);
     auto *label = new QLabel(text, box);
-    label->setFont(ShellArt::font(10));
+    label->setFont(Style::shellFont(10));
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("color: #33414F;"));
     row->addWidget(label, 1);
@@ -59,15 +59,15 @@ TfrmInfo::TfrmInfo(QWidget *parent)
 
     auto *head = new QHBoxLayout;
     head->setSpacing(16);
-    imgLogo = ShellArt::pictureLabel(shpSfondo, "imgLogo", QStringLiteral("logo"), QSize(76, 76));
+    imgLogo = Art::pictureLabel(shpSfondo, "imgLogo", QStringLiteral("logo"), QSize(76, 76));
     head->addWidget(imgLogo);
     auto *names = new QVBoxLayout;
     auto *product = new QLabel(QStringLiteral("Kennora"), shpSfondo);
-    product->setFont(ShellArt::font(20, true));
+    product->setFont(Style::shellFont(20, true));
     product->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
     lblTitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), shpSfondo);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(ShellArt::font(12, true));
+    lblTitolo->setFont(Style::shellFont(12, true));
     lblTitolo->setStyleSheet(QStringLiteral("color: crimson;"));
     names->addStretch(1);
     names->addWidget(product);
@@ -88,10 +88,10 @@ TfrmInfo::TfrmInfo(QWidget *parent)
 
     auto *contact = new QHBoxLayout;
     contact->setSpacing(10);
-    imgEmail = ShellArt::pictureLabel(shpSfondo, "imgEmail", QStringLiteral("email"), QSize(30, 30));
+    imgEmail = Art::pictureLabel(shpSfondo, "imgEmail", QStringLiteral("email"), QSize(30, 30));
     lnkWeb = new QLabel(QLatin1String(Maker::EMail), shpSfondo);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setFont(ShellArt::font(14));
+    lnkWeb->setFont(Style::shellFont(14));
     contact->addWidget(imgEmail);
     contact->addWidget(lnkWeb);
     contact->addStretch(1);

@@ -1,12 +1,13 @@
 #include "app/shell/Password.h"
 
+#include "app/core/Crypt.h"
 #include "app/shell/Avvio.h"
 #include "app/shell/CambiaPassword.h"
-#include "app/core/Crypt.h"
-#include "common/ui/MessageBoxes.h"
+#include "app/shell/StartUp.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -39,12 +40,12 @@ TfrmPassword::TfrmPassword(QWidget *parent)
 
     lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), shpSfondo);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    lblRigo05->setFont(ShellArt::font(11));
+    lblRigo05->setFont(Style::shellFont(11));
     body->addWidget(lblRigo05);
 
     txtPassword = EditKit::makeEdit(shpSfondo, { "txtPassword" });
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setFont(ShellArt::font(14, true));
+    txtPassword->setFont(Style::shellFont(14, true));
     txtPassword->setMinimumHeight(36);
     txtPassword->installEventFilter(this);
     body->addLayout(ShellArt::framed(txtPassword));
@@ -68,8 +69,10 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     WindowKit::focusFirstField(this, txtPassword);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::login);
     WindowKit::closeOnClick(cmdEsci, this);
-    connect(
-        btnCambiaPassword, &QPushButton::clicked, this, [this] { WindowKit::switchWindow(this, frmCambiaPassword); });
+    connect(btnCambiaPassword, &QPushButton::clicked, this, [this] {
+        StartUp::completeWindowSet();
+        WindowKit::switchWindow(this, frmCambiaPassword);
+    });
 
     finishLayout(QSize(460, 300));
 }
@@ -85,6 +88,7 @@ void TfrmPassword::login()
     }
     // The unscrambled password stays in this command: nothing keeps it.
     if (TrimText(AsciiUpper(txtPassword->text())) == stored) {
+        StartUp::completeWindowSet();
         WindowKit::switchWindow(this, WindowKit::startMenu());
         return;
     }

@@ -1,7 +1,7 @@
 #include "app/shell/Splash.h"
 
-#include "app/shell/Avvio.h"
 #include "app/dialogs/OpenURL.h"
+#include "app/shell/Avvio.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,16 +19,16 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     body->setContentsMargins(0, 0, 0, 16);
     body->setSpacing(14);
 
-    imgLogo = ShellArt::pictureLabel(this, "imgLogo", QStringLiteral("splash"), QSize(600, 300));
+    imgLogo = Art::pictureLabel(this, "imgLogo", QStringLiteral("splash"), QSize(600, 300));
     body->addWidget(imgLogo);
 
     auto *row = new QHBoxLayout;
     row->setContentsMargins(22, 0, 22, 0);
     row->setSpacing(10);
-    imgWeb = ShellArt::pictureLabel(this, "imgWeb", QStringLiteral("web"), QSize(28, 28));
+    imgWeb = Art::pictureLabel(this, "imgWeb", QStringLiteral("web"), QSize(28, 28));
     lnkWeb = new QLabel(QLatin1String(Maker::WebAddress), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setFont(ShellArt::font(13));
+    lnkWeb->setFont(Style::shellFont(13));
     btnChiudi = ShellArt::button(this, "btnChiudi", QStringLiteral("Chiudi"));
     row->addWidget(imgWeb);
     row->addWidget(lnkWeb);

@@ -1,27 +1,28 @@
 #include "app/shell/StartUp.h"
 
-#include "app/dialogs/AllegaCartella.h"
-#include "app/shell/Avvio.h"
-#include "app/shell/CambiaPassword.h"
-#include "app/dialogs/Guida.h"
-#include "app/shell/Info.h"
-#include "app/shell/Password.h"
-#include "app/shell/Splash.h"
 #include "app/checkers/Carta.h"
 #include "app/checkers/CodFisc.h"
 #include "app/checkers/Iban.h"
 #include "app/checkers/PartitaIVA.h"
-#include "common/ui/WindowRegistry.h"
+#include "app/dialogs/AllegaCartella.h"
+#include "app/dialogs/Guida.h"
+#include "app/shell/Avvio.h"
+#include "app/shell/CambiaPassword.h"
+#include "app/shell/Info.h"
+#include "app/shell/Password.h"
+#include "app/shell/Splash.h"
 #include "common/ui/Application.h"
+#include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 
-#include <QLibraryInfo>
+#include <QEvent>
 #include <QPointer>
-#include <QTranslator>
+#include <QTimer>
 #include <QWidget>
+#include <type_traits>
 
 namespace StartUp
 {
@@ -29,23 +30,17 @@ namespace StartUp
 namespace
 {
 
-QList<QPointer<QWidget>> &created()
+// A window whose unit keeps a global pointer: creating sets it, releasing clears it.
+template <auto Global> WindowEntry entry(const char *globalName)
 {
-    static QList<QPointer<QWidget>> windows;
-    return windows;
-}
-
-// Sets a global instance and returns the window.
-template <class Window> QWidget *make(Window *&global)
-{
-    global = new Window;
-    return global;
+    using Window = std::remove_pointer_t<std::remove_reference_t<decltype(*Global)>>;
+    return { globalName, [] { return static_cast<QWidget *>(*Global = new Window); }, [] { *Global = nullptr; } };
 }
 
 // A window whose unit keeps no global pointer (reached through WindowRegistry).
-template <class Window> QWidget *make()
+template <class Window> WindowEntry entry(const char *globalName)
 {
-    return new Window;
+    return { globalName, [] { return static_cast<QWidget *>(new Window); }, [] {} };
 }
 
 } // namespace
@@ -55,57 +50,120 @@ template <class Window> QWidget *make()
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        { "frmPassword", [] { return make(frmPassword); } },
-        { "frmCambiaPassword", [] { return make(frmCambiaPassword); } },
-        { "frmCarta", [] { return make<TfrmCarta>(); } }, { "frmCodFisc", [] { return make<TfrmCodFisc>(); } },
-        { "frmGuida", [] { return make(frmGuida); } }, { "frmIban", [] { return make<TfrmIban>(); } },
-        { "frmInfo", [] { return make(frmInfo); } }, { "frmPartitaIva", [] { return make<TfrmPartitaIva>(); } },
-        { "frmSplash", [] { return make(frmSplash); } },
+        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
-                QWidget *menu = make(frmAvvio);
-                WindowKit::setStartMenu(menu);
-                return menu;
+                frmAvvio = new TfrmAvvio;
+                WindowKit::setStartMenu(frmAvvio);
+                return static_cast<QWidget *>(frmAvvio);
+            },
+            [] {
+                WindowKit::setStartMenu(nullptr);
+                frmAvvio = nullptr;
             } },
-        { "frmClienti", [] { return make(frmClienti); } },
-        { "frmAllegaCartella", [] { return make<TfrmAllegaCartella>(); } },
-        { "frmRicontatta", [] { return make<TfrmRicontatta>(); } },
-        { "frmTrovaClienti", [] { return make<TfrmTrovaClienti>(); } },
-        { "frmExpClienti", [] { return make<TfrmExpClienti>(); } },
+        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;
 }
 
+namespace
+{
+
+// How many windows of the table exist (the first ones, in table order).
+qsizetype g_created = 0;
+
+QWidget *createNext()
+{
+    const WindowEntry &entry = windowTable().at(g_created);
+    QWidget *window = entry.create();
+    window->hide();
+    WindowRegistry::set(QLatin1String(entry.globalName), window);
+    ++g_created;
+    return window;
+}
+
+// After the login window's first paint, the rest of the set is made one
+// window per turn of the event loop, so the login window answers at once.
+class RestAfterFirstPaint : public QObject
+{
+public:
+    explicit RestAfterFirstPaint(QWidget *login)
+        : QObject(login)
+    {
+        login->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &RestAfterFirstPaint::step);
+        }
+        return false;
+    }
+
+private:
+    void step()
+    {
+        if (g_created == 0 || g_created >= windowTable().size())
+            return;
+        createNext();
+        QTimer::singleShot(0, this, &RestAfterFirstPaint::step);
+    }
+};
+
+} // namespace
+
 QList<QWidget *> createWindowSet()
 {
+    completeWindowSet();
     QList<QWidget *> windows;
-    for (const WindowEntry &entry : windowTable()) {
-        QWidget *window = entry.create();
-        window->hide();
-        WindowRegistry::set(QLatin1String(entry.globalName), window);
-        created().append(window);
-        windows.append(window);
-    }
+    windows.reserve(windowTable().size());
+    for (const WindowEntry &entry : windowTable())
+        windows.append(WindowRegistry::get(QLatin1String(entry.globalName)));
     return windows;
+}
+
+QWidget *startWindowSet()
+{
+    QWidget *login
+        = g_created == 0 ? createNext() : WindowRegistry::get(QLatin1String(windowTable().first().globalName));
+    if (g_created < windowTable().size())
+        new RestAfterFirstPaint(login);
+    return login;
+}
+
+void completeWindowSet()
+{
+    while (g_created < windowTable().size())
+        createNext();
+}
+
+bool windowSetComplete()
+{
+    return g_created == windowTable().size();
 }
 
 void destroyWindowSet()
 {
-    auto &windows = created();
-    while (!windows.isEmpty()) {
-        QPointer<QWidget> window = windows.takeLast();
-        delete window.data();
+    const QList<WindowEntry> &table = windowTable();
+    for (auto it = table.crbegin(); it != table.crend(); ++it) {
+        const QString name = QLatin1String(it->globalName);
+        // The registry guards its windows: one already deleted reads null.
+        QWidget *window = WindowRegistry::get(name);
+        WindowRegistry::set(name, nullptr);
+        it->release();
+        delete window;
     }
     WindowRegistry::clear();
-    WindowKit::setStartMenu(nullptr);
-    frmPassword = nullptr;
-    frmCambiaPassword = nullptr;
-    frmGuida = nullptr;
-    frmInfo = nullptr;
-    frmSplash = nullptr;
-    frmAvvio = nullptr;
-    frmClienti = nullptr;
+    g_created = 0;
 }
 
 } // namespace StartUp
@@ -118,12 +176,7 @@ int kennoraMain(int argc, char *argv[])
     // its exit picture, or closing the login window.
     app.setQuitOnLastWindowClosed(false);
 
-    QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-
-    StartUp::createWindowSet();
-    frmPassword->show();
+    StartUp::startWindowSet()->show();
     const int status = app.exec();
     StartUp::destroyWindowSet();
     return status;

@@ -2,7 +2,7 @@
 
 #include "common/report/Report.h"
 
-#include <QDate>
+#include "common/Clock.h"
 #include <QStringList>
 
 class QWidget;
@@ -17,7 +17,7 @@ class QWidget;
 class ListReport : public Report
 {
 public:
-    ListReport(const QString &title, const QStringList &lines, const QDate &date = QDate::currentDate());
+    ListReport(const QString &title, const QStringList &lines, const QDate &date = Clock::today());
 
     QString name() const override;
     QPageLayout pageLayout() const override;

@@ -3,6 +3,11 @@
 #include "common/ui/CommandGuard.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+
+#include <exception>
 
 void KennoraApplication::prepareEnvironment()
 {
@@ -10,11 +15,13 @@ void KennoraApplication::prepareEnvironment()
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
-KennoraApplication::KennoraApplication(int &argc, char **argv) : QApplication(argc, argv)
+KennoraApplication::KennoraApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Kennora"));
     setOrganizationName(QStringLiteral("Kennora"));
     installFontSubstitutions();
+    installItalianTranslation();
 }
 
 void KennoraApplication::installFontSubstitutions()
@@ -26,9 +33,31 @@ void KennoraApplication::installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
+bool KennoraApplication::installItalianTranslation()
+{
+    static QPointer<QTranslator> installed;
+    if (installed)
+        return true;
+    if (!QCoreApplication::instance())
+        return false;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
+}
+
 bool KennoraApplication::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        // Only now is anything allocated: the failure is shown by the command guard.
+        const std::exception_ptr failure = std::current_exception();
+        RunGuarded([failure] { std::rethrow_exception(failure); });
+    }
+    return false;
 }

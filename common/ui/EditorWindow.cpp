@@ -1,5 +1,7 @@
 #include "common/ui/EditorWindow.h"
 
+#include "common/ui/Style.h"
+
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
 
@@ -29,6 +31,7 @@ constexpr int kGroupGap = 12;
 constexpr int kBarSpacing = 4;
 constexpr int kHintPadding = 10; // the band's left padding (style sheet), kept free on the right too
 constexpr qreal kHintPointSize = 12;
+constexpr qreal kCommandPointSize = 11;
 constexpr qreal kHintSmallestPointSize = 8;
 
 const QString kCommandStyle = QStringLiteral(
@@ -62,7 +65,7 @@ QIcon arrowIcon(bool forward, bool bar)
 
 QFont commandFont()
 {
-    return QFont(QStringLiteral("Tahoma"), 11, QFont::Bold);
+    return Style::shellFont(kCommandPointSize, true);
 }
 
 } // namespace
@@ -93,10 +96,11 @@ EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
     // layout, across the panel in a bar layout.
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: #4A5F8C; border-radius: 5px;"
+    panInfo->setFont(Style::shellFont(kHintPointSize));
+    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: %2; border-radius: 5px;"
                                           " padding-left: %1px; }")
-                               .arg(kHintPadding));
+                               .arg(kHintPadding)
+                               .arg(Style::css(Style::HintBandColour)));
     const int stripTop = chrome.panel.height() - kStripFromBottom;
     const int bandRight = chrome.layout == CommandLayout::Column
         ? chrome.panel.width() - kMargin - kNavigationWidth - kMargin
@@ -163,8 +167,8 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
     const int navigation = kNavigationWidth - (kArrowPitch - kArrowWidth);
     QFont font = commandFont();
     QList<int> widths;
-    for (qreal size = font.pointSizeF(); size >= kHintSmallestPointSize; size -= 0.5) {
-        font.setPointSizeF(size);
+    for (qreal size = kCommandPointSize; size >= kHintSmallestPointSize; size -= 0.5) {
+        font.setPixelSize(Style::pixelsForPoints(size));
         const QFontMetrics metrics(font);
         widths.clear();
         int total = 0;
@@ -254,7 +258,7 @@ void EditorWindow::fitHintFont()
     const int room = panInfo->width() - 2 * kHintPadding;
     QFont font = panInfo->font();
     for (qreal size = kHintPointSize; size >= kHintSmallestPointSize; size -= 0.5) {
-        font.setPointSizeF(size);
+        font.setPixelSize(Style::pixelsForPoints(size));
         const QFontMetrics metrics(font);
         bool fits = true;
         for (const QString &sentence : std::as_const(m_sentences))

@@ -1,5 +1,7 @@
 #include "common/ui/ExportWindow.h"
 
+#include "common/ui/Style.h"
+
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/MessageBoxes.h"
@@ -32,7 +34,6 @@ namespace
 {
 
 constexpr QRgb kWindowFill = 0xFFEEEDED;
-constexpr QRgb kHintBand = 0xFF6A5ACD; // slate blue
 constexpr QRgb kGreen = 0xFF107C41;
 constexpr int kRowHeight = 21;
 constexpr int kIcon = 44;
@@ -419,16 +420,14 @@ void ExportWindow::buildWindow()
     band->setObjectName(QStringLiteral("shpInfo"));
     band->setAutoFillBackground(true);
     QPalette bandPalette = band->palette();
-    bandPalette.setColor(QPalette::Window, QColor::fromRgba(kHintBand));
+    bandPalette.setColor(QPalette::Window, QColor::fromRgba(Style::HintBandColour));
     band->setPalette(bandPalette);
     band->setFixedHeight(32);
     auto *bandLayout = new QHBoxLayout(band);
     bandLayout->setContentsMargins(12, 0, 12, 0);
     panInfo = new QLabel(kHintInitial, band);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    QFont hintFont(QStringLiteral("Tahoma"));
-    hintFont.setPointSize(12);
-    panInfo->setFont(hintFont);
+    panInfo->setFont(Style::shellFont(12));
     QPalette hintPalette = panInfo->palette();
     hintPalette.setColor(QPalette::WindowText, Qt::white);
     panInfo->setPalette(hintPalette);

@@ -3,10 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
 
-namespace MessageBoxes {
+#include "common/ui/WindowKit.h"
 
-namespace {
+namespace MessageBoxes
+{
+
+namespace
+{
 Handler &handler()
 {
     static Handler h;
@@ -37,6 +42,7 @@ bool show(Kind kind, const QString &text, QWidget *parent)
     if (!parent)
         parent = QApplication::activeWindow();
     QMessageBox box(parent);
+    WindowKit::prepareFixedWindow(&box);
     box.setWindowTitle(title(kind));
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -69,16 +75,38 @@ bool show(Kind kind, const QString &text, QWidget *parent)
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
         box.setDefaultButton(QMessageBox::Ok);
     }
+    if (kind == Kind::Plain) {
+        // An empty caption: the window system would show the program's name
+        // in place of an empty title, so the native title is a blank.
+        box.winId();
+        if (QWindow *window = box.windowHandle())
+            window->setTitle(QStringLiteral(" "));
+    }
     const int answer = box.exec();
     return kind != Kind::Confirmation || answer != QMessageBox::No;
 }
 } // namespace
 
-void warning(const QString &text, QWidget *parent) { show(Kind::Warning, text, parent); }
-void information(const QString &text, QWidget *parent) { show(Kind::Information, text, parent); }
-void error(const QString &text, QWidget *parent) { show(Kind::Error, text, parent); }
-bool confirmation(const QString &text, QWidget *parent) { return show(Kind::Confirmation, text, parent); }
-void plain(const QString &text, QWidget *parent) { show(Kind::Plain, text, parent); }
+void warning(const QString &text, QWidget *parent)
+{
+    show(Kind::Warning, text, parent);
+}
+void information(const QString &text, QWidget *parent)
+{
+    show(Kind::Information, text, parent);
+}
+void error(const QString &text, QWidget *parent)
+{
+    show(Kind::Error, text, parent);
+}
+bool confirmation(const QString &text, QWidget *parent)
+{
+    return show(Kind::Confirmation, text, parent);
+}
+void plain(const QString &text, QWidget *parent)
+{
+    show(Kind::Plain, text, parent);
+}
 
 void setHandler(Handler h)
 {

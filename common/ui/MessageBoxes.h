@@ -10,7 +10,8 @@ class QWidget;
 // and Cancel and their answer is never read; a confirmation shows Yes and No
 // and only No stops the command; the plain box has no icon, an empty caption
 // and OK. Texts are shown as given (CR LF and LF CR pairs become line breaks).
-namespace MessageBoxes {
+namespace MessageBoxes
+{
 
 enum class Kind { Warning, Information, Error, Confirmation, Plain };
 

@@ -12,10 +12,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
 
-namespace WindowKit {
+#include <dlfcn.h>
+#include <xcb/xcb.h>
 
-namespace {
+namespace WindowKit
+{
+
+namespace
+{
 
 QPointer<QWidget> g_startMenu;
 
@@ -46,7 +53,11 @@ protected:
 class LinkPressFilter : public QObject
 {
 public:
-    explicit LinkPressFilter(QLabel *link) : QObject(link), m_link(link) {}
+    explicit LinkPressFilter(QLabel *link)
+        : QObject(link)
+        , m_link(link)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -66,7 +77,11 @@ private:
 class ClickFilter : public QObject
 {
 public:
-    ClickFilter(QWidget *widget, std::function<void()> action) : QObject(widget), m_action(std::move(action)) {}
+    ClickFilter(QWidget *widget, std::function<void()> action)
+        : QObject(widget)
+        , m_action(std::move(action))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -77,7 +92,7 @@ protected:
             auto *mouse = static_cast<QMouseEvent *>(event);
             auto *widget = static_cast<QWidget *>(watched);
             const bool click = m_pressed && mouse->button() == Qt::LeftButton
-                               && widget->rect().contains(mouse->position().toPoint());
+                && widget->rect().contains(mouse->position().toPoint());
             m_pressed = false;
             if (click && m_action)
                 m_action();
@@ -93,7 +108,11 @@ private:
 class FocusOnShowFilter : public QObject
 {
 public:
-    FocusOnShowFilter(QWidget *window, QWidget *field) : QObject(window), m_field(field) {}
+    FocusOnShowFilter(QWidget *window, QWidget *field)
+        : QObject(window)
+        , m_field(field)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -133,10 +152,166 @@ private:
 
 // ---------------------------------------------------------------------------
 
-FixedDialog::FixedDialog(QWidget *owner, const QString &caption) : QDialog(owner)
+Qt::WindowFlags fixedWindowFlags()
+{
+    // CustomizeWindowHint: only the hints given here, a title and a border.
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+namespace
+{
+
+// The X11 calls, taken from the libxcb that the Qt platform plugin has loaded
+// (nothing is loaded when the program runs on another platform).
+struct XcbCalls {
+    decltype(&xcb_intern_atom) internAtom = nullptr;
+    decltype(&xcb_intern_atom_reply) internAtomReply = nullptr;
+    decltype(&xcb_change_property) changeProperty = nullptr;
+    decltype(&xcb_flush) flush = nullptr;
+    bool ok = false;
+};
+
+const XcbCalls &xcbCalls()
+{
+    static const XcbCalls calls = [] {
+        XcbCalls c;
+        void *lib = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
+        if (!lib)
+            return c;
+        c.internAtom = reinterpret_cast<decltype(c.internAtom)>(dlsym(lib, "xcb_intern_atom"));
+        c.internAtomReply = reinterpret_cast<decltype(c.internAtomReply)>(dlsym(lib, "xcb_intern_atom_reply"));
+        c.changeProperty = reinterpret_cast<decltype(c.changeProperty)>(dlsym(lib, "xcb_change_property"));
+        c.flush = reinterpret_cast<decltype(c.flush)>(dlsym(lib, "xcb_flush"));
+        c.ok = c.internAtom && c.internAtomReply && c.changeProperty && c.flush;
+        return c;
+    }();
+    return calls;
+}
+
+// Under X11, tells the window manager through the Motif hints that the window
+// can be moved only: no minimise, maximise or resize, a title and a border.
+// Qt keeps these hints when it maps the window; it gives no flag for them
+// (with no button hint it leaves the window manager's defaults).
+void writeFixedFrameHints(QWidget *window)
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    const XcbCalls &xcb = xcbCalls();
+    if (!connection || !xcb.ok)
+        return;
+    static xcb_atom_t atom = XCB_ATOM_NONE;
+    if (atom == XCB_ATOM_NONE) {
+        const char name[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t *reply
+            = xcb.internAtomReply(connection, xcb.internAtom(connection, 0, sizeof(name) - 1, name), nullptr);
+        if (!reply)
+            return;
+        atom = reply->atom;
+        free(reply);
+    }
+    enum : quint32 { Functions = 1, Decorations = 2, FuncMove = 4, DecorBorder = 2, DecorTitle = 8 };
+    const quint32 hints[5] = { Functions | Decorations, FuncMove, DecorBorder | DecorTitle, 0, 0 };
+    xcb.changeProperty(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom, atom, 32, 5, hints);
+    xcb.flush(connection);
+}
+
+} // namespace
+
+namespace
+{
+
+// While its dialog is shown modally, undoes the minimising of the dialog or of
+// a window it belongs to, and brings the dialog back on top.
+class ModalInView : public QObject
+{
+public:
+    explicit ModalInView(QWidget *dialog)
+        : QObject(dialog)
+        , m_dialog(dialog)
+    {
+        setObjectName(QStringLiteral("kennoraModalInView"));
+        dialog->installEventFilter(this);
+        if (dialog->isVisible())
+            watch(true);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+            // Written before each mapping: Qt builds its own hints when the native window is made.
+            if (event->type() == QEvent::Show)
+                writeFixedFrameHints(m_dialog);
+            watch(event->type() == QEvent::Show);
+        }
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto *window = static_cast<QWidget *>(watched);
+            if (window->isWindow() && (window->windowState() & Qt::WindowMinimized) && blocksWith(window))
+                QTimer::singleShot(0, this, [this, target = QPointer<QWidget>(window)] { restore(target); });
+        }
+        return false;
+    }
+
+private:
+    void watch(bool on)
+    {
+        if (on == m_watching || !qApp)
+            return;
+        m_watching = on;
+        if (on)
+            qApp->installEventFilter(this);
+        else
+            qApp->removeEventFilter(this);
+    }
+
+    // True when `window` is the modal dialog or one of the windows it belongs to.
+    bool blocksWith(const QWidget *window) const
+    {
+        if (!m_dialog->isVisible() || !m_dialog->isModal())
+            return false;
+        for (const QWidget *w = m_dialog; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+            if (w == window)
+                return true;
+        }
+        return false;
+    }
+
+    void restore(const QPointer<QWidget> &window)
+    {
+        if (!window || !m_dialog->isVisible())
+            return;
+        // The owners first, then the dialog on top of them.
+        QList<QWidget *> chain;
+        for (QWidget *w = m_dialog; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+            chain.prepend(w);
+        for (QWidget *w : std::as_const(chain)) {
+            if (w->windowState() & Qt::WindowMinimized) {
+                w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+                w->show();
+            }
+        }
+        m_dialog->raise();
+        m_dialog->activateWindow();
+    }
+
+    QWidget *m_dialog;
+    bool m_watching = false;
+};
+
+} // namespace
+
+void prepareFixedWindow(QWidget *window)
+{
+    window->setWindowFlags(fixedWindowFlags());
+    if (!window->findChild<QObject *>(QStringLiteral("kennoraModalInView"), Qt::FindDirectChildrenOnly))
+        new ModalInView(window);
+}
+
+FixedDialog::FixedDialog(QWidget *owner, const QString &caption)
+    : QDialog(owner)
 {
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    prepareFixedWindow(this);
     setSizeGripEnabled(false);
 }
 
@@ -205,7 +380,8 @@ void FixedDialog::showEvent(QShowEvent *event)
 
 // ---------------------------------------------------------------------------
 
-MainWindowBase::MainWindowBase(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
+MainWindowBase::MainWindowBase(const QString &caption, QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setWindowTitle(caption);
 }
@@ -359,7 +535,11 @@ QWidget *menuCloseRouting(const QLabel *lblMemory, const QList<QPair<QString, QS
 
 // ---------------------------------------------------------------------------
 
-HintLine::HintLine(QLabel *panInfo) : QObject(panInfo), m_panInfo(panInfo) {}
+HintLine::HintLine(QLabel *panInfo)
+    : QObject(panInfo)
+    , m_panInfo(panInfo)
+{
+}
 
 void HintLine::addCommand(QWidget *command, const QString &sentence)
 {

@@ -28,16 +28,31 @@ class QShowEvent;
 // go through a locale (see common/TextRoutines.h), so there is nothing to set
 // when a window is created; the typing limits of its edits come from the
 // EditKit rows (record field widths).
-namespace WindowKit {
+namespace WindowKit
+{
 
 // Colours of the link texts.
-inline constexpr QRgb LinkRestColour = 0xFF00008B;    // dark blue
+inline constexpr QRgb LinkRestColour = 0xFF00008B; // dark blue
 inline constexpr QRgb LinkPressedColour = 0xFFFFA500; // orange
 
 // ---------------------------------------------------------------------------
 // The two kinds of window
 
-// A fixed-size window: single border, no caption buttons, centred on its owner
+// The window flags of the fixed-size dialogs and the message boxes: a title
+// and a border, no caption button hint.
+Qt::WindowFlags fixedWindowFlags();
+
+// Makes `window` a fixed window (FixedDialog does it itself, the message boxes
+// call it): fixedWindowFlags(); under X11 the window manager is also told that
+// the window can only be moved, so it shows no minimise or maximise button
+// (window managers that always offer a close make it run the window's close
+// or cancel command); and while the window is shown modally, a minimise of it
+// or of a window it belongs to is undone at once and it comes back on top, so
+// the program is never blocked behind a window the user cannot see.
+void prepareFixedWindow(QWidget *window);
+
+// A fixed-size window: single border, no caption buttons (see
+// prepareFixedWindow), never left minimised while modal, centred on its owner
 // (or on the screen without one). Escape does nothing; a close from the window
 // manager (or close()) runs closeCommand(), which by default cancels the
 // dialog. Enter in an edit never presses a button (auto-default is off).
@@ -119,8 +134,7 @@ void focusFirstField(QWidget *window, QWidget *field);
 // OpenModalDialog: a fresh Dialog owned by `owner`, filled by `preload` (mode
 // text in lblMemory, input controls), shown modally, destroyed after. Returns
 // the modal result (callers normally ignore it).
-template<class Dialog>
-int openModalDialog(QWidget *owner, const std::function<void(Dialog &)> &preload = {})
+template <class Dialog> int openModalDialog(QWidget *owner, const std::function<void(Dialog &)> &preload = {})
 {
     QPointer<Dialog> dialog = new Dialog(owner);
     if (preload)

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -22,16 +23,23 @@ private slots:
     void realBoxesHaveTheirButtons_data();
     void realBoxesHaveTheirButtons();
     void guardTurnsFailuresIntoErrorBoxes();
+    void boxesShowNoMinimiseOrMaximise_data();
+    void boxesShowNoMinimiseOrMaximise();
+    void plainBoxCaptionIsNotTheProgramName();
 };
 
 void TestMessageBoxes::displayText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("CR LF CR LF") << "a\r\n\r\nb" << "a\n\nb";
-    QTest::newRow("LF CR LF CR") << "a\n\r\n\rb" << "a\n\nb";
-    QTest::newRow("lone LF") << "a\nb" << "a\nb";
-    QTest::newRow("plain") << "abc" << "abc";
+    QTest::newRow("CR LF CR LF") << "a\r\n\r\nb"
+                                 << "a\n\nb";
+    QTest::newRow("LF CR LF CR") << "a\n\r\n\rb"
+                                 << "a\n\nb";
+    QTest::newRow("lone LF") << "a\nb"
+                             << "a\nb";
+    QTest::newRow("plain") << "abc"
+                           << "abc";
 }
 
 void TestMessageBoxes::displayText()
@@ -59,11 +67,11 @@ void TestMessageBoxes::realBoxesHaveTheirButtons_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QString>("title");
-    QTest::newRow("warning") << int(Kind::Warning) << QStringList{"OK", "Annulla"} << "Avviso";
-    QTest::newRow("error") << int(Kind::Error) << QStringList{"OK", "Annulla"} << "Errore";
-    QTest::newRow("confirmation") << int(Kind::Confirmation) << QStringList{QString::fromUtf8("S\u00EC"), "No"}
+    QTest::newRow("warning") << int(Kind::Warning) << QStringList { "OK", "Annulla" } << "Avviso";
+    QTest::newRow("error") << int(Kind::Error) << QStringList { "OK", "Annulla" } << "Errore";
+    QTest::newRow("confirmation") << int(Kind::Confirmation) << QStringList { QString::fromUtf8("S\u00EC"), "No" }
                                   << "Conferma";
-    QTest::newRow("plain") << int(Kind::Plain) << QStringList{"OK"} << "";
+    QTest::newRow("plain") << int(Kind::Plain) << QStringList { "OK" } << "";
 }
 
 void TestMessageBoxes::realBoxesHaveTheirButtons()
@@ -116,6 +124,64 @@ void TestMessageBoxes::guardTurnsFailuresIntoErrorBoxes()
     QCOMPARE(messages.lastText(), QString("guasto"));
     QVERIFY(RunGuarded([] {}));
     QCOMPARE(messages.count(), 2);
+}
+
+void TestMessageBoxes::boxesShowNoMinimiseOrMaximise_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("warning") << int(Kind::Warning);
+    QTest::newRow("information") << int(Kind::Information);
+    QTest::newRow("error") << int(Kind::Error);
+    QTest::newRow("confirmation") << int(Kind::Confirmation);
+    QTest::newRow("plain") << int(Kind::Plain);
+}
+
+void TestMessageBoxes::boxesShowNoMinimiseOrMaximise()
+{
+    QFETCH(int, kind);
+    Qt::WindowFlags flags;
+    onNextModal([&](QWidget *w) {
+        flags = w->windowFlags();
+        qobject_cast<QMessageBox *>(w)->buttons().constLast()->click();
+    });
+    switch (Kind(kind)) {
+    case Kind::Warning:
+        MessageBoxes::warning("x");
+        break;
+    case Kind::Information:
+        MessageBoxes::information("x");
+        break;
+    case Kind::Error:
+        MessageBoxes::error("x");
+        break;
+    case Kind::Confirmation:
+        MessageBoxes::confirmation("x");
+        break;
+    case Kind::Plain:
+        MessageBoxes::plain("x");
+        break;
+    }
+    QVERIFY(flags & Qt::CustomizeWindowHint); // only the hints given
+    QVERIFY(!(flags & Qt::WindowMinMaxButtonsHint));
+    QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
+}
+
+// An empty native title makes the window system show the program's name
+// ("Kennora") in the caption; the plain box's caption must stay empty.
+void TestMessageBoxes::plainBoxCaptionIsNotTheProgramName()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kennora"));
+    QString nativeTitle;
+    QString title = QStringLiteral("unset");
+    onNextModal([&](QWidget *w) {
+        title = w->windowTitle();
+        nativeTitle = w->windowHandle() ? w->windowHandle()->title() : QString();
+        qobject_cast<QMessageBox *>(w)->buttons().constLast()->click();
+    });
+    MessageBoxes::plain("x");
+    QCOMPARE(title, QString());
+    QVERIFY(!nativeTitle.isEmpty());
+    QCOMPARE(nativeTitle.trimmed(), QString());
 }
 
 QTEST_MAIN(TestMessageBoxes)

@@ -1,10 +1,11 @@
-#include "app/dialogs/Guida.h"
 #include "app/core/HelpText.h"
+#include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -19,6 +20,7 @@ class TestGuida : public QObject
 private slots:
     void helpCommandShowsTopicInFreshModalViewer_data();
     void helpCommandShowsTopicInFreshModalViewer();
+    void helpTitlesStayOnOneLine();
     void manualLinkOpensQuotedPathInProgramFolder_data();
     void manualLinkOpensQuotedPathInProgramFolder();
 };
@@ -63,6 +65,25 @@ void TestGuida::helpCommandShowsTopicInFreshModalViewer()
     QVERIFY(checked);
     QVERIFY(seen.isNull());
     QVERIFY(owner.findChildren<TfrmGuida *>().isEmpty());
+}
+
+// "Esportazione archivio proprietari in Microsoft Excel" wrapped onto two lines.
+void TestGuida::helpTitlesStayOnOneLine()
+{
+    for (HelpTopic topic : HelpText::allTopics()) {
+        TfrmGuida viewer;
+        viewer.lblTitolo->setText(HelpText::title(topic));
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        const QLabel *title = viewer.lblTitolo;
+        const QFontMetrics metrics(title->font());
+        QVERIFY2(!title->wordWrap(), qPrintable(title->text()));
+        QVERIFY2(metrics.horizontalAdvance(title->text()) <= title->contentsRect().width(), qPrintable(title->text()));
+        QVERIFY2(title->height() >= metrics.height(), qPrintable(title->text()));
+        // Short titles keep the full size.
+        if (topic == HelpTopic::General)
+            QCOMPARE(title->font().pixelSize(), 21);
+    }
 }
 
 void TestGuida::manualLinkOpensQuotedPathInProgramFolder_data()

@@ -1,10 +1,10 @@
+#include "app/core/Crypt.h"
+#include "app/core/HelpText.h"
+#include "app/dialogs/Guida.h"
+#include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
 #include "app/shell/CambiaPassword.h"
-#include "app/core/Crypt.h"
-#include "app/dialogs/Guida.h"
-#include "app/core/HelpText.h"
 #include "app/shell/Info.h"
-#include "app/dialogs/OpenURL.h"
 #include "app/shell/Password.h"
 #include "app/shell/Splash.h"
 #include "app/shell/StartUp.h"
@@ -99,6 +99,8 @@ private slots:
     void login_data();
     void login();
     void loginNeedsAFilledField();
+    void startMakesTheLoginWindowFirstAndTheRestInOrder_data();
+    void startMakesTheLoginWindowFirstAndTheRestInOrder();
     void passwordChangeStoresTheNewPassword();
     void passwordChangeRefusals_data();
     void passwordChangeRefusals();
@@ -218,6 +220,58 @@ void TestShellWindows::login()
     QCOMPARE(frmPassword->txtPassword->text(), message == TfrmPassword::kWrongPassword ? QString() : typed);
     if (!file.isEmpty())
         QCOMPARE(readFile(settings()), file);
+}
+
+void TestShellWindows::startMakesTheLoginWindowFirstAndTheRestInOrder_data()
+{
+    QTest::addColumn<bool>("loginAtOnce");
+    QTest::newRow("rest made while the login window waits") << false;
+    QTest::newRow("password typed before the rest exists") << true;
+}
+
+// The program shows its login window before making the rest of the window
+// set; a login or a password change never finds a window missing.
+void TestShellWindows::startMakesTheLoginWindowFirstAndTheRestInOrder()
+{
+    QFETCH(bool, loginAtOnce);
+    StartUp::destroyWindowSet();
+    QVERIFY(!frmPassword && !frmAvvio);
+    QWidget *login = StartUp::startWindowSet();
+    QCOMPARE(login, frmPassword);
+    QVERIFY(!frmCambiaPassword && !frmAvvio && !WindowRegistry::get("frmClienti"));
+    QVERIFY(!StartUp::windowSetComplete());
+    login->show();
+    if (loginAtOnce) {
+        QFile file(m_folder->path() + QStringLiteral("/unins000.dll"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kShipped);
+        file.close();
+        typeAndLogin(QStringLiteral("girasolemattin"));
+        QVERIFY(StartUp::windowSetComplete());
+        QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
+    } else {
+        // The windows that exist are always the first ones of the table.
+        bool prefix = true;
+        int seenCounts = 0;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                bool gap = false;
+                for (const StartUp::WindowEntry &entry : StartUp::windowTable()) {
+                    const bool exists = WindowRegistry::get(QLatin1String(entry.globalName)) != nullptr;
+                    prefix = prefix && !(exists && gap);
+                    gap = gap || !exists;
+                }
+                ++seenCounts;
+                return StartUp::windowSetComplete();
+            },
+            5000));
+        QVERIFY(prefix);
+        QVERIFY(seenCounts > 1);
+        for (const StartUp::WindowEntry &entry : StartUp::windowTable())
+            QVERIFY2(WindowRegistry::get(QLatin1String(entry.globalName)), entry.globalName);
+        QCOMPARE(visibleWindows(), QList<QWidget *> { frmPassword });
+    }
+    QCOMPARE(WindowKit::startMenu(), frmAvvio);
 }
 
 void TestShellWindows::loginNeedsAFilledField()

@@ -1,8 +1,9 @@
 #include "common/TextRoutines.h"
-#include "common/ui/WindowRegistry.h"
 #include "common/ui/Application.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowKit.h"
+#include "common/ui/WindowRegistry.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@
 
 using namespace WindowKit;
 
-namespace {
+namespace
+{
 
 // Records shows and hides of watched windows, in order.
 class ShowHideLog : public QObject
@@ -40,11 +42,12 @@ protected:
 class TestDialog : public FixedDialog
 {
 public:
-    explicit TestDialog(QWidget *owner) : FixedDialog(owner, QStringLiteral("Prova"))
+    explicit TestDialog(QWidget *owner)
+        : FixedDialog(owner, QStringLiteral("Prova"))
     {
         lblMemory = hiddenLabel(this, "lblMemory");
         auto *layout = new QVBoxLayout(this);
-        txtCerca = EditKit::makeEdit(this, {.name = "txtCerca", .maxLength = 20});
+        txtCerca = EditKit::makeEdit(this, { .name = "txtCerca", .maxLength = 20 });
         layout->addWidget(txtCerca);
         btnTrova = new QPushButton(QStringLiteral("Trova"), this);
         btnTrova->setObjectName(QStringLiteral("btnTrova"));
@@ -62,8 +65,8 @@ public:
     void deliver()
     {
         const char *target = modeIs(lblMemory, u"clienti") ? "frmClienti"
-                             : modeIs(lblMemory, u"cani") ? "frmCani"
-                                                          : nullptr;
+            : modeIs(lblMemory, u"cani")                   ? "frmCani"
+                                                           : nullptr;
         if (!target)
             return;
         if (QWidget *window = WindowRegistry::get(QLatin1String(target)))
@@ -99,7 +102,11 @@ QWidget *namedWindow(const QString &name, QWidget *keep = nullptr)
 class TestMain : public MainWindowBase
 {
 public:
-    TestMain() : MainWindowBase(QStringLiteral("Anagrafica")) { setObjectName(QStringLiteral("frmClienti")); }
+    TestMain()
+        : MainWindowBase(QStringLiteral("Anagrafica"))
+    {
+        setObjectName(QStringLiteral("frmClienti"));
+    }
     int closes = 0;
 
 protected:
@@ -121,6 +128,10 @@ private slots:
     void cleanup();
 
     void fixedDialogKind();
+    void minimisedModalDialogComesBack_data();
+    void minimisedModalDialogComesBack();
+    void fontSizesInPointsHaveOneScale_data();
+    void fontSizesInPointsHaveOneScale();
     void escapeLeavesFixedDialogOpen();
     void windowManagerCloseRunsCloseCommand();
     void enterInDialogPressesNothing();
@@ -177,6 +188,62 @@ void TestWindowKit::fixedDialogKind()
     QCOMPARE(alone.frameGeometry().center(), alone.screen()->availableGeometry().center());
 }
 
+// A modal window minimised (its own minimise, or its owner's taking it along)
+// would leave the program blocked behind a window the user cannot see.
+void TestWindowKit::minimisedModalDialogComesBack_data()
+{
+    QTest::addColumn<bool>("ownerMinimised");
+    QTest::newRow("dialog minimised") << false;
+    QTest::newRow("owner minimised") << true;
+}
+
+void TestWindowKit::minimisedModalDialogComesBack()
+{
+    QFETCH(bool, ownerMinimised);
+    auto *owner = namedWindow(QStringLiteral("frmOwner"));
+    m_windows << owner;
+    owner->show();
+    QVERIFY(!(fixedWindowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)));
+    bool restored = false;
+    TestSupport::onNextModal([&](QWidget *modal) {
+        QWidget *minimised = ownerMinimised ? owner : modal;
+        minimised->showMinimized();
+        // Closed whatever happens, so a failure never leaves the test blocked.
+        const bool back = QTest::qWaitFor([&] { return !minimised->isMinimized(); }, 2000);
+        restored = back && !owner->isMinimized() && !modal->isMinimized() && modal->isVisible();
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    TestDialog dialog(owner);
+    dialog.exec();
+    QVERIFY(restored);
+    // A dialog that is not modal may be minimised like any window.
+    dialog.show();
+    dialog.showMinimized();
+    QTest::qWait(20);
+    QVERIFY(dialog.isMinimized());
+}
+
+void TestWindowKit::fontSizesInPointsHaveOneScale_data()
+{
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("8") << 8.0 << 11;
+    QTest::newRow("10") << 10.0 << 13;
+    QTest::newRow("12") << 12.0 << 16;
+    QTest::newRow("16") << 16.0 << 21;
+}
+
+// The same size in points is drawn at one size in every window (96 dots per inch).
+void TestWindowKit::fontSizesInPointsHaveOneScale()
+{
+    QFETCH(qreal, points);
+    QFETCH(int, pixels);
+    QCOMPARE(Style::pixelsForPoints(points), pixels);
+    QCOMPARE(Style::font(QStringLiteral("Tahoma"), points).pixelSize(), pixels);
+    QCOMPARE(Style::shellFont(points, true).pixelSize(), pixels);
+    QVERIFY(Style::shellFont(points, true).bold());
+}
+
 void TestWindowKit::escapeLeavesFixedDialogOpen()
 {
     bool stillOpen = false;
@@ -198,9 +265,8 @@ void TestWindowKit::windowManagerCloseRunsCloseCommand()
         seen = static_cast<TestDialog *>(modal);
         modal->close(); // as the window manager does
     });
-    const int result = openModalDialog<TestDialog>(nullptr, [&](TestDialog &d) {
-        QObject::connect(&d, &QDialog::finished, &d, [&] { commands = d.closeCommands; });
-    });
+    const int result = openModalDialog<TestDialog>(nullptr,
+        [&](TestDialog &d) { QObject::connect(&d, &QDialog::finished, &d, [&] { commands = d.closeCommands; }); });
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(commands, 1);
     QVERIFY(!seen); // destroyed after
@@ -247,7 +313,7 @@ void TestWindowKit::modalDialogIsFreshAndDestroyed()
             d.txtCerca->setText(QString::number(i));
         });
     }
-    QCOMPARE(modesSeen, QStringList({QStringLiteral("clienti|0"), QStringLiteral("clienti|1")}));
+    QCOMPARE(modesSeen, QStringList({ QStringLiteral("clienti|0"), QStringLiteral("clienti|1") }));
     QCOMPARE(instances.size(), 2);
     QVERIFY(!instances[0] && !instances[1]);
     QVERIFY(owner->findChildren<TestDialog *>().isEmpty());
@@ -258,13 +324,27 @@ void TestWindowKit::callerMode_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("clienti");
     QTest::addColumn<QString>("cani");
-    QTest::newRow("clienti") << "clienti" << "Rossi" << "";
-    QTest::newRow("blanks around") << " clienti\t" << "Rossi" << "";
-    QTest::newRow("cani") << "cani" << "" << "Rossi";
-    QTest::newRow("Clienti, capital C") << "Clienti" << "" << "";
-    QTest::newRow("CANI") << "CANI" << "" << "";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("unknown") << "preventivi" << "" << "";
+    QTest::newRow("clienti") << "clienti"
+                             << "Rossi"
+                             << "";
+    QTest::newRow("blanks around") << " clienti\t"
+                                   << "Rossi"
+                                   << "";
+    QTest::newRow("cani") << "cani"
+                          << ""
+                          << "Rossi";
+    QTest::newRow("Clienti, capital C") << "Clienti"
+                                        << ""
+                                        << "";
+    QTest::newRow("CANI") << "CANI"
+                          << ""
+                          << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("unknown") << "preventivi"
+                             << ""
+                             << "";
 }
 
 void TestWindowKit::callerMode()
@@ -300,7 +380,7 @@ void TestWindowKit::switchShowsBeforeHiding()
     log.watch(from);
     log.watch(to);
     switchWindow(from, to);
-    QCOMPARE(log.events, QStringList({QStringLiteral("show frmCani"), QStringLiteral("hide frmAvvio")}));
+    QCOMPARE(log.events, QStringList({ QStringLiteral("show frmCani"), QStringLiteral("hide frmAvvio") }));
     QVERIFY(to->isVisible());
     QVERIFY(!from->isVisible());
 }
@@ -319,7 +399,7 @@ void TestWindowKit::mainWindowReturnsToStartMenu()
     log.watch(main);
     QVERIFY(main->close());
     QCOMPARE(main->closes, 1);
-    QCOMPARE(log.events, QStringList({QStringLiteral("show frmAvvio"), QStringLiteral("hide frmClienti")}));
+    QCOMPARE(log.events, QStringList({ QStringLiteral("show frmAvvio"), QStringLiteral("hide frmClienti") }));
     QVERIFY(!main->isVisible());
     // A start menu set explicitly wins over the registry.
     QWidget *other = namedWindow(QStringLiteral("frmMenu"));
@@ -334,13 +414,20 @@ void TestWindowKit::menuCloseRouting_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("avvio") << "avvio" << "frmAvvio";
-    QTest::newRow("avvio with blanks") << " avvio " << "frmAvvio";
-    QTest::newRow("planning") << "planning" << "frmPlanning";
-    QTest::newRow("Planning") << "Planning" << "";
-    QTest::newRow("Avvio") << "Avvio" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("unknown") << "registra" << "";
+    QTest::newRow("avvio") << "avvio"
+                           << "frmAvvio";
+    QTest::newRow("avvio with blanks") << " avvio "
+                                       << "frmAvvio";
+    QTest::newRow("planning") << "planning"
+                              << "frmPlanning";
+    QTest::newRow("Planning") << "Planning"
+                              << "";
+    QTest::newRow("Avvio") << "Avvio"
+                           << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("unknown") << "registra"
+                             << "";
 }
 
 void TestWindowKit::menuCloseRouting()
@@ -355,7 +442,8 @@ void TestWindowKit::menuCloseRouting()
     WindowRegistry::set(QStringLiteral("frmPlanning"), frmPlanning);
     QLabel *lblMemory = hiddenLabel(chooser, "lblMemory");
     lblMemory->setText(word);
-    QWidget *result = WindowKit::menuCloseRouting(lblMemory, {{QStringLiteral("planning"), QStringLiteral("frmPlanning")}});
+    QWidget *result
+        = WindowKit::menuCloseRouting(lblMemory, { { QStringLiteral("planning"), QStringLiteral("frmPlanning") } });
     QCOMPARE(result ? result->objectName() : QString(), shown);
     QCOMPARE(frmAvvio->isVisible(), shown == QLatin1String("frmAvvio"));
     QCOMPARE(frmPlanning->isVisible(), shown == QLatin1String("frmPlanning"));
@@ -403,7 +491,7 @@ void TestWindowKit::linkColours()
     auto *lnkWeb = new QLabel(QStringLiteral("kennora.example"), window);
     auto *imgWeb = new QLabel(window);
     imgWeb->setGeometry(0, 30, 20, 20);
-    linkPressColour(lnkWeb, {imgWeb});
+    linkPressColour(lnkWeb, { imgWeb });
     int opened = 0;
     onClick(lnkWeb, [&] { ++opened; });
     QCOMPARE(linkColour(lnkWeb), LinkRestColour);
@@ -428,11 +516,11 @@ void TestWindowKit::enableWhenFilled_data()
 {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("all filled") << QStringList{"a", "b", "c"} << true;
-    QTest::newRow("one empty") << QStringList{"a", "", "c"} << false;
-    QTest::newRow("one blank only") << QStringList{"a", "  ", "c"} << false;
-    QTest::newRow("blanks around") << QStringList{" a ", "b ", " c"} << true;
-    QTest::newRow("all empty") << QStringList{"", "", ""} << false;
+    QTest::newRow("all filled") << QStringList { "a", "b", "c" } << true;
+    QTest::newRow("one empty") << QStringList { "a", "", "c" } << false;
+    QTest::newRow("one blank only") << QStringList { "a", "  ", "c" } << false;
+    QTest::newRow("blanks around") << QStringList { " a ", "b ", " c" } << true;
+    QTest::newRow("all empty") << QStringList { "", "", "" } << false;
 }
 
 void TestWindowKit::enableWhenFilled()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+// The program's pictures: SVG files in the kennora_ui resource (common/ui/art/,
+// resource path ":/art/<name>.svg"), drawn at any size. Every window and
+// report takes its pictures from here instead of painting them in code.
+//
+// Pictures: badge (the kennel badge of the record sheets), cancella (empty an
+// attachment slot), cani, copyright, email, esci, guida, info, listino, logo
+// (the product picture), pdf (the manual link), prenotazioni, preventivi,
+// proprietari, scadenze, splash, utente, warning, web.
+namespace Art
+{
+
+// ":/art/<name>.svg".
+QString path(const QString &name);
+// True when the resource holds the picture.
+bool exists(const QString &name);
+
+// The picture at `size` device-independent pixels, sharp on the screen's pixel
+// ratio (cached: asking twice for the same picture and size costs nothing).
+QPixmap pixmap(const QString &name, QSize size);
+// The picture on a transparent image of exactly `pixels`, keeping its aspect
+// ratio (centred) when the proportions differ.
+QImage image(const QString &name, QSize pixels);
+// Draws the picture into `target` of an open painter (printing, PDF).
+void paint(QPainter &painter, const QString &name, const QRectF &target);
+
+// A label named `objectName` that shows the picture at a fixed `size` (drawn
+// when the label is first polished or shown, so a window that is made and
+// never shown costs no drawing).
+QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size);
+
+} // namespace Art

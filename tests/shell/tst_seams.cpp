@@ -1,0 +1,152 @@
+#include "app/dialogs/AllegaCartella.h"
+#include "common/Clock.h"
+#include "common/ui/AlertSound.h"
+#include "common/ui/Application.h"
+#include "common/ui/Art.h"
+#include "common/ui/FileDialogs.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTest>
+
+using namespace TestSupport;
+
+// The seams the windows share: the clock, the file choosers, the alert sound,
+// Qt's Italian texts and the pictures.
+class TestSeams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clockCanBeFixed();
+    void fileChoosersTakeQueuedAnswersFirst();
+    void fileChooserOpensLargeAndInItalian();
+    void attachmentChooserGoesThroughTheSeam();
+    void alertSoundSeamAndSilence();
+    void qtTextsAreItalian();
+    void everyPictureIsInTheResource();
+};
+
+void TestSeams::clockCanBeFixed()
+{
+    const QDateTime leap(QDate(2028, 2, 29), QTime(23, 59, 58));
+    {
+        Clock::Fixed fixed(leap);
+        QVERIFY(Clock::isFixed());
+        QCOMPARE(Clock::now(), leap);
+        QCOMPARE(Clock::today(), QDate(2028, 2, 29));
+    }
+    QVERIFY(!Clock::isFixed());
+    const QDateTime before = QDateTime::currentDateTime();
+    const QDateTime now = Clock::now();
+    QVERIFY(now >= before && now <= QDateTime::currentDateTime());
+}
+
+void TestSeams::fileChoosersTakeQueuedAnswersFirst()
+{
+    MessageRecorder messages;
+    QStringList asked;
+    FileDialogs::setAnswerer([&](const FileDialogs::Request &r) {
+        asked << r.title;
+        return QStringLiteral("/risposta");
+    });
+    FileDialogs::setNextAnswer(QStringLiteral("/primo"));
+    FileDialogs::setNextAnswer(QString()); // cancelled
+    QCOMPARE(FileDialogs::openFile(nullptr, QStringLiteral("A"), QStringLiteral("Tutti i file (*)")),
+        QStringLiteral("/primo"));
+    QCOMPARE(FileDialogs::saveFile(nullptr, QStringLiteral("B"), QStringLiteral("Immagini (*.bmp)")), QString());
+    QCOMPARE(FileDialogs::lastRequest().kind, FileDialogs::Kind::Save);
+    QCOMPARE(FileDialogs::lastRequest().filter, QStringLiteral("Immagini (*.bmp)"));
+    QCOMPARE(FileDialogs::openFile(nullptr, QStringLiteral("C"), QString()), QStringLiteral("/risposta"));
+    QCOMPARE(asked, QStringList { QStringLiteral("C") });
+    FileDialogs::clearAnswers();
+    QCOMPARE(messages.count(), 0);
+}
+
+// The chooser opened at 624x412 with cut columns and English words.
+void TestSeams::fileChooserOpensLargeAndInItalian()
+{
+    KennoraApplication::installItalianTranslation();
+    FileDialogs::clearAnswers();
+    QWidget owner;
+    owner.resize(900, 700);
+    owner.show();
+    QSize seenSize;
+    QStringList buttons;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        seenSize = dialog->size();
+        for (QAbstractButton *b : dialog->findChild<QDialogButtonBox *>()->buttons())
+            buttons << b->text().remove(QLatin1Char('&'));
+        dialog->reject();
+    });
+    QCOMPARE(FileDialogs::openFile(
+                 &owner, TfrmAllegaCartella::kChooserTitle, TfrmAllegaCartella::kChooserFilter, QDir::tempPath()),
+        QString());
+    QCOMPARE(seenSize, FileDialogs::chooserSize(&owner));
+    const QSize room = owner.screen()->availableGeometry().size();
+    QVERIFY(seenSize.width() >= qMin(1000, room.width() * 9 / 10));
+    QVERIFY(buttons.contains(QStringLiteral("Apri")));
+    QVERIFY(buttons.contains(QStringLiteral("Annulla")));
+}
+
+void TestSeams::attachmentChooserGoesThroughTheSeam()
+{
+    FileDialogs::setNextAnswer(QString());
+    TfrmAllegaCartella dialog;
+    dialog.chooseAndCopy(0);
+    QCOMPARE(FileDialogs::lastRequest().title, TfrmAllegaCartella::kChooserTitle);
+    QCOMPARE(FileDialogs::lastRequest().filter, TfrmAllegaCartella::kChooserFilter);
+    QCOMPARE(FileDialogs::lastRequest().parent, &dialog);
+    FileDialogs::clearAnswers();
+}
+
+void TestSeams::alertSoundSeamAndSilence()
+{
+    MessageRecorder messages;
+    QStringList played;
+    AlertSound::setPlayer([&](const QString &path) { played << path; });
+    AlertSound::play(QStringLiteral("/cartella/Avviso.mp3"));
+    QCOMPARE(played, QStringList { QStringLiteral("/cartella/Avviso.mp3") });
+    AlertSound::setPlayer(nullptr);
+
+    // A missing file (and, on a machine without audio, any file) is silence:
+    // no box, no wait.
+    QElapsedTimer timer;
+    timer.start();
+    AlertSound::play(QDir::temp().filePath(QStringLiteral("manca-Avviso.mp3")));
+    QTest::qWait(200);
+    AlertSound::stop();
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(messages.count(), 0);
+}
+
+void TestSeams::qtTextsAreItalian()
+{
+    QVERIFY(KennoraApplication::installItalianTranslation());
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Cerca in:"));
+    // Installed once: a second call changes nothing.
+    QVERIFY(KennoraApplication::installItalianTranslation());
+}
+
+void TestSeams::everyPictureIsInTheResource()
+{
+    const char *const names[] = { "badge", "cancella", "cani", "copyright", "email", "esci", "guida", "info", "listino",
+        "logo", "pdf", "prenotazioni", "preventivi", "proprietari", "scadenze", "splash", "utente", "warning", "web" };
+    for (const char *name : names) {
+        QVERIFY2(Art::exists(QLatin1String(name)), name);
+        const QImage image = Art::image(QLatin1String(name), QSize(32, 32));
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y)
+            for (int x = 0; x < image.width() && !drawn; ++x)
+                drawn = qAlpha(image.pixel(x, y)) > 0;
+        QVERIFY2(drawn, name);
+    }
+}
+
+QTEST_MAIN(TestSeams)
+#include "tst_seams.moc"
