@@ -1,0 +1,42 @@
+#include "catalog/core/BoxRecord.h"
+
+#include "common/ProgramFolder.h"
+
+namespace BoxRecord {
+
+const RecordLayout &layout()
+{
+    static const RecordLayout box = RecordLayout::Builder()
+                                        .add({{"Box", 30},
+                                              {"Dimensioni", 30},
+                                              {"Capacita", 30},
+                                              {"Prezzo", 15},
+                                              {"Tipologia", 50},
+                                              {"Taglia", 250},
+                                              {"Descrizione", 250},
+                                              {"Collocazione", 250},
+                                              {"Accessori", 250},
+                                              {"Note", 250},
+                                              {"NonPrenotabile", 2}})
+                                        .repeat(3, {{"File", 250}})
+                                        .repeat(3, {{"Desc", 250}})
+                                        .build();
+    return box;
+}
+
+QString path()
+{
+    return programFile(fileName());
+}
+
+QString controlName(int field)
+{
+    const QString &name = layout().name(field);
+    if (field == NonPrenotabile)
+        return QStringLiteral("chk") + name;
+    if (field >= File01)
+        return QStringLiteral("lbl") + name;
+    return QStringLiteral("txt") + name;
+}
+
+} // namespace BoxRecord
