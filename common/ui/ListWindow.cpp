@@ -135,6 +135,27 @@ void RecordList::setCurrentRow(int row)
     scrollTo(i);
 }
 
+void RecordList::mousePressEvent(QMouseEvent *event)
+{
+    m_pressOnEmptyArea = !indexAt(event->position().toPoint()).isValid();
+    if (m_pressOnEmptyArea) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+void RecordList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressOnEmptyArea) {
+        m_pressOnEmptyArea = false;
+        event->accept();
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+}
+
 void RecordList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListView::mouseDoubleClickEvent(event);

@@ -62,10 +62,16 @@ signals:
     void doubleClickedLine();
 
 protected:
+    // A press on the empty area below the lines keeps the selection (the
+    // view would clear it), so that a double click there loads the line
+    // selected before.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     RecordListModel *m_model;
+    bool m_pressOnEmptyArea = false;
 };
 
 // The list windows (a list filled when the window is shown with the records
