@@ -4,15 +4,24 @@
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"
 
+#include <QFile>
+#include <QList>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
+#include <new>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace SearchMatch
 {
 const QString kRiepilogoBeginning = QStringLiteral("Il presente riepilogo contiene ");
 const QString kElencoBeginning = QStringLiteral("Il presente elenco contiene ");
 const QString kFindNotApplicable = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+const QString kMemoryMessage = QStringLiteral("Attenzione: memoria insufficiente per completare la ricerca.");
 } // namespace SearchMatch
 
 namespace
@@ -67,19 +76,157 @@ const char16_t *decodeTable()
     return table.data();
 }
 
-// The trimmed text of a raw field: bytes [begin, end) of the field (a length
-// byte above the capacity counts as the capacity). Bytes up to 32 decode to
-// the same codes, so trimming the bytes trims the text.
+// The stored text of a raw field: bytes [1, 1 + length) of the field (a
+// length byte above the capacity counts as the capacity).
+int storedLength(const unsigned char *field, int capacity)
+{
+    return qMin(int(field[0]), capacity);
+}
+
+// The trimmed text of a raw field: bytes [begin, end) of the field. Bytes up
+// to 32 decode to the same codes, so trimming the bytes trims the text.
 void trimmedSpan(const unsigned char *field, int capacity, int &begin, int &end)
 {
-    const int length = qMin(int(field[0]), capacity);
     begin = 1;
-    end = 1 + length;
+    end = 1 + storedLength(field, capacity);
     while (begin < end && field[begin] <= 32)
         ++begin;
     while (end > begin && field[end - 1] <= 32)
         --end;
 }
+
+// Three-way lineLess.
+int lineCompare(QStringView a, QStringView b)
+{
+    const qsizetype n = qMin(a.size(), b.size());
+    const QChar *x = a.data();
+    const QChar *y = b.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t p = foldUpper(x[i].unicode());
+        const char16_t q = foldUpper(y[i].unicode());
+        if (p != q)
+            return p < q ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+// The compact sort key of a line: its first kKeyChars characters, folded, one
+// byte each, then zeros. Characters below U+00FF keep their order as bytes; the
+// first one from U+00FF up becomes 0xFF and ends the key, since bytes can no
+// longer tell such characters apart. So a key that is smaller belongs to a
+// line that sorts first, and equal keys leave the order to the whole lines.
+constexpr int kKeyChars = 48;
+struct SortKey {
+    unsigned char bytes[kKeyChars];
+    quint32 index;
+};
+
+void makeKey(SortKey &key, QStringView text, quint32 index)
+{
+    std::memset(key.bytes, 0, sizeof key.bytes);
+    key.index = index;
+    const qsizetype n = qMin<qsizetype>(text.size(), kKeyChars);
+    const QChar *c = text.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t f = foldUpper(c[i].unicode());
+        if (f >= 0xFF) {
+            key.bytes[i] = 0xFF;
+            break;
+        }
+        key.bytes[i] = static_cast<unsigned char>(f);
+    }
+}
+
+// The bytes that the system, the address-space and data limits and the memory
+// control group leave; -1 for a figure that cannot be read.
+qint64 readNumber(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const qint64 n = file.readAll().trimmed().toLongLong(&ok);
+    return ok ? n : -1;
+}
+
+qint64 systemAvailable()
+{
+    QFile file(QStringLiteral("/proc/meminfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    // Files under /proc show a size of 0: read them whole, never test atEnd().
+    qint64 available = -1, swapFree = 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        auto kib = [&](const char *key) -> qint64 {
+            if (!line.startsWith(key))
+                return -1;
+            const QList<QByteArray> parts = line.mid(qstrlen(key)).simplified().split(' ');
+            return parts.isEmpty() ? -1 : parts.first().toLongLong() * 1024;
+        };
+        if (const qint64 n = kib("MemAvailable:"); n >= 0)
+            available = n;
+        else if (const qint64 m = kib("SwapFree:"); m >= 0)
+            swapFree = m;
+    }
+    return available < 0 ? -1 : available + swapFree;
+}
+
+// What a resource limit leaves, given the pages already used (a field of
+// /proc/self/statm); -1 for no limit.
+qint64 limitLeft(int resource, int statmField)
+{
+    struct rlimit limit = {};
+    if (::getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return -1;
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    qint64 used = 0;
+    if (statm.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = statm.readAll().simplified().split(' ');
+        if (fields.size() > statmField)
+            used = fields.at(statmField).toLongLong() * ::sysconf(_SC_PAGESIZE);
+    }
+    return qMax<qint64>(0, qint64(limit.rlim_cur) - used);
+}
+
+qint64 controlGroupLeft()
+{
+    // cgroup v2 (one hierarchy), then v1 (the memory controller), each first
+    // at this process's own group and then at the root the container sees.
+    QString v2Path, v1Path;
+    QFile groups(QStringLiteral("/proc/self/cgroup"));
+    if (groups.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : groups.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.split(':');
+            if (parts.size() < 3)
+                continue;
+            if (parts.at(0) == "0" && parts.at(1).isEmpty())
+                v2Path = QString::fromLocal8Bit(parts.at(2));
+            else if (parts.at(1).split(',').contains("memory"))
+                v1Path = QString::fromLocal8Bit(parts.at(2));
+        }
+    }
+    const QString root = QStringLiteral("/sys/fs/cgroup");
+    const QList<QPair<QString, QString>> candidates = {
+        { root + v2Path + QStringLiteral("/memory.max"), root + v2Path + QStringLiteral("/memory.current") },
+        { root + QStringLiteral("/memory.max"), root + QStringLiteral("/memory.current") },
+        { root + QStringLiteral("/memory") + v1Path + QStringLiteral("/memory.limit_in_bytes"),
+            root + QStringLiteral("/memory") + v1Path + QStringLiteral("/memory.usage_in_bytes") },
+        { root + QStringLiteral("/memory/memory.limit_in_bytes"),
+            root + QStringLiteral("/memory/memory.usage_in_bytes") },
+    };
+    for (const auto &[maxPath, currentPath] : candidates) {
+        const qint64 max = readNumber(maxPath); // "max" (no limit) reads as -1
+        if (max < 0 && !QFile::exists(maxPath))
+            continue;
+        if (max < 0 || max >= (qint64(1) << 60)) // no limit set
+            return -1;
+        const qint64 current = readNumber(currentPath);
+        return qMax<qint64>(0, max - qMax<qint64>(0, current));
+    }
+    return -1;
+}
+
+qint64 g_testAvailable = -1;
 
 } // namespace
 
@@ -131,20 +278,56 @@ QString column(QStringView text, int width)
 
 bool lineLess(QStringView a, QStringView b)
 {
-    const qsizetype n = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t x = foldUpper(a[i].unicode());
-        const char16_t y = foldUpper(b[i].unicode());
-        if (x != y)
-            return x < y;
-    }
-    return a.size() < b.size();
+    return lineCompare(a, b) < 0;
 }
 
 void sortLines(ListLines &lines)
 {
-    std::stable_sort(
-        lines.begin(), lines.end(), [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
+    const size_t n = lines.size();
+    if (n < 2)
+        return;
+    Q_ASSERT(n <= std::numeric_limits<quint32>::max());
+    std::vector<SortKey> keys(n);
+    for (size_t i = 0; i < n; ++i)
+        makeKey(keys[i], lines[i].text, quint32(i));
+    std::sort(keys.begin(), keys.end(), [&lines](const SortKey &a, const SortKey &b) {
+        if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
+            return c < 0;
+        if (const int c = lineCompare(lines[a.index].text, lines[b.index].text); c != 0)
+            return c < 0;
+        return a.index < b.index; // equal lines keep their file order
+    });
+    ListLines sorted;
+    sorted.reserve(n);
+    for (const SortKey &key : keys)
+        sorted.push_back(std::move(lines[key.index]));
+    lines.swap(sorted);
+}
+
+qint64 availableMemory()
+{
+    if (g_testAvailable >= 0)
+        return g_testAvailable;
+    qint64 left = std::numeric_limits<qint64>::max();
+    for (const qint64 figure :
+        { systemAvailable(), limitLeft(RLIMIT_AS, 0), limitLeft(RLIMIT_DATA, 5), controlGroupLeft() }) {
+        if (figure >= 0)
+            left = qMin(left, figure);
+    }
+    return left;
+}
+
+void setAvailableMemoryForTest(qint64 bytes)
+{
+    g_testAvailable = bytes;
+}
+
+qint64 lineBytes(int minChars)
+{
+    // The line in the list (twice while the list grows), its text with the
+    // string header and terminator, its sort key, and the model's copy of
+    // the line record.
+    return qint64(3 * sizeof(ListLine)) + 16 + 2 * (qint64(minChars) + 1) + qint64(sizeof(SortKey));
 }
 
 QString countSentence(const QString &beginning, qint64 n)
@@ -175,24 +358,33 @@ bool MultiFilter::matches(const char *record) const
     for (const Active &a : m_active) {
         if (!a.encodable)
             return false;
-        // The field as it reads (stored texts are trimmed anyway).
+        // The field's stored text as it is, blanks around it included.
         const auto *field = reinterpret_cast<const unsigned char *>(record + a.field.offset);
-        int begin, end;
-        trimmedSpan(field, a.field.capacity, begin, end);
-        if (!containsFolded(field + begin, end - begin, a.folded))
+        if (!containsFolded(field + 1, storedLength(field, a.field.capacity), a.folded))
             return false;
     }
     return true;
 }
 
-void collectLines(
-    const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line, ListLines &out)
+void collectLines(const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line,
+    ListLines &out, qint64 bytesPerLine)
 {
     ArchiveFile file(path, recordSize);
-    file.scan([&](qint64 index, const char *record) {
-        if (!accept || accept(record))
-            out.push_back(ListLine { line(record), index });
-    });
+    if (bytesPerLine > 0) {
+        const qint64 records = file.count();
+        const qint64 room = availableMemory();
+        if (records > 0 && (records > room / bytesPerLine))
+            throw ListingMemoryError();
+    }
+    try {
+        file.scan([&](qint64 index, const char *record) {
+            if (!accept || accept(record))
+                out.push_back(ListLine { line(record), index });
+        });
+    } catch (const std::bad_alloc &) {
+        ListLines().swap(out); // give the memory back before anything else runs
+        throw ListingMemoryError();
+    }
     file.close();
 }
 

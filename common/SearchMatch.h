@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 // Searching and listing the records of an archive: the line of a record, the
@@ -51,7 +52,10 @@ QString column(QStringView text, int width);
 // The order of every sorted list: code units compared after folding a-z to
 // A-Z; a line that is the beginning of another comes first.
 bool lineLess(QStringView a, QStringView b);
-// Sorts by lineLess; lines that compare equal keep their file order.
+// Sorts by lineLess; lines that compare equal keep their file order. The sort
+// works on a compact key per line (its first characters folded into bytes,
+// with the line's index) and compares whole lines only where two keys tie, so
+// it touches each line's text about once instead of at every comparison.
 void sortLines(ListLines &lines);
 
 // "<beginning><n> schede." ("Il presente riepilogo contiene 3 schede.").
@@ -61,7 +65,8 @@ extern const QString kElencoBeginning; // "Il presente elenco contiene "
 
 // The filters of a search window, in their order. A filter is set when its
 // trimmed text is not empty; a set filter is matched as typed (blanks kept),
-// ASCII letters compared without case, and must occur somewhere in its field.
+// ASCII letters compared without case, and must occur somewhere in its field's
+// stored text as it is (blanks that a record holds around its text count).
 // A record is listed when every set filter occurs in its field, so with no
 // filter set every record is listed. A filter that holds only blanks is not
 // set and is not matched at all.
@@ -85,15 +90,43 @@ private:
     std::vector<Active> m_active;
 };
 
+// A listing that memory cannot hold: shown with kMemoryMessage, never with
+// the archive access message (the archive itself is fine).
+class ListingMemoryError : public std::runtime_error
+{
+public:
+    ListingMemoryError()
+        : std::runtime_error("not enough memory for the listing")
+    {
+    }
+};
+extern const QString kMemoryMessage; // "Attenzione: memoria insufficiente per completare la ricerca."
+
+// The bytes this process can still allocate: the smallest of the memory the
+// system has available (with free swap), what the address-space and data
+// limits leave, and what the memory control group leaves. A test may set a
+// fixed figure (a negative figure goes back to the measured one).
+qint64 availableMemory();
+void setAvailableMemoryForTest(qint64 bytes);
+
+// What one listed line of at least `minChars` characters costs: its text, its
+// place in the list and its sort key.
+qint64 lineBytes(int minChars);
+
 // Reads every record of an archive once, in file order, in large blocks; for
 // each record that `accept` takes (every record when it is empty) appends
 // `line(record)` with its record index to `out`. A failure throws
 // ArchiveAccessError; the lines appended before it stay in `out`. A missing
 // archive is created empty.
+// With `bytesPerLine` > 0 the listing is bounded by what the file can hold:
+// when every record of the file listed at that cost would not fit in
+// availableMemory(), nothing is read and ListingMemoryError is thrown at once.
+// Memory that runs out while collecting throws ListingMemoryError too, with
+// `out` emptied.
 using RecordTest = std::function<bool(const char *record)>;
 using LineBuilder = std::function<QString(const char *record)>;
-void collectLines(
-    const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line, ListLines &out);
+void collectLines(const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line,
+    ListLines &out, qint64 bytesPerLine = 0);
 
 // Reads record `index` (0-based) of an archive into `record`; throws
 // ArchiveAccessError when it fails or the archive no longer holds it.

@@ -1,8 +1,8 @@
 #include "owners/Ricontatta.h"
 
+#include "owners/TrovaClienti.h"
 #include "owners/core/OwnerListing.h"
 #include "owners/core/OwnerRecord.h"
-#include "owners/TrovaClienti.h"
 
 namespace
 {
@@ -16,10 +16,7 @@ ListWindow::Setup callBackSetup()
     s.itemWidth = 1600;
     s.fill = ListWindow::archiveFill(
         &OwnerRecord::path, OwnerRecord::size(), &OwnerListing::isCallBack, &OwnerListing::callBackLine);
-    s.pick = ListWindow::archivePick(
-        &OwnerRecord::path, OwnerRecord::size(), [](const QByteArray &record, qint64 position) {
-            OwnerDelivery::deliver(QStringLiteral("clienti"), record, position);
-        });
+    s.pick = ListWindow::tablePick(&OwnerRecord::path, OwnerRecord::size(), TfrmRicontatta::deliveries());
     return s;
 }
 
@@ -28,6 +25,12 @@ ListWindow::Setup callBackSetup()
 TfrmRicontatta::TfrmRicontatta(QWidget *owner)
     : ListWindow(owner, callBackSetup())
 {
+}
+
+const Delivery::Table &TfrmRicontatta::deliveries()
+{
+    static const Delivery::Table t { &OwnerRecord::layout(), { OwnerDelivery::ownerEditorRoute(QString()) } };
+    return t;
 }
 
 QString &TfrmRicontatta::lastSearchText()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ui/Delivery.h"
 #include "common/ui/ListWindow.h"
 
 class QWidget;
@@ -12,6 +13,10 @@ class TfrmRicontatta : public ListWindow
     Q_OBJECT
 public:
     explicit TfrmRicontatta(QWidget *owner = nullptr);
+
+    // The one delivery of the list: the owner and its position into the
+    // owner editor (frmClienti), as the owner picker's mode "clienti".
+    static const Delivery::Table &deliveries();
 
     // The unit's LastSearchText.
     static QString &lastSearchText();

@@ -1,8 +1,6 @@
 #include "owners/TrovaClienti.h"
 
-#include "common/ui/WindowRegistry.h"
-#include "common/ui/ArchiveEditor.h"
-#include "common/ui/ControlText.h"
+#include "common/ui/WindowNames.h"
 #include "owners/core/OwnerListing.h"
 #include "owners/core/OwnerRecord.h"
 
@@ -21,8 +19,8 @@ SearchWindow::Setup ownerSearchSetup(TfrmTrovaClienti *self)
     s.list.printTitle = QStringLiteral("Riepilogo proprietari cani");
     s.list.lastSearchText = &TfrmTrovaClienti::lastSearchText();
     s.list.itemWidth = 1600;
-    s.list.pick = ListWindow::archivePick(&OwnerRecord::path, OwnerRecord::size(),
-        [self](const QByteArray &record, qint64 position) { OwnerDelivery::deliver(self->mode(), record, position); });
+    s.list.pick = ListWindow::tablePick(
+        &OwnerRecord::path, OwnerRecord::size(), OwnerDelivery::table(), [self] { return self->mode(); });
     s.filters = {
         { "txtCliente", QStringLiteral("Cognome e nome:"), field(OwnerRecord::Cliente), "txtComuneRes" },
         { "txtComuneRes", QStringLiteral("Comune di residenza:"), field(OwnerRecord::ComuneRes), "txtPartitaIva" },
@@ -38,6 +36,7 @@ SearchWindow::Setup ownerSearchSetup(TfrmTrovaClienti *self)
     s.path = &OwnerRecord::path;
     s.recordSize = OwnerRecord::size();
     s.line = &OwnerListing::searchLine;
+    s.minLineChars = OwnerListing::kFixedChars;
     s.countBeginning = SearchMatch::kRiepilogoBeginning;
     return s;
 }
@@ -67,38 +66,38 @@ void TfrmTrovaClienti::openPicker(QWidget *owner, const QString &mode)
 namespace OwnerDelivery
 {
 
+Delivery::Route ownerEditorRoute(const QString &mode)
+{
+    Delivery::Route r { mode, WindowNames::frmClienti, {}, true, {} };
+    for (int f = 0; f < OwnerRecord::FieldCount; ++f)
+        r.fields.push_back({ f, OwnerRecord::controlName(f) });
+    return r;
+}
+
+const Delivery::Table &table()
+{
+    using O = OwnerRecord::Field;
+    static const Delivery::Table t { &OwnerRecord::layout(),
+        {
+            ownerEditorRoute(QStringLiteral("clienti")),
+            { QStringLiteral("cani"), WindowNames::frmCani,
+                { { O::Cliente, QStringLiteral("txtProprietario") }, { O::Recapito, QStringLiteral("txtRecapito") },
+                    { O::CodFisc, QStringLiteral("txtCodFisc") }, { O::ComuneRes, QStringLiteral("txtComuneRes") } },
+                false, {} },
+            { QStringLiteral("preventivi"), WindowNames::frmPreventivi,
+                { { O::Cliente, QStringLiteral("txtCliente") }, { O::IndirizzoRes, QStringLiteral("txtViaCliente") },
+                    { O::CapRes, QStringLiteral("txtCapCliente") }, { O::ComuneRes, QStringLiteral("txtCittaCliente") },
+                    { O::ProvRes, QStringLiteral("txtProvCliente") },
+                    { O::CodFisc, QStringLiteral("txtCodFiscCliente") },
+                    { O::PartitaIva, QStringLiteral("txtIvaCliente") } },
+                false, {} },
+        } };
+    return t;
+}
+
 void deliver(const QString &mode, const QByteArray &record, qint64 position)
 {
-    RecordBuffer buffer(OwnerRecord::layout());
-    buffer.bytes() = record;
-    auto text = [&](int f) { return buffer.text(f); };
-
-    if (mode == QLatin1String("clienti")) {
-        QWidget *editor = WindowRegistry::get(QStringLiteral("frmClienti"));
-        if (!editor)
-            return;
-        ArchiveEditor::loadControls(editor, buffer, &OwnerRecord::controlName);
-        ControlText::setNamed(editor, QStringLiteral("lblPosizione"), QString::number(position)); // last
-    } else if (mode == QLatin1String("cani")) {
-        QWidget *editor = WindowRegistry::get(QStringLiteral("frmCani"));
-        if (!editor)
-            return;
-        ControlText::setNamed(editor, QStringLiteral("txtProprietario"), text(OwnerRecord::Cliente));
-        ControlText::setNamed(editor, QStringLiteral("txtRecapito"), text(OwnerRecord::Recapito));
-        ControlText::setNamed(editor, QStringLiteral("txtCodFisc"), text(OwnerRecord::CodFisc));
-        ControlText::setNamed(editor, QStringLiteral("txtComuneRes"), text(OwnerRecord::ComuneRes));
-    } else if (mode == QLatin1String("preventivi")) {
-        QWidget *editor = WindowRegistry::get(QStringLiteral("frmPreventivi"));
-        if (!editor)
-            return;
-        ControlText::setNamed(editor, QStringLiteral("txtCliente"), text(OwnerRecord::Cliente));
-        ControlText::setNamed(editor, QStringLiteral("txtViaCliente"), text(OwnerRecord::IndirizzoRes));
-        ControlText::setNamed(editor, QStringLiteral("txtCapCliente"), text(OwnerRecord::CapRes));
-        ControlText::setNamed(editor, QStringLiteral("txtCittaCliente"), text(OwnerRecord::ComuneRes));
-        ControlText::setNamed(editor, QStringLiteral("txtProvCliente"), text(OwnerRecord::ProvRes));
-        ControlText::setNamed(editor, QStringLiteral("txtCodFiscCliente"), text(OwnerRecord::CodFisc));
-        ControlText::setNamed(editor, QStringLiteral("txtIvaCliente"), text(OwnerRecord::PartitaIva));
-    }
+    Delivery::deliver(table(), mode, record, position);
 }
 
 } // namespace OwnerDelivery

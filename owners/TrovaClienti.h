@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ui/Delivery.h"
 #include "common/ui/SearchWindow.h"
 
 #include <QByteArray>
@@ -41,8 +42,14 @@ public:
 
 namespace OwnerDelivery
 {
+// The owner picker's deliveries, one route per caller mode (see the class).
+const Delivery::Table &table();
+// The whole owner record and its position into the owner editor, as mode
+// "clienti" writes it (the call-back list's one route too).
+Delivery::Route ownerEditorRoute(const QString &mode);
 // Writes an owner record (raw bytes) into the start-up window of `mode`, as
 // the owner search does; `position` is its 1-based place in the archive.
-// Nothing happens for another mode or when that window does not exist.
+// Nothing happens for another mode or when that window does not exist; a
+// target that lacks a control throws Delivery::MissingControls.
 void deliver(const QString &mode, const QByteArray &record, qint64 position);
 } // namespace OwnerDelivery

@@ -1,11 +1,11 @@
 #include "common/ui/ListWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/ui/CommandGuard.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
+#include "common/ui/CommandGuard.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -135,6 +135,27 @@ void RecordList::setCurrentRow(int row)
     scrollTo(i);
 }
 
+void RecordList::mousePressEvent(QMouseEvent *event)
+{
+    m_pressOnEmptyArea = !indexAt(event->position().toPoint()).isValid();
+    if (m_pressOnEmptyArea) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+void RecordList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressOnEmptyArea) {
+        m_pressOnEmptyArea = false;
+        event->accept();
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+}
+
 void RecordList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListView::mouseDoubleClickEvent(event);
@@ -159,6 +180,16 @@ std::function<void(qint64)> ListWindow::archivePick(
         QByteArray bytes;
         SearchMatch::readRecord(path(), recordSize, record, bytes);
         deliver(bytes, record + 1);
+    };
+}
+
+std::function<void(qint64)> ListWindow::tablePick(
+    std::function<QString()> path, int recordSize, const Delivery::Table &table, std::function<QString()> mode)
+{
+    return [=, &table](qint64 record) {
+        QByteArray bytes;
+        SearchMatch::readRecord(path(), recordSize, record, bytes);
+        Delivery::deliver(table, mode ? mode() : QString(), bytes, record + 1);
     };
 }
 
@@ -341,6 +372,10 @@ void ListWindow::pickCommand()
         const int row = lstRecords->currentRow();
         if (row >= 0 && m_setup.pick)
             m_setup.pick(lstRecords->record(row));
+    } catch (const Delivery::MissingControls &missing) {
+        // A fault of the program, not of the archive: the user must know
+        // that the record was not loaded.
+        MessageBoxes::error(missing.message(), this);
     } catch (...) {
         // Whatever was written into the target stays; the window closes.
     }

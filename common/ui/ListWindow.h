@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SearchMatch.h"
+#include "common/ui/Delivery.h"
 #include "common/ui/WindowKit.h"
 
 #include <QAbstractListModel>
@@ -61,10 +62,16 @@ signals:
     void doubleClickedLine();
 
 protected:
+    // A press on the empty area below the lines keeps the selection (the
+    // view would clear it), so that a double click there loads the line
+    // selected before.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     RecordListModel *m_model;
+    bool m_pressOnEmptyArea = false;
 };
 
 // The list windows (a list filled when the window is shown with the records
@@ -78,9 +85,12 @@ private:
 // LastSearchText (emptied each time the window is shown).
 // Print ("Stampa"): the lines under the window's print title, through the list
 // template "Riepilogo dati".
-// Double click: loads the record the chosen line came from (its own record,
-// even when other lines read the same) into the target, then closes the
-// window; any failure just closes the window.
+// Double click, anywhere in the list (on a line or on the empty area below the
+// lines): loads the record of the selected line (its own record, even when
+// other lines read the same) into the target, then closes the window; with no
+// line selected it just closes the window. Any failure of the load closes the
+// window too, without a message, except a target that lacks a control of the
+// delivery table: that is reported in an error box (nothing is written).
 class ListWindow : public WindowKit::FixedDialog
 {
     Q_OBJECT
@@ -106,6 +116,12 @@ public:
     // 1-based position to `deliver`.
     static std::function<void(qint64)> archivePick(std::function<QString()> path, int recordSize,
         std::function<void(const QByteArray &record, qint64 position)> deliver);
+    // The pick of a picker with a delivery table: reads the record and
+    // delivers it along the route of the caller mode that `mode` gives (a
+    // list window with one fixed route leaves `mode` empty). The table must
+    // outlive the window.
+    static std::function<void(qint64)> tablePick(std::function<QString()> path, int recordSize,
+        const Delivery::Table &table, std::function<QString()> mode = {});
 
     explicit ListWindow(QWidget *owner, Setup setup);
 

@@ -1,8 +1,8 @@
 #include "common/ui/SearchWindow.h"
 
 #include "common/ArchiveFile.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+
+#include <new>
 
 SearchWindow::SearchWindow(QWidget *owner, Setup setup)
     : ListWindow(owner, setup.list, false)
@@ -113,14 +115,23 @@ void SearchWindow::searchCommand()
     try {
         SearchMatch::collectLines(
             m_search.path(), m_search.recordSize, [&filter](const char *record) { return filter.matches(record); },
-            m_search.line, lines);
+            m_search.line, lines, SearchMatch::lineBytes(m_search.minLineChars));
+    } catch (const SearchMatch::ListingMemoryError &) {
+        MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
+        return;
     } catch (...) {
         // The lines read so far stay in the (hidden) list; the filter page stays.
         showLines(std::move(lines));
         MessageBoxes::plain(kArchiveAccessMessage, this);
         return;
     }
-    showLines(std::move(lines));
+    try {
+        showLines(std::move(lines));
+    } catch (const std::bad_alloc &) {
+        lstRecords->lines()->clear();
+        MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
+        return;
+    }
     lblTrovate->setText(SearchMatch::countSentence(m_search.countBeginning, lstRecords->count()));
     pages()->setCurrentWidget(panContainer);
     txtTrova->clear();

@@ -22,7 +22,11 @@ class QPushButton;
 // field, matched as typed with ASCII letters compared without case (see
 // SearchMatch::MultiFilter). `lblConta` gets the number of set filters.
 // A failure to read the archive shows the archive access message in a plain
-// box; the window then stays on the filter page.
+// box; the window then stays on the filter page. A listing that memory could
+// not hold (every record of the archive listed, each line at least
+// `minLineChars` long, against the memory left) is refused before the archive
+// is read, and memory that runs out during the search ends it the same way:
+// a plain box with SearchMatch::kMemoryMessage, the window on its filter page.
 //
 // The caller mode is the trimmed text of the hidden `lblMemory`, written by
 // the caller between creation and the modal show (see openPicker of each
@@ -44,6 +48,7 @@ public:
         std::function<QString()> path; // the archive searched
         int recordSize = 0;
         SearchMatch::LineBuilder line;
+        int minLineChars = 0; // the shortest line `line` builds (its fixed columns)
         QString countBeginning = SearchMatch::kRiepilogoBeginning;
     };
 

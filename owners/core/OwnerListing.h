@@ -16,6 +16,7 @@ namespace OwnerListing
 // current dogs (30) + "  " + the last field, trimmed and whole: Note in the
 // search, Questioni in the call-back list. The fixed part is 115 characters.
 QString line(const char *record, int lastField);
+inline constexpr int kFixedChars = 115;
 QString searchLine(const char *record); // last field Note
 QString callBackLine(const char *record); // last field Questioni
 

@@ -6,8 +6,14 @@
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/CoreSupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+#include <sys/sysinfo.h>
 
 using namespace SearchMatch;
 
@@ -64,6 +70,12 @@ private slots:
     void find_data();
     void find();
     void collectFromArchive();
+    void storedBlanksCountInMatch_data();
+    void storedBlanksCountInMatch();
+    void compactKeySortKeepsLineOrder();
+    void listingBoundedByAvailableMemory_data();
+    void listingBoundedByAvailableMemory();
+    void hugeSparseArchiveFailsFastForMemory();
 };
 
 void TestSearchMatch::filters_data()
@@ -229,6 +241,148 @@ void TestSearchMatch::collectFromArchive()
     readRecord(OwnerRecord::path(), OwnerRecord::size(), 3, record);
     QCOMPARE(record, ownerBytes(fixture().at(3)));
     QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, readRecord(OwnerRecord::path(), OwnerRecord::size(), 4, record));
+}
+
+// Writes `stored` into the owner's name field byte by byte, as another writer
+// may have left it (blanks around it included), with `length` as its length
+// byte (-1: the text's own length).
+QByteArray rawNameRecord(const QByteArray &stored, int length = -1)
+{
+    RecordBuffer r(OwnerRecord::layout());
+    char *f = r.bytes().data() + OwnerRecord::layout().offset(OwnerRecord::Cliente);
+    const int capacity = OwnerRecord::layout().capacity(OwnerRecord::Cliente);
+    std::memcpy(f + 1, stored.constData(), size_t(qMin<qsizetype>(stored.size(), capacity)));
+    f[0] = char(length >= 0 ? length : int(stored.size()));
+    return r.bytes();
+}
+
+void TestSearchMatch::storedBlanksCountInMatch_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("length"); // -1: the stored text's own length
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("listed");
+
+    QTest::newRow("leading blanks of the filter meet the stored ones")
+        << QByteArray("  Spazi attorno  ") << -1 << QStringLiteral("  spazi") << true;
+    QTest::newRow("trailing blanks of the filter meet the stored ones")
+        << QByteArray("  Spazi attorno  ") << -1 << QStringLiteral("ATTORNO  ") << true;
+    QTest::newRow("the whole stored text as typed")
+        << QByteArray("  Spazi attorno  ") << -1 << QStringLiteral("  spazi attorno  ") << true;
+    QTest::newRow("a trimmed stored text has no leading blanks")
+        << QByteArray("Spazi attorno") << -1 << QStringLiteral("  spazi") << false;
+    QTest::newRow("more blanks than stored")
+        << QByteArray("  Spazi attorno  ") << -1 << QStringLiteral("   spazi") << false;
+    QTest::newRow("blanks-only filter is still no filter")
+        << QByteArray("Spazi attorno") << -1 << QStringLiteral("   ") << true;
+    QTest::newRow("bytes past the length byte are not the text")
+        << QByteArray("  Spazi attorno  ") << 7 << QStringLiteral("attorno") << false;
+    QTest::newRow("a length byte above the capacity reads the capacity")
+        << QByteArray("  Spazi attorno  ") << 255 << QStringLiteral("attorno  ") << true;
+}
+
+void TestSearchMatch::storedBlanksCountInMatch()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, length);
+    QFETCH(QString, filter);
+    QFETCH(bool, listed);
+    const MultiFilter f(filtersWith(filter), OwnerListing::filterFields());
+    QCOMPARE(f.matches(rawNameRecord(stored, length).constData()), listed);
+}
+
+void TestSearchMatch::compactKeySortKeepsLineOrder()
+{
+    // Lines with long common beginnings (past the key), ASCII case, letters
+    // from U+00FF up (where the key stops telling characters apart), NUL
+    // characters and prefixes: the order must be exactly lineLess's, equal
+    // lines in file order.
+    const QString alphabet = QStringLiteral("aAbB \u00E9\u00C9\u00FF\u20AC\u0152_z");
+    const QString common = QStringLiteral("Rossi Mario                 Tel. 06 1000");
+    ListLines lines;
+    quint32 seed = 12345;
+    auto next = [&seed](quint32 bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    for (qint64 i = 0; i < 3000; ++i) {
+        QString text = next(3) == 0 ? QString() : common.left(qsizetype(next(quint32(common.size()) + 1)));
+        const int extra = int(next(7));
+        for (int k = 0; k < extra; ++k)
+            text += next(10) == 0 ? QChar(u'\0') : alphabet.at(next(quint32(alphabet.size())));
+        lines.push_back({ text, i });
+    }
+    ListLines expected = lines;
+    std::stable_sort(expected.begin(), expected.end(),
+        [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
+    sortLines(lines);
+    QCOMPARE(lines.size(), expected.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].text, expected[i].text);
+        QCOMPARE(lines[i].record, expected[i].record);
+    }
+}
+
+void TestSearchMatch::listingBoundedByAvailableMemory_data()
+{
+    QTest::addColumn<qint64>("roomForLines"); // memory left, in lines of the owner search
+    QTest::addColumn<bool>("refused");
+    // 100 owners in the archive.
+    QTest::newRow("room for every line") << qint64(100) << false;
+    QTest::newRow("room for one line fewer") << qint64(99) << true;
+    QTest::newRow("no room at all") << qint64(0) << true;
+}
+
+void TestSearchMatch::listingBoundedByAvailableMemory()
+{
+    QFETCH(qint64, roomForLines);
+    QFETCH(bool, refused);
+    TestSupport::TempProgramFolder folder;
+    TestSupport::writeFile(OwnerRecord::path(), QByteArray(100 * OwnerRecord::size(), '\0'));
+    const qint64 perLine = lineBytes(OwnerListing::kFixedChars);
+    QVERIFY(perLine > 2 * OwnerListing::kFixedChars); // the text is UTF-16
+    setAvailableMemoryForTest(roomForLines * perLine);
+    ListLines lines;
+    bool threw = false;
+    try {
+        collectLines(OwnerRecord::path(), OwnerRecord::size(), {}, OwnerListing::searchLine, lines, perLine);
+    } catch (const ListingMemoryError &) {
+        threw = true;
+    }
+    setAvailableMemoryForTest(-1);
+    QCOMPARE(threw, refused);
+    QCOMPARE(lines.size(), refused ? size_t(0) : size_t(100));
+}
+
+void TestSearchMatch::hugeSparseArchiveFailsFastForMemory()
+{
+    // A 1 TB archive (sparse: it takes no disk) lists 297 million owners, far
+    // more than this machine's memory holds: the listing is refused before a
+    // single record is read, with the memory failure, not the archive one.
+    TestSupport::TempProgramFolder folder;
+    {
+        QFile huge(OwnerRecord::path());
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        if (!huge.resize(qint64(1) << 40))
+            QSKIP("this file system cannot hold a 1 TB sparse file");
+    }
+    // The measured figure is real: never above the machine's memory and swap.
+    struct sysinfo machine = {};
+    QVERIFY(::sysinfo(&machine) == 0);
+    const qint64 total = (qint64(machine.totalram) + qint64(machine.totalswap)) * machine.mem_unit;
+    QVERIFY(availableMemory() > 0);
+    QVERIFY(availableMemory() <= total);
+    const qint64 perLine = lineBytes(OwnerListing::kFixedChars);
+    if ((qint64(1) << 40) / OwnerRecord::size() <= total / perLine)
+        QSKIP("this machine could hold the whole listing");
+    QElapsedTimer timer;
+    timer.start();
+    ListLines lines;
+    QVERIFY_THROWS_EXCEPTION(ListingMemoryError,
+        collectLines(OwnerRecord::path(), OwnerRecord::size(), {}, OwnerListing::searchLine, lines, perLine));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(lines.empty());
+    QVERIFY(QFile::remove(OwnerRecord::path()));
 }
 
 QTEST_GUILESS_MAIN(TestSearchMatch)

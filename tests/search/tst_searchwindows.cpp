@@ -3,13 +3,13 @@
 // the windows that receive the owner are checked control by control.
 #include "common/ArchiveFile.h"
 #include "common/SearchMatch.h"
-#include "common/ui/WindowRegistry.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/Application.h"
+#include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
-#include "owners/core/OwnerRecord.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "owners/core/OwnerRecord.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -167,6 +167,8 @@ private slots:
     void callBackListShowsFlaggedOnly();
     void callBackPickLoadsClickedOwner();
     void printGoesThroughListTemplate();
+    void doubleClickOnEmptyAreaLoadsSelectedLine_data();
+    void doubleClickOnEmptyAreaLoadsSelectedLine();
 };
 
 void TestSearchWindows::initTestCase()
@@ -482,6 +484,72 @@ void TestSearchWindows::printGoesThroughListTemplate()
     QTest::mouseClick(w.btnStampa, Qt::LeftButton);
     QCOMPARE(boxes.count(), 0);
     QVERIFY(QFile(pdf).size() > 0);
+}
+
+void TestSearchWindows::doubleClickOnEmptyAreaLoadsSelectedLine_data()
+{
+    QTest::addColumn<bool>("callBackList"); // false: the owner search
+    QTest::addColumn<int>("clickedRecord"); // the line selected first by a click; -1: none
+    QTest::addColumn<QString>("email"); // the owner editor's e-mail afterwards
+
+    QTest::newRow("search, no line selected: closes, loads nothing") << false << -1 << "before";
+    QTest::newRow("search, a line selected: that line's owner loads") << false << 1 << "due@x.it";
+    QTest::newRow("call-back list, no line selected") << true << -1 << "before";
+    QTest::newRow("call-back list, a line selected") << true << 0 << "uno@x.it";
+}
+
+void TestSearchWindows::doubleClickOnEmptyAreaLoadsSelectedLine()
+{
+    QFETCH(bool, callBackList);
+    QFETCH(int, clickedRecord);
+    QFETCH(QString, email);
+    TempProgramFolder folder;
+    writeOwners({ { QStringLiteral("Uno"), QStringLiteral("1"), QString(), QStringLiteral("uno@x.it"), kSi },
+        { QStringLiteral("Due"), QStringLiteral("2"), QString(), QStringLiteral("due@x.it"), kSi } });
+    auto editor = ownerEditorStandIn();
+    WindowRegistry::set(QStringLiteral("frmClienti"), editor.get());
+    MessageRecorder boxes;
+
+    std::unique_ptr<ListWindow> w;
+    if (callBackList) {
+        w = std::make_unique<TfrmRicontatta>();
+        w->show();
+    } else {
+        auto search = std::make_unique<TfrmTrovaClienti>();
+        search->lblMemory->setText(QStringLiteral("clienti"));
+        search->show();
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        w = std::move(search);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    RecordList *list = w->lstRecords;
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentRow(), -1);
+    if (clickedRecord >= 0) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->record(row) == clickedRecord)
+                QTest::mouseClick(
+                    list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+        }
+        QCOMPARE(list->record(list->currentRow()), clickedRecord);
+    }
+
+    // Well below the two lines, where the list is empty.
+    const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
+    const QPoint empty(20, list->viewport()->height() - 10);
+    QVERIFY(empty.y() > last.bottom() + 20);
+    QVERIFY(!list->indexAt(empty).isValid());
+    // As a mouse sends a double click: a first press and release, then the
+    // second press that makes the double click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
+    QCOMPARE(list->currentRow() >= 0, clickedRecord >= 0);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, empty);
+
+    QVERIFY(!w->isVisible());
+    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(controlText(editor.get(), QStringLiteral("txtEmail")), email);
+    QCOMPARE(controlText(editor.get(), QStringLiteral("lblPosizione")),
+        clickedRecord >= 0 ? QString::number(clickedRecord + 1) : QStringLiteral("before"));
 }
 
 QTEST_MAIN(TestSearchWindows)
