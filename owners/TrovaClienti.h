@@ -16,6 +16,7 @@ class QWidget;
 //   "cani"       name, phone, fiscal code and town into the dog editor (frmCani);
 //   "preventivi" the customer fields of the quote editor (frmPreventivi).
 // Any other mode (the comparison is exact: "Clienti" is no mode) writes nothing.
+// The three are the routes of the delivery table OwnerDelivery::table().
 class TfrmTrovaClienti : public SearchWindow
 {
     Q_OBJECT

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
@@ -25,6 +26,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <sys/sysinfo.h>
 
 using TestSupport::MessageRecorder;
 using TestSupport::TempProgramFolder;
@@ -167,6 +170,7 @@ private slots:
     void callBackListShowsFlaggedOnly();
     void callBackPickLoadsClickedOwner();
     void printGoesThroughListTemplate();
+    void hugeArchiveSearchSaysMemoryNotEnough();
     void doubleClickOnEmptyAreaLoadsSelectedLine_data();
     void doubleClickOnEmptyAreaLoadsSelectedLine();
 };
@@ -484,6 +488,39 @@ void TestSearchWindows::printGoesThroughListTemplate()
     QTest::mouseClick(w.btnStampa, Qt::LeftButton);
     QCOMPARE(boxes.count(), 0);
     QVERIFY(QFile(pdf).size() > 0);
+}
+
+void TestSearchWindows::hugeArchiveSearchSaysMemoryNotEnough()
+{
+    // A 1 TB sparse archive: the search ends at once with the memory message,
+    // not after a long read with the archive access message.
+    TempProgramFolder folder;
+    {
+        QFile huge(OwnerRecord::path());
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        if (!huge.resize(qint64(1) << 40))
+            QSKIP("this file system cannot hold a 1 TB sparse file");
+    }
+    struct sysinfo machine = {};
+    QVERIFY(::sysinfo(&machine) == 0);
+    const qint64 total = (qint64(machine.totalram) + qint64(machine.totalswap)) * machine.mem_unit;
+    QVERIFY(SearchMatch::availableMemory() <= total);
+    if ((qint64(1) << 40) / OwnerRecord::size() <= total / SearchMatch::lineBytes(115))
+        QSKIP("this machine could hold the whole listing");
+
+    MessageRecorder boxes;
+    TfrmTrovaClienti w;
+    w.show();
+    QElapsedTimer timer;
+    timer.start();
+    search(w);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), MessageBoxes::Kind::Plain);
+    QCOMPARE(boxes.lastText(), QStringLiteral("Attenzione: memoria insufficiente per completare la ricerca."));
+    QVERIFY(w.panAvvio->isVisible());
+    QCOMPARE(w.lstRecords->count(), 0);
+    QVERIFY(QFile::remove(OwnerRecord::path()));
 }
 
 void TestSearchWindows::doubleClickOnEmptyAreaLoadsSelectedLine_data()

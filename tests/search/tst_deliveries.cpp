@@ -1,0 +1,153 @@
+// The delivery tables of the pickers held to their target windows: every
+// control a table writes must exist in the window it writes into. Real windows
+// are opened where they exist; windows not built yet are held to their control
+// lists. A misspelt table must fail the check, and a delivery into a window
+// that lacks a control must be reported at run time, with nothing written.
+#include "common/ui/Delivery.h"
+#include "common/ui/WindowNames.h"
+#include "common/ui/WindowRegistry.h"
+#include "owners/Clienti.h"
+#include "owners/Ricontatta.h"
+#include "owners/TrovaClienti.h"
+#include "owners/core/OwnerRecord.h"
+#include "tests/support/TestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using TestSupport::MessageRecorder;
+using TestSupport::TempProgramFolder;
+
+namespace
+{
+
+// The controls of the dog editor (frmCani) that a picker may write into.
+const QStringList kDogEditorControls = { "txtNome", "txtSesso", "txtDataNasc", "txtGruppo", "txtRazza", "txtMantello",
+    "txtSegni", "txtMicrochip", "txtProprietario", "txtCodFisc", "txtRecapito", "txtComuneRes", "txtInizioProp",
+    "txtAllevatore", "txtPadre", "txtMadre", "txtVaccinazioni", "txtAlimentazione", "txtNote", "lblFile01", "lblFile02",
+    "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03", "lblPosizione" };
+// The customer panel of the quote editor (frmPreventivi).
+const QStringList kQuoteCustomerControls = { "txtCliente", "txtViaCliente", "txtCapCliente", "txtCittaCliente",
+    "txtProvCliente", "txtIvaCliente", "txtCodFiscCliente", "txtRiferimenti", "memVeicolo", "memMarca", "memColore",
+    "memImmatricolazione", "memAlimentazione", "memTarga" };
+
+} // namespace
+
+class TestDeliveries : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { WindowRegistry::clear(); }
+    void everyRouteMeetsItsWindow_data();
+    void everyRouteMeetsItsWindow();
+    void misspeltTableFailsContract();
+    void deliveryIntoMissingControlReported();
+};
+
+void TestDeliveries::everyRouteMeetsItsWindow_data()
+{
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("controls"); // how many controls the route writes
+
+    QTest::newRow("owner picker, clienti") << "owner picker"
+                                           << "clienti" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
+    QTest::newRow("owner picker, cani") << "owner picker"
+                                        << "cani" << WindowNames::frmCani << 4;
+    QTest::newRow("owner picker, preventivi") << "owner picker"
+                                              << "preventivi" << WindowNames::frmPreventivi << 7;
+    QTest::newRow("call-back list") << "call-back list"
+                                    << "" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
+}
+
+void TestDeliveries::everyRouteMeetsItsWindow()
+{
+    QFETCH(QString, picker);
+    QFETCH(QString, mode);
+    QFETCH(QString, target);
+    QFETCH(int, controls);
+    TempProgramFolder folder;
+    const Delivery::Table &table
+        = picker == QLatin1String("owner picker") ? OwnerDelivery::table() : TfrmRicontatta::deliveries();
+    const Delivery::Route *route = table.route(mode);
+    QVERIFY(route);
+    QCOMPARE(QString::fromLatin1(route->target), target);
+    QCOMPARE(route->controls().size(), controls);
+
+    if (target == QLatin1String(WindowNames::frmClienti)) {
+        TfrmClienti window; // the real owner editor
+        QCOMPARE(window.objectName(), target);
+        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
+    } else if (target == QLatin1String(WindowNames::frmCani)) {
+        QCOMPARE(Delivery::missingControls(*route, kDogEditorControls), QStringList());
+    } else {
+        QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
+    }
+}
+
+void TestDeliveries::misspeltTableFailsContract()
+{
+    TempProgramFolder folder;
+    TfrmClienti window;
+    Delivery::Route wrong = OwnerDelivery::ownerEditorRoute(QStringLiteral("clienti"));
+    wrong.fields[OwnerRecord::Cliente].control = QStringLiteral("txtClinete");
+    wrong.fields.push_back({ OwnerRecord::Note, QStringLiteral("txtNota") });
+    QCOMPARE(Delivery::missingControls(wrong, &window), (QStringList { "txtClinete", "txtNota" }));
+
+    const Delivery::Route *cani = OwnerDelivery::table().route(QStringLiteral("cani"));
+    QVERIFY(cani);
+    Delivery::Route wrongDogs = *cani;
+    wrongDogs.fields[0].control = QStringLiteral("txtProprietari");
+    QCOMPARE(Delivery::missingControls(wrongDogs, kDogEditorControls), QStringList { "txtProprietari" });
+    // The position label is part of the contract too.
+    QCOMPARE(Delivery::missingControls(wrong, QStringList()).last(), QStringLiteral("lblPosizione"));
+}
+
+void TestDeliveries::deliveryIntoMissingControlReported()
+{
+    TempProgramFolder folder;
+    RecordBuffer owner(OwnerRecord::layout());
+    owner.setText(OwnerRecord::Cliente, QStringLiteral("Rossi Mario"));
+    owner.setText(OwnerRecord::Email, QStringLiteral("r@x.it"));
+    TestSupport::writeFile(OwnerRecord::path(), owner.bytes());
+
+    // An owner editor without its e-mail edit.
+    QWidget editor;
+    for (int f = 0; f < OwnerRecord::FieldCount; ++f) {
+        if (f == OwnerRecord::Email)
+            continue;
+        auto *e = new QLineEdit(QStringLiteral("before"), &editor);
+        e->setObjectName(OwnerRecord::controlName(f));
+    }
+    auto *position = new QLabel(QStringLiteral("before"), &editor);
+    position->setObjectName(QStringLiteral("lblPosizione"));
+    WindowRegistry::set(WindowNames::frmClienti, &editor);
+
+    QVERIFY_THROWS_EXCEPTION(
+        Delivery::MissingControls, OwnerDelivery::deliver(QStringLiteral("clienti"), owner.bytes(), 1));
+
+    // Through the picker: an error box names the control; nothing is written.
+    MessageRecorder boxes;
+    TfrmTrovaClienti w;
+    w.lblMemory->setText(QStringLiteral("clienti"));
+    w.show();
+    QTest::mouseClick(w.btnCerca, Qt::LeftButton);
+    QCOMPARE(w.lstRecords->count(), 1);
+    w.lstRecords->setCurrentRow(0);
+    w.pickCommand();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), MessageBoxes::Kind::Error);
+    QVERIFY(boxes.lastText().contains(QStringLiteral("txtEmail")));
+    QVERIFY(boxes.lastText().startsWith(QStringLiteral("Attenzione: la scheda scelta non \u00E8 stata caricata")));
+    QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("txtCliente"))->text(), QStringLiteral("before"));
+    QCOMPARE(position->text(), QStringLiteral("before"));
+}
+
+QTEST_MAIN(TestDeliveries)
+#include "tst_deliveries.moc"
