@@ -11,6 +11,7 @@
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/WindowNames.h"
 #include "owners/ExpClienti.h"
 #include "owners/OwnerSheet.h"
 #include "owners/Ricontatta.h"
@@ -272,7 +273,7 @@ const QStringList &TfrmClienti::provinces()
 
 TfrmClienti::TfrmClienti(QWidget *parent)
     : EditorWindow({ .caption = QStringLiteral(" Kennora - Anagrafica Proprietari"),
-                       .objectName = QStringLiteral("frmClienti"),
+                       .objectName = QLatin1String(WindowNames::frmClienti),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Column,
                        .commandOrigin = QPoint(kFieldsLeft + kFieldsWidth + 16, kTop - 6) },
