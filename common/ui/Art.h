@@ -17,7 +17,11 @@ class QWidget;
 // Pictures: badge (the kennel badge of the record sheets), cancella (empty an
 // attachment slot), cani, copyright, email, esci, guida, info, listino, logo
 // (the product picture), pdf (the manual link), prenotazioni, preventivi,
-// proprietari, scadenze, splash, utente, warning, web.
+// proprietari, scadenze, splash, utente, warning, web; the export window's
+// titolo-excel, excel, aiuto, uscita and mano; the owner editor's section
+// badges sezione-proprietario, -telefono, -carta, -documento and -note, spunta
+// (the check commands), busta and busta-piccola (the e-mail picture and
+// command); the editors' navigation arrows primo, indietro, avanti, ultimo.
 namespace Art
 {
 
