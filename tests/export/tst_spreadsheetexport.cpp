@@ -1,7 +1,9 @@
+#include "common/FileFailure.h"
 #include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
 #include "tests/export/FullDisk.h"
 #include "tests/support/CoreSupport.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -92,6 +94,8 @@ private slots:
     void writeFileReplacesAnExistingFile();
     void failedWriteFileKeepsThePreviousFile();
     void targetThatCannotBeWrittenThrows();
+    void specialTargetIsRefusedWithoutBlocking_data();
+    void specialTargetIsRefusedWithoutBlocking();
     void everyByteReachesADeviceThatTakesLittleAtATime();
     void exportOnFullDiskKeepsTheEarlierFile_data();
     void exportOnFullDiskKeepsTheEarlierFile();
@@ -225,6 +229,46 @@ void TestSpreadsheetExport::targetThatCannotBeWrittenThrows()
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                              SpreadsheetExport::writeFile(folder.file("manca/Prova.xls"), "Foglio", {{"A", 10}},
                                                           table({{"uno"}})));
+}
+
+void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("fifo") << "fifo"; // opening it for writing would wait for a reader
+    QTest::newRow("link to /dev/null") << "/dev/null";
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("broken link") << "/nonexistent/Proprietari.xls";
+}
+
+void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking()
+{
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    const QString path = folder.file("Proprietari.xls");
+    QVERIFY(makeSpecial(kind, path));
+    const QFileInfo before(path);
+    QElapsedTimer clock;
+    clock.start();
+    QString reason;
+    try {
+        SpreadsheetExport::writeFile(path, "Proprietari", {{"Cliente", 250}}, table({{"Rossi"}}));
+    } catch (const SpreadsheetExport::WriteError &e) {
+        reason = QString::fromStdString(e.what());
+    }
+    QCOMPARE(reason, FileFailure::notRegular().reason());
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    // Left as it was, nothing written beside it, and a device stays a device.
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isFile(), false);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        QStringList{"Proprietari.xls"});
+    if (kind.startsWith("/dev/")) {
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(kind).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
 }
 
 void TestSpreadsheetExport::everyByteReachesADeviceThatTakesLittleAtATime()
