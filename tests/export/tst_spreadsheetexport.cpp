@@ -1,7 +1,7 @@
 #include "common/FileFailure.h"
 #include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
-#include "tests/export/FullDisk.h"
+#include "tests/support/FailDevice.h"
 #include "tests/support/CoreSupport.h"
 #include "tests/support/SpecialFiles.h"
 
@@ -17,32 +17,6 @@ using SpreadsheetExport::Column;
 using SpreadsheetExport::Rows;
 
 namespace {
-
-// A device that accepts `capacity` bytes and refuses every write after them.
-class FailDevice : public QIODevice
-{
-public:
-    explicit FailDevice(qint64 capacity) : m_capacity(capacity) { open(QIODevice::WriteOnly); }
-    qint64 written() const { return m_written; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *, qint64 len) override
-    {
-        const qint64 room = m_capacity - m_written;
-        if (room <= 0) {
-            setErrorString(QStringLiteral("disk full"));
-            return -1;
-        }
-        const qint64 n = qMin(len, room);
-        m_written += n;
-        return n;
-    }
-
-private:
-    qint64 m_capacity;
-    qint64 m_written = 0;
-};
 
 // A device that takes at most a few bytes from each write (as a pipe may).
 class TrickleDevice : public QBuffer
@@ -185,7 +159,7 @@ void TestSpreadsheetExport::refusedWriteThrows()
     FailDevice device(capacity);
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                              SpreadsheetExport::write(device, "Foglio", {{"A", 10}, {"B", 10}}, rows));
-    QCOMPARE(device.written(), capacity);
+    QCOMPARE(device.written().size(), capacity);
 }
 
 void TestSpreadsheetExport::writeFileReplacesAnExistingFile()
@@ -308,7 +282,7 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
     const QByteArray earlier = "export precedente, completo";
     writeFile(path, earlier);
     {
-        FullDisk disk{rlim_t(room)};
+        TestSupport::FileSizeLimit disk{qint64(room)};
         QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                                  SpreadsheetExport::writeFile(path, "Foglio", columns, rows));
     }
@@ -317,7 +291,7 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
 
     // With room for the whole file the export goes through.
     {
-        FullDisk disk{rlim_t(size)};
+        TestSupport::FileSizeLimit disk{qint64(size)};
         SpreadsheetExport::writeFile(path, "Foglio", columns, rows);
     }
     QCOMPARE(readFile(path), writeToBuffer("Foglio", columns, rows));
