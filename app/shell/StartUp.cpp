@@ -11,6 +11,9 @@
 #include "app/shell/Info.h"
 #include "app/shell/Password.h"
 #include "app/shell/Splash.h"
+#include "catalog/Box_Cani.h"
+#include "catalog/Listino_Prezzi.h"
+#include "catalog/MenuPrimanota.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
@@ -50,9 +53,14 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmPassword>("frmPassword"),
+        entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"),
+        entry<TfrmCodFisc>("frmCodFisc"),
+        entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"),
+        entry<&frmInfo>("frmInfo"),
+        entry<TfrmPartitaIva>("frmPartitaIva"),
         entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
@@ -64,10 +72,17 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<&frmClienti>("frmClienti"),
+        entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"),
+        entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
+        // The price list and boxes windows (their searches, lists, sheets and
+        // exports come between the box and the service editors).
+        entry<&frmMenuPrimanota>("frmMenuPrimanota"),
+        entry<&frmBox_Cani>("frmBox_Cani"),
+        entry<&frmListino_Prezzi>("frmListino_Prezzi"),
     };
     return table;
 }
