@@ -53,14 +53,9 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"),
-        entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"),
-        entry<TfrmCodFisc>("frmCodFisc"),
-        entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"),
-        entry<&frmInfo>("frmInfo"),
-        entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
         entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
@@ -72,17 +67,12 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"),
-        entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"),
-        entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
-        // The price list and boxes windows (their searches, lists, sheets and
-        // exports come between the box and the service editors).
-        entry<&frmMenuPrimanota>("frmMenuPrimanota"),
-        entry<&frmBox_Cani>("frmBox_Cani"),
-        entry<&frmListino_Prezzi>("frmListino_Prezzi"),
+        entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
+        entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors
     };
     return table;
 }

@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -143,6 +144,8 @@ private slots:
     void showStartsANewRecordAndCloseReturnsToStartMenu();
     void duplicateKeepsValuesWithoutAttachments_data() { both(); }
     void duplicateKeepsValuesWithoutAttachments();
+    void hintLineFollowsTheMouse_data();
+    void hintLineFollowsTheMouse();
 
 private:
     static void both()
@@ -368,7 +371,7 @@ void TestCatalogEditors::boxNumberRefusesFileNameCharacters()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    TCatalogEditor *w = open(QStringLiteral("boxes"));
+    open(QStringLiteral("boxes"));
     QLineEdit *box = edit(BoxRecord::Box);
     box->setFocus();
     for (QChar c : typed)
@@ -382,7 +385,6 @@ void TestCatalogEditors::boxNumberRefusesFileNameCharacters()
     const QString text = box->text();
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), text.left(text.size() - 1));
-    Q_UNUSED(w);
 }
 
 void TestCatalogEditors::boxNumberRefusesPaste_data()
@@ -615,6 +617,42 @@ void TestCatalogEditors::duplicateKeepsValuesWithoutAttachments()
     const QByteArray file = readFile(t.path());
     QCOMPARE(file.size(), golden(t).size() + t.layout->size());
     QCOMPARE(w->lblPosizione->text(), QString::number(file.size() / t.layout->size()));
+}
+
+void TestCatalogEditors::hintLineFollowsTheMouse_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("flagHint");
+    QTest::newRow("services") << "services"
+                              << QString::fromUtf8(
+                                     "Spunta questa casella per indicare che attualmente il servizio non è erogabile.");
+    QTest::newRow("boxes") << "boxes"
+                           << QString::fromUtf8("Spunta questa casella per indicare che il box non è prenotabile.");
+}
+
+void TestCatalogEditors::hintLineFollowsTheMouse()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, flagHint);
+    TCatalogEditor *w = open(which);
+    QCOMPARE(w->panInfo->text(), QString("Pronto per archiviare una nuova scheda..."));
+    const auto move = [](QWidget *over) {
+        const QPointF at(3, 3);
+        QMouseEvent event(QEvent::MouseMove, at, over->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(over, &event);
+    };
+    move(w->chkFlag);
+    QCOMPARE(w->panInfo->text(), flagHint);
+    move(w->cmdSalva);
+    QCOMPARE(w->panInfo->text(), QString("Salva la scheda corrente in archivio."));
+    move(w->cmdFile);
+    QCOMPARE(w->panInfo->text(), QString("Allega file alla scheda corrente."));
+    move(w->icoTitoli);
+    QVERIFY(w->panInfo->text().isEmpty());
+    move(w->cmdEsci);
+    QCOMPARE(w->panInfo->text(), QString("Esci da questa schermata."));
+    move(w->panContainer);
+    QVERIFY(w->panInfo->text().isEmpty());
 }
 
 QTEST_MAIN(TestCatalogEditors)
