@@ -11,6 +11,9 @@
 #include "app/shell/Info.h"
 #include "app/shell/Password.h"
 #include "app/shell/Splash.h"
+#include "catalog/Box_Cani.h"
+#include "catalog/Listino_Prezzi.h"
+#include "catalog/MenuPrimanota.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
@@ -68,6 +71,8 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
+        entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
+        entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors
     };
     return table;
 }

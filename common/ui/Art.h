@@ -14,7 +14,8 @@ class QWidget;
 // resource path ":/art/<name>.svg"), drawn at any size. Every window and
 // report takes its pictures from here instead of painting them in code.
 //
-// Pictures: badge (the kennel badge of the record sheets), cancella (empty an
+// Pictures: badge (the kennel badge of the record sheets), box (a dog house,
+// the kennel's boxes), cancella (empty an
 // attachment slot), cani, copyright, email, esci, guida, info, listino, logo
 // (the product picture), pdf (the manual link), prenotazioni, preventivi,
 // proprietari, scadenze, splash, utente, warning, web; the export window's

@@ -31,6 +31,12 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u < 0xA0);
+}
+
 bool boxNumberRefuses(char16_t u)
 {
     switch (u) {
@@ -328,9 +334,12 @@ public:
     {
         if (m_filter == Filter::None)
             return false;
-        if (m_filter == Filter::BoxNumber || m_filter == Filter::QuoteDescription) {
+        if (m_filter == Filter::BoxNumber || m_filter == Filter::BoxFileName || m_filter == Filter::QuoteDescription) {
+            // The text of an editing key (Backspace, Escape, Ctrl+V) is a
+            // control character that is never inserted: only what would be
+            // typed counts; a paste is checked by the guard.
             for (QChar c : key->text())
-                if (!charAllowed(m_filter, c))
+                if (!isControl(c) && !charAllowed(m_filter, c))
                     return true;
             return false;
         }
@@ -486,6 +495,8 @@ bool charAllowed(Filter filter, QChar c)
         return isDigit(c) || u == u',';
     case Filter::BoxNumber:
         return !boxNumberRefuses(u);
+    case Filter::BoxFileName:
+        return !boxNumberRefuses(u) && u != u'|' && !isControl(c);
     case Filter::QuoteDescription:
         return !quoteDescriptionRefuses(u);
     }
