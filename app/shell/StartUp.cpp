@@ -17,6 +17,8 @@
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "planner/MenuDisponibili.h"
+#include "planner/Planning.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -66,7 +68,8 @@ const QList<WindowEntry> &windowTable()
             } },
         entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"),
+        entry<TfrmExpClienti>("frmExpClienti"), entry<&frmMenuDisponibili>("frmMenuDisponibili"),
+        entry<&frmPlanning>("frmPlanning"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;
