@@ -16,6 +16,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,6 +48,39 @@ QLabel *text(QWidget *parent, const char *name, const QString &caption, QPoint a
     label->adjustSize();
     return label;
 }
+
+// Tab and Shift+Tab move the focus from the year along the window's tab order
+// (the digits-only filter of the year refuses every other key but the editing ones).
+class TabMovesOn : public QObject
+{
+public:
+    TabMovesOn(QWidget *edit, QWidget *next, QWidget *previous)
+        : QObject(edit)
+        , m_next(next)
+        , m_previous(previous)
+    {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab)
+            m_next->setFocus(Qt::TabFocusReason);
+        else if (key == Qt::Key_Backtab)
+            m_previous->setFocus(Qt::BacktabFocusReason);
+        else
+            return false;
+        return true;
+    }
+
+private:
+    QWidget *m_next;
+    QWidget *m_previous;
+};
 
 const QString kSteelGradient
     = QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4682B4, stop:1 white);");
@@ -138,6 +172,7 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lblPrezzo = WindowKit::hiddenLabel(panContainer, "lblPrezzo");
     lblFile = WindowKit::hiddenLabel(panContainer, "lblFile");
 
+    new TabMovesOn(txtAnnoFatture, btnApriFatture, lstRecords);
     setTabOrder(txtAnnoFatture, btnApriFatture);
     setTabOrder(btnApriFatture, lstRecords);
 

@@ -68,8 +68,9 @@ const QList<WindowEntry> &windowTable()
             } },
         entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"), entry<&frmMenuDisponibili>("frmMenuDisponibili"),
-        entry<&frmPlanning>("frmPlanning"),
+        entry<TfrmExpClienti>("frmExpClienti"),
+        // The booking planner: its chooser, then the planner window.
+        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;

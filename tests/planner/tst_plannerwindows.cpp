@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -78,6 +79,7 @@ private slots:
     void chooserListsBookableBoxesInOrder();
     void chooserPicksTheCurrentLine();
     void showingResetsModeAndList();
+    void yearTakesDigitsOnlyAndTabMovesOn();
     void apriRefusesAndTouchesNoFile_data();
     void apriRefusesAndTouchesNoFile();
     void firstVisitCreatesFileAndLeavingWritesTheYear();
@@ -87,6 +89,7 @@ private slots:
     void unreadableRecordIsNeverOverwritten();
     void failedSaveIsReportedAndStartMenuFollows();
     void hintLineOverTilesAndBackground();
+    void screenshot();
 
 private:
     void openPlanner(const QString &year, int row);
@@ -207,6 +210,24 @@ void TestPlannerWindows::showingResetsModeAndList()
     frmMenuDisponibili->close();
     QVERIFY(!frmPlanning->isVisible());
     QVERIFY(m_startMenu->isVisible());
+}
+
+void TestPlannerWindows::yearTakesDigitsOnlyAndTabMovesOn()
+{
+    writeBoxes({ { "1", "a", "b", "c", "No" } });
+    frmMenuDisponibili->show();
+    QApplication::setActiveWindow(frmMenuDisponibili);
+    QLineEdit *year = frmMenuDisponibili->txtAnnoFatture;
+    year->clear();
+    year->setFocus();
+    QTest::keyClicks(year, QStringLiteral("2a0 2x45"));
+    QCOMPARE(year->text(), QStringLiteral("2024"));
+    QTest::keyClick(year, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), frmMenuDisponibili->btnApriFatture);
+    year->setFocus();
+    QTest::keyClick(year, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), frmMenuDisponibili->btnApriFatture);
+    QCOMPARE(year->text(), QStringLiteral("2024"));
 }
 
 void TestPlannerWindows::apriRefusesAndTouchesNoFile_data()
@@ -398,6 +419,33 @@ void TestPlannerWindows::hintLineOverTilesAndBackground()
     QVERIFY(panInfo->text().isEmpty());
     move(frmPlanning->cmdEsci, QPoint(5, 5));
     QCOMPARE(panInfo->text(), QStringLiteral("Esci da questa schermata di lavoro."));
+}
+
+void TestPlannerWindows::screenshot()
+{
+    // A look at the chooser and the planner on a real screen: KENNORA_SCREENSHOTS
+    // names the folder of the pictures (run under an X server with a window manager).
+    const QString folder = qEnvironmentVariable("KENNORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("KENNORA_SCREENSHOTS not set");
+    writeBoxes({ { "1", "3 x 2 m", "2", "18,00", "No" }, { "10", "4 x 3 m coperto", "4", "25,50", "" },
+        { "2", "Grande box con recinto esterno riscaldato", "3", "30,00", "No" },
+        { "B12", "2 x 2 m", "1", "12,00", "No" }, { "Chiuso", "2 x 2 m", "1", "12,00", QStringLiteral("S\u00EC") } });
+    frmMenuDisponibili->show();
+    frmMenuDisponibili->lstRecords->setCurrentRow(2);
+    QTest::qWait(600);
+    QVERIFY(frmMenuDisponibili->screen()->grabWindow(0).save(folder + QStringLiteral("/planner-chooser.png")));
+    frmMenuDisponibili->txtAnnoFatture->setText(QStringLiteral("2024"));
+    frmMenuDisponibili->btnApriFattureClick();
+    for (int day : { 0, 1, 2, 40, 59, 100, 101, 102, 103, 226, 227, 228, 350, 358, 359, 365 })
+        frmPlanning->setDay(day, QStringLiteral("Fido - Rossi"));
+    const QPointF at(5, 5);
+    QMouseEvent move(
+        QEvent::MouseMove, at, frmPlanning->libDay(200)->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(frmPlanning->libDay(200), &move);
+    QTest::qWait(600);
+    QVERIFY(frmPlanning->screen()->grabWindow(0).save(folder + QStringLiteral("/planner-window.png")));
+    QCOMPARE(m_messages->count(), 0);
 }
 
 QTEST_MAIN(TestPlannerWindows)
