@@ -135,9 +135,9 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     btnApriFatture->setCursor(Qt::PointingHandCursor);
     icoMano = new QLabel(QStringLiteral("\u261C"), panContainer);
     icoMano->setObjectName(QStringLiteral("icoMano"));
-    icoMano->setFont(Style::font(QStringLiteral("DejaVu Sans"), 16, true));
+    icoMano->setFont(Style::font(QStringLiteral("DejaVu Sans"), 22, true));
     icoMano->setStyleSheet(QStringLiteral("color: #2853A2; background: transparent;"));
-    icoMano->setGeometry(656, 168, 40, 30);
+    icoMano->setGeometry(656, 160, 44, 44);
     icoMano->hide();
 
     bkgBianco03 = shape(panContainer, "bkgBianco03", QRect(24, 224, 945, 353),
@@ -145,12 +145,15 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lstRecords = new QListWidget(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(32, 232, 929, 337);
-    QFont mono = Style::font(QStringLiteral("Courier New"), 12);
+    // 9 points: the widest line (about 125 characters) fits the 910 units of an item.
+    QFont mono = Style::font(QStringLiteral("Courier New"), 9);
     mono.setStyleHint(QFont::TypeWriter);
     lstRecords->setFont(mono);
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setUniformItemSizes(true);
+    lstRecords->setTextElideMode(Qt::ElideNone);
+    lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 2px; }"));
 
     bkgBianco04 = shape(panContainer, "bkgBianco04", QRect(24, 584, 945, 92), QStringLiteral("background: white;"));
     imgGuida = Art::pictureLabel(panContainer, "imgGuida", QStringLiteral("guida"), QSize(64, 64));
@@ -241,7 +244,6 @@ void TfrmMenuDisponibili::formShow()
         for (qsizetype i = 0; i < m_entries.size(); ++i) {
             auto *item = new QListWidgetItem(m_entries.at(i).line);
             item->setData(Qt::UserRole, int(i));
-            item->setSizeHint(QSize(910, QFontMetrics(lstRecords->font()).height() + 2));
             lstRecords->addItem(item);
         }
         lstRecords->setCurrentRow(-1);

@@ -292,6 +292,14 @@ void TfrmPlanning::openYear(
     txtDimensioni->setText(dimensioni);
     txtCapacita->setText(capacita);
     txtPrezzo->setText(prezzo);
+    showStarts();
+}
+
+void TfrmPlanning::showStarts()
+{
+    // Header texts are shown from their start.
+    for (QLineEdit *edit : { txtBox, txtDimensioni, txtCapacita, txtPrezzo })
+        edit->setCursorPosition(0);
 }
 
 QString TfrmPlanning::dayText(int day) const
@@ -343,6 +351,7 @@ void TfrmPlanning::formShow()
         txtDimensioni->setText(TrimText(chooser->lblDimensioni->text()));
         txtCapacita->setText(TrimText(chooser->lblCapacita->text()));
         txtPrezzo->setText(TrimText(chooser->lblPrezzo->text()));
+        showStarts();
     }
     lblPosizione->setText(QStringLiteral("1"));
     const QString path = chooser ? TrimText(chooser->lblFile->text()) : QString();

@@ -72,6 +72,7 @@ protected:
 
 private:
     void buildCalendar(WindowKit::HintLine *hints);
+    void showStarts();
 
     QList<QLabel *> m_mem;
     QList<DayTile *> m_lib;
