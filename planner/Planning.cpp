@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -81,9 +82,8 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 {
     setObjectName(QLatin1String(WindowNames::frmPlanning));
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(QStringLiteral("TfrmPlanning { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                 "stop:0 #427AA8, stop:1 white); }"));
-    setAttribute(Qt::WA_StyledBackground);
+    // The gradient is painted (paintEvent), not styled: a window style sheet
+    // would put each of the 732 tiles through the style sheet engine.
 
     auto *outer = new QGridLayout(this);
     panContainer = new QFrame(this);
@@ -407,6 +407,15 @@ bool TfrmPlanning::cmdSalvaClick()
     }
     lblPosizione->setText(QStringLiteral("1"));
     return true;
+}
+
+void TfrmPlanning::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
 }
 
 void TfrmPlanning::showEvent(QShowEvent *event)
