@@ -79,6 +79,8 @@ private slots:
     void chooserListsBookableBoxesInOrder();
     void chooserPicksTheCurrentLine();
     void showingResetsModeAndList();
+    void missingBoxArchiveIsCreatedAndApriWarns();
+    void helpShowsThePlannerTopic();
     void yearTakesDigitsOnlyAndTabMovesOn();
     void apriRefusesAndTouchesNoFile_data();
     void apriRefusesAndTouchesNoFile();
@@ -210,6 +212,42 @@ void TestPlannerWindows::showingResetsModeAndList()
     frmMenuDisponibili->close();
     QVERIFY(!frmPlanning->isVisible());
     QVERIFY(m_startMenu->isVisible());
+}
+
+void TestPlannerWindows::missingBoxArchiveIsCreatedAndApriWarns()
+{
+    frmMenuDisponibili->show();
+    QVERIFY(QFileInfo::exists(BoxRecord::path()));
+    QCOMPARE(QFileInfo(BoxRecord::path()).size(), 0);
+    QCOMPARE(frmMenuDisponibili->lstRecords->count(), 0);
+    frmMenuDisponibili->btnApriFattureClick();
+    QCOMPARE(m_messages->count(), 1);
+    QCOMPARE(m_messages->text(0), TfrmMenuDisponibili::emptyListWarning());
+    QVERIFY(m_messages->text(0).contains(QStringLiteral("voce.\n\r\n\rPer poter")));
+    // Every box flagged not bookable: the list is empty as well.
+    writeBoxes(
+        { { "1", "a", "b", "c", QStringLiteral("S\u00EC") }, { "2", "a", "b", "c", QStringLiteral(" S\u00EC ") } });
+    frmMenuDisponibili->hide();
+    frmMenuDisponibili->show();
+    QCOMPARE(frmMenuDisponibili->lstRecords->count(), 0);
+}
+
+void TestPlannerWindows::helpShowsThePlannerTopic()
+{
+    writeBoxes({ { "1", "a", "b", "c", "No" } });
+    openPlanner(QStringLiteral("2024"), 0);
+    for (QWidget *help :
+        { static_cast<QWidget *>(frmMenuDisponibili->imgGuida), static_cast<QWidget *>(frmPlanning->cmdGuida) }) {
+        help->window()->show();
+        QString title;
+        onNextModal([&](QWidget *modal) {
+            if (auto *label = modal->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+                title = label->text();
+            modal->close();
+        });
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("App Planner Prenotazioni Box"));
+    }
 }
 
 void TestPlannerWindows::yearTakesDigitsOnlyAndTabMovesOn()
