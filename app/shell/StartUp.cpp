@@ -20,6 +20,8 @@
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "planner/MenuDisponibili.h"
+#include "planner/Planning.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -70,6 +72,8 @@ const QList<WindowEntry> &windowTable()
         entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
+        // The booking planner: its chooser, then the planner window.
+        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
         entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
         entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors

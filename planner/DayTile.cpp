@@ -1,0 +1,44 @@
+#include "planner/DayTile.h"
+
+#include "common/ui/Style.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+DayTile::DayTile(QWidget *parent, int day, int number, Kind kind)
+    : QWidget(parent)
+    , m_day(day)
+    , m_number(number)
+    , m_kind(kind)
+{
+    setFixedSize(24, 33);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DayTile::paintEvent(QPaintEvent *)
+{
+    static const QFont font = Style::font(QStringLiteral("Verdana"), 9, true);
+    const bool free = m_kind == Kind::Free;
+    QPainter painter(this);
+    painter.fillRect(rect(), free ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xFF, 0xB6, 0xC1));
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), free ? QColor(0xE6, 0xE0, 0xFA) : QColor(0xD0, 0x20, 0x20));
+    painter.setFont(font);
+    painter.setPen(free ? QColor(0x6A, 0x1B, 0x9A) : QColor(Qt::white));
+    painter.drawText(rect(), Qt::AlignCenter, QString::number(m_number));
+}
+
+void DayTile::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void DayTile::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked(m_day);
+}
