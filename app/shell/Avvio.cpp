@@ -5,6 +5,7 @@
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Info.h"
 #include "app/shell/Splash.h"
+#include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -100,7 +101,7 @@ QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &pic
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora"), parent)
 {
-    setObjectName(QStringLiteral("frmAvvio"));
+    setObjectName(QLatin1String(WindowNames::frmAvvio));
     setWindowState(Qt::WindowMaximized);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -149,12 +150,12 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         const char *picture, *caption, *image, *text, *target;
     };
     static const TileDef defs[] = {
-        { "imgProprietari", "btnProprietari", "proprietari", "Proprietari", "frmClienti" },
-        { "imgCani", "btnCani", "cani", "Cani", "frmCani" },
-        { "imgListino", "btnListino", "listino", "Listino prezzi e box", "frmMenuPrimanota" },
-        { "imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", "frmMenuDisponibili" },
-        { "imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", "frmScadenzario" },
-        { "imgFatture", "btnFatture", "preventivi", "Preventivi", "frmMenuPreventivi" },
+        { "imgProprietari", "btnProprietari", "proprietari", "Proprietari", WindowNames::frmClienti },
+        { "imgCani", "btnCani", "cani", "Cani", WindowNames::frmCani },
+        { "imgListino", "btnListino", "listino", "Listino prezzi e box", WindowNames::frmMenuPrimanota },
+        { "imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", WindowNames::frmMenuDisponibili },
+        { "imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", WindowNames::frmScadenzario },
+        { "imgFatture", "btnFatture", "preventivi", "Preventivi", WindowNames::frmMenuPreventivi },
     };
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(30);
