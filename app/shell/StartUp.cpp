@@ -13,6 +13,8 @@
 #include "app/shell/Splash.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
+#include "dogs/Cani.h"
+#include "dogs/Zoom.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
@@ -66,8 +68,8 @@ const QList<WindowEntry> &windowTable()
             } },
         entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"),
-        // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
+        entry<TfrmExpClienti>("frmExpClienti"), entry<&frmCani>("frmCani"), entry<TfrmZoom>("frmZoom"),
+        // Next, in this order: frmTrovaCani, frmCostiCane, frmExpCani, ...
     };
     return table;
 }

@@ -15,9 +15,11 @@ class QWidget;
 // report takes its pictures from here instead of painting them in code.
 //
 // Pictures: badge (the kennel badge of the record sheets), cancella (empty an
-// attachment slot), cani, copyright, email, esci, guida, info, listino, logo
-// (the product picture), pdf (the manual link), prenotazioni, preventivi,
-// proprietari, scadenze, splash, utente, warning, web.
+// attachment slot, clear a photo), cani, cartella (a linked folder), controlla
+// (a checker button), copyright, costi (a cost ledger), email, esci, foto (load
+// a photo), guida, info, listino, logo (the product picture), pdf (the manual
+// link), prenotazioni, preventivi, proprietari, rubrica (an owner picker),
+// salva (save a copy), scadenze, splash, utente, warning, web, zoom.
 namespace Art
 {
 

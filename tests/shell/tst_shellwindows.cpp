@@ -424,8 +424,9 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     QWidget owners;
     WindowRegistry::set(QStringLiteral("frmClienti"), &owners);
     WindowKit::switchWindow(frmPassword, frmAvvio);
+    const QStringList built = { QStringLiteral("frmClienti"), QStringLiteral("frmCani") };
     for (const TfrmAvvio::Tile &tile : frmAvvio->tiles()) {
-        const bool exists = tile.target == QLatin1String("frmClienti");
+        const bool exists = built.contains(tile.target);
         QCOMPARE(tile.picture->isEnabled(), exists);
         QCOMPARE(tile.caption->isEnabled(), exists);
     }
@@ -435,7 +436,10 @@ void TestShellWindows::tilesSwitchToTheirWindows()
         WindowKit::returnToStartMenu(&owners);
         QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
     }
-    click(frmAvvio->btnCani); // disabled: nothing happens
+    click(frmAvvio->btnCani);
+    QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmCani")) });
+    WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmCani")));
+    click(frmAvvio->btnListino); // disabled: nothing happens
     QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
