@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
@@ -108,7 +109,7 @@ private slots:
     void laterCommandsAreOff();
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
-    void zoomAreaFromScreen();
+    void zoomShowsPhotoAndClickCloses();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -542,9 +543,28 @@ void TestCani::commandsOpenTheirWindows()
     QCOMPARE(m_boxes->count(), 0);
 }
 
-void TestCani::zoomAreaFromScreen()
+void TestCani::zoomShowsPhotoAndClickCloses()
 {
     QCOMPARE(TfrmZoom::pictureArea(QSize(1920, 1080)), QSize(1860, 990));
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    m_window->imgFoto->setImage(photo);
+    bool closedByClick = false;
+    QSize area;
+    onNextModal([&](QWidget *modal) {
+        auto *zoom = qobject_cast<TfrmZoom *>(modal);
+        QVERIFY(zoom);
+        QCOMPARE(zoom->windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
+        QCOMPARE(zoom->imgFoto->image(), photo);
+        area = zoom->imgFoto->size();
+        QTest::mouseClick(zoom->imgFoto, Qt::LeftButton);
+        closedByClick = !zoom->isVisible();
+        if (!closedByClick)
+            zoom->reject();
+    });
+    m_window->btnZoomFoto->click();
+    QVERIFY(closedByClick);
+    QCOMPARE(area, TfrmZoom::pictureArea(m_window->screen()->size()));
 }
 
 QTEST_MAIN(TestCani)
