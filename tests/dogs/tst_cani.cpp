@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -110,6 +111,8 @@ private slots:
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
     void zoomShowsPhotoAndClickCloses();
+    void hintLine_data();
+    void hintLine();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -565,6 +568,51 @@ void TestCani::zoomShowsPhotoAndClickCloses()
     m_window->btnZoomFoto->click();
     QVERIFY(closedByClick);
     QCOMPARE(area, TfrmZoom::pictureArea(m_window->screen()->size()));
+}
+
+void TestCani::hintLine_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("new") << "cmdNuovo"
+                         << "Prepara la schermata per l'inserimento di una nuova scheda.";
+    QTest::newRow("tab") << "btnDocumenti"
+                         << "Visualizza la sezione relativa ai documenti e costi.";
+    QTest::newRow("owner picker") << "btnCarta"
+                                  << "Importa i dati dall'archivio anagrafico dei proprietari.";
+    QTest::newRow("load photo") << "btnCaricaFoto"
+                                << "Carica una foto esistente.";
+    QTest::newRow("linked folder") << "btnCartella"
+                                   << "Apri la cartella abbinata al cane per aggiungere o rimuovere documenti.";
+}
+
+void TestCani::hintLine()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, sentence);
+    TfrmCani &w = *m_window;
+    QCOMPARE(w.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    auto move = [](QWidget *target) {
+        const QPointF at(5, 5);
+        QMouseEvent event(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    QWidget *command = w.findChild<QWidget *>(control);
+    if (command->parentWidget() == w.panAlbero)
+        w.showTab(Tab::Albero);
+    else if (command->parentWidget() == w.panDocumenti)
+        w.showTab(Tab::Documenti);
+    move(command);
+    QCOMPARE(w.panInfo->text(), sentence);
+    // The panel in front and the window's panel clear it.
+    QWidget *panel = w.panPsicosomatica->isVisible() ? w.panPsicosomatica
+        : w.panAlbero->isVisible()                   ? w.panAlbero
+                                                     : w.panDocumenti;
+    for (QWidget *background : { panel, static_cast<QWidget *>(w.panContainer) }) {
+        move(command);
+        move(background);
+        QVERIFY(w.panInfo->text().isEmpty());
+    }
 }
 
 QTEST_MAIN(TestCani)
