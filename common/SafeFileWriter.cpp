@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,12 @@ SafeFileWriter::SafeFileWriter(const QString &path, QObject *parent)
     m_file.setDirectWriteFallback(false);
 }
 
+namespace
+{
+// How much is written between two hints to start writing back.
+constexpr qint64 kWritebackStep = 8 << 20;
+} // namespace
+
 SafeFileWriter::~SafeFileWriter()
 {
     cancel();
@@ -25,15 +32,16 @@ bool SafeFileWriter::open(OpenMode mode)
     if (isOpen() || m_file.isOpen() || (mode & ~(WriteOnly | Truncate | Unbuffered)) || !(mode & WriteOnly))
         return false;
     m_failure = FileFailure();
+    m_written = m_handedToDisk = 0;
     const QByteArray native = QFile::encodeName(m_path);
     struct stat st;
     if (::stat(native.constData(), &st) == 0 ? !S_ISREG(st.st_mode) : ::lstat(native.constData(), &st) == 0) {
-        m_failure = FileFailure::notRegular(); // also a broken link: the write would land elsewhere
+        fail(FileFailure::notRegular()); // also a broken link: the write would land elsewhere
         return false;
     }
     errno = 0;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        m_failure = FileFailure::system(errno);
+        fail(FileFailure::system(errno));
         return false;
     }
     return QIODevice::open(WriteOnly | Unbuffered);
@@ -50,17 +58,36 @@ qint64 SafeFileWriter::writeData(const char *data, qint64 length)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            m_failure = FileFailure::system(errno);
+            fail(FileFailure::system(errno));
             return -1;
         }
         if (n == 0) {
-            m_failure = FileFailure::system(EIO);
+            fail(FileFailure::system(EIO));
             return -1;
         }
         data += n;
         left -= n;
     }
+    m_written += length;
+    startWriteback();
     return length;
+}
+
+void SafeFileWriter::fail(const FileFailure &failure)
+{
+    m_failure = failure;
+    setErrorString(failure.reason());
+}
+
+void SafeFileWriter::startWriteback()
+{
+#ifdef Q_OS_LINUX
+    if (m_written - m_handedToDisk < kWritebackStep)
+        return;
+    // A hint only: the sync in commit() checks that everything arrived.
+    ::sync_file_range(m_file.handle(), m_handedToDisk, m_written - m_handedToDisk, SYNC_FILE_RANGE_WRITE);
+    m_handedToDisk = m_written;
+#endif
 }
 
 void SafeFileWriter::close()
@@ -78,16 +105,26 @@ bool SafeFileWriter::commit()
         return false;
     }
     // A file system that keeps the bytes in memory reports a lack of space
-    // only here; one that cannot sync at all says so with these codes.
-    if (::fsync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP) {
-        m_failure = FileFailure::system(errno);
+    // only here; one that cannot sync at all says so with these codes. The
+    // data and the size that reads it back must be on the disk before the
+    // rename; the file's times need not be.
+    int rc;
+    do {
+#ifdef Q_OS_LINUX
+        rc = ::fdatasync(m_file.handle());
+#else
+        rc = ::fsync(m_file.handle());
+#endif
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP) {
+        fail(FileFailure::system(errno));
         cancel();
         return false;
     }
     errno = 0;
     const bool committed = m_file.commit();
     if (!committed)
-        m_failure = FileFailure::system(errno);
+        fail(FileFailure::system(errno));
     close();
     return committed;
 }

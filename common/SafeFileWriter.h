@@ -11,7 +11,10 @@
 // flush): a short write (a full disk, a size limit) fails that write and
 // every later one, and commit() then removes the temporary and leaves the
 // earlier file in place. A folder, device, pipe or socket at the path is
-// refused on open. Usable as the device of QTextStream, QPdfWriter and the like.
+// refused on open. Usable as the device of QTextStream, QPdfWriter and the like,
+// and from one other thread at a time (a writer thread owning the writes).
+// A large file is handed to the disk every few megabytes while it is written,
+// so the sync in commit() finds little left to do.
 class SafeFileWriter : public QIODevice
 {
     Q_OBJECT
@@ -41,7 +44,12 @@ protected:
     qint64 writeData(const char *data, qint64 length) override;
 
 private:
+    void fail(const FileFailure &failure);
+    void startWriteback();
+
     QString m_path;
     QSaveFile m_file;
     FileFailure m_failure;
+    qint64 m_written = 0;
+    qint64 m_handedToDisk = 0;
 };

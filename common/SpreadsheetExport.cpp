@@ -3,12 +3,12 @@
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
 #include "common/RecordLayout.h"
+#include "common/SafeFileWriter.h"
 #include "common/TextRoutines.h"
 
 #include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -65,9 +65,6 @@ constexpr char kRowClose[] = "</tr>";
 constexpr char kTail[] = "</table></body></html>";
 
 constexpr qsizetype kBlock = 1 << 20;
-// How much written data a file may hold in the cache before the disk is asked
-// to start on it (so the final sync finds little left to do).
-constexpr qint64 kWritebackStep = 8 << 20;
 
 // The bytes that a cell cannot hold as they are.
 struct SpecialBytes {
@@ -152,10 +149,9 @@ QByteArrayView trimmedField(const char *field, int capacity)
 }
 
 // Collects the pieces and hands the device blocks of about 1 MB; every write
-// is checked to its last byte. A file is written by a second thread while the
-// next blocks are made, and its data is handed to the disk every few
-// megabytes, so the sync at the end finds little left to do. A failed write
-// is thrown to the caller at the next block or at finish().
+// is checked to its last byte. A file (a SafeFileWriter, or an open file the
+// caller gives) is written by a second thread while the next blocks are made.
+// A failed write is thrown to the caller at the next block or at finish().
 class BlockWriter
 {
 public:
@@ -163,9 +159,8 @@ public:
         : m_device(device)
     {
         m_buffer.reserve(kBlock + 64 * 1024);
-        if (auto *file = qobject_cast<QFileDevice *>(&device))
-            m_fd = file->handle();
-        if (m_fd >= 0)
+        const auto *file = qobject_cast<QFileDevice *>(&device);
+        if (qobject_cast<SafeFileWriter *>(&device) || (file && file->handle() >= 0))
             m_thread = std::thread([this] { writeLoop(); });
     }
     ~BlockWriter()
@@ -249,8 +244,6 @@ private:
             p += done;
             left -= done;
         }
-        m_written += block.size();
-        startWriteback();
     }
 
     void writeLoop()
@@ -286,22 +279,8 @@ private:
         }
     }
 
-    void startWriteback()
-    {
-#ifdef Q_OS_LINUX
-        if (m_fd < 0 || m_written - m_handedToDisk < kWritebackStep)
-            return;
-        // A hint only: the final sync checks that everything arrived.
-        ::sync_file_range(m_fd, m_handedToDisk, m_written - m_handedToDisk, SYNC_FILE_RANGE_WRITE);
-        m_handedToDisk = m_written;
-#endif
-    }
-
     QIODevice &m_device;
     QByteArray m_buffer;
-    int m_fd = -1;
-    qint64 m_written = 0;
-    qint64 m_handedToDisk = 0;
 
     std::thread m_thread;
     std::mutex m_mutex;
@@ -463,29 +442,23 @@ void write(QIODevice &device, const QString &sheetName, const QList<Column> &col
 
 void writeFile(const QString &path, const QString &sheetName, const QList<Column> &columns, const Rows &rows)
 {
-    // Unbuffered: every byte goes through a checked write here, none is left
-    // for the commit to write (and to lose the error of).
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw WriteError(file.errorString());
+    // Every byte goes through a checked write to the temporary; the commit
+    // syncs it and puts it in place only when all of it reached the disk.
+    SafeFileWriter file(path);
+    const auto reason = [&file] {
+        const QString text = file.failure().reason();
+        return text.isEmpty() ? QStringLiteral("scrittura non riuscita") : text;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw WriteError(reason());
     try {
         write(file, sheetName, columns, rows);
-        if (!file.flush() || file.error() != QFileDevice::NoError)
-            throw WriteError(file.errorString());
-        // The data must be on the disk before the new file replaces the old one.
-        const int fd = file.handle();
-        int rc;
-        do {
-            rc = ::fdatasync(fd);
-        } while (rc != 0 && errno == EINTR);
-        if (rc != 0 && errno != EINVAL && errno != EROFS)
-            throw WriteError(QString::fromLocal8Bit(std::strerror(errno)));
     } catch (...) {
-        file.cancelWriting();
+        file.cancel();
         throw;
     }
     if (!file.commit())
-        throw WriteError(file.errorString());
+        throw WriteError(reason());
 }
 
 // ---------------------------------------------------------------------------

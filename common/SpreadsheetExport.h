@@ -83,10 +83,12 @@ public:
 // the device refuses a write or takes less than it was given.
 void write(QIODevice &device, const QString &sheetName, const QList<Column> &columns, const Rows &rows);
 
-// Writes the file at `path` through a temporary file that replaces the old
-// one only when every byte was written and reached the disk (each write
-// checked, then a checked flush and sync before the replacement): a failed
-// export leaves the previous file as it was and no half file. Throws WriteError.
+// Writes the file at `path` through a SafeFileWriter: a temporary file that
+// replaces the old one only when every byte was written and reached the disk
+// (each write checked, then a sync before the replacement). A failed export
+// leaves the previous file as it was and no half file; a folder, device, pipe
+// or socket at the path is refused before anything is written. Throws
+// WriteError with the reason in Italian.
 void writeFile(const QString &path, const QString &sheetName, const QList<Column> &columns, const Rows &rows);
 
 // The bytes of one cell text or title as they stand in the file.

@@ -296,7 +296,7 @@ void TfrmCani::buildTabs()
         return button;
     };
     btnCarta = smallButton("btnCarta", "rubrica", txtProprietario);
-    btnCodFisc = smallButton("btnCodFisc", "controlla", txtCodFisc);
+    btnCodFisc = smallButton("btnCodFisc", "spunta", txtCodFisc);
     addHint(btnCarta, QStringLiteral("Importa i dati dall'archivio anagrafico dei proprietari."));
     addHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
     connect(btnCarta, &QPushButton::clicked, this,

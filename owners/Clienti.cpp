@@ -9,8 +9,10 @@
 #include "common/Provinces.h"
 #include "common/TextRoutines.h"
 #include "common/ui/ArchiveEditor.h"
+#include "common/ui/Art.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/WindowNames.h"
 #include "owners/ExpClienti.h"
 #include "owners/OwnerSheet.h"
 #include "owners/Ricontatta.h"
@@ -22,8 +24,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 TfrmClienti *frmClienti = nullptr;
@@ -146,120 +146,9 @@ QFont verdana(int points, bool bold)
 
 // ---- pictures -------------------------------------------------------------
 
-QPixmap canvas(int w, int h, QPainter &p, QPixmap &pixmap)
-{
-    pixmap = QPixmap(w, h);
-    pixmap.fill(Qt::transparent);
-    p.begin(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    return pixmap;
-}
-
 // The section pictures: a round badge with a simple drawing.
-QPixmap sectionPicture(int section)
-{
-    QPixmap pixmap;
-    QPainter p;
-    canvas(56, 56, p, pixmap);
-    QLinearGradient badge(0, 0, 0, 56);
-    badge.setColorAt(0, QColor(0x4E, 0x86, 0xC0));
-    badge.setColorAt(1, QColor(0x2C, 0x5A, 0x8E));
-    p.setPen(Qt::NoPen);
-    p.setBrush(badge);
-    p.drawEllipse(QRectF(2, 2, 52, 52));
-    p.setBrush(Qt::white);
-    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    switch (section) {
-    case 0: { // a person with a dog
-        p.drawEllipse(QRectF(15, 12, 11, 11));
-        QPainterPath body;
-        body.moveTo(11, 42);
-        body.quadTo(11, 26, 20.5, 26);
-        body.quadTo(30, 26, 30, 42);
-        body.closeSubpath();
-        p.drawPath(body);
-        p.drawRoundedRect(QRectF(31, 31, 14, 8), 3, 3); // dog body
-        p.drawEllipse(QRectF(40, 25, 8, 8)); // head
-        p.drawLine(QPointF(33, 39), QPointF(33, 43));
-        p.drawLine(QPointF(43, 39), QPointF(43, 43));
-        p.drawLine(QPointF(31, 33), QPointF(28, 30)); // tail
-        break;
-    }
-    case 1: { // a telephone
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
-        QPainterPath handset;
-        handset.moveTo(17, 20);
-        handset.cubicTo(17, 11, 39, 11, 39, 20);
-        p.drawPath(handset);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(16, 26, 24, 16), 4, 4);
-        p.setBrush(QColor(0x2C, 0x5A, 0x8E));
-        p.drawEllipse(QRectF(24, 29, 8, 8));
-        break;
-    }
-    case 2: { // a card
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(11, 17, 34, 23), 3, 3);
-        p.setBrush(QColor(0x2C, 0x5A, 0x8E));
-        p.drawRect(QRectF(11, 21, 34, 5));
-        p.drawRect(QRectF(15, 31, 14, 3));
-        break;
-    }
-    case 3: { // an identity document
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(16, 11, 24, 33), 2, 2);
-        p.setBrush(QColor(0x2C, 0x5A, 0x8E));
-        p.drawEllipse(QRectF(23, 15, 10, 10));
-        p.drawRect(QRectF(20, 29, 16, 2.5));
-        p.drawRect(QRectF(20, 34, 16, 2.5));
-        p.drawRect(QRectF(20, 39, 10, 2.5));
-        break;
-    }
-    default: { // a notepad and pen
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(14, 12, 22, 31), 2, 2);
-        p.setBrush(QColor(0x2C, 0x5A, 0x8E));
-        for (int i = 0; i < 4; ++i)
-            p.drawRect(QRectF(18, 19 + i * 6, 14, 2));
-        p.setPen(QPen(QColor(0xFF, 0xD5, 0x4F), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(43, 16), QPointF(33, 38));
-        break;
-    }
-    }
-    p.end();
-    return pixmap;
-}
-
-QIcon tickIcon()
-{
-    QPixmap pixmap;
-    QPainter p;
-    canvas(22, 22, p, pixmap);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2E, 0x9E, 0x44));
-    p.drawEllipse(QRectF(1, 1, 20, 20));
-    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({ QPointF(6, 11.5), QPointF(9.5, 15), QPointF(16, 7.5) }));
-    p.end();
-    return QIcon(pixmap);
-}
-
-QPixmap envelope(int w, int h, QColor paper, QColor ink)
-{
-    QPixmap pixmap;
-    QPainter p;
-    canvas(w, h, p, pixmap);
-    const QRectF r(1.5, h * 0.2, w - 3, h * 0.6);
-    p.setPen(QPen(ink, 1.6));
-    p.setBrush(paper);
-    p.drawRoundedRect(r, 2, 2);
-    p.drawPolyline(QPolygonF({ r.topLeft(), QPointF(r.center().x(), r.center().y() + 1), r.topRight() }));
-    p.end();
-    return pixmap;
-}
+const char *const kSectionPictures[]
+    = { "sezione-proprietario", "sezione-telefono", "sezione-carta", "sezione-documento", "sezione-note" };
 
 } // namespace
 
@@ -272,7 +161,7 @@ const QStringList &TfrmClienti::provinces()
 
 TfrmClienti::TfrmClienti(QWidget *parent)
     : EditorWindow({ .caption = QStringLiteral(" Kennora - Anagrafica Proprietari"),
-                       .objectName = QStringLiteral("frmClienti"),
+                       .objectName = QLatin1String(WindowNames::frmClienti),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Column,
                        .commandOrigin = QPoint(kFieldsLeft + kFieldsWidth + 16, kTop - 6) },
@@ -302,7 +191,7 @@ void TfrmClienti::buildFields()
         frame->setGeometry(8, top, kFieldsLeft + kFieldsWidth + 8 - 8, bottom - top);
         auto *picture = new QLabel(panContainer);
         picture->setObjectName(QStringLiteral("imgSezione%1").arg(s + 1));
-        picture->setPixmap(sectionPicture(s));
+        picture->setPixmap(Art::pixmap(QLatin1String(kSectionPictures[s]), QSize(56, 56)));
         picture->setGeometry(16, top + (bottom - top - 56) / 2, 56, 56);
     }
 
@@ -390,7 +279,7 @@ void TfrmClienti::buildFields()
     // The picture between the fax and the e-mail, and the small commands.
     icoEmail = new QLabel(panContainer);
     icoEmail->setObjectName(QStringLiteral("icoEmail"));
-    icoEmail->setPixmap(envelope(34, 28, QColor(0xFF, 0xF6, 0xD5), QColor(0x2C, 0x5A, 0x8E)));
+    icoEmail->setPixmap(Art::pixmap(QStringLiteral("busta"), QSize(34, 28)));
     icoEmail->setGeometry(kFieldsLeft + 248, editTop(4), 34, kEditHeight);
 
     auto smallButton = [this](const char *name, const QIcon &icon, QLineEdit *beside) {
@@ -403,11 +292,12 @@ void TfrmClienti::buildFields()
         button->setGeometry(beside->geometry().right() + 5, beside->y(), 30, kEditHeight);
         return button;
     };
-    btnEmail = smallButton("btnEmail", QIcon(envelope(22, 22, Qt::white, QColor(0x1E, 0x5A, 0xA8))), txtEmail);
-    btnCodFisc = smallButton("btnCodFisc", tickIcon(), txtCodFisc);
-    btnCarta = smallButton("btnCarta", tickIcon(), txtCarta);
-    btnPartitaIva = smallButton("btnPartitaIva", tickIcon(), txtPartitaIva);
-    btnIban = smallButton("btnIban", tickIcon(), txtIban);
+    btnEmail = smallButton("btnEmail", QIcon(Art::pixmap(QStringLiteral("busta-piccola"), QSize(22, 22))), txtEmail);
+    const QIcon tick(Art::pixmap(QStringLiteral("spunta"), QSize(22, 22)));
+    btnCodFisc = smallButton("btnCodFisc", tick, txtCodFisc);
+    btnCarta = smallButton("btnCarta", tick, txtCarta);
+    btnPartitaIva = smallButton("btnPartitaIva", tick, txtPartitaIva);
+    btnIban = smallButton("btnIban", tick, txtIban);
 
     connect(btnEmail, &QPushButton::clicked, this, &TfrmClienti::emailClick);
     connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });

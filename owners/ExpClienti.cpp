@@ -2,6 +2,7 @@
 
 #include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
+#include "common/ui/WindowNames.h"
 #include "owners/core/OwnerRecord.h"
 
 const QList<ExportWindow::Column> &TfrmExpClienti::columns()
@@ -60,5 +61,5 @@ TfrmExpClienti::TfrmExpClienti(QWidget *owner)
             [](QWidget *window) { ShowHelp(window, HelpTopic::OwnersExport); },
         })
 {
-    setObjectName(QStringLiteral("frmExpClienti"));
+    setObjectName(QLatin1String(WindowNames::frmExpClienti));
 }

@@ -8,6 +8,7 @@
 #include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/TextRoutines.h"
+#include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
 #include <QFont>
@@ -35,10 +36,10 @@ struct CallerLabels
 };
 // In the order the modes are tested.
 constexpr CallerLabels kCallers[] = {
-    {"clienti", "frmClienti"},
-    {"cani", "frmCani"},
-    {"listino_prezzi", "frmListino_Prezzi"},
-    {"box_cani", "frmBox_Cani"},
+    {"clienti", WindowNames::frmClienti},
+    {"cani", WindowNames::frmCani},
+    {"listino_prezzi", WindowNames::frmListino_Prezzi},
+    {"box_cani", WindowNames::frmBox_Cani},
 };
 
 const char *const kFileLabels[] = {"lblFile01", "lblFile02", "lblFile03"};
@@ -71,7 +72,7 @@ void TfrmAllegaCartella::setFileChooser(FileChooser chooser)
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(owner, QStringLiteral(" Allega file"))
 {
-    setObjectName(QStringLiteral("frmAllegaCartella"));
+    setObjectName(QLatin1String(WindowNames::frmAllegaCartella));
     setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmAllegaCartella")));
 
     const QFont captionFont = Style::font(QStringLiteral("Verdana"), 10, true);

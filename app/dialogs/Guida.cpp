@@ -4,6 +4,7 @@
 #include "common/ProgramFolder.h"
 #include "common/ui/Art.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowNames.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -40,7 +41,7 @@ void paintProductLogo(QPainter &p, const QRectF &target)
 TfrmGuida::TfrmGuida(QWidget *owner)
     : WindowKit::FixedDialog(owner, QStringLiteral(" Guida all'utilizzo del software"))
 {
-    setObjectName(QStringLiteral("frmGuida"));
+    setObjectName(QLatin1String(WindowNames::frmGuida));
     setStyleSheet(QStringLiteral("TfrmGuida { background: #EEF3F9; }"));
 
     auto *root = new QVBoxLayout(this);

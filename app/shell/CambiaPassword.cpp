@@ -6,6 +6,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
+#include "common/ui/WindowNames.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -32,7 +33,7 @@ const QString TfrmCambiaPassword::kChangeError
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Cambia password"))
 {
-    setObjectName(QStringLiteral("frmCambiaPassword"));
+    setObjectName(QLatin1String(WindowNames::frmCambiaPassword));
     auto *body = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"), &shpTitolo, &imgLogo, &shpSfondo);
     body->setContentsMargins(36, 22, 36, 24);
     body->setSpacing(4);

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
+#include "common/ui/WindowNames.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ QString TfrmInfo::mailtoCommand()
 TfrmInfo::TfrmInfo(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Informazioni su Kennora"))
 {
-    setObjectName(QStringLiteral("frmInfo"));
+    setObjectName(QLatin1String(WindowNames::frmInfo));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(14, 14, 14, 14);
 

@@ -8,6 +8,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
+#include "common/ui/WindowNames.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -33,7 +34,7 @@ QString passwordSettingsPath()
 TfrmPassword::TfrmPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
 {
-    setObjectName(QStringLiteral("frmPassword"));
+    setObjectName(QLatin1String(WindowNames::frmPassword));
     auto *body = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"), &shpTitolo, &imgLogo, &shpSfondo);
     body->setContentsMargins(36, 26, 36, 24);
     body->setSpacing(10);

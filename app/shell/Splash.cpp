@@ -2,6 +2,7 @@
 
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
+#include "common/ui/WindowNames.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@ TfrmSplash *frmSplash = nullptr;
 TfrmSplash::TfrmSplash(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Gestione della pensione per cani \u00A9 Kennora"))
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QLatin1String(WindowNames::frmSplash));
     setStyleSheet(QStringLiteral("TfrmSplash { background: white; }"));
     auto *body = new QVBoxLayout(this);
     body->setContentsMargins(0, 0, 0, 16);

@@ -2,6 +2,7 @@
 
 #include "common/ui/Style.h"
 
+#include "common/ui/Art.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
 
@@ -42,26 +43,6 @@ const QString kCommandStyle = QStringLiteral(
     "QPushButton:focus { border: 2px solid #FFD700; }"
     "QPushButton:disabled { color: #E4EAF1; border-color: #9AAABD;"
     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B9C6D5, stop:1 #98A8BB); }");
-
-// The navigation arrows: a blue triangle, with a bar for first and last.
-QIcon arrowIcon(bool forward, bool bar)
-{
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1E, 0x5A, 0xA8));
-    QPolygonF triangle = forward ? QPolygonF({ QPointF(6, 3), QPointF(16, 10), QPointF(6, 17) })
-                                 : QPolygonF({ QPointF(14, 3), QPointF(4, 10), QPointF(14, 17) });
-    if (bar) {
-        triangle.translate(forward ? -1.5 : 1.5, 0);
-        p.drawRect(forward ? QRectF(15.5, 3, 2.5, 14) : QRectF(2, 3, 2.5, 14));
-    }
-    p.drawPolygon(triangle);
-    p.end();
-    return QIcon(pixmap);
-}
 
 QFont commandFont()
 {
@@ -203,15 +184,14 @@ void EditorWindow::buildNavigation(QPoint at, int height)
     struct NavDef {
         QPushButton **member;
         const char *name;
-        bool forward;
-        bool bar;
+        const char *picture;
         const char *hint;
     };
     const NavDef defs[] = {
-        { &cmdPrimo, "cmdPrimo", false, true, "Visualizza la prima scheda in archivio." },
-        { &cmdIndietro, "cmdIndietro", false, false, "Visualizza la scheda precedente in archivio." },
-        { &cmdAvanti, "cmdAvanti", true, false, "Visualizza la scheda successiva in archivio." },
-        { &cmdUltimo, "cmdUltimo", true, true, "Visualizza l'ultima scheda in archivio." },
+        { &cmdPrimo, "cmdPrimo", "primo", "Visualizza la prima scheda in archivio." },
+        { &cmdIndietro, "cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio." },
+        { &cmdAvanti, "cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio." },
+        { &cmdUltimo, "cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio." },
     };
     int x = at.x();
     for (int i = 0; i < 4; ++i) {
@@ -219,7 +199,8 @@ void EditorWindow::buildNavigation(QPoint at, int height)
         auto *button = new QPushButton(panContainer);
         *def.member = button;
         button->setObjectName(QLatin1String(def.name));
-        button->setIcon(arrowIcon(def.forward, def.bar));
+        // The navigation arrows: a blue triangle, with a bar for first and last.
+        button->setIcon(QIcon(Art::pixmap(QLatin1String(def.picture), QSize(20, 20))));
         button->setIconSize(QSize(20, 20));
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(smallButtonStyle());

@@ -4,6 +4,7 @@
 
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
+#include "common/ui/Art.h"
 #include "common/ui/MessageBoxes.h"
 
 #include <QApplication>
@@ -11,8 +12,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,7 +33,6 @@ namespace
 {
 
 constexpr QRgb kWindowFill = 0xFFEEEDED;
-constexpr QRgb kGreen = 0xFF107C41;
 constexpr int kRowHeight = 21;
 constexpr int kIcon = 44;
 
@@ -56,133 +54,15 @@ public:
     }
 };
 
-QPixmap canvas(QSize size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-// "ESPORTAZIONE IN EXCEL" in white capitals on green.
-QPixmap titlePicture()
-{
-    QPixmap pixmap = canvas(QSize(330, 52));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgba(kGreen));
-    p.drawRoundedRect(QRectF(0, 0, 330, 52), 6, 6);
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(22);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 330, 52), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
-    return pixmap;
-}
-
-// A spreadsheet program's icon: a sheet with cells behind a green tile with an X.
-QPixmap spreadsheetIcon()
-{
-    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x6b, 0x6b, 0x6b), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(16.5, 4.5, 25, 35));
-    p.setPen(QPen(QColor::fromRgba(kGreen), 1));
-    for (int y = 12; y < 40; y += 7)
-        p.drawLine(QPointF(17, y + 0.5), QPointF(41, y + 0.5));
-    p.drawLine(QPointF(29.5, 5), QPointF(29.5, 39));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgba(kGreen));
-    p.drawRoundedRect(QRectF(3, 10, 26, 26), 3, 3);
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(20);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(3, 10, 26, 26), Qt::AlignCenter, QStringLiteral("X"));
-    return pixmap;
-}
-
-// A question mark in a blue disc.
-QPixmap helpIcon()
-{
-    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x0b, 0x4f, 0x9c), 2));
-    p.setBrush(QColor(0x1e, 0x74, 0xd0));
-    p.drawEllipse(QRectF(4, 4, 36, 36));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(26);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(4, 4, 36, 36), Qt::AlignCenter, QStringLiteral("?"));
-    return pixmap;
-}
-
-// An open door with an arrow leaving through it.
-QPixmap exitIcon()
-{
-    QPixmap pixmap = canvas(QSize(kIcon, kIcon));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 2));
-    p.setBrush(QColor(0xf4, 0xf4, 0xf4));
-    p.drawRect(QRectF(6, 4, 22, 36)); // frame
-    QPainterPath door;
-    door.moveTo(6, 4);
-    door.lineTo(18, 9);
-    door.lineTo(18, 44);
-    door.lineTo(6, 40);
-    door.closeSubpath();
-    p.setBrush(QColor(0x9c, 0x5b, 0x2e));
-    p.setPen(QPen(QColor(0x5e, 0x33, 0x14), 1.5));
-    p.drawPath(door);
-    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(15, 25), 1.6, 1.6);
-    QPainterPath arrow;
-    arrow.moveTo(22, 19);
-    arrow.lineTo(32, 19);
-    arrow.lineTo(32, 13);
-    arrow.lineTo(42, 23);
-    arrow.lineTo(32, 33);
-    arrow.lineTo(32, 27);
-    arrow.lineTo(22, 27);
-    arrow.closeSubpath();
-    p.setBrush(QColor(0x2e, 0x9d, 0x3a));
-    p.setPen(QPen(QColor(0x1b, 0x63, 0x23), 1.2));
-    p.drawPath(arrow);
-    return pixmap;
-}
-
-// A hand pointing right, at the export command.
-QPixmap handPicture()
-{
-    QPixmap pixmap = canvas(QSize(36, kIcon));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(30);
-    p.setFont(font);
-    p.setPen(QColor(0x33, 0x33, 0x33));
-    p.drawText(QRect(0, 0, 36, kIcon), Qt::AlignCenter, QString(QChar(0x261B))); // black right pointing index
-    return pixmap;
-}
-
-QToolButton *commandPicture(QWidget *parent, const char *name, const QPixmap &picture)
+QToolButton *commandPicture(QWidget *parent, const char *name, const QString &picture)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
+    button->setIcon(QIcon(Art::pixmap(picture, QSize(kIcon, kIcon))));
+    button->setIconSize(QSize(kIcon, kIcon));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFixedSize(picture.width() + 8, picture.height() + 8);
+    button->setFixedSize(kIcon + 8, kIcon + 8);
     return button;
 }
 
@@ -365,20 +245,20 @@ void ExportWindow::buildWindow()
 
     imgLogo = new QLabel(strip);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(titlePicture());
+    imgLogo->setPixmap(Art::pixmap(QStringLiteral("titolo-excel"), QSize(330, 52)));
     stripLayout->addWidget(imgLogo);
     stripLayout->addStretch(1);
 
     icoHand = new QLabel(strip);
     icoHand->setObjectName(QStringLiteral("icoHand"));
-    icoHand->setPixmap(handPicture());
+    icoHand->setPixmap(Art::pixmap(QStringLiteral("mano"), QSize(36, kIcon)));
     stripLayout->addWidget(icoHand);
-    cmdEsporta = commandPicture(strip, "cmdEsporta", spreadsheetIcon());
+    cmdEsporta = commandPicture(strip, "cmdEsporta", QStringLiteral("excel"));
     stripLayout->addWidget(cmdEsporta);
     stripLayout->addSpacing(10);
-    cmdGuida = commandPicture(strip, "cmdGuida", helpIcon());
+    cmdGuida = commandPicture(strip, "cmdGuida", QStringLiteral("aiuto"));
     stripLayout->addWidget(cmdGuida);
-    cmdEsci = commandPicture(strip, "cmdEsci", exitIcon());
+    cmdEsci = commandPicture(strip, "cmdEsci", QStringLiteral("uscita"));
     stripLayout->addWidget(cmdEsci);
     layout->addWidget(strip);
 

@@ -1,5 +1,7 @@
 #include "common/ui/ListWindow.h"
 
+#include "common/ui/Style.h"
+
 #include "common/ArchiveFile.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
@@ -20,15 +22,14 @@
 namespace
 {
 
-// Sizes in pixels, as the windows were drawn (a size of 12 is 12 pixels).
-constexpr int kListFontPixels = 12;
-constexpr int kEditFontPixels = 12;
+// Sizes in points, as every window gives them (see Style).
+constexpr int kListFontPoints = 12;
+constexpr int kEditFontPoints = 12;
 
 QFont listFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font = Style::font(QStringLiteral("Courier New"), kListFontPoints);
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(kListFontPixels);
     return font;
 }
 
@@ -244,9 +245,7 @@ void ListWindow::buildResultPage()
     page->setContentsMargins(16, 12, 16, 14);
     page->setSpacing(8);
 
-    QFont editFont(QStringLiteral("Verdana"));
-    editFont.setPixelSize(kEditFontPixels);
-    editFont.setBold(true);
+    const QFont editFont = Style::font(QStringLiteral("Verdana"), kEditFontPoints, true);
 
     auto *findRow = new QHBoxLayout;
     findRow->setSpacing(10);

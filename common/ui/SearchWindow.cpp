@@ -1,5 +1,7 @@
 #include "common/ui/SearchWindow.h"
 
+#include "common/ui/Style.h"
+
 #include "common/ArchiveFile.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
@@ -35,9 +37,7 @@ void SearchWindow::buildFilterPage()
     auto *intro = new QLabel(QStringLiteral("Compilare uno o più campi e premere \"Cerca\":"), panAvvio);
     page->addWidget(intro);
 
-    QFont editFont(QStringLiteral("Verdana"));
-    editFont.setPixelSize(12);
-    editFont.setBold(true);
+    const QFont editFont = Style::font(QStringLiteral("Verdana"), 12, true);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(16);

@@ -1,6 +1,7 @@
 #include "common/ui/WindowKit.h"
 
 #include "common/TextRoutines.h"
+#include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
 #include <QAbstractButton>
@@ -459,7 +460,7 @@ QWidget *startMenu()
 {
     if (g_startMenu)
         return g_startMenu;
-    return WindowRegistry::get(QStringLiteral("frmAvvio"));
+    return WindowRegistry::get(QLatin1String(WindowNames::frmAvvio));
 }
 
 void switchWindow(QWidget *from, QWidget *to)

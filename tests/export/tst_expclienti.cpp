@@ -5,7 +5,7 @@
 #include "common/ui/WindowKit.h"
 #include "owners/ExpClienti.h"
 #include "owners/core/OwnerRecord.h"
-#include "tests/export/FullDisk.h"
+#include "tests/support/FailDevice.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -472,7 +472,7 @@ void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
     TfrmExpClienti window;
     window.show();
     {
-        FullDisk disk{4096};
+        TestSupport::FileSizeLimit disk{4096};
         press(window, "cmdEsporta");
     }
     QCOMPARE(boxes.count(), 2);

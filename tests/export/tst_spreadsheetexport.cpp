@@ -1,7 +1,9 @@
+#include "common/FileFailure.h"
 #include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
-#include "tests/export/FullDisk.h"
+#include "tests/support/FailDevice.h"
 #include "tests/support/CoreSupport.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,32 +17,6 @@ using SpreadsheetExport::Column;
 using SpreadsheetExport::Rows;
 
 namespace {
-
-// A device that accepts `capacity` bytes and refuses every write after them.
-class FailDevice : public QIODevice
-{
-public:
-    explicit FailDevice(qint64 capacity) : m_capacity(capacity) { open(QIODevice::WriteOnly); }
-    qint64 written() const { return m_written; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *, qint64 len) override
-    {
-        const qint64 room = m_capacity - m_written;
-        if (room <= 0) {
-            setErrorString(QStringLiteral("disk full"));
-            return -1;
-        }
-        const qint64 n = qMin(len, room);
-        m_written += n;
-        return n;
-    }
-
-private:
-    qint64 m_capacity;
-    qint64 m_written = 0;
-};
 
 // A device that takes at most a few bytes from each write (as a pipe may).
 class TrickleDevice : public QBuffer
@@ -92,6 +68,8 @@ private slots:
     void writeFileReplacesAnExistingFile();
     void failedWriteFileKeepsThePreviousFile();
     void targetThatCannotBeWrittenThrows();
+    void specialTargetIsRefusedWithoutBlocking_data();
+    void specialTargetIsRefusedWithoutBlocking();
     void everyByteReachesADeviceThatTakesLittleAtATime();
     void exportOnFullDiskKeepsTheEarlierFile_data();
     void exportOnFullDiskKeepsTheEarlierFile();
@@ -181,7 +159,7 @@ void TestSpreadsheetExport::refusedWriteThrows()
     FailDevice device(capacity);
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                              SpreadsheetExport::write(device, "Foglio", {{"A", 10}, {"B", 10}}, rows));
-    QCOMPARE(device.written(), capacity);
+    QCOMPARE(device.written().size(), capacity);
 }
 
 void TestSpreadsheetExport::writeFileReplacesAnExistingFile()
@@ -227,6 +205,46 @@ void TestSpreadsheetExport::targetThatCannotBeWrittenThrows()
                                                           table({{"uno"}})));
 }
 
+void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("fifo") << "fifo"; // opening it for writing would wait for a reader
+    QTest::newRow("link to /dev/null") << "/dev/null";
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("broken link") << "/nonexistent/Proprietari.xls";
+}
+
+void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking()
+{
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    const QString path = folder.file("Proprietari.xls");
+    QVERIFY(makeSpecial(kind, path));
+    const QFileInfo before(path);
+    QElapsedTimer clock;
+    clock.start();
+    QString reason;
+    try {
+        SpreadsheetExport::writeFile(path, "Proprietari", {{"Cliente", 250}}, table({{"Rossi"}}));
+    } catch (const SpreadsheetExport::WriteError &e) {
+        reason = QString::fromStdString(e.what());
+    }
+    QCOMPARE(reason, FileFailure::notRegular().reason());
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    // Left as it was, nothing written beside it, and a device stays a device.
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isFile(), false);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        QStringList{"Proprietari.xls"});
+    if (kind.startsWith("/dev/")) {
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(kind).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
+}
+
 void TestSpreadsheetExport::everyByteReachesADeviceThatTakesLittleAtATime()
 {
     const Rows rows{3000, [](qsizetype r, int c) { return QStringLiteral("riga %1 colonna %2").arg(r).arg(c); }};
@@ -264,7 +282,7 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
     const QByteArray earlier = "export precedente, completo";
     writeFile(path, earlier);
     {
-        FullDisk disk{rlim_t(room)};
+        TestSupport::FileSizeLimit disk{qint64(room)};
         QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
                                  SpreadsheetExport::writeFile(path, "Foglio", columns, rows));
     }
@@ -273,7 +291,7 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
 
     // With room for the whole file the export goes through.
     {
-        FullDisk disk{rlim_t(size)};
+        TestSupport::FileSizeLimit disk{qint64(size)};
         SpreadsheetExport::writeFile(path, "Foglio", columns, rows);
     }
     QCOMPARE(readFile(path), writeToBuffer("Foglio", columns, rows));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/report/ReportOutput.h"
+
+#include <QPrinter>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -34,3 +37,23 @@ inline QString pdfText(const QString &path)
                       {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
                        QStringLiteral("-")});
 }
+
+// A print dialog that "prints to" a PDF file, or cancels.
+struct PrintToFile
+{
+    QString path;
+    bool accept = true;
+    int shown = 0;
+    PrintToFile()
+    {
+        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
+            ++shown;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return accept;
+        });
+    }
+    ~PrintToFile() { ReportOutput::setPrintDialog(nullptr); }
+    PrintToFile(const PrintToFile &) = delete;
+    PrintToFile &operator=(const PrintToFile &) = delete;
+};

@@ -42,23 +42,6 @@ QStringList numberedLines(int count)
     return lines;
 }
 
-// A print dialog that "prints to" a PDF file, or cancels.
-struct PrintToFile
-{
-    QString path;
-    bool accept = true;
-    int shown = 0;
-    PrintToFile()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return accept;
-        });
-    }
-    ~PrintToFile() { ReportOutput::setPrintDialog(nullptr); }
-};
 
 } // namespace
 

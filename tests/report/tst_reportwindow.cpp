@@ -9,6 +9,7 @@
 #include "common/ui/ControlText.h"
 #include "common/ui/MessageBoxes.h"
 #include "tests/report/PdfTools.h"
+#include "tests/support/FailDevice.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAction>
@@ -34,31 +35,6 @@ using Kind = MessageBoxes::Kind;
 
 namespace
 {
-
-// While alive, the process may not grow any file beyond `bytes`: a write past
-// that offset fails (EFBIG) as it would on a full disk. The limit is lifted
-// before the poppler tools run, which would inherit it.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 QByteArray readAll(const QString &path)
 {
@@ -142,22 +118,6 @@ ReportWindow::Setup pdfSetup(const QString &path, QStringList *opened)
     return setup;
 }
 
-// A print dialog that "prints" to a PDF file, or cancels.
-struct PrintToFile {
-    QString path;
-    bool accept = true;
-    int shown = 0;
-    PrintToFile()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return accept;
-        });
-    }
-    ~PrintToFile() { ReportOutput::setPrintDialog(nullptr); }
-};
 
 } // namespace
 
@@ -332,7 +292,7 @@ void TestReportWindow::pdfOnFullDiskKeepsEarlierFileAndAsksNothing()
         QVERIFY(room > 4096);
     }
     {
-        FileSizeLimit full { rlim_t(room) };
+        TestSupport::FileSizeLimit full(room);
         window.actionButton()->click();
     }
     // One error naming the file, no question, nothing opened, the earlier file
@@ -365,7 +325,7 @@ void TestReportWindow::lastBufferedPieceLostOnFullDiskIsReported()
     const QByteArray document(1000, 'x');
     bool failed = false;
     {
-        FileSizeLimit full(500);
+        TestSupport::FileSizeLimit full(500);
         try {
             ReportOutput::writeFile(path, document);
         } catch (const ReportError &e) {
@@ -397,7 +357,7 @@ void TestReportWindow::printToFileOnFullDiskReportedAsPrinted()
     ReportWindow window(&owner, setup);
     window.show();
     {
-        FileSizeLimit full { 4096 };
+        TestSupport::FileSizeLimit full(4096);
         window.actionButton()->click();
     }
     QCOMPARE(printDialog.shown, 1);

@@ -135,8 +135,11 @@ void TestSeams::qtTextsAreItalian()
 
 void TestSeams::everyPictureIsInTheResource()
 {
-    const char *const names[] = { "badge", "cancella", "cani", "copyright", "email", "esci", "guida", "info", "listino",
-        "logo", "pdf", "prenotazioni", "preventivi", "proprietari", "scadenze", "splash", "utente", "warning", "web" };
+    const char *const names[] = { "aiuto", "avanti", "badge", "busta", "busta-piccola", "cancella", "cani", "copyright",
+        "email", "esci", "excel", "guida", "indietro", "info", "listino", "logo", "mano", "pdf", "prenotazioni",
+        "preventivi", "primo", "proprietari", "scadenze", "sezione-carta", "sezione-documento", "sezione-note",
+        "sezione-proprietario", "sezione-telefono", "splash", "spunta", "titolo-excel", "ultimo", "uscita", "utente",
+        "warning", "web" };
     for (const char *name : names) {
         QVERIFY2(Art::exists(QLatin1String(name)), name);
         const QImage image = Art::image(QLatin1String(name), QSize(32, 32));
