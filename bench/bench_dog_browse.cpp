@@ -3,7 +3,7 @@
 // the disk holds it once); the time of one "next" and one "previous" command
 // (read the record, fill the 60 controls, read and decode the photo, draw the
 // window), as the median and the worst of 300 commands each.
-// Usage: bench_dog_browse [dogs]   (default: 10000)
+// Usage: bench_dog_browse [dogs] [photo width]   (default: 10000 1600; the height is 3/4 of the width)
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/MessageBoxes.h"
@@ -66,10 +66,11 @@ int main(int argc, char **argv)
             return 1;
     }
     QDir().mkpath(DogRecord::albumFolder());
-    QImage photo(1600, 1200, QImage::Format_RGB32);
+    const int photoWidth = argc > 2 ? std::atoi(argv[2]) : 1600;
+    QImage photo(photoWidth, photoWidth * 3 / 4, QImage::Format_RGB32);
     {
         QPainter p(&photo);
-        QLinearGradient g(0, 0, 1600, 1200);
+        QLinearGradient g(0, 0, photo.width(), photo.height());
         g.setColorAt(0, Qt::darkYellow);
         g.setColorAt(1, Qt::darkCyan);
         p.fillRect(photo.rect(), g);
@@ -79,7 +80,7 @@ int main(int argc, char **argv)
     for (int i = 2; i <= dogs; ++i)
         QFile::link(first, DogRecord::photoPath(QString::number(i)))
             || QFile::copy(first, DogRecord::photoPath(QString::number(i)));
-    std::printf("%d dogs, photo %lld bytes\n", dogs, QFile(first).size());
+    std::printf("%d dogs, photo %d x %d, %lld bytes\n", dogs, photo.width(), photo.height(), QFile(first).size());
 
     TfrmCani w;
     w.resize(1280, 900);

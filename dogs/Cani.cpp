@@ -520,6 +520,17 @@ void TfrmCani::setPhoto(const QImage &image)
 {
     imgFoto->setImage(image);
     m_photoFrom.clear();
+    m_photoReduced = false;
+}
+
+QImage TfrmCani::photo() const
+{
+    if (m_photoReduced) {
+        const QImage whole = DogPhoto::load(m_photoFrom);
+        if (!whole.isNull())
+            return whole;
+    }
+    return imgFoto->image();
 }
 
 void TfrmCani::clearRecord()
@@ -539,8 +550,10 @@ void TfrmCani::clearForDuplicate()
 void TfrmCani::afterShow(qint64 position)
 {
     const QString n = QString::number(position);
-    setPhoto(DogPhoto::load(n));
+    bool reduced = false;
+    setPhoto(DogPhoto::load(n, imgFoto->size() * devicePixelRatioF(), &reduced));
     m_photoFrom = n;
+    m_photoReduced = reduced;
 }
 
 void TfrmCani::afterWrite(qint64 position)
@@ -549,13 +562,14 @@ void TfrmCani::afterWrite(qint64 position)
     // The stored photo shown unchanged is not encoded again.
     if (m_photoFrom == n && !imgFoto->isBlank() && QFileInfo::exists(DogRecord::photoPath(n)))
         return;
-    const QString failure = DogPhoto::save(imgFoto->image(), n);
+    const QString failure = DogPhoto::save(photo(), n);
     if (!failure.isEmpty()) {
         // The picture stays on screen, so a later save can store it.
         MessageBoxes::warning(failure, this);
         return;
     }
     m_photoFrom = n;
+    m_photoReduced = false;
 }
 
 // ---- photo and linked folder ----------------------------------------------
@@ -587,7 +601,7 @@ void TfrmCani::savePhotoCopyCommand()
         QStringLiteral("File Jpeg (*.jpg)"), QDir::homePath() + QStringLiteral("/Foto.jpg"));
     if (path.isEmpty())
         return;
-    const QString failure = DogPhoto::saveCopy(imgFoto->image(), path);
+    const QString failure = DogPhoto::saveCopy(photo(), path);
     if (!failure.isEmpty())
         MessageBoxes::warning(failure, this);
 }
@@ -599,7 +613,7 @@ void TfrmCani::clearPhotoCommand()
 
 void TfrmCani::zoomCommand()
 {
-    TfrmZoom::open(this, imgFoto->image());
+    TfrmZoom::open(this, photo());
 }
 
 void TfrmCani::linkedFolderCommand()

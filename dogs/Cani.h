@@ -39,6 +39,10 @@ public:
     void zoomCommand();
     void linkedFolderCommand();
 
+    // The photo shown, at its own pixel size (a stored photo is shown from a
+    // reduced copy while browsing; this reads it whole). Null for the blank picture.
+    QImage photo() const;
+
     // The edits in record order (54).
     QList<QLineEdit *> edits() const { return m_edits; }
 
@@ -77,6 +81,8 @@ private:
     // The position whose stored photo imgFoto shows unchanged (empty once the
     // picture changed), so a save does not write the same photo again.
     QString m_photoFrom;
+    // imgFoto shows a reduced copy of the stored photo of m_photoFrom.
+    bool m_photoReduced = false;
 };
 
 extern TfrmCani *frmCani;

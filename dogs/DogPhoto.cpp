@@ -108,8 +108,10 @@ QString save(const QImage &image, const QString &position)
     return failure.isEmpty() ? QString() : notSaved + failure;
 }
 
-QImage load(const QString &position)
+QImage load(const QString &position, QSize fit, bool *reduced)
 {
+    if (reduced)
+        *reduced = false;
     if (!makeAlbum())
         return QImage();
     QByteArray bytes;
@@ -121,6 +123,12 @@ QImage load(const QString &position)
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPixels)
         return QImage();
+    const QSize most = fit * 2;
+    if (fit.isValid() && (size.width() > most.width() || size.height() > most.height())) {
+        reader.setScaledSize(size.scaled(most, Qt::KeepAspectRatio));
+        if (reduced)
+            *reduced = true;
+    }
     return reader.read();
 }
 

@@ -28,8 +28,11 @@ QImage read(const QString &path, QString *error);
 QString save(const QImage &image, const QString &position);
 
 // The stored photo of a position; a null image when there is none or it
-// cannot be read. The Album folder is created when missing.
-QImage load(const QString &position);
+// cannot be read. The Album folder is created when missing. With a `fit`
+// size, a larger photo is decoded only as large as needed to show it there
+// (twice that size at most), which keeps browsing quick with camera photos;
+// `reduced` then tells whether the image is smaller than the file's.
+QImage load(const QString &position, QSize fit = QSize(), bool *reduced = nullptr);
 
 // A copy of the photo at a path chosen by the user, in the format its
 // extension names (a name without extension gets ".jpg"). Returns the

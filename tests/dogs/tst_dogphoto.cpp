@@ -89,6 +89,7 @@ private slots:
     void unwritableAlbumReportedAndPictureKept();
     void copySavedOrReported();
     void photoOfNewPositionAfterAppend();
+    void largePhotoShownReducedKeptWhole();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -327,6 +328,35 @@ void TestDogPhoto::photoOfNewPositionAfterAppend()
     m_window->cmdSalva->click();
     QCOMPARE(m_window->lblPosizione->text(), QStringLiteral("2"));
     QVERIFY(!QFileInfo::exists(DogRecord::photoPath("2")));
+}
+
+void TestDogPhoto::largePhotoShownReducedKeptWhole()
+{
+    // A camera photo is decoded for browsing only as large as the frame needs;
+    // the zoom, the copy and the save still get the whole photo.
+    RecordBuffer r(DogRecord::layout());
+    r.clear();
+    r.setText(DogRecord::Nome, QStringLiteral("Rex"));
+    writeFile(DogRecord::path(), r.bytes());
+    QVERIFY(QDir().mkpath(DogRecord::albumFolder()));
+    QVERIFY(picture(QSize(2400, 1800), Qt::darkGreen).save(DogRecord::photoPath("1"), "jpg"));
+    const QByteArray stored = readFile(DogRecord::photoPath("1"));
+
+    m_window->cmdPrimo->click();
+    QVERIFY(m_window->imgFoto->image().width() < 2400);
+    QCOMPARE(m_window->photo().size(), QSize(2400, 1800));
+
+    FileDialogs::setNextAnswer(m_folder->file(QStringLiteral("copia.jpg")));
+    m_window->btnSalvaFoto->click();
+    QImage copy;
+    QVERIFY(copy.load(m_folder->file(QStringLiteral("copia.jpg"))));
+    QCOMPARE(copy.size(), QSize(2400, 1800));
+
+    fillHeader(QStringLiteral("Rex"));
+    m_window->cmdSalva->click();
+    QCOMPARE(readFile(DogRecord::photoPath("1")), stored); // left as it was
+    QCOMPARE(m_boxes->lastText(),
+        QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
 }
 
 QTEST_MAIN(TestDogPhoto)
