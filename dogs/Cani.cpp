@@ -113,7 +113,7 @@ const QList<Place> &places()
         { Titoli, "Titoli e brevetti vari:", 8, 0, 474 },
         { Accompagnatori, "Accompagnatori (escluso proprietario):", 8, 482, 474 },
         { Iscrizioni, "Iscrizioni a club:", 9, 0, 956 },
-        // Situazione sanitaria, two columns
+        // Situazione sanitaria, one field a row
         { Vaccinazioni, "Vaccinazioni:", 0, 0, 956 },
         { Sverminazioni, "Sverminazioni:", 1, 0, 956 },
         { Trattamenti, "Trattamenti antiparassitari:", 2, 0, 956 },
@@ -226,6 +226,7 @@ void TfrmCani::buildTabs()
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(QRect(QPoint(kMargin + i * (kTabButton.width() + 6), kTabButtonsTop), kTabButton));
         *def.button = button;
+        addHint(button, QString::fromUtf8(def.hint));
 
         auto *frame = new QFrame(panContainer);
         frame->setObjectName(QLatin1String(def.panelName));
@@ -303,10 +304,6 @@ void TfrmCani::buildTabs()
         [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("cani")); });
     connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });
 
-    addHint(btnPsicosomatica, QStringLiteral("Visualizza la sezione relativa ai dati psicosomatici."));
-    addHint(btnAlbero, QStringLiteral("Visualizza la sezione relativa all'albero genealogico."));
-    addHint(btnSanitaria, QStringLiteral("Visualizza la sezione relativa alla situazione sanitaria."));
-    addHint(btnDocumenti, QStringLiteral("Visualizza la sezione relativa ai documenti e costi."));
     for (Tab tab : { Tab::Psicosomatica, Tab::Albero, Tab::Sanitaria, Tab::Documenti })
         connect(tabButton(tab), &QPushButton::clicked, this, [this, tab]() { showTab(tab); });
 }
