@@ -16,6 +16,8 @@
 #include "catalog/MenuPrimanota.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
+#include "dogs/Cani.h"
+#include "dogs/Zoom.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
@@ -71,12 +73,12 @@ const QList<WindowEntry> &windowTable()
             } },
         entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
         entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"),
-        // The booking planner: its chooser, then the planner window.
-        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
-        // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
+        entry<TfrmExpClienti>("frmExpClienti"), entry<&frmCani>("frmCani"), entry<TfrmZoom>("frmZoom"),
+        // Next: frmTrovaCani, frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
         entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
-        entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors
+        // The booking planner: its chooser, then the planner window (after the boxes' dialogs).
+        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
+        entry<&frmListino_Prezzi>("frmListino_Prezzi"),
     };
     return table;
 }

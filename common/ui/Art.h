@@ -15,14 +15,15 @@ class QWidget;
 // report takes its pictures from here instead of painting them in code.
 //
 // Pictures: badge (the kennel badge of the record sheets), box (a dog house,
-// the kennel's boxes), cancella (empty an
-// attachment slot), cani, copyright, email, esci, guida, info, listino, logo
-// (the product picture), pdf (the manual link), prenotazioni, preventivi,
-// proprietari, scadenze, splash, utente, warning, web; the export window's
-// titolo-excel, excel, aiuto, uscita and mano; the owner editor's section
-// badges sezione-proprietario, -telefono, -carta, -documento and -note, spunta
-// (the check commands), busta and busta-piccola (the e-mail picture and
-// command); the editors' navigation arrows primo, indietro, avanti, ultimo.
+// the kennel's boxes), cancella (empty an attachment slot, clear a photo),
+// cani, copyright, email, esci, guida, info, listino, logo (the product picture), pdf (the manual link), prenotazioni,
+// preventivi, proprietari, scadenze, splash, utente, warning, web; the export
+// window's titolo-excel, excel, aiuto, uscita and mano; the owner editor's
+// section badges sezione-proprietario, -telefono, -carta, -documento and -note,
+// spunta (the check commands), busta and busta-piccola (the e-mail picture and
+// command); the editors' navigation arrows primo, indietro, avanti, ultimo; the
+// dog editor's foto (load a photo), salva (save a copy), zoom, rubrica (the
+// owner picker), cartella (the linked folder) and costi (the cost ledger).
 namespace Art
 {
 

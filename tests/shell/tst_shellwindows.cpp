@@ -424,9 +424,10 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     QWidget owners;
     WindowRegistry::set(QStringLiteral("frmClienti"), &owners);
     WindowKit::switchWindow(frmPassword, frmAvvio);
+    const QStringList built = { QStringLiteral("frmClienti"), QStringLiteral("frmCani"),
+        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili") };
     for (const TfrmAvvio::Tile &tile : frmAvvio->tiles()) {
-        const bool exists
-            = QStringList{"frmClienti", "frmMenuPrimanota", "frmMenuDisponibili"}.contains(tile.target);
+        const bool exists = built.contains(tile.target);
         QCOMPARE(tile.picture->isEnabled(), exists);
         QCOMPARE(tile.caption->isEnabled(), exists);
     }
@@ -436,7 +437,10 @@ void TestShellWindows::tilesSwitchToTheirWindows()
         WindowKit::returnToStartMenu(&owners);
         QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
     }
-    click(frmAvvio->btnCani); // disabled: nothing happens
+    click(frmAvvio->btnCani);
+    QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmCani")) });
+    WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmCani")));
+    click(frmAvvio->btnScadenze); // disabled: nothing happens
     QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 

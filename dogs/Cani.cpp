@@ -1,0 +1,631 @@
+#include "dogs/Cani.h"
+
+#include "app/checkers/OpenChecker.h"
+#include "app/dialogs/AllegaCartella.h"
+#include "app/dialogs/Guida.h"
+#include "app/dialogs/OpenURL.h"
+#include "common/TextRoutines.h"
+#include "common/ui/Art.h"
+#include "common/ui/EditKit.h"
+#include "common/ui/FileDialogs.h"
+#include "common/ui/MessageBoxes.h"
+#include "common/ui/Style.h"
+#include "common/ui/WindowNames.h"
+#include "dogs/DogPhoto.h"
+#include "dogs/PhotoView.h"
+#include "dogs/Zoom.h"
+#include "dogs/core/DogRecord.h"
+#include "owners/TrovaClienti.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TfrmCani *frmCani = nullptr;
+
+namespace
+{
+
+using DogRecord::Section;
+
+// Geometry of the centred panel: the command bar, the header row, the tab
+// buttons and the tab panels below them, the hint line at the bottom.
+constexpr int kPanelWidth = 996;
+constexpr int kPanelHeight = 692;
+constexpr int kMargin = 8;
+constexpr int kHeaderTop = 50;
+constexpr int kTabButtonsTop = 106;
+constexpr QSize kTabButton { 200, 32 };
+constexpr int kTabsTop = 146;
+constexpr int kTabsHeight = kPanelHeight - 50 - kMargin - kTabsTop;
+// A field: its caption, then the edit below it.
+constexpr int kCaptionHeight = 15;
+constexpr int kEditGap = 4;
+constexpr int kEditHeight = 26;
+constexpr int kRowPitch = 47;
+constexpr int kRowsTop = 10;
+// The photo at the top left of "Dati psicosomatici", its buttons below it.
+constexpr QRect kPhoto { 10, 10, 306, 353 };
+constexpr int kPhotoFieldsLeft = 336;
+
+// Where a field's caption and edit stand: row and x in its panel, width.
+struct Place {
+    DogRecord::Field field;
+    const char *caption;
+    int row;
+    int x;
+    int width;
+};
+
+const QList<Place> &places()
+{
+    using namespace DogRecord;
+    // In record order, which is also the tab order within each panel.
+    static const QList<Place> list = {
+        // header (row 0, in the window's panel)
+        { Nome, "Nome cane:", 0, kMargin, 262 },
+        { Sesso, "Sesso:", 0, kMargin + 270, 64 },
+        { DataNasc, "Data nascita:", 0, kMargin + 342, 124 },
+        { Gruppo, "Gruppo appartenenza:", 0, kMargin + 474, 246 },
+        { Razza, "Razza:", 0, kMargin + 728, 252 },
+        // Dati psicosomatici, right of the photo
+        { Mantello, "Colore mantello:", 0, 0, 314 },
+        { Pelo, "Tipologia pelo:", 0, 322, 314 },
+        { Segni, "Segni particolari:", 1, 0, 636 },
+        { Altezza, "Altezza:", 2, 0, 152 },
+        { Lunghezza, "Lunghezza:", 2, 161, 152 },
+        { Taglia, "Taglia:", 2, 322, 152 },
+        { Peso, "Peso:", 2, 483, 153 },
+        { Sterilizzato, "Sterilizzato:", 3, 0, 152 },
+        { Libretto, "Libretto sanitario:", 3, 161, 475 },
+        { Medico, "Medico veterinario:", 4, 0, 314 },
+        { ROI, "Numero ROI/LOI/RSR/LIR/ES:", 4, 322, 314 },
+        { Microchip, "Codice microchip:", 5, 0, 230 },
+        { DataApp, "Data applicazione:", 5, 238, 150 },
+        { Localizzazione, "Localizzazione:", 5, 396, 240 },
+        { Tatuaggio, "Tatuaggio:", 6, 0, 314 },
+        { Pedigree, "Pedigree:", 6, 322, 314 },
+        { Aggressivo, "Aggressivit\u00E0 verso persone o altri cani:", 7, 0, 636 },
+        { Guinzaglio, "Comportamento al guinzaglio:", 8, 0, 314 },
+        { Giochi, "Giochi preferiti:", 8, 322, 314 },
+        { Note, "Note:", 9, 0, 636 },
+        // Albero genealogico: the owner, the breeder, the two lines of ancestors
+        { Proprietario, "Proprietario attuale:", 0, 0, 336 },
+        { Recapito, "Telefono preferenziale:", 0, 386, 220 },
+        { CodFisc, "Codice fiscale:", 0, 614, 236 },
+        { ComuneRes, "Comune di residenza:", 1, 0, 336 },
+        { InizioProp, "Data inizio propriet\u00E0:", 1, 344, 170 },
+        { Allevatore, "Allevatore:", 1, 522, 434 },
+        { Passaggi, "Passaggi di propriet\u00E0:", 2, 0, 956 },
+        { Padre, "Padre:", 3, 0, 474 },
+        { NonniPat, "Nonni paterni:", 4, 0, 474 },
+        { BisnonniPat, "Bisnonni paterni:", 5, 0, 474 },
+        { TrisnonniPat, "Trisnonni paterni:", 6, 0, 474 },
+        { Madre, "Madre:", 3, 482, 474 },
+        { NonniMat, "Nonni materni:", 4, 482, 474 },
+        { BisnonniMat, "Bisnonni materni:", 5, 482, 474 },
+        { TrisnonniMat, "Trisnonni materni:", 6, 482, 474 },
+        { CampionatiIta, "Campionati italiani:", 7, 0, 474 },
+        { CampionatiInt, "Campionati internazionali:", 7, 482, 474 },
+        { Titoli, "Titoli e brevetti vari:", 8, 0, 474 },
+        { Accompagnatori, "Accompagnatori (escluso proprietario):", 8, 482, 474 },
+        { Iscrizioni, "Iscrizioni a club:", 9, 0, 956 },
+        // Situazione sanitaria, one field a row
+        { Vaccinazioni, "Vaccinazioni:", 0, 0, 956 },
+        { Sverminazioni, "Sverminazioni:", 1, 0, 956 },
+        { Trattamenti, "Trattamenti antiparassitari:", 2, 0, 956 },
+        { Accertamenti, "Accertamenti diagnostici:", 3, 0, 956 },
+        { Malattie, "Malattie pregresse:", 4, 0, 956 },
+        { Interventi, "Interventi chirurgici:", 5, 0, 956 },
+        { Profilassi, "Profilassi in corso:", 6, 0, 956 },
+        { Difetti, "Difetti fisici:", 7, 0, 956 },
+        { Alimentazione, "Alimentazione:", 8, 0, 956 },
+    };
+    return list;
+}
+
+QFont verdana(qreal points, bool bold)
+{
+    return Style::font(QStringLiteral("Verdana"), points, bold);
+}
+
+const QString kTabStyle
+    = QStringLiteral("QPushButton { color: #1F3A5C; font-weight: bold; border: 1px solid #8FAED0; border-radius: 6px;"
+                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #D6E4F2); }"
+                     "QPushButton:hover { background: #EAF2FB; }"
+                     "QPushButton:focus { border: 2px solid #FFD700; }"
+                     "QPushButton:disabled { color: white; border-color: #1D4F86;"
+                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }");
+
+const QString kPictureButtonStyle
+    = QStringLiteral("QPushButton { color: #1F3A5C; font-weight: bold; border: 1px solid #8FAED0; border-radius: 6px;"
+                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #DCE8F4); }"
+                     "QPushButton:hover { background: #EAF2FB; }"
+                     "QPushButton:pressed { background: #C9DBEE; }"
+                     "QPushButton:focus { border: 2px solid #FFD700; }"
+                     "QPushButton:disabled { color: #9AAABD; background: #EEF2F6; border-color: #C9D3DE; }");
+
+const QString kLinkedFolderNeedsStoredRecord
+    = QStringLiteral("Attenzione: l'abbinamento della cartella al cane pu\u00F2 avvenire soltanto dopo che la scheda "
+                     "\u00E8 stata inserita in archivio.");
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+TfrmCani::TfrmCani(QWidget *parent)
+    : EditorWindow({ .caption = QStringLiteral(" Kennora - Anagrafica Cani"),
+                       .objectName = QLatin1String(WindowNames::frmCani),
+                       .panel = QSize(kPanelWidth, kPanelHeight),
+                       .layout = CommandLayout::Bar,
+                       .commandOrigin = QPoint(kMargin, kMargin) },
+        parent)
+{
+    buildHeader();
+    buildTabs();
+    buildCommands();
+    buildArchiveEditor();
+    finishWindow();
+}
+
+static QLineEdit *makeField(QWidget *parent, const Place &place, int top)
+{
+    auto *caption = new QLabel(QString::fromUtf8(place.caption), parent);
+    caption->setObjectName(QStringLiteral("lbl") + DogRecord::layout().name(place.field));
+    caption->setFont(verdana(9, true));
+    caption->setGeometry(place.x, top, place.width + 40, kCaptionHeight);
+
+    const QByteArray name = DogRecord::controlName(place.field).toLatin1();
+    EditKit::EditRow row { .name = name.constData(), .look = EditKit::Look::Highlight };
+    if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc || place.field == DogRecord::CodFisc)
+        row.casing = EditKit::Casing::UpperTyping;
+    QLineEdit *edit = EditKit::makeEdit(parent, row);
+    edit->setFont(verdana(11, true));
+    edit->setGeometry(place.x, top + kCaptionHeight + kEditGap, place.width, kEditHeight);
+    if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc)
+        edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+void TfrmCani::buildHeader()
+{
+    for (const Place &place : places())
+        if (DogRecord::section(place.field) == Section::Header)
+            m_edits.append(makeField(panContainer, place, kHeaderTop));
+}
+
+void TfrmCani::buildTabs()
+{
+    struct TabDef {
+        QFrame **panel;
+        QPushButton **button;
+        const char *panelName;
+        const char *buttonName;
+        const char *caption;
+        const char *hint;
+    };
+    const TabDef defs[] = {
+        { &panPsicosomatica, &btnPsicosomatica, "panPsicosomatica", "btnPsicosomatica", "Dati psicosomatici",
+            "Visualizza la sezione relativa ai dati psicosomatici." },
+        { &panAlbero, &btnAlbero, "panAlbero", "btnAlbero", "Albero genealogico",
+            "Visualizza la sezione relativa all'albero genealogico." },
+        { &panSanitaria, &btnSanitaria, "panSanitaria", "btnSanitaria", "Situazione sanitaria",
+            "Visualizza la sezione relativa alla situazione sanitaria." },
+        { &panDocumenti, &btnDocumenti, "panDocumenti", "btnDocumenti", "Documenti e costi",
+            "Visualizza la sezione relativa ai documenti e costi." },
+    };
+    for (int i = 0; i < 4; ++i) {
+        const TabDef &def = defs[i];
+        auto *button = new QPushButton(QString::fromUtf8(def.caption), panContainer);
+        button->setObjectName(QLatin1String(def.buttonName));
+        button->setFont(Style::shellFont(11, true));
+        button->setStyleSheet(kTabStyle);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setGeometry(QRect(QPoint(kMargin + i * (kTabButton.width() + 6), kTabButtonsTop), kTabButton));
+        *def.button = button;
+        addHint(button, QString::fromUtf8(def.hint));
+
+        auto *frame = new QFrame(panContainer);
+        frame->setObjectName(QLatin1String(def.panelName));
+        frame->setProperty("section", true);
+        frame->setGeometry(kMargin, kTabsTop, kPanelWidth - 2 * kMargin, kTabsHeight);
+        *def.panel = frame;
+        addHintBackground(frame);
+    }
+    // The edits of each panel in record order; the photo first, so Tab moves
+    // from its buttons to the first field of the panel.
+    buildPhoto();
+    buildPanel(panPsicosomatica, DogRecord::Mantello, DogRecord::Note);
+    buildPanel(panAlbero, DogRecord::Proprietario, DogRecord::Iscrizioni);
+    buildPanel(panSanitaria, DogRecord::Vaccinazioni, DogRecord::Alimentazione);
+    buildDocuments();
+
+    auto edit = [this](const char *name) { return panContainer->findChild<QLineEdit *>(QLatin1String(name)); };
+    txtNome = edit("txtNome");
+    txtSesso = edit("txtSesso");
+    txtDataNasc = edit("txtDataNasc");
+    txtGruppo = edit("txtGruppo");
+    txtRazza = edit("txtRazza");
+    txtMantello = edit("txtMantello");
+    txtNote = edit("txtNote");
+    txtProprietario = edit("txtProprietario");
+    txtRecapito = edit("txtRecapito");
+    txtCodFisc = edit("txtCodFisc");
+    txtComuneRes = edit("txtComuneRes");
+    txtIscrizioni = edit("txtIscrizioni");
+    txtVaccinazioni = edit("txtVaccinazioni");
+    txtAlimentazione = edit("txtAlimentazione");
+
+    // Enter: along the record within the header and each panel; from the
+    // breed to the first control of the panel in front; from the last field of
+    // a panel back to the name.
+    for (QLineEdit *e : std::as_const(m_edits)) {
+        const int field = DogRecord::layout().indexOf(e->objectName().mid(3));
+        if (field == DogRecord::Razza)
+            EditKit::setSuccessor(e, [this]() -> QWidget * {
+                switch (visibleTab()) {
+                case Tab::Psicosomatica:
+                    return txtMantello;
+                case Tab::Albero:
+                    return txtProprietario;
+                case Tab::Sanitaria:
+                    return txtVaccinazioni;
+                case Tab::Documenti:
+                    return btnCartella;
+                }
+                return nullptr;
+            });
+        else if (field == DogRecord::lastField(DogRecord::section(field)))
+            EditKit::setSuccessor(e, QStringLiteral("txtNome"));
+        else
+            EditKit::setSuccessor(e, DogRecord::controlName(field + 1));
+    }
+
+    // The owner picker at the end of the owner's row, the checker right of
+    // the fiscal code.
+    auto smallButton = [this](const char *name, const char *picture, QLineEdit *beside) {
+        auto *button = new QPushButton(panAlbero);
+        button->setObjectName(QLatin1String(name));
+        button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), QSize(22, 22))));
+        button->setIconSize(QSize(22, 22));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(smallButtonStyle());
+        button->setGeometry(beside->geometry().right() + 6, beside->y(), 32, kEditHeight);
+        return button;
+    };
+    btnCarta = smallButton("btnCarta", "rubrica", txtProprietario);
+    btnCodFisc = smallButton("btnCodFisc", "spunta", txtCodFisc);
+    addHint(btnCarta, QStringLiteral("Importa i dati dall'archivio anagrafico dei proprietari."));
+    addHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
+    connect(btnCarta, &QPushButton::clicked, this,
+        [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("cani")); });
+    connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });
+
+    for (Tab tab : { Tab::Psicosomatica, Tab::Albero, Tab::Sanitaria, Tab::Documenti })
+        connect(tabButton(tab), &QPushButton::clicked, this, [this, tab]() { showTab(tab); });
+}
+
+void TfrmCani::buildPanel(QFrame *panel, int firstField, int lastField)
+{
+    const int left = panel == panPsicosomatica ? kPhotoFieldsLeft : 12;
+    for (const Place &place : places()) {
+        if (place.field < firstField || place.field > lastField)
+            continue;
+        Place at = place;
+        at.x += left;
+        const int pitch = panel == panSanitaria ? kRowPitch + 4 : kRowPitch;
+        m_edits.append(makeField(panel, at, kRowsTop + place.row * pitch));
+    }
+}
+
+void TfrmCani::buildPhoto()
+{
+    // The gradient rectangle behind the photo (the blank picture leaves only it).
+    auto *frame = new QFrame(panPsicosomatica);
+    frame->setObjectName(QStringLiteral("shpFoto"));
+    frame->setGeometry(kPhoto);
+    frame->setStyleSheet(QStringLiteral("#shpFoto { border: 1px solid #A5C5DF; border-radius: 0px;"
+                                        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                                        " stop:0 #4682B4, stop:1 #FFFFFF); }"));
+    addHintBackground(frame);
+
+    imgBianco = new TPhotoView(panPsicosomatica);
+    imgBianco->setObjectName(QStringLiteral("imgBianco"));
+    imgBianco->setGeometry(kPhoto);
+    imgBianco->hide();
+    imgFoto = new TPhotoView(panPsicosomatica);
+    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setGeometry(kPhoto.adjusted(1, 1, -1, -1));
+    addHintBackground(imgFoto);
+
+    auto pictureButton = [this](const char *name, const char *picture, const QString &caption, int x, int width) {
+        auto *button = new QPushButton(caption, panPsicosomatica);
+        button->setObjectName(QLatin1String(name));
+        button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), QSize(26, 26))));
+        button->setIconSize(QSize(26, 26));
+        button->setFont(Style::shellFont(10, true));
+        button->setStyleSheet(kPictureButtonStyle);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setGeometry(x, kPhoto.bottom() + 9, width, 40);
+        return button;
+    };
+    const int x = kPhoto.x();
+    btnCaricaFoto = pictureButton("btnCaricaFoto", "foto", QStringLiteral("Carica foto"), x, 157);
+    btnSalvaFoto = pictureButton("btnSalvaFoto", "salva", QString(), x + 165, 42);
+    btnCancFoto = pictureButton("btnCancFoto", "cancella", QString(), x + 215, 42);
+    btnZoomFoto = pictureButton("btnZoomFoto", "zoom", QString(), x + 264, 42);
+    addHint(btnCaricaFoto, QStringLiteral("Carica una foto esistente."));
+    addHint(btnSalvaFoto, QStringLiteral("Salva la foto su disco."));
+    addHint(btnCancFoto, QStringLiteral("Cancella la foto."));
+    addHint(btnZoomFoto, QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
+    connect(btnCaricaFoto, &QPushButton::clicked, this, &TfrmCani::loadPhotoCommand);
+    connect(btnSalvaFoto, &QPushButton::clicked, this, &TfrmCani::savePhotoCopyCommand);
+    connect(btnCancFoto, &QPushButton::clicked, this, &TfrmCani::clearPhotoCommand);
+    connect(btnZoomFoto, &QPushButton::clicked, this, &TfrmCani::zoomCommand);
+}
+
+void TfrmCani::buildDocuments()
+{
+    // Two tiles: the linked folder and the cost ledger, each a picture above
+    // its button.
+    const int tileWidth = 260;
+    const int gap = 120;
+    const int left = (panDocumenti->width() - 2 * tileWidth - gap) / 2;
+    const int top = 110;
+    auto tile = [&](int i, const char *pictureName, const char *picture, const char *name, const QString &caption) {
+        const int x = left + i * (tileWidth + gap);
+        QLabel *image = Art::pictureLabel(panDocumenti, pictureName, QLatin1String(picture), QSize(128, 128));
+        image->setGeometry(x + (tileWidth - 128) / 2, top, 128, 128);
+        auto *button = new QPushButton(caption, panDocumenti);
+        button->setObjectName(QLatin1String(name));
+        button->setFont(Style::shellFont(12, true));
+        button->setStyleSheet(kPictureButtonStyle);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setGeometry(x, top + 150, tileWidth, 44);
+        return button;
+    };
+    btnCartella = tile(0, "imgCartella", "cartella", "btnCartella", QStringLiteral("Apri cartella"));
+    btnCosti = tile(1, "imgCosti", "costi", "btnCosti", QStringLiteral("Annota costi"));
+    addHint(btnCartella, QStringLiteral("Apri la cartella abbinata al cane per aggiungere o rimuovere documenti."));
+    addHint(btnCosti, QStringLiteral("Visualizza la finestra per l'annotazione dei costi sostenuti."));
+    connect(btnCartella, &QPushButton::clicked, this, &TfrmCani::linkedFolderCommand);
+    // The cost ledger comes with its own window; until then the button is off.
+    btnCosti->setEnabled(false);
+}
+
+void TfrmCani::buildCommands()
+{
+    const QList<QPushButton *> buttons = addCommands({
+        { "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.", 0 },
+        { "cmdDuplica", "Duplica",
+            "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", 0 },
+        { "cmdSalva", "Salva", "Salva la scheda corrente in archivio.", 0 },
+        { "cmdTrova", "Trova", "Trova una scheda in archivio.", 0 },
+        { "cmdFile", "Allega file", "Allega file alla scheda corrente.", 1 },
+        { "cmdAnteprima", "RTF", "Esporta la scheda corrente in formato RTF.", 2 },
+        { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 2 },
+        { kNavigationStrip, nullptr, nullptr, 3 },
+        { "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", 4 },
+        { "cmdGuida", "Guida", "Visualizza la guida in linea.", 5 },
+        { "cmdEsci", "Esci", "Esci da questa schermata.", 5 },
+    });
+    QPushButton **members[] = { &cmdNuovo, &cmdDuplica, &cmdSalva, &cmdTrova, &cmdFile, &cmdAnteprima, &cmdStampa,
+        &cmdEsporta, &cmdGuida, &cmdEsci };
+    for (int i = 0; i < buttons.size(); ++i)
+        *members[i] = buttons.at(i);
+
+    // The dog search, the sheets and the export come with their own windows;
+    // until then their commands are off.
+    for (QPushButton *later : { cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta })
+        later->setEnabled(false);
+
+    connect(cmdFile, &QPushButton::clicked, this, [this]() { TfrmAllegaCartella::open(this, QStringLiteral("cani")); });
+    connect(cmdGuida, &QPushButton::clicked, this, [this]() { ShowHelp(this, HelpTopic::Dogs); });
+    WindowKit::closeOnClick(cmdEsci, this);
+}
+
+void TfrmCani::buildArchiveEditor()
+{
+    auto mandatory = [](QWidget *field, const char *what) {
+        return ArchiveEditor::mandatory(field, ArchiveEditor::kMandatoryPrefix + QString::fromUtf8(what));
+    };
+    ArchiveEditor::Setup s;
+    s.layout = &DogRecord::layout();
+    s.path = &DogRecord::path;
+    s.firstField = txtNome;
+    s.checks = {
+        mandatory(txtNome, "il nome del cane."),
+        mandatory(txtSesso, "il sesso del cane."),
+        mandatory(txtDataNasc, "la data di nascita del cane nel formato gg/mm/aaaa."),
+        mandatory(txtGruppo, "il gruppo di appartenenza del cane."),
+        mandatory(txtRazza, "la razza del cane."),
+    };
+    s.duplicate = ArchiveEditor::DuplicateStep::WithoutArchive;
+    setUpArchive(s, &DogRecord::controlName);
+}
+
+// ---- tabs -----------------------------------------------------------------
+
+QFrame *TfrmCani::panel(Tab tab) const
+{
+    switch (tab) {
+    case Tab::Psicosomatica:
+        return panPsicosomatica;
+    case Tab::Albero:
+        return panAlbero;
+    case Tab::Sanitaria:
+        return panSanitaria;
+    case Tab::Documenti:
+        return panDocumenti;
+    }
+    return panPsicosomatica;
+}
+
+QPushButton *TfrmCani::tabButton(Tab tab) const
+{
+    switch (tab) {
+    case Tab::Psicosomatica:
+        return btnPsicosomatica;
+    case Tab::Albero:
+        return btnAlbero;
+    case Tab::Sanitaria:
+        return btnSanitaria;
+    case Tab::Documenti:
+        return btnDocumenti;
+    }
+    return btnPsicosomatica;
+}
+
+TfrmCani::Tab TfrmCani::visibleTab() const
+{
+    for (Tab tab : { Tab::Albero, Tab::Sanitaria, Tab::Documenti })
+        if (!panel(tab)->isHidden())
+            return tab;
+    return Tab::Psicosomatica;
+}
+
+void TfrmCani::showTab(Tab tab)
+{
+    for (Tab t : { Tab::Psicosomatica, Tab::Albero, Tab::Sanitaria, Tab::Documenti }) {
+        panel(t)->setVisible(t == tab);
+        tabButton(t)->setEnabled(t != tab);
+    }
+    QWidget *first = nullptr;
+    switch (tab) {
+    case Tab::Psicosomatica:
+        first = txtMantello;
+        break;
+    case Tab::Albero:
+        first = txtProprietario;
+        break;
+    case Tab::Sanitaria:
+        first = txtVaccinazioni;
+        break;
+    case Tab::Documenti:
+        first = btnCartella;
+        break;
+    }
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- record steps ---------------------------------------------------------
+
+void TfrmCani::setPhoto(const QImage &image)
+{
+    imgFoto->setImage(image);
+    m_photoFrom.clear();
+    m_photoReduced = false;
+}
+
+QImage TfrmCani::photo() const
+{
+    if (m_photoReduced) {
+        const QImage whole = DogPhoto::load(m_photoFrom);
+        if (!whole.isNull())
+            return whole;
+    }
+    return imgFoto->image();
+}
+
+void TfrmCani::clearRecord()
+{
+    EditorWindow::clearRecord();
+    setPhoto(imgBianco->image());
+    showTab(Tab::Psicosomatica); // the editor then focuses the name
+}
+
+void TfrmCani::clearForDuplicate()
+{
+    EditorWindow::clearForDuplicate();
+    setPhoto(imgBianco->image());
+    showTab(Tab::Psicosomatica);
+}
+
+void TfrmCani::afterShow(qint64 position)
+{
+    const QString n = QString::number(position);
+    bool reduced = false;
+    setPhoto(DogPhoto::load(n, imgFoto->size() * devicePixelRatioF(), &reduced));
+    m_photoFrom = n;
+    m_photoReduced = reduced;
+}
+
+void TfrmCani::afterWrite(qint64 position)
+{
+    const QString n = QString::number(position);
+    // The stored photo shown unchanged is not encoded again.
+    if (m_photoFrom == n && !imgFoto->isBlank() && QFileInfo::exists(DogRecord::photoPath(n)))
+        return;
+    const QString failure = DogPhoto::save(photo(), n);
+    if (!failure.isEmpty()) {
+        // The picture stays on screen, so a later save can store it.
+        MessageBoxes::warning(failure, this);
+        return;
+    }
+    m_photoFrom = n;
+    m_photoReduced = false;
+}
+
+// ---- photo and linked folder ----------------------------------------------
+
+void TfrmCani::loadPhotoCommand()
+{
+    const QString path
+        = FileDialogs::openFile(this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+            QStringLiteral("Immagine JPEG (*.jpg *.jpeg *.JPG *.JPEG);;Immagine Bitmap (*.bmp *.BMP)"));
+    if (path.isEmpty())
+        return;
+    QString failure;
+    const QImage image = DogPhoto::read(path, &failure);
+    if (image.isNull()) {
+        MessageBoxes::warning(failure, this);
+        return;
+    }
+    setPhoto(image);
+}
+
+void TfrmCani::savePhotoCopyCommand()
+{
+    if (imgFoto->isBlank()) {
+        MessageBoxes::warning(QStringLiteral("Attenzione: non c'\u00E8 nessuna foto da salvare."), this);
+        return;
+    }
+    const QString path = FileDialogs::saveFile(this,
+        QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+        QStringLiteral("File Jpeg (*.jpg)"), QDir::homePath() + QStringLiteral("/Foto.jpg"));
+    if (path.isEmpty())
+        return;
+    const QString failure = DogPhoto::saveCopy(photo(), path);
+    if (!failure.isEmpty())
+        MessageBoxes::warning(failure, this);
+}
+
+void TfrmCani::clearPhotoCommand()
+{
+    setPhoto(imgBianco->image());
+}
+
+void TfrmCani::zoomCommand()
+{
+    TfrmZoom::open(this, photo());
+}
+
+void TfrmCani::linkedFolderCommand()
+{
+    const QString position = TrimText(lblPosizione->text());
+    if (position.isEmpty()) {
+        MessageBoxes::warning(kLinkedFolderNeedsStoredRecord, this);
+        return;
+    }
+    const QString path = DogRecord::linkedFolderPath(position);
+    if (!QDir().mkpath(path) || !QFileInfo(path).isDir()) {
+        MessageBoxes::error(QStringLiteral("Attenzione: non \u00E8 possibile creare la cartella abbinata al cane:\n%1")
+                                .arg(QDir::toNativeSeparators(path)),
+            this);
+        return;
+    }
+    TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+}
