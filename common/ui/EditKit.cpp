@@ -326,7 +326,7 @@ public:
         if (!m_successor)
             return false;
         if (QWidget *next = m_successor())
-            next->setFocus(Qt::OtherFocusReason);
+            next->setFocus(Qt::TabFocusReason); // as Tab does: an edit reached shows its text selected
         return true;
     }
 

@@ -80,6 +80,7 @@ private slots:
     void frameFollowsFocus();
     void highlightColours();
     void enterMovesToSuccessor();
+    void filledFieldReachedByEnterIsRetyped();
     void numericAndMoneyKeys_data();
     void numericAndMoneyKeys();
     void tabRefusedInNumericFields_data();
@@ -196,6 +197,21 @@ void TestEditKit::enterMovesToSuccessor()
     QTest::keyClick(m_window->cboProv, Qt::Key_Return);
     QVERIFY(m_window->btnApri->hasFocus());
     QCOMPARE(pressed.count(), 2);
+}
+
+void TestEditKit::filledFieldReachedByEnterIsRetyped()
+{
+    // A field reached by Enter shows its text selected, as with Tab, so typing
+    // replaces a preset such as "0,00" instead of running on after it.
+    QLineEdit *nome = m_window->edit("txtNome");
+    QLineEdit *anno = m_window->edit("txtAnno");
+    anno->setText(QStringLiteral("1999"));
+    focus(nome);
+    QTest::keyClick(nome, Qt::Key_Return);
+    QVERIFY(anno->hasFocus());
+    QCOMPARE(anno->selectedText(), QStringLiteral("1999"));
+    QTest::keyClicks(anno, QStringLiteral("2024"));
+    QCOMPARE(anno->text(), QStringLiteral("2024"));
 }
 
 void TestEditKit::numericAndMoneyKeys_data()
