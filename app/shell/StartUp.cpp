@@ -20,6 +20,8 @@
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "planner/Giorno.h"
+#include "planner/Intervallo.h"
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 
@@ -55,9 +57,14 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmPassword>("frmPassword"),
+        entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"),
+        entry<TfrmCodFisc>("frmCodFisc"),
+        entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"),
+        entry<&frmInfo>("frmInfo"),
+        entry<TfrmPartitaIva>("frmPartitaIva"),
         entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
@@ -69,14 +76,21 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<&frmClienti>("frmClienti"),
+        entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"),
+        entry<TfrmTrovaClienti>("frmTrovaClienti"),
         entry<TfrmExpClienti>("frmExpClienti"),
-        // The booking planner: its chooser, then the planner window.
-        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
+        // The booking planner: its chooser, the planner window, its day dialog.
+        entry<&frmMenuDisponibili>("frmMenuDisponibili"),
+        entry<&frmPlanning>("frmPlanning"),
+        entry<&frmGiorno>("frmGiorno"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
-        entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
+        entry<&frmMenuPrimanota>("frmMenuPrimanota"),
+        entry<&frmBox_Cani>("frmBox_Cani"),
         entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors
+        // The last of the set: the planner's interval dialog.
+        entry<&frmIntervallo>("frmIntervallo"),
     };
     return table;
 }
