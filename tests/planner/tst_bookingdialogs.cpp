@@ -700,6 +700,7 @@ void TestBookingDialogs::screenshots()
         QSKIP("KENNORA_SHOTS not set");
     openPlanner(QStringLiteral("2024"));
     frmPlanning->setDay(3, QStringLiteral("Fido"));
+    QTest::qWait(500); // the window manager maximises the planner
     QVERIFY(withDay(3, [&](TfrmGiorno *dialog) {
         QTest::keyClicks(dialog->txtPrenotazione, QStringLiteral(" e Rex"));
         QTest::qWait(400);
