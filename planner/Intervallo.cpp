@@ -86,7 +86,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
               QLabel *&tM, PickList *&g, PickList *&m, QLabel *&year, QLabel *&date) {
               tG = label(box, titG, QStringLiteral("Giorno:"), QRect(16, 30, 80, 18), plain);
               tM = label(box, titM, QStringLiteral("Mese:"), QRect(104, 30, 128, 18), plain);
-              g = new PickList(box, day, PickList::days(), PickList::Compare::LowerCased, dayNext);
+              g = new PickList(box, day, PickList::days(), PickList::Compare::CaseIncluded, dayNext);
               g->setGeometry(16, 54, 72, 24);
               m = new PickList(box, month, PickList::months(), PickList::Compare::LowerCased, monthNext);
               m->setGeometry(104, 54, 128, 24);
