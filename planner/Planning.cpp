@@ -9,6 +9,8 @@
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 #include "planner/DayTile.h"
+#include "planner/Giorno.h"
+#include "planner/Intervallo.h"
 #include "planner/MenuDisponibili.h"
 #include "planner/core/PlannerRecord.h"
 
@@ -117,9 +119,9 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     cmdEsci = Art::pictureLabel(panContainer, "cmdEsci", QStringLiteral("esci"), QSize(37, 39));
     cmdEsci->setGeometry(932, 25, 37, 39);
     cmdEsci->setCursor(Qt::PointingHandCursor);
-    // The booking interval, the summary, the preview and the print work on
-    // windows that this program does not have yet.
-    for (QPushButton *later : { cmdIntervallo, cmdRiepilogo, cmdAnteprima, cmdStampa })
+    // The summary, the preview and the print work on windows that this
+    // program does not have yet.
+    for (QPushButton *later : { cmdRiepilogo, cmdAnteprima, cmdStampa })
         later->setEnabled(false);
 
     // Header strip: the box's data and the year.
@@ -177,6 +179,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     cmdSalva = new QPushButton(panContainer);
     cmdSalva->setObjectName(QStringLiteral("cmdSalva"));
     cmdSalva->hide();
+    connect(cmdIntervallo, &QPushButton::clicked, this, [this] { cmdIntervalloClick(); });
     connect(cmdNuovo, &QPushButton::clicked, this, [this] { cmdNuovoClick(); });
     connect(cmdSalva, &QPushButton::clicked, this, [this] { cmdSalvaClick(); });
 
@@ -321,7 +324,7 @@ bool TfrmPlanning::dayBooked(int day) const
     return !m_occ.at(day)->isHidden();
 }
 
-bool TfrmPlanning::dayTileClick(int day)
+bool TfrmPlanning::dayAccepted(int day)
 {
     if (day == PlannerRecord::Feb29) {
         const QString date = QStringLiteral("29/02/") + TrimText(txtAnno->text());
@@ -330,8 +333,22 @@ bool TfrmPlanning::dayTileClick(int day)
             return false;
         }
     }
-    // The day dialog opens here once the program has it.
     return true;
+}
+
+void TfrmPlanning::dayTileClick(int day)
+{
+    if (!dayAccepted(day))
+        return;
+    // The dialog writes the day's new state itself; nothing is read back.
+    WindowKit::openModalDialog<TfrmGiorno>(
+        this, [this, day](TfrmGiorno &dialog) { dialog.preload(day, txtAnno->text(), txtBox->text(), dayText(day)); });
+}
+
+void TfrmPlanning::cmdIntervalloClick()
+{
+    WindowKit::openModalDialog<TfrmIntervallo>(
+        this, [this](TfrmIntervallo &dialog) { dialog.preload(txtAnno->text(), txtBox->text()); });
 }
 
 void TfrmPlanning::cmdNuovoClick()

@@ -46,10 +46,13 @@ public:
     DayTile *libDay(int day) const { return m_lib.at(day); }
     DayTile *occDay(int day) const { return m_occ.at(day); }
 
-    // A click on either tile of a day. 29 February is first tested against
-    // the year (a warning when it does not exist); returns whether the day
-    // was accepted for booking.
-    bool dayTileClick(int day);
+    // A click on either tile of a day: 29 February is first tested against
+    // the year (dayAccepted: a warning when it does not exist), then the day
+    // dialog opens preloaded with the day.
+    bool dayAccepted(int day);
+    void dayTileClick(int day);
+    // The interval dialog, preloaded with the year and the box.
+    void cmdIntervalloClick();
 
     // Clear (every day free, no position), load (when shown) and save (when
     // closed; reports a failure and returns false).

@@ -22,6 +22,8 @@
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "planner/Giorno.h"
+#include "planner/Intervallo.h"
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 
@@ -57,9 +59,14 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"), entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"), entry<TfrmCodFisc>("frmCodFisc"), entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"), entry<&frmInfo>("frmInfo"), entry<TfrmPartitaIva>("frmPartitaIva"),
+        entry<&frmPassword>("frmPassword"),
+        entry<&frmCambiaPassword>("frmCambiaPassword"),
+        entry<TfrmCarta>("frmCarta"),
+        entry<TfrmCodFisc>("frmCodFisc"),
+        entry<&frmGuida>("frmGuida"),
+        entry<TfrmIban>("frmIban"),
+        entry<&frmInfo>("frmInfo"),
+        entry<TfrmPartitaIva>("frmPartitaIva"),
         entry<&frmSplash>("frmSplash"),
         { "frmAvvio",
             [] {
@@ -71,14 +78,23 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"), entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"), entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"), entry<&frmCani>("frmCani"), entry<TfrmZoom>("frmZoom"),
+        entry<&frmClienti>("frmClienti"),
+        entry<TfrmAllegaCartella>("frmAllegaCartella"),
+        entry<TfrmRicontatta>("frmRicontatta"),
+        entry<TfrmTrovaClienti>("frmTrovaClienti"),
+        entry<TfrmExpClienti>("frmExpClienti"),
+        entry<&frmCani>("frmCani"),
+        entry<TfrmZoom>("frmZoom"),
         // Next: frmTrovaCani, frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
-        entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
-        // The booking planner: its chooser, then the planner window (after the boxes' dialogs).
-        entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
+        entry<&frmMenuPrimanota>("frmMenuPrimanota"),
+        entry<&frmBox_Cani>("frmBox_Cani"),
+        // The booking planner (after the boxes' dialogs): its chooser, the planner window, its day dialog.
+        entry<&frmMenuDisponibili>("frmMenuDisponibili"),
+        entry<&frmPlanning>("frmPlanning"),
+        entry<&frmGiorno>("frmGiorno"),
         entry<&frmListino_Prezzi>("frmListino_Prezzi"),
+        // The last of the set: the planner's interval dialog.
+        entry<&frmIntervallo>("frmIntervallo"),
     };
     return table;
 }

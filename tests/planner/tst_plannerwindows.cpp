@@ -390,8 +390,15 @@ void TestPlannerWindows::february29()
     m_messages->clear();
     // Both tiles of the day lead to the same test; the day is shown in every year.
     QVERIFY(!frmPlanning->libDay(PlannerRecord::Feb29)->isHidden());
+    bool dialogShown = false;
+    if (accepted) // the day dialog opens; it is left with "Annulla"
+        onNextModal([&dialogShown](QWidget *modal) {
+            dialogShown = true;
+            modal->findChild<QPushButton *>(QStringLiteral("btnAnnulla"))->click();
+        });
     QTest::mouseClick(frmPlanning->libDay(PlannerRecord::Feb29), Qt::LeftButton);
-    QCOMPARE(frmPlanning->dayTileClick(PlannerRecord::Feb29), accepted);
+    QCOMPARE(dialogShown, accepted);
+    QCOMPARE(frmPlanning->dayAccepted(PlannerRecord::Feb29), accepted);
     if (accepted) {
         QCOMPARE(m_messages->count(), 0);
     } else {
@@ -403,8 +410,8 @@ void TestPlannerWindows::february29()
                                  "indicare una data valida."));
     }
     // Other days are never tested.
-    QVERIFY(frmPlanning->dayTileClick(PlannerRecord::Feb29 - 1));
-    QVERIFY(frmPlanning->dayTileClick(PlannerRecord::Feb29 + 1));
+    QVERIFY(frmPlanning->dayAccepted(PlannerRecord::Feb29 - 1));
+    QVERIFY(frmPlanning->dayAccepted(PlannerRecord::Feb29 + 1));
 }
 
 void TestPlannerWindows::unreadableRecordIsNeverOverwritten()
