@@ -54,7 +54,16 @@ public:
         const char *flagHint;
         QList<Mandatory> mandatory;
         HelpTopic help;
-        const char *attachmentMode; // lblMemory of the attachments dialog
+        const char *attachmentMode; // lblMemory of the attachments dialog, also the search's mode
+        // The list of unavailable records: its command and the window it opens.
+        const char *unavailableName; // "cmdNonErogabile"
+        const char *unavailableCaption;
+        const char *unavailableHint;
+        std::function<void(QWidget *owner)> openUnavailable;
+        // The export window, opened modally.
+        std::function<void(QWidget *owner)> openExport;
+        // OpenPicker of the search window, with its owner and mode.
+        std::function<void(QWidget *owner, const QString &mode)> openSearch;
     };
 
     TCatalogEditor(const Twin &twin, QWidget *parent = nullptr);
@@ -69,8 +78,9 @@ public:
     QCheckBox *chkFlag = nullptr; // chkNonErogabile / chkNonPrenotabile
     QWidget *icoTitoli = nullptr;
     QLabel *titNote = nullptr;
-    QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdFile = nullptr,
-                *cmdGuida = nullptr, *cmdEsci = nullptr;
+    QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdTrova = nullptr,
+                *cmdFile = nullptr, *cmdEsporta = nullptr, *cmdNonDisponibili = nullptr, *cmdGuida = nullptr,
+                *cmdEsci = nullptr;
 
     // ArchiveForm: an empty record shows the price "0,00"; a save stores the
     // price normalised, so "12,5" or "1,2,3" never reach the file as typed.

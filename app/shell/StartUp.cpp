@@ -12,8 +12,14 @@
 #include "app/shell/Password.h"
 #include "app/shell/Splash.h"
 #include "catalog/Box_Cani.h"
+#include "catalog/ExpBox.h"
+#include "catalog/ExpListino.h"
 #include "catalog/Listino_Prezzi.h"
 #include "catalog/MenuPrimanota.h"
+#include "catalog/NonErogabili.h"
+#include "catalog/NonPrenotabili.h"
+#include "catalog/TrovaBox.h"
+#include "catalog/TrovaListino.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
@@ -76,7 +82,10 @@ const QList<WindowEntry> &windowTable()
         entry<&frmMenuDisponibili>("frmMenuDisponibili"), entry<&frmPlanning>("frmPlanning"),
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
         entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
-        entry<&frmListino_Prezzi>("frmListino_Prezzi"), // their dialogs come between the two editors
+        entry<TfrmTrovaBox>("frmTrovaBox"), entry<TfrmNonPrenotabili>("frmNonPrenotabili"),
+        entry<TfrmExpBox>("frmExpBox"), entry<&frmListino_Prezzi>("frmListino_Prezzi"),
+        entry<TfrmTrovaListino>("frmTrovaListino"), entry<TfrmNonErogabili>("frmNonErogabili"),
+        entry<TfrmExpListino>("frmExpListino"), // each editor followed by its dialogs
     };
     return table;
 }
