@@ -2,6 +2,7 @@
 
 #include "catalog/ExpBox.h"
 #include "catalog/NonPrenotabili.h"
+#include "catalog/StampaBox.h"
 #include "catalog/TrovaBox.h"
 #include "catalog/core/BoxRecord.h"
 #include "common/ui/WindowKit.h"
@@ -50,6 +51,7 @@ const TCatalogEditor::Twin &boxes()
         .unavailableCaption = "Non prenotabili",
         .unavailableHint = "Visualizza il riepilogo dei box non prenotabili.",
         .openUnavailable = [](QWidget *owner) { WindowKit::openModalDialog<TfrmNonPrenotabili>(owner); },
+        .openSheet = [](QWidget *owner) { WindowKit::openModalDialog<TfrmStampaBox>(owner); },
         .openExport = [](QWidget *owner) { WindowKit::openModalDialog<TfrmExpBox>(owner); },
         .openSearch = &TfrmTrovaBox::openPicker,
     };

@@ -123,7 +123,6 @@ void TCatalogEditor::buildFields()
 
 void TCatalogEditor::buildCommands()
 {
-    // The sheet belongs to a window of its own; it joins the bar with it.
     const QList<QPushButton *> buttons = addCommands({
         { "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", 0 },
         { "cmdDuplica", "Duplica",
@@ -131,6 +130,7 @@ void TCatalogEditor::buildCommands()
         { "cmdSalva", "Salva", "Salva la scheda corrente in archivio.", 0 },
         { "cmdTrova", "Trova", "Trova una scheda in archivio.", 1 },
         { "cmdFile", "Allega file", "Allega file alla scheda corrente.", 1 },
+        { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 1 },
         { kNavigationStrip, nullptr, nullptr, 2 },
         { "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", 3 },
         { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3 },
@@ -142,6 +142,7 @@ void TCatalogEditor::buildCommands()
     cmdSalva = buttons.at(2);
     cmdTrova = buttons.at(3);
     cmdFile = buttons.at(4);
+    cmdStampa = command(QStringLiteral("cmdStampa"));
     cmdEsporta = command(QStringLiteral("cmdEsporta"));
     cmdNonDisponibili = command(QLatin1String(m_twin.unavailableName));
     cmdGuida = command(QStringLiteral("cmdGuida"));
@@ -151,6 +152,7 @@ void TCatalogEditor::buildCommands()
     const QString mode = QLatin1String(m_twin.attachmentMode);
     connect(cmdFile, &QPushButton::clicked, this, [this, mode]() { TfrmAllegaCartella::open(this, mode); });
     connect(cmdTrova, &QPushButton::clicked, this, [this, mode]() { m_twin.openSearch(this, mode); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this]() { m_twin.openSheet(this); });
     connect(cmdEsporta, &QPushButton::clicked, this, [this]() { m_twin.openExport(this); });
     connect(cmdNonDisponibili, &QPushButton::clicked, this, [this]() { m_twin.openUnavailable(this); });
     const HelpTopic topic = m_twin.help;

@@ -60,7 +60,8 @@ public:
         const char *unavailableCaption;
         const char *unavailableHint;
         std::function<void(QWidget *owner)> openUnavailable;
-        // The export window, opened modally.
+        // The sheet window and the export window, opened modally.
+        std::function<void(QWidget *owner)> openSheet;
         std::function<void(QWidget *owner)> openExport;
         // OpenPicker of the search window, with its owner and mode.
         std::function<void(QWidget *owner, const QString &mode)> openSearch;
@@ -79,8 +80,8 @@ public:
     QWidget *icoTitoli = nullptr;
     QLabel *titNote = nullptr;
     QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdTrova = nullptr,
-                *cmdFile = nullptr, *cmdEsporta = nullptr, *cmdNonDisponibili = nullptr, *cmdGuida = nullptr,
-                *cmdEsci = nullptr;
+                *cmdFile = nullptr, *cmdStampa = nullptr, *cmdEsporta = nullptr, *cmdNonDisponibili = nullptr,
+                *cmdGuida = nullptr, *cmdEsci = nullptr;
 
     // ArchiveForm: an empty record shows the price "0,00"; a save stores the
     // price normalised, so "12,5" or "1,2,3" never reach the file as typed.

@@ -2,6 +2,7 @@
 
 #include "catalog/ExpListino.h"
 #include "catalog/NonErogabili.h"
+#include "catalog/StampaListino.h"
 #include "catalog/TrovaListino.h"
 #include "catalog/core/ServiceRecord.h"
 #include "common/ui/WindowKit.h"
@@ -52,6 +53,7 @@ const TCatalogEditor::Twin &services()
         .unavailableCaption = "Non erogabili",
         .unavailableHint = "Visualizza il riepilogo dei servizi attualmente non erogabili.",
         .openUnavailable = [](QWidget *owner) { WindowKit::openModalDialog<TfrmNonErogabili>(owner); },
+        .openSheet = [](QWidget *owner) { WindowKit::openModalDialog<TfrmStampaListino>(owner); },
         .openExport = [](QWidget *owner) { WindowKit::openModalDialog<TfrmExpListino>(owner); },
         .openSearch = &TfrmTrovaListino::openPicker,
     };

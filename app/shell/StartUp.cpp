@@ -18,6 +18,8 @@
 #include "catalog/MenuPrimanota.h"
 #include "catalog/NonErogabili.h"
 #include "catalog/NonPrenotabili.h"
+#include "catalog/StampaBox.h"
+#include "catalog/StampaListino.h"
 #include "catalog/TrovaBox.h"
 #include "catalog/TrovaListino.h"
 #include "common/ui/Application.h"
@@ -83,8 +85,9 @@ const QList<WindowEntry> &windowTable()
         // Next, in this order: frmCani, frmZoom, frmTrovaCani, frmCostiCane, frmExpCani, ...
         entry<&frmMenuPrimanota>("frmMenuPrimanota"), entry<&frmBox_Cani>("frmBox_Cani"),
         entry<TfrmTrovaBox>("frmTrovaBox"), entry<TfrmNonPrenotabili>("frmNonPrenotabili"),
-        entry<TfrmExpBox>("frmExpBox"), entry<&frmListino_Prezzi>("frmListino_Prezzi"),
-        entry<TfrmTrovaListino>("frmTrovaListino"), entry<TfrmNonErogabili>("frmNonErogabili"),
+        entry<TfrmExpBox>("frmExpBox"), entry<TfrmStampaBox>("frmStampaBox"),
+        entry<&frmListino_Prezzi>("frmListino_Prezzi"), entry<TfrmTrovaListino>("frmTrovaListino"),
+        entry<TfrmNonErogabili>("frmNonErogabili"), entry<TfrmStampaListino>("frmStampaListino"),
         entry<TfrmExpListino>("frmExpListino"), // each editor followed by its dialogs
     };
     return table;
