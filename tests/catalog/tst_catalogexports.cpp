@@ -5,8 +5,10 @@
 // file back row by row (skipped where LibreOffice is absent).
 
 #include "app/dialogs/OpenURL.h"
+#include "catalog/Box_Cani.h"
 #include "catalog/ExpBox.h"
 #include "catalog/ExpListino.h"
+#include "catalog/Listino_Prezzi.h"
 #include "catalog/core/BoxRecord.h"
 #include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
@@ -16,10 +18,13 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -133,6 +138,8 @@ private slots:
     void recordsFillGridAndFile();
     void editedCellReachesTheFileOnlyInEditableColumns_data() { addTwins(); }
     void editedCellReachesTheFileOnlyInEditableColumns();
+    void editorCommandOpensExportWithItsHelp_data() { addTwins(); }
+    void editorCommandOpensExportWithItsHelp();
     void libreOfficeReadsRowByRow_data() { addTwins(); }
     void libreOfficeReadsRowByRow();
 
@@ -246,6 +253,47 @@ void TestCatalogExports::editedCellReachesTheFileOnlyInEditableColumns()
     press(*window, "cmdEsporta");
     QCOMPARE(cellText(rowsOf(readFile(folder.file(fileName(twin)))).at(1).at(9)), QByteArray("modificata"));
     QCOMPARE(readFile(archive), before);
+}
+
+void TestCatalogExports::editorCommandOpensExportWithItsHelp()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    std::unique_ptr<TCatalogEditor> editor;
+    if (isServices(twin))
+        editor = std::make_unique<TfrmListino_Prezzi>();
+    else
+        editor = std::make_unique<TfrmBox_Cani>();
+    editor->show();
+    QString caption;
+    QWidget *parent = nullptr;
+    QString helpTitle;
+    onNextModal([&](QWidget *modal) {
+        auto *window = qobject_cast<ExportWindow *>(modal);
+        if (!window) {
+            modal->close();
+            return;
+        }
+        caption = window->windowTitle();
+        parent = window->parentWidget();
+        QTimer::singleShot(8000, window, &QDialog::reject); // never hang, whatever happens below
+        onNextModal([&, window](QWidget *help) {
+            if (auto *title = help->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+                helpTitle = title->text();
+            help->close();
+            QTimer::singleShot(0, window->cmdEsci, &QAbstractButton::click);
+        });
+        window->cmdGuida->click();
+    });
+    editor->cmdEsporta->click();
+    QCOMPARE(caption,
+        isServices(twin) ? QStringLiteral(" Esporta listino prezzi in Microsoft Excel")
+                         : QStringLiteral(" Esporta archivio box per cani in Microsoft Excel"));
+    QCOMPARE(parent, editor.get());
+    QCOMPARE(helpTitle,
+        isServices(twin) ? QStringLiteral("Esportazione listino prezzi in Microsoft Excel")
+                         : QStringLiteral("Esportazione archivio box per cani in Microsoft Excel"));
+    QVERIFY(editor->findChildren<ExportWindow *>().isEmpty()); // freed when closed
 }
 
 void TestCatalogExports::libreOfficeReadsRowByRow()
