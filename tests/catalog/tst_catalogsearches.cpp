@@ -15,6 +15,7 @@
 #include "catalog/core/CatalogListing.h"
 #include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
+#include "common/report/ReportOutput.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "tests/support/TestSupport.h"
@@ -23,7 +24,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -113,6 +117,8 @@ private slots:
     void unavailableListShowsOnlySi();
     void damagedArchiveStaysOnFilterPage_data() { addTwins(); }
     void damagedArchiveStaysOnFilterPage();
+    void listPrintCarriesItsTitle_data();
+    void listPrintCarriesItsTitle();
     void deliveriesMeetTheRealEditors();
     void editorCommandsOpenTheirWindows_data() { addTwins(); }
     void editorCommandsOpenTheirWindows();
@@ -354,6 +360,65 @@ void TestCatalogSearches::damagedArchiveStaysOnFilterPage()
     QCOMPARE(boxesShown.lastText(), kArchiveAccessMessage);
     QVERIFY(w->panAvvio->isVisible());
     QVERIFY(!w->panContainer->isVisible());
+}
+
+void TestCatalogSearches::listPrintCarriesItsTitle_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("TrovaListino") << "TrovaListino"
+                                  << "Listino prezzi servizi"
+                                  << "Cod. ADD03";
+    QTest::newRow("TrovaBox") << "TrovaBox"
+                              << "Riepilogo box per cani"
+                              << "Box n. 10";
+    QTest::newRow("NonErogabili") << "NonErogabili"
+                                  << "Riepilogo servizi non erogabili"
+                                  << "Cod. PASS02";
+    QTest::newRow("NonPrenotabili") << "NonPrenotabili"
+                                    << "Riepilogo box non prenotabili"
+                                    << "Box n. 10";
+}
+
+void TestCatalogSearches::listPrintCarriesItsTitle()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QString, firstLine);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    TempProgramFolder folder;
+    writeFile(ServiceRecord::path(), services());
+    writeFile(BoxRecord::path(), boxes());
+    const QString pdf = folder.file(QStringLiteral("elenco.pdf"));
+    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    std::unique_ptr<ListWindow> w;
+    if (window == QLatin1String("TrovaListino"))
+        w = std::make_unique<TfrmTrovaListino>();
+    else if (window == QLatin1String("TrovaBox"))
+        w = std::make_unique<TfrmTrovaBox>();
+    else if (window == QLatin1String("NonErogabili"))
+        w = std::make_unique<TfrmNonErogabili>();
+    else
+        w = std::make_unique<TfrmNonPrenotabili>();
+    w->show();
+    if (auto *search = qobject_cast<SearchWindow *>(w.get()))
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+    MessageRecorder boxesShown;
+    w->printCommand();
+    ReportOutput::setPrintDialog(nullptr);
+    QProcess process;
+    process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains(title), qPrintable(text));
+    QVERIFY2(text.contains(firstLine), qPrintable(text));
 }
 
 void TestCatalogSearches::deliveriesMeetTheRealEditors()
