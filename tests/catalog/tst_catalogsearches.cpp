@@ -306,7 +306,19 @@ void TestCatalogSearches::unavailableListShowsOnlySi()
     QFETCH(QString, twin);
     TempProgramFolder folder;
     const bool svc = isServices(twin);
-    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
+    // A fourth record, not flagged, that gives the same line as the flagged
+    // one and lies after it: the list's line still loads the flagged record.
+    const QByteArray all = svc ? services() : boxes();
+    const int size = svc ? ServiceRecord::size() : BoxRecord::size();
+    QByteArray twinRecord = all.mid(size, size);
+    {
+        RecordBuffer b(svc ? ServiceRecord::layout() : BoxRecord::layout());
+        b.bytes() = twinRecord;
+        b.setFlag(svc ? int(ServiceRecord::NonErogabile) : int(BoxRecord::NonPrenotabile), false);
+        b.setText(svc ? int(ServiceRecord::Note) : int(BoxRecord::Note), u"Un altro record");
+        twinRecord = b.bytes();
+    }
+    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), all + twinRecord);
     std::unique_ptr<TCatalogEditor> editor;
     std::unique_ptr<TCatalogUnavailable> w;
     if (svc) {
