@@ -1,6 +1,11 @@
 #include "catalog/Box_Cani.h"
 
+#include "catalog/ExpBox.h"
+#include "catalog/NonPrenotabili.h"
+#include "catalog/StampaBox.h"
+#include "catalog/TrovaBox.h"
 #include "catalog/core/BoxRecord.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 
 TfrmBox_Cani *frmBox_Cani = nullptr;
@@ -42,6 +47,13 @@ const TCatalogEditor::Twin &boxes()
         },
         .help = HelpTopic::Boxes,
         .attachmentMode = "box_cani",
+        .unavailableName = "cmdNonPrenotabile",
+        .unavailableCaption = "Non prenotabili",
+        .unavailableHint = "Visualizza il riepilogo dei box non prenotabili.",
+        .openUnavailable = [](QWidget *owner) { WindowKit::openModalDialog<TfrmNonPrenotabili>(owner); },
+        .openSheet = [](QWidget *owner) { WindowKit::openModalDialog<TfrmStampaBox>(owner); },
+        .openExport = [](QWidget *owner) { WindowKit::openModalDialog<TfrmExpBox>(owner); },
+        .openSearch = &TfrmTrovaBox::openPicker,
     };
     return twin;
 }

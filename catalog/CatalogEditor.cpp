@@ -123,28 +123,38 @@ void TCatalogEditor::buildFields()
 
 void TCatalogEditor::buildCommands()
 {
-    // The search, the sheet, the export and the list of unavailable records
-    // belong to windows of their own; they join the bar with them.
     const QList<QPushButton *> buttons = addCommands({
         { "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", 0 },
         { "cmdDuplica", "Duplica",
             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", 0 },
         { "cmdSalva", "Salva", "Salva la scheda corrente in archivio.", 0 },
+        { "cmdTrova", "Trova", "Trova una scheda in archivio.", 1 },
         { "cmdFile", "Allega file", "Allega file alla scheda corrente.", 1 },
+        { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 1 },
         { kNavigationStrip, nullptr, nullptr, 2 },
+        { "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", 3 },
+        { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3 },
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 3 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });
     cmdNuovo = buttons.at(0);
     cmdDuplica = buttons.at(1);
     cmdSalva = buttons.at(2);
-    cmdFile = buttons.at(3);
+    cmdTrova = buttons.at(3);
+    cmdFile = buttons.at(4);
+    cmdStampa = command(QStringLiteral("cmdStampa"));
+    cmdEsporta = command(QStringLiteral("cmdEsporta"));
+    cmdNonDisponibili = command(QLatin1String(m_twin.unavailableName));
     cmdGuida = command(QStringLiteral("cmdGuida"));
     cmdEsci = command(QStringLiteral("cmdEsci"));
     addHint(chkFlag, QString::fromUtf8(m_twin.flagHint));
 
     const QString mode = QLatin1String(m_twin.attachmentMode);
     connect(cmdFile, &QPushButton::clicked, this, [this, mode]() { TfrmAllegaCartella::open(this, mode); });
+    connect(cmdTrova, &QPushButton::clicked, this, [this, mode]() { m_twin.openSearch(this, mode); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this]() { m_twin.openSheet(this); });
+    connect(cmdEsporta, &QPushButton::clicked, this, [this]() { m_twin.openExport(this); });
+    connect(cmdNonDisponibili, &QPushButton::clicked, this, [this]() { m_twin.openUnavailable(this); });
     const HelpTopic topic = m_twin.help;
     connect(cmdGuida, &QPushButton::clicked, this, [this, topic]() { ShowHelp(this, topic); });
     WindowKit::closeOnClick(cmdEsci, this);

@@ -54,7 +54,17 @@ public:
         const char *flagHint;
         QList<Mandatory> mandatory;
         HelpTopic help;
-        const char *attachmentMode; // lblMemory of the attachments dialog
+        const char *attachmentMode; // lblMemory of the attachments dialog, also the search's mode
+        // The list of unavailable records: its command and the window it opens.
+        const char *unavailableName; // "cmdNonErogabile"
+        const char *unavailableCaption;
+        const char *unavailableHint;
+        std::function<void(QWidget *owner)> openUnavailable;
+        // The sheet window and the export window, opened modally.
+        std::function<void(QWidget *owner)> openSheet;
+        std::function<void(QWidget *owner)> openExport;
+        // OpenPicker of the search window, with its owner and mode.
+        std::function<void(QWidget *owner, const QString &mode)> openSearch;
     };
 
     TCatalogEditor(const Twin &twin, QWidget *parent = nullptr);
@@ -69,7 +79,8 @@ public:
     QCheckBox *chkFlag = nullptr; // chkNonErogabile / chkNonPrenotabile
     QWidget *icoTitoli = nullptr;
     QLabel *titNote = nullptr;
-    QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdFile = nullptr,
+    QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdTrova = nullptr,
+                *cmdFile = nullptr, *cmdStampa = nullptr, *cmdEsporta = nullptr, *cmdNonDisponibili = nullptr,
                 *cmdGuida = nullptr, *cmdEsci = nullptr;
 
     // ArchiveForm: an empty record shows the price "0,00"; a save stores the

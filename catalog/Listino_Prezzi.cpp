@@ -1,6 +1,11 @@
 #include "catalog/Listino_Prezzi.h"
 
+#include "catalog/ExpListino.h"
+#include "catalog/NonErogabili.h"
+#include "catalog/StampaListino.h"
+#include "catalog/TrovaListino.h"
 #include "catalog/core/ServiceRecord.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 
 TfrmListino_Prezzi *frmListino_Prezzi = nullptr;
@@ -44,6 +49,13 @@ const TCatalogEditor::Twin &services()
         },
         .help = HelpTopic::PriceList,
         .attachmentMode = "listino_prezzi",
+        .unavailableName = "cmdNonErogabile",
+        .unavailableCaption = "Non erogabili",
+        .unavailableHint = "Visualizza il riepilogo dei servizi attualmente non erogabili.",
+        .openUnavailable = [](QWidget *owner) { WindowKit::openModalDialog<TfrmNonErogabili>(owner); },
+        .openSheet = [](QWidget *owner) { WindowKit::openModalDialog<TfrmStampaListino>(owner); },
+        .openExport = [](QWidget *owner) { WindowKit::openModalDialog<TfrmExpListino>(owner); },
+        .openSearch = &TfrmTrovaListino::openPicker,
     };
     return twin;
 }

@@ -12,8 +12,16 @@
 #include "app/shell/Password.h"
 #include "app/shell/Splash.h"
 #include "catalog/Box_Cani.h"
+#include "catalog/ExpBox.h"
+#include "catalog/ExpListino.h"
 #include "catalog/Listino_Prezzi.h"
 #include "catalog/MenuPrimanota.h"
+#include "catalog/NonErogabili.h"
+#include "catalog/NonPrenotabili.h"
+#include "catalog/StampaBox.h"
+#include "catalog/StampaListino.h"
+#include "catalog/TrovaBox.h"
+#include "catalog/TrovaListino.h"
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
@@ -88,11 +96,19 @@ const QList<WindowEntry> &windowTable()
         // Next: frmTrovaCani, frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
         entry<&frmMenuPrimanota>("frmMenuPrimanota"),
         entry<&frmBox_Cani>("frmBox_Cani"),
-        // The booking planner (after the boxes' dialogs): its chooser, the planner window, its day dialog.
+        entry<TfrmTrovaBox>("frmTrovaBox"),
+        entry<TfrmNonPrenotabili>("frmNonPrenotabili"),
+        entry<TfrmExpBox>("frmExpBox"),
+        entry<TfrmStampaBox>("frmStampaBox"),
+        // The booking planner: its chooser, the planner window, its day dialog.
         entry<&frmMenuDisponibili>("frmMenuDisponibili"),
         entry<&frmPlanning>("frmPlanning"),
         entry<&frmGiorno>("frmGiorno"),
         entry<&frmListino_Prezzi>("frmListino_Prezzi"),
+        entry<TfrmTrovaListino>("frmTrovaListino"),
+        entry<TfrmNonErogabili>("frmNonErogabili"),
+        entry<TfrmStampaListino>("frmStampaListino"),
+        entry<TfrmExpListino>("frmExpListino"),
         // The last of the set: the planner's interval dialog.
         entry<&frmIntervallo>("frmIntervallo"),
     };

@@ -576,6 +576,11 @@ bool HintLine::eventFilter(QObject *watched, QEvent *event)
             // the background clears only when the mouse is not over a command.
             auto *background = static_cast<QWidget *>(watched);
             const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+            // A move passed on from a command that lies outside the visible
+            // part of the background (a window smaller than its panel) is not
+            // a move over the background.
+            if (!background->rect().contains(pos))
+                return false;
             for (QWidget *w = background->childAt(pos); w && w != background; w = w->parentWidget())
                 if (m_sentences.contains(w))
                     return false;

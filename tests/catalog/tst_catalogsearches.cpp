@@ -1,0 +1,510 @@
+// The searches and the lists of unavailable records of the price list and of
+// the boxes, each case on both twins: the list lines at their widths, the
+// filters and the count sentence, a double click loading record and position
+// into the real editor (and nothing in a wrong mode), the lists showing only
+// records flagged exactly "Sì", a damaged archive, and the delivery tables
+// held to the real editors.
+
+#include "catalog/Box_Cani.h"
+#include "catalog/Listino_Prezzi.h"
+#include "catalog/NonErogabili.h"
+#include "catalog/NonPrenotabili.h"
+#include "catalog/TrovaBox.h"
+#include "catalog/TrovaListino.h"
+#include "catalog/core/BoxRecord.h"
+#include "catalog/core/CatalogListing.h"
+#include "catalog/core/ServiceRecord.h"
+#include "common/ArchiveFile.h"
+#include "common/report/ReportOutput.h"
+#include "common/ui/WindowNames.h"
+#include "common/ui/WindowRegistry.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+
+using namespace TestSupport;
+
+namespace
+{
+
+struct Rec {
+    QStringList texts; // the ten texts in field order
+    QString flag; // stored as written
+    QString file01;
+};
+
+QByteArray record(const RecordLayout &layout, int flagField, const Rec &r)
+{
+    RecordBuffer b(layout);
+    for (int f = 0; f < r.texts.size(); ++f)
+        b.setText(f, r.texts.at(f));
+    b.setText(flagField, r.flag);
+    b.setText(flagField + 1, r.file01);
+    return b.bytes();
+}
+
+// Three services and three boxes: the second of each flagged "Sì", the third
+// flagged with a text that is neither "Sì" nor "No".
+QByteArray services()
+{
+    const RecordLayout &l = ServiceRecord::layout();
+    const int flag = ServiceRecord::NonErogabile;
+    return record(l, flag,
+               { { "TOEL01", "Toelettatura completa", "35,00", "Igiene", "Taglio unghie", "Sala", "1 ora", "", "Lucia",
+                     "" },
+                   "No", "listino.pdf" })
+        + record(l, flag,
+            { { "PASS02", "Passeggiata lunga in collina", "12,50", "Svago", "", "Collina", "2 ore",
+                  "Solo cani socievoli", "", "Sospesa" },
+                "Sì", "" })
+        + record(l, flag,
+            { { "ADD03", "Addestramento di base", "100,00", "Educazione", "", "Campo", "", "", "", "" }, "sì", "" });
+}
+
+QByteArray boxes()
+{
+    const RecordLayout &l = BoxRecord::layout();
+    const int flag = BoxRecord::NonPrenotabile;
+    return record(l, flag,
+               { { "2", "3 x 2 m", "2", "18,00", "Interno", "Piccola", "Box con cuccia", "Ala nord", "Ciotole", "" },
+                   "No", "pianta.pdf" })
+        + record(l, flag,
+            { { "10", "4 x 3 m", "1", "25,00", "Esterno", "Grande", "", "Cortile", "", "In ristrutturazione" }, "Sì",
+                "" })
+        + record(l, flag, { { "C3", "2 x 2 m", "1", "0,00", "Interno", "", "", "", "", "" }, "Si", "" });
+}
+
+bool isServices(const QString &twin)
+{
+    return twin == QLatin1String("services");
+}
+
+void addTwinColumn()
+{
+    QTest::addColumn<QString>("twin");
+}
+
+void search(SearchWindow &w)
+{
+    QTest::mouseClick(w.btnCerca, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestCatalogSearches : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { WindowRegistry::clear(); }
+    void listLinesKeepTheirWidths();
+    void filtersAndCountSentence_data();
+    void filtersAndCountSentence();
+    void doubleClickLoadsRecordAndPosition_data() { addTwins(); }
+    void doubleClickLoadsRecordAndPosition();
+    void wrongModeWritesNothing_data() { addTwins(); }
+    void wrongModeWritesNothing();
+    void unavailableListShowsOnlySi_data() { addTwins(); }
+    void unavailableListShowsOnlySi();
+    void damagedArchiveStaysOnFilterPage_data() { addTwins(); }
+    void damagedArchiveStaysOnFilterPage();
+    void listPrintCarriesItsTitle_data();
+    void listPrintCarriesItsTitle();
+    void deliveriesMeetTheRealEditors();
+    void editorCommandsOpenTheirWindows_data() { addTwins(); }
+    void editorCommandsOpenTheirWindows();
+
+private:
+    static void addTwins()
+    {
+        addTwinColumn();
+        QTest::newRow("servizi") << "services";
+        QTest::newRow("box") << "boxes";
+    }
+};
+
+void TestCatalogSearches::listLinesKeepTheirWidths()
+{
+    RecordBuffer s(ServiceRecord::layout());
+    s.setText(ServiceRecord::Codice, QStringLiteral("  PASSEGGIATA-LUNGA-XYZ"));
+    s.setText(ServiceRecord::Descrizione, QStringLiteral("Passeggiata lunga in collina, con più soste e merenda"));
+    s.setText(ServiceRecord::Tipologia, QStringLiteral("Svago"));
+    s.setText(ServiceRecord::Durata, QStringLiteral("Mezza giornata, pranzo incluso"));
+    s.setText(ServiceRecord::Prezzo, QStringLiteral(" 12,50 "));
+    const QString service = CatalogListing::serviceLine(s.bytes().constData());
+    QCOMPARE(service,
+        QStringLiteral("Cod. PASSEGGIATA-LUNGA-XY  Passeggiata lunga in collina, con più sost  Tipo: Svago"
+                       "                      Durata: Mezza giornata, pran  Prezzo: € 12,50"));
+    QCOMPARE(service.size(), CatalogListing::kServiceFixedChars + 5);
+
+    RecordBuffer b(BoxRecord::layout());
+    b.setText(BoxRecord::Box, QStringLiteral("B12-SUITE-TERRAZZA-PANORAMICA"));
+    b.setText(BoxRecord::Dimensioni, QStringLiteral("4 x 3 m"));
+    b.setText(BoxRecord::Capacita, QStringLiteral("1"));
+    b.setText(BoxRecord::Tipologia, QStringLiteral("Interno riscaldato, con finestra sul cortile"));
+    b.setText(BoxRecord::Prezzo, QStringLiteral("1.234,56"));
+    const QString box = CatalogListing::boxLine(b.bytes().constData());
+    QCOMPARE(box,
+        QStringLiteral("Box n. B12-SUITE-TERRAZZA-PANORA  Dim. ") + QStringLiteral("4 x 3 m").leftJustified(25)
+            + QStringLiteral("  Posti: ") + QStringLiteral("1").leftJustified(20)
+            + QStringLiteral("  Tipo: Interno riscaldato, con finest  Prezzo: € 1.234,56"));
+    QCOMPARE(box.size(), CatalogListing::kBoxFixedChars + 8);
+}
+
+void TestCatalogSearches::filtersAndCountSentence_data()
+{
+    addTwinColumn();
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("firstColumns"); // the lines' beginnings, in list order
+    QTest::addColumn<QString>("conta");
+
+    QTest::newRow("servizi, no filter") << "services"
+                                        << "txtCodice"
+                                        << "" << QStringList { "Cod. ADD03", "Cod. PASS02", "Cod. TOEL01" } << "0";
+    QTest::newRow("servizi, blanks only") << "services"
+                                          << "txtCodice"
+                                          << "   " << QStringList { "Cod. ADD03", "Cod. PASS02", "Cod. TOEL01" } << "0";
+    QTest::newRow("servizi, case of ASCII letters") << "services"
+                                                    << "txtLuogo"
+                                                    << "COLLINA" << QStringList { "Cod. PASS02" } << "1";
+    QTest::newRow("servizi, price as stored") << "services"
+                                              << "txtPrezzo"
+                                              << "12,5" << QStringList { "Cod. PASS02" } << "1";
+    QTest::newRow("servizi, price with a dot") << "services"
+                                               << "txtPrezzo"
+                                               << "12.5" << QStringList {} << "1";
+    QTest::newRow("servizi, leading blank kept") << "services"
+                                                 << "txtDescrizione"
+                                                 << " completa" << QStringList { "Cod. TOEL01" } << "1";
+    QTest::newRow("servizi, trailing blank kept") << "services"
+                                                  << "txtDescrizione"
+                                                  << "completa " << QStringList {} << "1";
+    QTest::newRow("box, no filter, as text") << "boxes"
+                                             << "txtBox"
+                                             << "" << QStringList { "Box n. 10", "Box n. 2", "Box n. C3" } << "0";
+    QTest::newRow("box, last filter") << "boxes"
+                                      << "txtNote"
+                                      << "ristruttura" << QStringList { "Box n. 10" } << "1";
+    QTest::newRow("box, capacity") << "boxes"
+                                   << "txtCapacita"
+                                   << "1" << QStringList { "Box n. 10", "Box n. C3" } << "1";
+}
+
+void TestCatalogSearches::filtersAndCountSentence()
+{
+    QFETCH(QString, twin);
+    QFETCH(QString, filter);
+    QFETCH(QString, text);
+    QFETCH(QStringList, firstColumns);
+    QFETCH(QString, conta);
+    TempProgramFolder folder;
+    std::unique_ptr<TCatalogSearch> w;
+    if (isServices(twin)) {
+        writeFile(ServiceRecord::path(), services());
+        w = std::make_unique<TfrmTrovaListino>();
+    } else {
+        writeFile(BoxRecord::path(), boxes());
+        w = std::make_unique<TfrmTrovaBox>();
+    }
+    w->show();
+    QVERIFY(w->panAvvio->isVisible());
+    auto *edit = w->findChild<QLineEdit *>(filter);
+    QVERIFY(edit);
+    edit->setText(text);
+    search(*w);
+    QVERIFY(w->panContainer->isVisible());
+    QVERIFY(!w->panAvvio->isVisible());
+    QCOMPARE(w->lblConta->text(), conta);
+    const QStringList lines = w->listedLines();
+    QCOMPARE(lines.size(), firstColumns.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines.at(i).startsWith(firstColumns.at(i) + QLatin1Char(' ')), qPrintable(lines.at(i)));
+    QCOMPARE(
+        w->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(firstColumns.size()));
+}
+
+void TestCatalogSearches::doubleClickLoadsRecordAndPosition()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    const bool svc = isServices(twin);
+    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
+    std::unique_ptr<TCatalogEditor> editor;
+    std::unique_ptr<TCatalogSearch> w;
+    if (svc) {
+        editor = std::make_unique<TfrmListino_Prezzi>();
+        w = std::make_unique<TfrmTrovaListino>();
+    } else {
+        editor = std::make_unique<TfrmBox_Cani>();
+        w = std::make_unique<TfrmTrovaBox>();
+    }
+    WindowRegistry::set(editor->objectName(), editor.get());
+    w->lblMemory->setText(svc ? QStringLiteral("listino_prezzi") : QStringLiteral(" box_cani "));
+    w->show();
+    search(*w);
+    // The first record in the file is listed last (services) or in the middle (boxes).
+    const QString first = svc ? QStringLiteral("Cod. TOEL01") : QStringLiteral("Box n. 2 ");
+    int row = -1;
+    for (int i = 0; i < w->lstRecords->count(); ++i)
+        if (w->lstRecords->text(i).startsWith(first))
+            row = i;
+    QVERIFY(row >= 0);
+    w->lstRecords->setCurrentRow(row);
+    w->pickCommand();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("TOEL01") : QStringLiteral("2"));
+    QCOMPARE(editor->edits().at(1)->text(), svc ? QStringLiteral("Toelettatura completa") : QStringLiteral("3 x 2 m"));
+    QCOMPARE(editor->txtPrezzo->text(), svc ? QStringLiteral("35,00") : QStringLiteral("18,00"));
+    QVERIFY(!editor->chkFlag->isChecked());
+    QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("lblFile01"))->text(),
+        svc ? QStringLiteral("listino.pdf") : QStringLiteral("pianta.pdf"));
+    QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+}
+
+void TestCatalogSearches::wrongModeWritesNothing()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    const bool svc = isServices(twin);
+    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
+    std::unique_ptr<TCatalogEditor> editor;
+    std::unique_ptr<TCatalogSearch> w;
+    if (svc) {
+        editor = std::make_unique<TfrmListino_Prezzi>();
+        w = std::make_unique<TfrmTrovaListino>();
+    } else {
+        editor = std::make_unique<TfrmBox_Cani>();
+        w = std::make_unique<TfrmTrovaBox>();
+    }
+    WindowRegistry::set(editor->objectName(), editor.get());
+    // The other twin's mode, and the right one in capitals.
+    for (const QString &mode : { svc ? QStringLiteral("box_cani") : QStringLiteral("listino_prezzi"),
+             svc ? QStringLiteral("LISTINO_PREZZI") : QStringLiteral("Box_Cani") }) {
+        w->lblMemory->setText(mode);
+        w->show();
+        search(*w);
+        w->lstRecords->setCurrentRow(0);
+        w->pickCommand();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(editor->edits().first()->text(), QString());
+        QCOMPARE(editor->lblPosizione->text(), QString());
+    }
+}
+
+void TestCatalogSearches::unavailableListShowsOnlySi()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    const bool svc = isServices(twin);
+    // A fourth record, not flagged, that gives the same line as the flagged
+    // one and lies after it: the list's line still loads the flagged record.
+    const QByteArray all = svc ? services() : boxes();
+    const int size = svc ? ServiceRecord::size() : BoxRecord::size();
+    QByteArray twinRecord = all.mid(size, size);
+    {
+        RecordBuffer b(svc ? ServiceRecord::layout() : BoxRecord::layout());
+        b.bytes() = twinRecord;
+        b.setFlag(svc ? int(ServiceRecord::NonErogabile) : int(BoxRecord::NonPrenotabile), false);
+        b.setText(svc ? int(ServiceRecord::Note) : int(BoxRecord::Note), u"Un altro record");
+        twinRecord = b.bytes();
+    }
+    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), all + twinRecord);
+    std::unique_ptr<TCatalogEditor> editor;
+    std::unique_ptr<TCatalogUnavailable> w;
+    if (svc) {
+        editor = std::make_unique<TfrmListino_Prezzi>();
+        w = std::make_unique<TfrmNonErogabili>();
+    } else {
+        editor = std::make_unique<TfrmBox_Cani>();
+        w = std::make_unique<TfrmNonPrenotabili>();
+    }
+    WindowRegistry::set(editor->objectName(), editor.get());
+    QCOMPARE(w->windowTitle(),
+        svc ? QStringLiteral(" Riepilogo servizi non erogabili") : QStringLiteral(" Riepilogo box non prenotabili"));
+    w->show();
+    QCOMPARE(w->listedLines().size(), 1);
+    QVERIFY(w->listedLines().first().startsWith(svc ? QStringLiteral("Cod. PASS02 ") : QStringLiteral("Box n. 10 ")));
+    w->lstRecords->setCurrentRow(0);
+    w->pickCommand();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("PASS02") : QStringLiteral("10"));
+    QVERIFY(editor->chkFlag->isChecked());
+    QCOMPARE(editor->txtNote->text(), svc ? QStringLiteral("Sospesa") : QStringLiteral("In ristrutturazione"));
+    QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+
+    // A missing archive lists nothing.
+    QFile::remove(svc ? ServiceRecord::path() : BoxRecord::path());
+    std::unique_ptr<TCatalogUnavailable> empty;
+    if (svc)
+        empty = std::make_unique<TfrmNonErogabili>();
+    else
+        empty = std::make_unique<TfrmNonPrenotabili>();
+    empty->show();
+    QCOMPARE(empty->listedLines(), QStringList());
+}
+
+void TestCatalogSearches::damagedArchiveStaysOnFilterPage()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    const bool svc = isServices(twin);
+    QVERIFY(QDir().mkpath(svc ? ServiceRecord::path() : BoxRecord::path())); // a folder instead of the archive
+    MessageRecorder boxesShown;
+    std::unique_ptr<TCatalogSearch> w;
+    if (svc)
+        w = std::make_unique<TfrmTrovaListino>();
+    else
+        w = std::make_unique<TfrmTrovaBox>();
+    w->show();
+    search(*w);
+    QCOMPARE(boxesShown.count(), 1);
+    QCOMPARE(boxesShown.lastKind(), MessageBoxes::Kind::Plain);
+    QCOMPARE(boxesShown.lastText(), kArchiveAccessMessage);
+    QVERIFY(w->panAvvio->isVisible());
+    QVERIFY(!w->panContainer->isVisible());
+}
+
+void TestCatalogSearches::listPrintCarriesItsTitle_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("TrovaListino") << "TrovaListino"
+                                  << "Listino prezzi servizi"
+                                  << "Cod. ADD03";
+    QTest::newRow("TrovaBox") << "TrovaBox"
+                              << "Riepilogo box per cani"
+                              << "Box n. 10";
+    QTest::newRow("NonErogabili") << "NonErogabili"
+                                  << "Riepilogo servizi non erogabili"
+                                  << "Cod. PASS02";
+    QTest::newRow("NonPrenotabili") << "NonPrenotabili"
+                                    << "Riepilogo box non prenotabili"
+                                    << "Box n. 10";
+}
+
+void TestCatalogSearches::listPrintCarriesItsTitle()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QString, firstLine);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    TempProgramFolder folder;
+    writeFile(ServiceRecord::path(), services());
+    writeFile(BoxRecord::path(), boxes());
+    const QString pdf = folder.file(QStringLiteral("elenco.pdf"));
+    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    std::unique_ptr<ListWindow> w;
+    if (window == QLatin1String("TrovaListino"))
+        w = std::make_unique<TfrmTrovaListino>();
+    else if (window == QLatin1String("TrovaBox"))
+        w = std::make_unique<TfrmTrovaBox>();
+    else if (window == QLatin1String("NonErogabili"))
+        w = std::make_unique<TfrmNonErogabili>();
+    else
+        w = std::make_unique<TfrmNonPrenotabili>();
+    w->show();
+    if (auto *search = qobject_cast<SearchWindow *>(w.get()))
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+    MessageRecorder boxesShown;
+    w->printCommand();
+    ReportOutput::setPrintDialog(nullptr);
+    QProcess process;
+    process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains(title), qPrintable(text));
+    QVERIFY2(text.contains(firstLine), qPrintable(text));
+}
+
+void TestCatalogSearches::deliveriesMeetTheRealEditors()
+{
+    TempProgramFolder folder;
+    TfrmListino_Prezzi services;
+    TfrmBox_Cani boxes;
+    struct Case {
+        const Delivery::Table &table;
+        QString mode;
+        QWidget *editor;
+    };
+    for (const Case &c : { Case { TfrmTrovaListino::deliveries(), "listino_prezzi", &services },
+             Case { TfrmNonErogabili::deliveries(), "", &services },
+             Case { TfrmTrovaBox::deliveries(), "box_cani", &boxes },
+             Case { TfrmNonPrenotabili::deliveries(), "", &boxes } }) {
+        const Delivery::Route *route = c.table.route(c.mode);
+        QVERIFY(route);
+        QCOMPARE(QString::fromLatin1(route->target), c.editor->objectName());
+        QCOMPARE(route->controls().size(), ServiceRecord::FieldCount + 1);
+        QCOMPARE(route->controls().last(), QStringLiteral("lblPosizione"));
+        QCOMPARE(Delivery::missingControls(*route, c.editor), QStringList());
+    }
+    QVERIFY(!TfrmTrovaListino::deliveries().route(QStringLiteral("box_cani")));
+    QVERIFY(!TfrmTrovaBox::deliveries().route(QStringLiteral("listino_prezzi")));
+}
+
+void TestCatalogSearches::editorCommandsOpenTheirWindows()
+{
+    QFETCH(QString, twin);
+    TempProgramFolder folder;
+    const bool svc = isServices(twin);
+    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
+    std::unique_ptr<TCatalogEditor> editor;
+    if (svc)
+        editor = std::make_unique<TfrmListino_Prezzi>();
+    else
+        editor = std::make_unique<TfrmBox_Cani>();
+    WindowRegistry::set(editor->objectName(), editor.get());
+    editor->show();
+
+    // The search opens in the editor's mode: a pick loads into the editor.
+    bool opened = false;
+    onNextModal([&](QWidget *dialog) {
+        auto *search = qobject_cast<TCatalogSearch *>(dialog);
+        QVERIFY(search);
+        opened = true;
+        QCOMPARE(search->lblMemory->text(), svc ? QStringLiteral("listino_prezzi") : QStringLiteral("box_cani"));
+        QCOMPARE(search->windowTitle(),
+            svc ? QStringLiteral(" Trova servizio in listino prezzi")
+                : QStringLiteral(" Trova box per cani in archivio"));
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        search->lstRecords->setCurrentRow(search->lstRecords->count() - 1);
+        search->pickCommand();
+    });
+    QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+    QVERIFY(opened);
+    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("TOEL01") : QStringLiteral("C3"));
+    QCOMPARE(editor->lblPosizione->text(), svc ? QStringLiteral("1") : QStringLiteral("3"));
+
+    opened = false;
+    QPushButton *listCommand = editor->findChild<QPushButton *>(
+        svc ? QStringLiteral("cmdNonErogabile") : QStringLiteral("cmdNonPrenotabile"));
+    QVERIFY(listCommand);
+    onNextModal([&](QWidget *dialog) {
+        auto *list = qobject_cast<TCatalogUnavailable *>(dialog);
+        QVERIFY(list);
+        opened = true;
+        QCOMPARE(list->listedLines().size(), 1);
+        list->reject();
+    });
+    QTest::mouseClick(listCommand, Qt::LeftButton);
+    QVERIFY(opened);
+}
+
+QTEST_MAIN(TestCatalogSearches)
+#include "tst_catalogsearches.moc"
