@@ -13,6 +13,7 @@
 #include "common/ui/WindowNames.h"
 #include "dogs/DogPhoto.h"
 #include "dogs/PhotoView.h"
+#include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
 #include "dogs/core/DogRecord.h"
 #include "owners/TrovaClienti.h"
@@ -417,10 +418,13 @@ void TfrmCani::buildCommands()
     for (int i = 0; i < buttons.size(); ++i)
         *members[i] = buttons.at(i);
 
-    // The dog search, the sheets and the export come with their own windows;
-    // until then their commands are off.
-    for (QPushButton *later : { cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta })
+    // The sheets and the export come with their own windows; until then
+    // their commands are off.
+    for (QPushButton *later : { cmdAnteprima, cmdStampa, cmdEsporta })
         later->setEnabled(false);
+
+    connect(
+        cmdTrova, &QPushButton::clicked, this, [this]() { TfrmTrovaCani::openPicker(this, QStringLiteral("cani")); });
 
     connect(cmdFile, &QPushButton::clicked, this, [this]() { TfrmAllegaCartella::open(this, QStringLiteral("cani")); });
     connect(cmdGuida, &QPushButton::clicked, this, [this]() { ShowHelp(this, HelpTopic::Dogs); });

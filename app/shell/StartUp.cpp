@@ -25,6 +25,7 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
+#include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -93,7 +94,8 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmExpClienti>("frmExpClienti"),
         entry<&frmCani>("frmCani"),
         entry<TfrmZoom>("frmZoom"),
-        // Next: frmTrovaCani, frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
+        entry<TfrmTrovaCani>("frmTrovaCani"),
+        // Next: frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
         entry<&frmMenuPrimanota>("frmMenuPrimanota"),
         entry<&frmBox_Cani>("frmBox_Cani"),
         entry<TfrmTrovaBox>("frmTrovaBox"),

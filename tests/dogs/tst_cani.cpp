@@ -473,12 +473,12 @@ void TestCani::closeReturnsToStartMenu()
 
 void TestCani::laterCommandsAreOff()
 {
-    // The search, the sheets, the export and the cost ledger come with their
-    // own windows: until then their commands cannot be pressed.
+    // The sheets, the export and the cost ledger come with their own
+    // windows: until then their commands cannot be pressed.
     TfrmCani &w = *m_window;
-    for (QPushButton *b : { w.cmdTrova, w.cmdAnteprima, w.cmdStampa, w.cmdEsporta, w.btnCosti })
+    for (QPushButton *b : { w.cmdAnteprima, w.cmdStampa, w.cmdEsporta, w.btnCosti })
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    for (QPushButton *b : { w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdFile, w.cmdGuida, w.cmdEsci })
+    for (QPushButton *b : { w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova, w.cmdFile, w.cmdGuida, w.cmdEsci })
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 }
 
@@ -496,6 +496,10 @@ void TestCani::commandsOpenTheirWindows_data()
                           << ""
                           << "TfrmGuida"
                           << "App Anagrafica Cani";
+    QTest::newRow("dog search") << "cmdTrova"
+                                << ""
+                                << "TfrmTrovaCani"
+                                << "cani";
     QTest::newRow("owner picker") << "btnCarta"
                                   << ""
                                   << "TfrmTrovaClienti"

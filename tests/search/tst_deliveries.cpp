@@ -7,6 +7,8 @@
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
+#include "dogs/TrovaCani.h"
+#include "dogs/core/DogRecord.h"
 #include "owners/Clienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
@@ -30,6 +32,10 @@ namespace
 const QStringList kQuoteCustomerControls = { "txtCliente", "txtViaCliente", "txtCapCliente", "txtCittaCliente",
     "txtProvCliente", "txtIvaCliente", "txtCodFiscCliente", "txtRiferimenti", "memVeicolo", "memMarca", "memColore",
     "memImmatricolazione", "memAlimentazione", "memTarga" };
+
+// The dog and owner panel of the deadlines editor (frmScadenzario).
+const QStringList kDeadlinesDogControls = { "txtNome", "txtDataNasc", "txtRazza", "txtMantello", "txtMicrochip",
+    "txtSegni", "txtProprietario", "txtRecapito", "txtCodFisc" };
 
 } // namespace
 
@@ -57,6 +63,10 @@ void TestDeliveries::everyRouteMeetsItsWindow_data()
                                         << "cani" << WindowNames::frmCani << 4;
     QTest::newRow("owner picker, preventivi") << "owner picker"
                                               << "preventivi" << WindowNames::frmPreventivi << 7;
+    QTest::newRow("dog picker, cani") << "dog picker"
+                                      << "cani" << WindowNames::frmCani << DogRecord::FieldCount + 1;
+    QTest::newRow("dog picker, scadenzario") << "dog picker"
+                                             << "scadenzario" << WindowNames::frmScadenzario << 9;
     QTest::newRow("call-back list") << "call-back list"
                                     << "" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
 }
@@ -68,8 +78,9 @@ void TestDeliveries::everyRouteMeetsItsWindow()
     QFETCH(QString, target);
     QFETCH(int, controls);
     TempProgramFolder folder;
-    const Delivery::Table &table
-        = picker == QLatin1String("owner picker") ? OwnerDelivery::table() : TfrmRicontatta::deliveries();
+    const Delivery::Table &table = picker == QLatin1String("owner picker") ? OwnerDelivery::table()
+        : picker == QLatin1String("dog picker")                            ? DogDelivery::table()
+                                                                           : TfrmRicontatta::deliveries();
     const Delivery::Route *route = table.route(mode);
     QVERIFY(route);
     QCOMPARE(QString::fromLatin1(route->target), target);
@@ -83,6 +94,8 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         TfrmCani window; // the real dog editor
         QCOMPARE(window.objectName(), target);
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
+    } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
+        QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
     } else {
         QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
     }
