@@ -8,10 +8,13 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
+#include "planner/AnteprimaPlanning.h"
 #include "planner/DayTile.h"
+#include "planner/Disponibilita.h"
 #include "planner/Giorno.h"
 #include "planner/Intervallo.h"
 #include "planner/MenuDisponibili.h"
+#include "planner/StampaPlanning.h"
 #include "planner/core/PlannerRecord.h"
 
 #include <QFrame>
@@ -119,10 +122,6 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     cmdEsci = Art::pictureLabel(panContainer, "cmdEsci", QStringLiteral("esci"), QSize(37, 39));
     cmdEsci->setGeometry(932, 25, 37, 39);
     cmdEsci->setCursor(Qt::PointingHandCursor);
-    // The summary, the preview and the print work on windows that this
-    // program does not have yet.
-    for (QPushButton *later : { cmdRiepilogo, cmdAnteprima, cmdStampa })
-        later->setEnabled(false);
 
     // Header strip: the box's data and the year.
     bkgCamera = shape(panContainer, "bkgCamera", QRect(16, 80, 962, 58), white);
@@ -180,6 +179,9 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     cmdSalva->setObjectName(QStringLiteral("cmdSalva"));
     cmdSalva->hide();
     connect(cmdIntervallo, &QPushButton::clicked, this, [this] { cmdIntervalloClick(); });
+    connect(cmdRiepilogo, &QPushButton::clicked, this, [this] { cmdRiepilogoClick(); });
+    connect(cmdAnteprima, &QPushButton::clicked, this, [this] { cmdAnteprimaClick(); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this] { cmdStampaClick(); });
     connect(cmdNuovo, &QPushButton::clicked, this, [this] { cmdNuovoClick(); });
     connect(cmdSalva, &QPushButton::clicked, this, [this] { cmdSalvaClick(); });
 
@@ -349,6 +351,21 @@ void TfrmPlanning::cmdIntervalloClick()
 {
     WindowKit::openModalDialog<TfrmIntervallo>(
         this, [this](TfrmIntervallo &dialog) { dialog.preload(txtAnno->text(), txtBox->text()); });
+}
+
+void TfrmPlanning::cmdRiepilogoClick()
+{
+    WindowKit::openModalDialog<TfrmDisponibilita>(this);
+}
+
+void TfrmPlanning::cmdAnteprimaClick()
+{
+    WindowKit::openModalDialog<TfrmAnteprimaPlanning>(this);
+}
+
+void TfrmPlanning::cmdStampaClick()
+{
+    WindowKit::openModalDialog<TfrmStampaPlanning>(this);
 }
 
 void TfrmPlanning::cmdNuovoClick()

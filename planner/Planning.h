@@ -53,6 +53,11 @@ public:
     void dayTileClick(int day);
     // The interval dialog, preloaded with the year and the box.
     void cmdIntervalloClick();
+    // The booking summary of the days as they are now.
+    void cmdRiepilogoClick();
+    // The grid of the year in the preview, or through the print dialog.
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
 
     // Clear (every day free, no position), load (when shown) and save (when
     // closed; reports a failure and returns false).
