@@ -23,6 +23,7 @@
 #include "catalog/TrovaBox.h"
 #include "catalog/TrovaListino.h"
 #include "common/ui/Application.h"
+#include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
 #include "dogs/TrovaCani.h"
@@ -31,10 +32,13 @@
 #include "owners/ExpClienti.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "planner/AnteprimaPlanning.h"
+#include "planner/Disponibilita.h"
 #include "planner/Giorno.h"
 #include "planner/Intervallo.h"
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
+#include "planner/StampaPlanning.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -68,16 +72,16 @@ template <class Window> WindowEntry entry(const char *globalName)
 const QList<WindowEntry> &windowTable()
 {
     static const QList<WindowEntry> table = {
-        entry<&frmPassword>("frmPassword"),
-        entry<&frmCambiaPassword>("frmCambiaPassword"),
-        entry<TfrmCarta>("frmCarta"),
-        entry<TfrmCodFisc>("frmCodFisc"),
-        entry<&frmGuida>("frmGuida"),
-        entry<TfrmIban>("frmIban"),
-        entry<&frmInfo>("frmInfo"),
-        entry<TfrmPartitaIva>("frmPartitaIva"),
-        entry<&frmSplash>("frmSplash"),
-        { "frmAvvio",
+        entry<&frmPassword>(WindowNames::frmPassword),
+        entry<&frmCambiaPassword>(WindowNames::frmCambiaPassword),
+        entry<TfrmCarta>(WindowNames::frmCarta),
+        entry<TfrmCodFisc>(WindowNames::frmCodFisc),
+        entry<&frmGuida>(WindowNames::frmGuida),
+        entry<TfrmIban>(WindowNames::frmIban),
+        entry<&frmInfo>(WindowNames::frmInfo),
+        entry<TfrmPartitaIva>(WindowNames::frmPartitaIva),
+        entry<&frmSplash>(WindowNames::frmSplash),
+        { WindowNames::frmAvvio,
             [] {
                 frmAvvio = new TfrmAvvio;
                 WindowKit::setStartMenu(frmAvvio);
@@ -87,32 +91,35 @@ const QList<WindowEntry> &windowTable()
                 WindowKit::setStartMenu(nullptr);
                 frmAvvio = nullptr;
             } },
-        entry<&frmClienti>("frmClienti"),
-        entry<TfrmAllegaCartella>("frmAllegaCartella"),
-        entry<TfrmRicontatta>("frmRicontatta"),
-        entry<TfrmTrovaClienti>("frmTrovaClienti"),
-        entry<TfrmExpClienti>("frmExpClienti"),
-        entry<&frmCani>("frmCani"),
-        entry<TfrmZoom>("frmZoom"),
-        entry<TfrmTrovaCani>("frmTrovaCani"),
+        entry<&frmClienti>(WindowNames::frmClienti),
+        entry<TfrmAllegaCartella>(WindowNames::frmAllegaCartella),
+        entry<TfrmRicontatta>(WindowNames::frmRicontatta),
+        entry<TfrmTrovaClienti>(WindowNames::frmTrovaClienti),
+        entry<TfrmExpClienti>(WindowNames::frmExpClienti),
+        entry<&frmCani>(WindowNames::frmCani),
+        entry<TfrmZoom>(WindowNames::frmZoom),
+        entry<TfrmTrovaCani>(WindowNames::frmTrovaCani),
         // Next: frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
-        entry<&frmMenuPrimanota>("frmMenuPrimanota"),
-        entry<&frmBox_Cani>("frmBox_Cani"),
-        entry<TfrmTrovaBox>("frmTrovaBox"),
-        entry<TfrmNonPrenotabili>("frmNonPrenotabili"),
-        entry<TfrmExpBox>("frmExpBox"),
-        entry<TfrmStampaBox>("frmStampaBox"),
+        entry<&frmMenuPrimanota>(WindowNames::frmMenuPrimanota),
+        entry<&frmBox_Cani>(WindowNames::frmBox_Cani),
+        entry<TfrmTrovaBox>(WindowNames::frmTrovaBox),
+        entry<TfrmNonPrenotabili>(WindowNames::frmNonPrenotabili),
+        entry<TfrmExpBox>(WindowNames::frmExpBox),
+        entry<TfrmStampaBox>(WindowNames::frmStampaBox),
         // The booking planner: its chooser, the planner window, its day dialog.
-        entry<&frmMenuDisponibili>("frmMenuDisponibili"),
-        entry<&frmPlanning>("frmPlanning"),
-        entry<&frmGiorno>("frmGiorno"),
-        entry<&frmListino_Prezzi>("frmListino_Prezzi"),
-        entry<TfrmTrovaListino>("frmTrovaListino"),
-        entry<TfrmNonErogabili>("frmNonErogabili"),
-        entry<TfrmStampaListino>("frmStampaListino"),
-        entry<TfrmExpListino>("frmExpListino"),
+        entry<&frmMenuDisponibili>(WindowNames::frmMenuDisponibili),
+        entry<&frmPlanning>(WindowNames::frmPlanning),
+        entry<&frmGiorno>(WindowNames::frmGiorno),
+        entry<TfrmStampaPlanning>(WindowNames::frmStampaPlanning),
+        entry<TfrmAnteprimaPlanning>(WindowNames::frmAnteprimaPlanning),
+        entry<TfrmDisponibilita>(WindowNames::frmDisponibilita),
+        entry<&frmListino_Prezzi>(WindowNames::frmListino_Prezzi),
+        entry<TfrmTrovaListino>(WindowNames::frmTrovaListino),
+        entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
+        entry<TfrmStampaListino>(WindowNames::frmStampaListino),
+        entry<TfrmExpListino>(WindowNames::frmExpListino),
         // The last of the set: the planner's interval dialog.
-        entry<&frmIntervallo>("frmIntervallo"),
+        entry<&frmIntervallo>(WindowNames::frmIntervallo),
     };
     return table;
 }
