@@ -54,10 +54,10 @@ int main(int argc, char *argv[])
     const double scanSeconds = timer.nsecsElapsed() / 1e9;
 
     std::printf("records: %lld of %d bytes (%.1f MB)\n", static_cast<long long>(records), OwnerRecord::size(),
-                records * OwnerRecord::size() / 1e6);
+        records * OwnerRecord::size() / 1e6);
     std::printf("write one by one: %.3f s, %.0f records/s\n", writeSeconds, records / writeSeconds);
     std::printf("read one by one:  %.3f s, %.0f records/s (%lld flagged)\n", readSeconds, records / readSeconds,
-                static_cast<long long>(flagged));
+        static_cast<long long>(flagged));
     std::printf("scan in blocks:   %.3f s, %.0f records/s\n", scanSeconds, scanned / scanSeconds);
     return 0;
 }

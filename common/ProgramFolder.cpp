@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 
-namespace {
+namespace
+{
 QString &overrideFolder()
 {
     static QString folder;

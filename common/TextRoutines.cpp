@@ -40,7 +40,8 @@ QString AsciiLower(QStringView text)
     return out;
 }
 
-namespace {
+namespace
+{
 inline char16_t foldAscii(char16_t c)
 {
     return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;

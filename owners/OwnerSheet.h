@@ -2,8 +2,8 @@
 
 #include "common/report/InfoSheet.h"
 
-#include <QDateTime>
 #include "common/Clock.h"
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 

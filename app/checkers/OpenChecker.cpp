@@ -1,10 +1,10 @@
 #include "app/checkers/OpenChecker.h"
 
 #include "app/checkers/Carta.h"
-#include "app/core/Checks.h"
 #include "app/checkers/CodFisc.h"
 #include "app/checkers/Iban.h"
 #include "app/checkers/PartitaIVA.h"
+#include "app/core/Checks.h"
 #include "common/TextRoutines.h"
 
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 
 #include "app/core/Attachments.h"
 #include "app/dialogs/OpenURL.h"
+#include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxes.h"
-#include "common/TextRoutines.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
@@ -22,28 +22,28 @@ const QString TfrmAllegaCartella::kChooserTitle = QStringLiteral("Selezionare il
 // Every file, also those without an extension in their name.
 const QString TfrmAllegaCartella::kChooserFilter = QStringLiteral("Tutti i file (*)");
 
-namespace {
+namespace
+{
 
 QString chooseFile(QWidget *parent)
 {
     return FileDialogs::openFile(parent, TfrmAllegaCartella::kChooserTitle, TfrmAllegaCartella::kChooserFilter);
 }
 
-struct CallerLabels
-{
+struct CallerLabels {
     const char *mode;
     const char *globalName;
 };
 // In the order the modes are tested.
 constexpr CallerLabels kCallers[] = {
-    {"clienti", WindowNames::frmClienti},
-    {"cani", WindowNames::frmCani},
-    {"listino_prezzi", WindowNames::frmListino_Prezzi},
-    {"box_cani", WindowNames::frmBox_Cani},
+    { "clienti", WindowNames::frmClienti },
+    { "cani", WindowNames::frmCani },
+    { "listino_prezzi", WindowNames::frmListino_Prezzi },
+    { "box_cani", WindowNames::frmBox_Cani },
 };
 
-const char *const kFileLabels[] = {"lblFile01", "lblFile02", "lblFile03"};
-const char *const kDescLabels[] = {"lblDesc01", "lblDesc02", "lblDesc03"};
+const char *const kFileLabels[] = { "lblFile01", "lblFile02", "lblFile03" };
+const char *const kDescLabels[] = { "lblDesc01", "lblDesc02", "lblDesc03" };
 
 QString labelText(const QWidget *window, const char *name)
 {
@@ -70,7 +70,8 @@ void TfrmAllegaCartella::setFileChooser(FileChooser chooser)
     });
 }
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(owner, QStringLiteral(" Allega file"))
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
+    : WindowKit::FixedDialog(owner, QStringLiteral(" Allega file"))
 {
     setObjectName(QLatin1String(WindowNames::frmAllegaCartella));
     setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmAllegaCartella")));
@@ -79,11 +80,11 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(
     const QFont editFont = Style::font(QStringLiteral("Verdana"), 12, true);
     const QFont buttonFont = Style::shellFont(10, true);
 
-    QLineEdit **files[] = {&txtFile01, &txtFile02, &txtFile03};
-    QLineEdit **descs[] = {&txtDesc01, &txtDesc02, &txtDesc03};
-    QPushButton **browse[] = {&btnSfoglia01, &btnSfoglia02, &btnSfoglia03};
-    QPushButton **opens[] = {&btnApri01, &btnApri02, &btnApri03};
-    QLabel **empties[] = {&imgCancella01, &imgCancella02, &imgCancella03};
+    QLineEdit **files[] = { &txtFile01, &txtFile02, &txtFile03 };
+    QLineEdit **descs[] = { &txtDesc01, &txtDesc02, &txtDesc03 };
+    QPushButton **browse[] = { &btnSfoglia01, &btnSfoglia02, &btnSfoglia03 };
+    QPushButton **opens[] = { &btnApri01, &btnApri02, &btnApri03 };
+    QLabel **empties[] = { &imgCancella01, &imgCancella02, &imgCancella03 };
     const QPixmap emptyPicture = Art::pixmap(QStringLiteral("cancella"), QSize(22, 22));
 
     for (int i = 0; i < 3; ++i) {
@@ -95,7 +96,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(
         panel->setObjectName(QStringLiteral("panSlot") + two);
         panel->setGeometry(12, top - 8, 610, 138);
         panel->setStyleSheet(QStringLiteral("#panSlot%1 { background: white; border: 1px solid #B8C7DA; "
-                                            "border-radius: 6px; }").arg(two));
+                                            "border-radius: 6px; }")
+                                 .arg(two));
 
         auto *nameCaption = new QLabel(QStringLiteral("Nome %1\u00B0 file allegato:").arg(n), this);
         nameCaption->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 1, 2, 10, QLatin1Char('0')));
@@ -142,7 +144,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : WindowKit::FixedDialog(
         desc->setFont(editFont);
         desc->setGeometry(24, top + 88, 588, 30);
 
-        WindowKit::enableWhenFilled(apri, {file});
+        WindowKit::enableWhenFilled(apri, { file });
         connect(sfoglia, &QPushButton::clicked, this, [this, i]() { chooseAndCopy(i); });
         connect(apri, &QPushButton::clicked, this, [this, i]() { openSlot(i); });
         WindowKit::onClick(empty, [this, i]() { emptySlot(i); });
@@ -179,7 +181,7 @@ void TfrmAllegaCartella::open(QWidget *editor, const QString &mode)
 
 QLineEdit *TfrmAllegaCartella::fileEdit(int slot) const
 {
-    QLineEdit *const edits[] = {txtFile01, txtFile02, txtFile03};
+    QLineEdit *const edits[] = { txtFile01, txtFile02, txtFile03 };
     return edits[slot];
 }
 
@@ -224,8 +226,8 @@ bool TfrmAllegaCartella::applyAndClose()
         if (!WindowKit::modeIs(lblMemory, QString::fromLatin1(caller.mode)))
             continue;
         if (QWidget *editor = WindowRegistry::get(QLatin1String(caller.globalName))) {
-            QLineEdit *const fileEdits[] = {txtFile01, txtFile02, txtFile03};
-            QLineEdit *const descEdits[] = {txtDesc01, txtDesc02, txtDesc03};
+            QLineEdit *const fileEdits[] = { txtFile01, txtFile02, txtFile03 };
+            QLineEdit *const descEdits[] = { txtDesc01, txtDesc02, txtDesc03 };
             for (int i = 0; i < 3; ++i) {
                 setLabelText(editor, kFileLabels[i], TrimText(fileEdits[i]->text()));
                 setLabelText(editor, kDescLabels[i], TrimText(descEdits[i]->text()));

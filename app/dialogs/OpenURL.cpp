@@ -2,9 +2,11 @@
 
 #include <QDesktopServices>
 
-namespace TMisc {
+namespace TMisc
+{
 
-namespace {
+namespace
+{
 std::function<void(const QUrl &)> &opener()
 {
     static std::function<void(const QUrl &)> f;
@@ -20,8 +22,8 @@ QUrl UrlFor(const QString &target)
     const QString lower = text.left(8).toLower();
     if (lower.startsWith(QLatin1String("mailto:")) || lower.startsWith(QLatin1String("http://"))
         || lower.startsWith(QLatin1String("https://")) || lower.startsWith(QLatin1String("www.")))
-        return QUrl(lower.startsWith(QLatin1String("www.")) ? QStringLiteral("https://") + text : text,
-                    QUrl::TolerantMode);
+        return QUrl(
+            lower.startsWith(QLatin1String("www.")) ? QStringLiteral("https://") + text : text, QUrl::TolerantMode);
     return QUrl::fromLocalFile(text);
 }
 

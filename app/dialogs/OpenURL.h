@@ -9,7 +9,8 @@
 // with the desktop's default handler. Surrounding double quotes are removed;
 // "mailto:" texts and web addresses open as URLs, anything else as a local
 // file or folder. Nothing is ever passed to a shell; nothing is reported.
-namespace TMisc {
+namespace TMisc
+{
 void Open(const QString &target);
 // The URL that Open hands to the desktop for a target.
 QUrl UrlFor(const QString &target);

@@ -8,7 +8,8 @@
 // three attachment slots, 2924 bytes. The first four fields (number,
 // dimensions, capacity, daily price) are laid out as the head of a planner
 // file. Field names are those of the editor's controls without their prefix.
-namespace BoxRecord {
+namespace BoxRecord
+{
 
 enum Field : int {
     Box,
@@ -32,8 +33,14 @@ enum Field : int {
 };
 
 const RecordLayout &layout();
-inline int size() { return layout().size(); }
-inline QString fileName() { return QStringLiteral("Box_Cani.pro"); }
+inline int size()
+{
+    return layout().size();
+}
+inline QString fileName()
+{
+    return QStringLiteral("Box_Cani.pro");
+}
 QString path();
 // The editor control behind a field: "txtBox", "chkNonPrenotabile", "lblFile01".
 QString controlName(int field);

@@ -8,7 +8,8 @@
 // "not available" flag and the three attachment slots, 2754 bytes. Field
 // names are those of the editor's controls without their prefix
 // (txtCodice -> "Codice", chkNonErogabile -> "NonErogabile").
-namespace ServiceRecord {
+namespace ServiceRecord
+{
 
 enum Field : int {
     Codice,
@@ -32,8 +33,14 @@ enum Field : int {
 };
 
 const RecordLayout &layout();
-inline int size() { return layout().size(); }
-inline QString fileName() { return QStringLiteral("Listino_Prezzi.pro"); }
+inline int size()
+{
+    return layout().size();
+}
+inline QString fileName()
+{
+    return QStringLiteral("Listino_Prezzi.pro");
+}
 QString path();
 // The editor control behind a field: "txtCodice", "chkNonErogabile", "lblFile01".
 QString controlName(int field);

@@ -23,7 +23,6 @@
 #include <cstring>
 #include <memory>
 
-
 ReportError::ReportError(const QString &message)
     : std::runtime_error(message.toLocal8Bit().toStdString())
     , m_message(message)

@@ -1,8 +1,8 @@
 #include "common/report/ReportPreviewDialog.h"
 
-#include "common/ui/CommandGuard.h"
 #include "common/report/Report.h"
 #include "common/report/ReportOutput.h"
+#include "common/ui/CommandGuard.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 ReportPreviewDialog::ReportPreviewDialog(const Report &report, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
-      m_report(report),
-      m_printer(new QPrinter(QPrinter::HighResolution))
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint)
+    , m_report(report)
+    , m_printer(new QPrinter(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa - %1").arg(report.name()));
@@ -67,9 +67,8 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, QWidget *parent)
     toolBar->addSeparator();
     QAction *close = addAction(QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), QKeySequence());
 
-    connect(print, &QAction::triggered, this, [this] {
-        RunGuarded([this] { ReportOutput::print(m_report, this); }, this);
-    });
+    connect(print, &QAction::triggered, this,
+        [this] { RunGuarded([this] { ReportOutput::print(m_report, this); }, this); });
     connect(zoomIn, &QAction::triggered, m_preview, [this] { m_preview->zoomIn(); });
     connect(zoomOut, &QAction::triggered, m_preview, [this] { m_preview->zoomOut(); });
     connect(zoom100, &QAction::triggered, m_preview, [this] {

@@ -4,11 +4,11 @@
 
 #include <QPainter>
 
-ReportTemplate::ReportTemplate(const QString &name, QPageLayout::Orientation orientation, QPageSize::PageSizeId paper,
-                               double marginMm)
-    : m_name(name),
-      m_layout(QPageSize(paper), orientation, QMarginsF(marginMm, marginMm, marginMm, marginMm),
-               QPageLayout::Millimeter)
+ReportTemplate::ReportTemplate(
+    const QString &name, QPageLayout::Orientation orientation, QPageSize::PageSizeId paper, double marginMm)
+    : m_name(name)
+    , m_layout(
+          QPageSize(paper), orientation, QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter)
 {
 }
 
@@ -20,8 +20,7 @@ ReportTemplate::Item &ReportTemplate::add(Item item)
 }
 
 ReportTemplate::Item &ReportTemplate::addText(const QString &name, const QRectF &rectMm, const QFont &font,
-                                              const QString &designText, Qt::Alignment alignment,
-                                              const QColor &textColor, const QColor &fill)
+    const QString &designText, Qt::Alignment alignment, const QColor &textColor, const QColor &fill)
 {
     Item item;
     item.name = name;
@@ -35,8 +34,8 @@ ReportTemplate::Item &ReportTemplate::addText(const QString &name, const QRectF 
     return add(std::move(item));
 }
 
-ReportTemplate::Item &ReportTemplate::addPicture(const QString &name, const QRectF &rectMm, const QImage &picture,
-                                                 PictureFit fit)
+ReportTemplate::Item &ReportTemplate::addPicture(
+    const QString &name, const QRectF &rectMm, const QImage &picture, PictureFit fit)
 {
     Item item;
     item.name = name;
@@ -47,8 +46,8 @@ ReportTemplate::Item &ReportTemplate::addPicture(const QString &name, const QRec
     return add(std::move(item));
 }
 
-ReportTemplate::Item &ReportTemplate::addLine(const QString &name, const QPointF &fromMm, const QPointF &toMm,
-                                              double widthMm, const QColor &color)
+ReportTemplate::Item &ReportTemplate::addLine(
+    const QString &name, const QPointF &fromMm, const QPointF &toMm, double widthMm, const QColor &color)
 {
     Item item;
     item.name = name;
@@ -59,8 +58,8 @@ ReportTemplate::Item &ReportTemplate::addLine(const QString &name, const QPointF
     return add(std::move(item));
 }
 
-ReportTemplate::Item &ReportTemplate::addRectangle(const QString &name, const QRectF &rectMm, const QColor &outline,
-                                                   const QColor &fill, double widthMm)
+ReportTemplate::Item &ReportTemplate::addRectangle(
+    const QString &name, const QRectF &rectMm, const QColor &outline, const QColor &fill, double widthMm)
 {
     Item item;
     item.name = name;
@@ -99,7 +98,8 @@ void ReportTemplate::setText(const QString &name, const QString &text)
 {
     Item *item = find(name, ItemKind::Text);
     if (!item)
-        throw ReportError(QStringLiteral("Il modello di stampa \"%1\" non contiene il campo \"%2\".").arg(m_name, name));
+        throw ReportError(
+            QStringLiteral("Il modello di stampa \"%1\" non contiene il campo \"%2\".").arg(m_name, name));
     item->text = text;
 }
 
@@ -134,7 +134,7 @@ QFont ReportTemplate::font(const QString &family, double pointSize, bool bold)
 }
 
 void ReportTemplate::paintText(QPainter &painter, const QRectF &rect, const QString &text, const QFont &font,
-                               const QColor &color, const QColor &fill, Qt::Alignment alignment, double padding)
+    const QColor &color, const QColor &fill, Qt::Alignment alignment, double padding)
 {
     painter.save();
     if (fill.isValid())
@@ -155,7 +155,7 @@ void ReportTemplate::paintPage(QPainter &painter, int page, double dotsPerMm) co
     const QPointF origin(margins.left(), margins.top());
     auto toDevice = [&](const QRectF &mm) {
         return QRectF((origin.x() + mm.x()) * dotsPerMm, (origin.y() + mm.y()) * dotsPerMm, mm.width() * dotsPerMm,
-                      mm.height() * dotsPerMm);
+            mm.height() * dotsPerMm);
     };
 
     for (const Item &item : m_items) {
@@ -163,7 +163,7 @@ void ReportTemplate::paintPage(QPainter &painter, int page, double dotsPerMm) co
         switch (item.kind) {
         case ItemKind::Text:
             paintText(painter, r, item.text, item.font, item.textColor, item.fill, item.alignment,
-                      item.paddingMm * dotsPerMm);
+                item.paddingMm * dotsPerMm);
             break;
         case ItemKind::Picture: {
             if (item.picture.isNull())
@@ -192,8 +192,8 @@ void ReportTemplate::paintPage(QPainter &painter, int page, double dotsPerMm) co
             painter.save();
             if (item.fill.isValid())
                 painter.fillRect(r, item.fill);
-            painter.setPen(QPen(item.penColor, item.penWidthMm * dotsPerMm, Qt::SolidLine, Qt::SquareCap,
-                                Qt::MiterJoin));
+            painter.setPen(
+                QPen(item.penColor, item.penWidthMm * dotsPerMm, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(r);
             painter.restore();

@@ -22,8 +22,7 @@ public:
     enum class ItemKind { Text, Picture, Line, Rectangle };
     enum class PictureFit { Stretch, KeepAspectTopLeft, KeepAspectCentred };
 
-    struct Item
-    {
+    struct Item {
         QString name;
         ItemKind kind = ItemKind::Text;
         QRectF rectMm; // a line runs from topLeft to bottomRight
@@ -42,20 +41,19 @@ public:
         double penWidthMm = 0.3;
     };
 
-    explicit ReportTemplate(const QString &name,
-                            QPageLayout::Orientation orientation = QPageLayout::Portrait,
-                            QPageSize::PageSizeId paper = QPageSize::A4, double marginMm = 10.0);
+    explicit ReportTemplate(const QString &name, QPageLayout::Orientation orientation = QPageLayout::Portrait,
+        QPageSize::PageSizeId paper = QPageSize::A4, double marginMm = 10.0);
 
     // Design: each name must be new.
     Item &addText(const QString &name, const QRectF &rectMm, const QFont &font, const QString &designText,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QColor &textColor = Qt::black,
-                  const QColor &fill = QColor());
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QColor &textColor = Qt::black,
+        const QColor &fill = QColor());
     Item &addPicture(const QString &name, const QRectF &rectMm, const QImage &picture = QImage(),
-                     PictureFit fit = PictureFit::Stretch);
+        PictureFit fit = PictureFit::Stretch);
     Item &addLine(const QString &name, const QPointF &fromMm, const QPointF &toMm, double widthMm = 0.3,
-                  const QColor &color = Qt::black);
+        const QColor &color = Qt::black);
     Item &addRectangle(const QString &name, const QRectF &rectMm, const QColor &outline = Qt::black,
-                       const QColor &fill = QColor(), double widthMm = 0.3);
+        const QColor &fill = QColor(), double widthMm = 0.3);
 
     // Filling: the whole text or picture of a named object. Throws ReportError
     // when the template has no object of that name and kind.
@@ -78,7 +76,7 @@ public:
     static QFont font(const QString &family, double pointSize, bool bold = false);
     // Paints one text box in device units (shared with the list template).
     static void paintText(QPainter &painter, const QRectF &rect, const QString &text, const QFont &font,
-                          const QColor &color, const QColor &fill, Qt::Alignment alignment, double padding);
+        const QColor &color, const QColor &fill, Qt::Alignment alignment, double padding);
 
 private:
     Item &add(Item item);

@@ -1,7 +1,7 @@
 #include "common/ui/Art.h"
 
-#include <QFile>
 #include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -70,14 +70,17 @@ QPixmap pixmap(const QString &name, QSize size)
     return out;
 }
 
-namespace {
+namespace
+{
 
 // Draws the label's picture when the label is first shown: windows made at
 // start-up and never shown draw nothing.
 class DrawOnFirstShow : public QObject
 {
 public:
-    DrawOnFirstShow(QLabel *label, const QString &name) : QObject(label), m_name(name)
+    DrawOnFirstShow(QLabel *label, const QString &name)
+        : QObject(label)
+        , m_name(name)
     {
         label->installEventFilter(this);
     }

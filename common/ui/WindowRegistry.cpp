@@ -4,9 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace WindowRegistry {
+namespace WindowRegistry
+{
 
-namespace {
+namespace
+{
 QHash<QString, QPointer<QWidget>> &windows()
 {
     static QHash<QString, QPointer<QWidget>> map;

@@ -7,7 +7,8 @@
 // The owner record of Proprietari.pro: 35 text fields and the call-back flag,
 // 3702 bytes. The field names are those of the editor's controls without
 // their prefix (txtCliente -> "Cliente", lblFile01 -> "File01").
-namespace OwnerRecord {
+namespace OwnerRecord
+{
 
 enum Field : int {
     Cliente,
@@ -50,9 +51,15 @@ enum Field : int {
 };
 
 const RecordLayout &layout();
-inline int size() { return layout().size(); }
+inline int size()
+{
+    return layout().size();
+}
 // The archive's file name in the program folder.
-inline QString fileName() { return QStringLiteral("Proprietari.pro"); }
+inline QString fileName()
+{
+    return QStringLiteral("Proprietari.pro");
+}
 QString path();
 // The editor control behind a field: "txtCliente", "chkRicontatta", "lblFile01".
 QString controlName(int field);

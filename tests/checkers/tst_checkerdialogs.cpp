@@ -78,10 +78,14 @@ void TestCheckerDialogs::controls_data()
     QTest::addColumn<QString>("instruction");
     QTest::addColumn<int>("limit");
 
-    QTest::newRow("codfisc") << int(CodFisc) << " Controllo codice fiscale" << "Immettere il codice fiscale e premere il pulsante di controllo." << 16;
-    QTest::newRow("iva") << int(PartitaIva) << " Controllo partita IVA" << "Immettere il numero di partita IVA e premere il pulsante di controllo." << 11;
-    QTest::newRow("carta") << int(Carta) << " Controllo carta di credito" << "Immettere il numero di carta di credito e premere il pulsante di controllo." << 30;
-    QTest::newRow("iban") << int(Iban) << " Controllo IBAN" << "Immettere l'IBAN e premere il pulsante di controllo." << 27;
+    QTest::newRow("codfisc") << int(CodFisc) << " Controllo codice fiscale"
+                             << "Immettere il codice fiscale e premere il pulsante di controllo." << 16;
+    QTest::newRow("iva") << int(PartitaIva) << " Controllo partita IVA"
+                         << "Immettere il numero di partita IVA e premere il pulsante di controllo." << 11;
+    QTest::newRow("carta") << int(Carta) << " Controllo carta di credito"
+                           << "Immettere il numero di carta di credito e premere il pulsante di controllo." << 30;
+    QTest::newRow("iban") << int(Iban) << " Controllo IBAN"
+                          << "Immettere l'IBAN e premere il pulsante di controllo." << 27;
 }
 
 void TestCheckerDialogs::controls()
@@ -116,11 +120,16 @@ void TestCheckerDialogs::typing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("codfisc upper-cased") << int(CodFisc) << "rssmra85t10a562s" << "RSSMRA85T10A562S";
-    QTest::newRow("codfisc blank dropped") << int(CodFisc) << "rss " << "RSS";
-    QTest::newRow("iva digits only") << int(PartitaIva) << "06a3-6 3" << "06363";
-    QTest::newRow("carta digits only") << int(Carta) << "4111 abc-1111" << "41111111";
-    QTest::newRow("iban upper-cased") << int(Iban) << "it60x054" << "IT60X054";
+    QTest::newRow("codfisc upper-cased") << int(CodFisc) << "rssmra85t10a562s"
+                                         << "RSSMRA85T10A562S";
+    QTest::newRow("codfisc blank dropped") << int(CodFisc) << "rss "
+                                           << "RSS";
+    QTest::newRow("iva digits only") << int(PartitaIva) << "06a3-6 3"
+                                     << "06363";
+    QTest::newRow("carta digits only") << int(Carta) << "4111 abc-1111"
+                                       << "41111111";
+    QTest::newRow("iban upper-cased") << int(Iban) << "it60x054"
+                                      << "IT60X054";
 }
 
 void TestCheckerDialogs::typing()
@@ -159,39 +168,61 @@ void TestCheckerDialogs::controlla_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("staysOpen");
 
-    QTest::newRow("codfisc valid") << int(CodFisc) << "RSSMRA85T10A562S" << Kind::Information << QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO.") << false;
-    QTest::newRow("codfisc lower case") << int(CodFisc) << "rssmra85t10a562s" << Kind::Information << QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO.") << false;
-    QTest::newRow("codfisc wrong") << int(CodFisc) << "RSSMRA85T10A562T" << Kind::Warning << QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO.") << false;
-    QTest::newRow("codfisc hyphen") << int(CodFisc) << "RSSMRA85-10A562S" << Kind::Warning << QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO.") << false;
-    QTest::newRow("codfisc 15") << int(CodFisc) << "RSSMRA85T10A562" << Kind::Warning << "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici." << true;
+    QTest::newRow("codfisc valid") << int(CodFisc) << "RSSMRA85T10A562S" << Kind::Information
+                                   << QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO.") << false;
+    QTest::newRow("codfisc lower case") << int(CodFisc) << "rssmra85t10a562s" << Kind::Information
+                                        << QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO.") << false;
+    QTest::newRow("codfisc wrong") << int(CodFisc) << "RSSMRA85T10A562T" << Kind::Warning
+                                   << QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO.") << false;
+    QTest::newRow("codfisc hyphen") << int(CodFisc) << "RSSMRA85-10A562S" << Kind::Warning
+                                    << QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO.") << false;
+    QTest::newRow("codfisc 15") << int(CodFisc) << "RSSMRA85T10A562" << Kind::Warning
+                                << "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."
+                                << true;
 
-    QTest::newRow("iva valid") << int(PartitaIva) << "00000001206" << Kind::Information << "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                  "E' stato rilasciato dall'Ufficio IVA del Comune di Bologna 2." << false;
-    QTest::newRow("iva no office") << int(PartitaIva) << "00000001107" << Kind::Information << "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                      "E' stato rilasciato dall'Ufficio IVA del Comune di ." << false;
-    QTest::newRow("iva wrong") << int(PartitaIva) << "01234567890" << Kind::Warning << QStringLiteral(
+    QTest::newRow("iva valid") << int(PartitaIva) << "00000001206" << Kind::Information
+                               << "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                                  "E' stato rilasciato dall'Ufficio IVA del Comune di Bologna 2."
+                               << false;
+    QTest::newRow("iva no office") << int(PartitaIva) << "00000001107" << Kind::Information
+                                   << "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                                      "E' stato rilasciato dall'Ufficio IVA del Comune di ."
+                                   << false;
+    QTest::newRow("iva wrong") << int(PartitaIva) << "01234567890" << Kind::Warning
+                               << QStringLiteral(
                                       "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
                                       "Non \u00E8 quindi possibile fornire informazioni relative all'Ufficio "
                                       "IVA che lo ha rilasciato.")
                                << false;
-    QTest::newRow("iva 3") << int(PartitaIva) << "123" << Kind::Warning << "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici." << true;
+    QTest::newRow("iva 3") << int(PartitaIva) << "123" << Kind::Warning
+                           << "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici." << true;
 
     const QString cardWrong = QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon \u00E8 quindi "
                                              "possibile fornire informazioni relative al tipo di carta di credito.");
-    QTest::newRow("carta Amex") << int(Carta) << "378282246310005" << Kind::Information << QStringLiteral(
+    QTest::newRow("carta Amex") << int(Carta) << "378282246310005" << Kind::Information
+                                << QStringLiteral(
                                        "Il numero di carta di credito 378282246310005 risulta valido.\r\n\r\n"
-                                       "La carta di credito \u00E8 del tipo American Express.") << false;
-    QTest::newRow("carta grouped") << int(Carta) << "4111 1111 1111 1111 111" << Kind::Information << QStringLiteral("Il numero di carta di credito 4111 1111 1111 1111 111 risulta "
-                                                     "valido.\r\n\r\nLa carta di credito \u00E8 del tipo Visa.") << false;
+                                       "La carta di credito \u00E8 del tipo American Express.")
+                                << false;
+    QTest::newRow("carta grouped") << int(Carta) << "4111 1111 1111 1111 111" << Kind::Information
+                                   << QStringLiteral("Il numero di carta di credito 4111 1111 1111 1111 111 risulta "
+                                                     "valido.\r\n\r\nLa carta di credito \u00E8 del tipo Visa.")
+                                   << false;
     QTest::newRow("carta wrong") << int(Carta) << "4111111111111112" << Kind::Warning << cardWrong << false;
     QTest::newRow("carta begins 2") << int(Carta) << "2221000000000009" << Kind::Warning << cardWrong << false;
     QTest::newRow("carta unknown family") << int(Carta) << "3200000000000002" << Kind::Warning << cardWrong << false;
-    QTest::newRow("carta empty") << int(Carta) << "  " << Kind::Warning << "Attenzione: immettere il numero di carta di credito prima di premere il pulsante "
-                                    "di controllo." << true;
+    QTest::newRow("carta empty") << int(Carta) << "  " << Kind::Warning
+                                 << "Attenzione: immettere il numero di carta di credito prima di premere il pulsante "
+                                    "di controllo."
+                                 << true;
 
-    QTest::newRow("iban valid") << int(Iban) << "IT60X0542811101000000123456" << Kind::Information << QStringLiteral("L'IBAN digitato \u00E8 VALIDO.") << false;
-    QTest::newRow("iban wrong") << int(Iban) << "IT61X0542811101000000123456" << Kind::Warning << QStringLiteral("Attenzione: l'IBAN digitato \u00E8 ERRATO!") << false;
-    QTest::newRow("iban grouped too long") << int(Iban) << "IT60 X054 2811 1010 0000 0123 456" << Kind::Warning << "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici." << true;
+    QTest::newRow("iban valid") << int(Iban) << "IT60X0542811101000000123456" << Kind::Information
+                                << QStringLiteral("L'IBAN digitato \u00E8 VALIDO.") << false;
+    QTest::newRow("iban wrong") << int(Iban) << "IT61X0542811101000000123456" << Kind::Warning
+                                << QStringLiteral("Attenzione: l'IBAN digitato \u00E8 ERRATO!") << false;
+    QTest::newRow("iban grouped too long")
+        << int(Iban) << "IT60 X054 2811 1010 0000 0123 456" << Kind::Warning
+        << "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici." << true;
 }
 
 void TestCheckerDialogs::controlla()
@@ -240,17 +271,61 @@ void TestCheckerDialogs::openers_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("preloaded");
 
-    QTest::newRow("dispatch empty") << "dispatch" << "" << "TfrmCodFisc" << "txtCodFisc" << "";
-    QTest::newRow("dispatch blanks") << "dispatch" << "   " << "TfrmCodFisc" << "txtCodFisc" << "";
-    QTest::newRow("dispatch short digits") << "dispatch" << "123" << "TfrmPartitaIva" << "txtPartitaIva" << "123";
-    QTest::newRow("dispatch VAT trimmed") << "dispatch" << " 06363391001  " << "TfrmPartitaIva" << "txtPartitaIva" << "06363391001";
-    QTest::newRow("dispatch mixed") << "dispatch" << "AB1" << "TfrmCodFisc" << "txtCodFisc" << "AB1";
-    QTest::newRow("dispatch lower case kept") << "dispatch" << "rssmra85t10a562s" << "TfrmCodFisc" << "txtCodFisc" << "rssmra85t10a562s";
-    QTest::newRow("dispatch inner blank") << "dispatch" << "123 456" << "TfrmCodFisc" << "txtCodFisc" << "123 456";
-    QTest::newRow("codfisc") << "codfisc" << "12345678901" << "TfrmCodFisc" << "txtCodFisc" << "12345678901";
-    QTest::newRow("iva") << "iva" << "RSS" << "TfrmPartitaIva" << "txtPartitaIva" << "RSS";
-    QTest::newRow("carta") << "carta" << " 4111 1111 1111 1111 " << "TfrmCarta" << "txtNumero" << "4111 1111 1111 1111";
-    QTest::newRow("iban longer than the limit") << "iban" << "IT60 X054 2811 1010 0000 0123 456" << "TfrmIban" << "txtIban" << "IT60 X054 2811 1010 0000 0123 456";
+    QTest::newRow("dispatch empty") << "dispatch"
+                                    << ""
+                                    << "TfrmCodFisc"
+                                    << "txtCodFisc"
+                                    << "";
+    QTest::newRow("dispatch blanks") << "dispatch"
+                                     << "   "
+                                     << "TfrmCodFisc"
+                                     << "txtCodFisc"
+                                     << "";
+    QTest::newRow("dispatch short digits") << "dispatch"
+                                           << "123"
+                                           << "TfrmPartitaIva"
+                                           << "txtPartitaIva"
+                                           << "123";
+    QTest::newRow("dispatch VAT trimmed") << "dispatch"
+                                          << " 06363391001  "
+                                          << "TfrmPartitaIva"
+                                          << "txtPartitaIva"
+                                          << "06363391001";
+    QTest::newRow("dispatch mixed") << "dispatch"
+                                    << "AB1"
+                                    << "TfrmCodFisc"
+                                    << "txtCodFisc"
+                                    << "AB1";
+    QTest::newRow("dispatch lower case kept") << "dispatch"
+                                              << "rssmra85t10a562s"
+                                              << "TfrmCodFisc"
+                                              << "txtCodFisc"
+                                              << "rssmra85t10a562s";
+    QTest::newRow("dispatch inner blank") << "dispatch"
+                                          << "123 456"
+                                          << "TfrmCodFisc"
+                                          << "txtCodFisc"
+                                          << "123 456";
+    QTest::newRow("codfisc") << "codfisc"
+                             << "12345678901"
+                             << "TfrmCodFisc"
+                             << "txtCodFisc"
+                             << "12345678901";
+    QTest::newRow("iva") << "iva"
+                         << "RSS"
+                         << "TfrmPartitaIva"
+                         << "txtPartitaIva"
+                         << "RSS";
+    QTest::newRow("carta") << "carta"
+                           << " 4111 1111 1111 1111 "
+                           << "TfrmCarta"
+                           << "txtNumero"
+                           << "4111 1111 1111 1111";
+    QTest::newRow("iban longer than the limit") << "iban"
+                                                << "IT60 X054 2811 1010 0000 0123 456"
+                                                << "TfrmIban"
+                                                << "txtIban"
+                                                << "IT60 X054 2811 1010 0000 0123 456";
 }
 
 void TestCheckerDialogs::openers()

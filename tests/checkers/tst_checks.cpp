@@ -97,20 +97,33 @@ void TestChecks::vatOffice_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("office");
 
-    QTest::newRow("first") << "001" << "Torino";
-    QTest::newRow("Milano 1") << "015" << "Milano 1";
+    QTest::newRow("first") << "001"
+                           << "Torino";
+    QTest::newRow("Milano 1") << "015"
+                              << "Milano 1";
     QTest::newRow("accent") << "040" << QStringLiteral("Forl\u00EC");
-    QTest::newRow("brackets") << "096" << "Monza (Milano 2)";
-    QTest::newRow("last numbered") << "102" << "Napoli 2";
-    QTest::newRow("120") << "120" << "Bologna 2";
-    QTest::newRow("121") << "121" << "Napoli 2";
-    QTest::newRow("000") << "000" << "";
-    QTest::newRow("103") << "103" << "";
-    QTest::newRow("110") << "110" << "";
-    QTest::newRow("122") << "122" << "";
-    QTest::newRow("999") << "999" << "";
-    QTest::newRow("short") << "15" << "";
-    QTest::newRow("not digits") << "0A1" << "";
+    QTest::newRow("brackets") << "096"
+                              << "Monza (Milano 2)";
+    QTest::newRow("last numbered") << "102"
+                                   << "Napoli 2";
+    QTest::newRow("120") << "120"
+                         << "Bologna 2";
+    QTest::newRow("121") << "121"
+                         << "Napoli 2";
+    QTest::newRow("000") << "000"
+                         << "";
+    QTest::newRow("103") << "103"
+                         << "";
+    QTest::newRow("110") << "110"
+                         << "";
+    QTest::newRow("122") << "122"
+                         << "";
+    QTest::newRow("999") << "999"
+                         << "";
+    QTest::newRow("short") << "15"
+                           << "";
+    QTest::newRow("not digits") << "0A1"
+                                << "";
 }
 
 void TestChecks::vatOffice()
@@ -233,7 +246,8 @@ void TestChecks::verdicts_data()
         "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato dall'Ufficio IVA del Comune di ");
     QTest::newRow("iva Bologna 2") << int(PartitaIva) << "00000001206" << Kind::Valid << ivaValid + "Bologna 2.";
     QTest::newRow("iva Roma 2") << int(PartitaIva) << "06363391001" << Kind::Valid << ivaValid + "Roma 2.";
-    QTest::newRow("iva Forli") << int(PartitaIva) << "00000000406" << Kind::Valid << ivaValid + QStringLiteral("Forl\u00EC.");
+    QTest::newRow("iva Forli") << int(PartitaIva) << "00000000406" << Kind::Valid
+                               << ivaValid + QStringLiteral("Forl\u00EC.");
     QTest::newRow("iva no office") << int(PartitaIva) << "00000001107" << Kind::Valid << ivaValid + ".";
     QTest::newRow("iva wrong") << int(PartitaIva) << "01234567890" << Kind::Wrong << ivaWrong;
     QTest::newRow("iva 11 with blank") << int(PartitaIva) << "0000000 206" << Kind::Wrong << ivaWrong;
@@ -250,16 +264,26 @@ void TestChecks::verdicts_data()
         return QStringLiteral("Il numero di carta di credito ") + shown
             + QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito \u00E8 del tipo ") + family + ".";
     };
-    QTest::newRow("card Visa") << int(Carta) << "4111111111111111" << Kind::Valid << cardValid("4111111111111111", "Visa");
-    QTest::newRow("card MasterCard") << int(Carta) << "5555555555554444" << Kind::Valid << cardValid("5555555555554444", "MasterCard");
-    QTest::newRow("card Discover") << int(Carta) << "6011111111111117" << Kind::Valid << cardValid("6011111111111117", "Discover");
-    QTest::newRow("card Amex 37") << int(Carta) << "378282246310005" << Kind::Valid << cardValid("378282246310005", "American Express");
-    QTest::newRow("card Amex 34") << int(Carta) << "371449635398431" << Kind::Valid << cardValid("371449635398431", "American Express");
-    QTest::newRow("card Diners 30") << int(Carta) << "30569309025904" << Kind::Valid << cardValid("30569309025904", "Diner's Club / Carte Blanche");
-    QTest::newRow("card Diners 38") << int(Carta) << "38520000023237" << Kind::Valid << cardValid("38520000023237", "Diner's Club / Carte Blanche");
-    QTest::newRow("card Diners 36") << int(Carta) << "36227206271667" << Kind::Valid << cardValid("36227206271667", "Diner's Club / Carte Blanche");
-    QTest::newRow("card JCB") << int(Carta) << "3530111333300000" << Kind::Valid << cardValid("3530111333300000", "JCB");
-    QTest::newRow("card trimmed in text") << int(Carta) << "4111 1111 1111 1111 111  " << Kind::Valid << cardValid("4111 1111 1111 1111 111", "Visa");
+    QTest::newRow("card Visa") << int(Carta) << "4111111111111111" << Kind::Valid
+                               << cardValid("4111111111111111", "Visa");
+    QTest::newRow("card MasterCard") << int(Carta) << "5555555555554444" << Kind::Valid
+                                     << cardValid("5555555555554444", "MasterCard");
+    QTest::newRow("card Discover") << int(Carta) << "6011111111111117" << Kind::Valid
+                                   << cardValid("6011111111111117", "Discover");
+    QTest::newRow("card Amex 37") << int(Carta) << "378282246310005" << Kind::Valid
+                                  << cardValid("378282246310005", "American Express");
+    QTest::newRow("card Amex 34") << int(Carta) << "371449635398431" << Kind::Valid
+                                  << cardValid("371449635398431", "American Express");
+    QTest::newRow("card Diners 30") << int(Carta) << "30569309025904" << Kind::Valid
+                                    << cardValid("30569309025904", "Diner's Club / Carte Blanche");
+    QTest::newRow("card Diners 38") << int(Carta) << "38520000023237" << Kind::Valid
+                                    << cardValid("38520000023237", "Diner's Club / Carte Blanche");
+    QTest::newRow("card Diners 36") << int(Carta) << "36227206271667" << Kind::Valid
+                                    << cardValid("36227206271667", "Diner's Club / Carte Blanche");
+    QTest::newRow("card JCB") << int(Carta) << "3530111333300000" << Kind::Valid
+                              << cardValid("3530111333300000", "JCB");
+    QTest::newRow("card trimmed in text")
+        << int(Carta) << "4111 1111 1111 1111 111  " << Kind::Valid << cardValid("4111 1111 1111 1111 111", "Visa");
     QTest::newRow("card wrong") << int(Carta) << "4111111111111112" << Kind::Wrong << cardWrong;
     QTest::newRow("card begins 2") << int(Carta) << "2221000000000009" << Kind::Wrong << cardWrong;
     QTest::newRow("card begins 7") << int(Carta) << "79927398713" << Kind::Wrong << cardWrong;
@@ -276,7 +300,8 @@ void TestChecks::verdicts_data()
     const QString ibanWrong = QStringLiteral("Attenzione: l'IBAN digitato \u00E8 ERRATO!");
     QTest::newRow("iban valid") << int(Iban) << "IT60X0542811101000000123456" << Kind::Valid << ibanValid;
     QTest::newRow("iban lower case") << int(Iban) << "it60x0542811101000000123456" << Kind::Valid << ibanValid;
-    QTest::newRow("iban surrounding blanks") << int(Iban) << "  IT60X0542811101000000123456 " << Kind::Valid << ibanValid;
+    QTest::newRow("iban surrounding blanks")
+        << int(Iban) << "  IT60X0542811101000000123456 " << Kind::Valid << ibanValid;
     QTest::newRow("iban with IBAN") << int(Iban) << "IBAN DE89370400440532013000" << Kind::Valid << ibanValid;
     QTest::newRow("iban wrong pair") << int(Iban) << "IT61X0542811101000000123456" << Kind::Wrong << ibanWrong;
     QTest::newRow("iban blanks make 27") << int(Iban) << "IT60 X054 2811 1010 0000 01" << Kind::Wrong << ibanWrong;

@@ -31,14 +31,22 @@ void TestTextRoutines::substrings_data()
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("right shorter") << "right" << "abc" << 5 << 0 << "abc";
-    QTest::newRow("right cut") << "right" << "abcdef" << 2 << 0 << "ef";
-    QTest::newRow("left shorter") << "left" << "ab" << 5 << 0 << "ab";
-    QTest::newRow("left cut") << "left" << "abcdef" << 3 << 0 << "abc";
-    QTest::newRow("left zero") << "left" << "abc" << 0 << 0 << "";
-    QTest::newRow("mid") << "mid" << "abcdef" << 2 << 3 << "bcd";
-    QTest::newRow("mid past end") << "mid" << "abc" << 4 << 2 << "";
-    QTest::newRow("mid short tail") << "mid" << "abcdef" << 5 << 10 << "ef";
+    QTest::newRow("right shorter") << "right"
+                                   << "abc" << 5 << 0 << "abc";
+    QTest::newRow("right cut") << "right"
+                               << "abcdef" << 2 << 0 << "ef";
+    QTest::newRow("left shorter") << "left"
+                                  << "ab" << 5 << 0 << "ab";
+    QTest::newRow("left cut") << "left"
+                              << "abcdef" << 3 << 0 << "abc";
+    QTest::newRow("left zero") << "left"
+                               << "abc" << 0 << 0 << "";
+    QTest::newRow("mid") << "mid"
+                         << "abcdef" << 2 << 3 << "bcd";
+    QTest::newRow("mid past end") << "mid"
+                                  << "abc" << 4 << 2 << "";
+    QTest::newRow("mid short tail") << "mid"
+                                    << "abcdef" << 5 << 10 << "ef";
 }
 
 void TestTextRoutines::substrings()

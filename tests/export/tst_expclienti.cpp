@@ -16,16 +16,17 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 using namespace TestSupport;
 using Kind = MessageBoxes::Kind;
 
-namespace {
+namespace
+{
 
 // Three owners: a full one with accents and markup, one without birthplace,
 // one with only a name.
@@ -81,16 +82,15 @@ QList<QByteArrayList> dataRows(const QByteArray &file)
             rows.append(QByteArrayList());
             row = &rows.last();
         } else if ((piece.startsWith("td style=\"text-align: left;\">")
-                    || piece.startsWith("td style=\"text-align: left;\" class=\"txt\""))
-                   && row) { // a plain cell or a cell kept as text
+                       || piece.startsWith("td style=\"text-align: left;\" class=\"txt\""))
+            && row) { // a plain cell or a cell kept as text
             row->append(piece.mid(piece.indexOf('>') + 1));
         }
     }
     return rows;
 }
 
-struct Opened
-{
+struct Opened {
     QList<QUrl> urls;
     Opened()
     {
@@ -150,12 +150,14 @@ void TestExpClienti::emptyArchiveWritesTheGoldenFile()
     press(window, "cmdEsporta");
     QCOMPARE(boxes.count(), 2);
     QCOMPARE(boxes.kind(0), Kind::Confirmation);
-    QCOMPARE(boxes.text(0), QString::fromUtf8("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
-                                              "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i "
-                                              "dati adesso?"));
+    QCOMPARE(boxes.text(0),
+        QString::fromUtf8("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
+                          "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i "
+                          "dati adesso?"));
     QCOMPARE(boxes.kind(1), Kind::Confirmation);
-    QCOMPARE(boxes.text(1), QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole "
-                                           "aprire il file di Excel?"));
+    QCOMPARE(boxes.text(1),
+        QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole "
+                       "aprire il file di Excel?"));
     QVERIFY(opened.urls.isEmpty());
 
     const QByteArray golden = readFile(QFINDTESTDATA("data/Proprietari_empty.xls"));
@@ -182,11 +184,13 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     QCOMPARE(grid.text(2, 0), QStringLiteral("3"));
     QCOMPARE(grid.text(0, grid.column(u"colCliente")), QStringLiteral("Rossi Mario"));
     QCOMPARE(grid.text(0, grid.column(u"colComuneNasc")), QStringLiteral("Roma RM"));
-    QCOMPARE(grid.text(1, grid.column(u"colComuneNasc")), QStringLiteral(" ")); // a single blank, trimmed away in the file
+    QCOMPARE(
+        grid.text(1, grid.column(u"colComuneNasc")), QStringLiteral(" ")); // a single blank, trimmed away in the file
     QCOMPARE(grid.text(0, grid.column(u"colComuneRes")), QString::fromUtf8("Forlì FC"));
     QCOMPARE(grid.text(0, grid.column(u"colPartitaIva")), QStringLiteral("12345678901"));
     QCOMPARE(grid.text(0, grid.column(u"colNote")), QStringLiteral("<b>&"));
-    QCOMPARE(grid.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Comune / Stato estero di nascita"));
+    QCOMPARE(grid.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
+        QStringLiteral("Comune / Stato estero di nascita"));
 
     // A record stored after the window was shown is not exported.
     {
@@ -198,7 +202,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     press(window, "cmdEsporta");
     QCOMPARE(boxes.count(), 2);
     const QString path = folder.file("Proprietari.xls");
-    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+    QCOMPARE(opened.urls, QList<QUrl> { QUrl::fromLocalFile(path) });
 
     const QByteArray file = readFile(path);
     QVERIFY(!file.contains('\r'));
@@ -221,13 +225,13 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     QCOMPARE(rows[1][2], "");
     QCOMPARE(rows[1][5], "Milano");
     QCOMPARE(rows[1][23], "Saldo di 20 \x80 gi\xE0 concordato");
-    QCOMPARE(rows[2], QByteArrayList({"Verdi Luca"}) + QByteArrayList(24, QByteArray()));
+    QCOMPARE(rows[2], QByteArrayList({ "Verdi Luca" }) + QByteArrayList(24, QByteArray()));
     QVERIFY(!file.contains(">M<")); // Sesso is not exported
     QVERIFY(!file.contains("47121")); // nor CapRes
 
     // Exporting again replaces the file; No to the second question opens nothing.
-    window.grid().setData(window.grid().index(2, window.grid().column(u"colNote")), QStringLiteral("seconda"),
-                          Qt::EditRole);
+    window.grid().setData(
+        window.grid().index(2, window.grid().column(u"colNote")), QStringLiteral("seconda"), Qt::EditRole);
     boxes.answerNext(true);
     boxes.answerNext(false);
     press(window, "cmdEsporta");
@@ -286,7 +290,7 @@ void TestExpClienti::noToTheFirstQuestionWritesNothing()
     QCOMPARE(boxes.count(), 1);
     QVERIFY(!QFileInfo::exists(folder.file("Proprietari.xls")));
     QVERIFY(opened.urls.isEmpty());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Proprietari.pro"});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Proprietari.pro" });
 }
 
 void TestExpClienti::targetThatCannotBeWrittenShowsThePlainBox()
@@ -301,11 +305,12 @@ void TestExpClienti::targetThatCannotBeWrittenShowsThePlainBox()
     press(window, "cmdEsporta");
     QCOMPARE(boxes.count(), 2);
     QCOMPARE(boxes.kind(1), Kind::Plain);
-    QCOMPARE(boxes.text(1), QString::fromUtf8("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                                              "Accertarsi che il file di Excel non sia già aperto."));
+    QCOMPARE(boxes.text(1),
+        QString::fromUtf8("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                          "Accertarsi che il file di Excel non sia già aperto."));
     QVERIFY(opened.urls.isEmpty());
     QVERIFY(QFileInfo(folder.file("Proprietari.xls")).isDir());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Proprietari.pro"}); // no temporary left
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Proprietari.pro" }); // no temporary left
 }
 
 void TestExpClienti::hintLine()
@@ -387,12 +392,13 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
 
     QProcess office;
     office.setWorkingDirectory(folder.path());
-    office.start(soffice, {"-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless",
-                           "--infilter=calc_HTML_WebQuery", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
-                           "--outdir", folder.path() + "csv", folder.file("Proprietari.xls")});
+    office.start(soffice,
+        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
+            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
+            folder.file("Proprietari.xls") });
     QVERIFY(office.waitForFinished(120000));
-    const QStringList lines =
-        QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv"))).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
+                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4); // titles and three owners
     QVERIFY(lines[0].startsWith(QString::fromUtf8("Cognome e nome,Data di nascita,Comune di nascita,")));
     QVERIFY(lines[0].contains(QString::fromUtf8("Modalità di pagamento")));
@@ -431,15 +437,16 @@ void TestExpClienti::libreOfficeKeepsCodesAsTyped()
     TfrmExpClienti window;
     window.show();
     // A code typed into the grid is kept as typed too.
-    window.grid().setData(window.grid().index(0, window.grid().column(u"colIban")), QStringLiteral("00012"),
-                          Qt::EditRole);
+    window.grid().setData(
+        window.grid().index(0, window.grid().column(u"colIban")), QStringLiteral("00012"), Qt::EditRole);
     press(window, "cmdEsporta");
 
     QProcess office;
     office.setWorkingDirectory(folder.path());
-    office.start(soffice, {"-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless",
-                           "--infilter=calc_HTML_WebQuery", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
-                           "--outdir", folder.path() + "csv", folder.file("Proprietari.xls")});
+    office.start(soffice,
+        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
+            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
+            folder.file("Proprietari.xls") });
     QVERIFY(office.waitForFinished(120000));
     const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
                                   .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
@@ -472,7 +479,7 @@ void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
     TfrmExpClienti window;
     window.show();
     {
-        TestSupport::FileSizeLimit disk{4096};
+        TestSupport::FileSizeLimit disk { 4096 };
         press(window, "cmdEsporta");
     }
     QCOMPARE(boxes.count(), 2);
@@ -480,13 +487,14 @@ void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
     QCOMPARE(boxes.text(1), ExportWindow::kFailure);
     QVERIFY(opened.urls.isEmpty());
     QCOMPARE(readFile(path), earlier);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"Proprietari.pro", "Proprietari.xls"}));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({ "Proprietari.pro", "Proprietari.xls" }));
 }
 
 void TestExpClienti::hugeSparseArchiveShowsAMessageWithinASecond()
 {
     TempProgramFolder folder;
-    if (QProcess::execute(QStringLiteral("truncate"), {QStringLiteral("-s"), QStringLiteral("1T"), OwnerRecord::path()})
+    if (QProcess::execute(
+            QStringLiteral("truncate"), { QStringLiteral("-s"), QStringLiteral("1T"), OwnerRecord::path() })
         != 0)
         QSKIP("truncate cannot make a sparse file here");
     MessageRecorder boxes;

@@ -1,8 +1,8 @@
 #include "common/FileFailure.h"
 #include "common/RecordLayout.h"
 #include "common/SpreadsheetExport.h"
-#include "tests/support/FailDevice.h"
 #include "tests/support/CoreSupport.h"
+#include "tests/support/FailDevice.h"
 #include "tests/support/SpecialFiles.h"
 
 #include <QBuffer>
@@ -16,7 +16,8 @@ using namespace TestSupport;
 using SpreadsheetExport::Column;
 using SpreadsheetExport::Rows;
 
-namespace {
+namespace
+{
 
 // A device that takes at most a few bytes from each write (as a pipe may).
 class TrickleDevice : public QBuffer
@@ -28,20 +29,20 @@ protected:
     qint64 writeData(const char *data, qint64 len) override { return QBuffer::writeData(data, qMin<qint64>(len, 7)); }
 };
 
-const QByteArray kHeadBeforeName =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
-    " xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html;"
-    " charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>";
-const QByteArray kHeadAfterName =
-    "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3"
-    "</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False"
-    "</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
-    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
+const QByteArray kHeadBeforeName
+    = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
+      " xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html;"
+      " charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+      "<x:Name>";
+const QByteArray kHeadAfterName
+    = "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3"
+      "</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False"
+      "</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
+      "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
 
 Rows table(const QList<QStringList> &cells)
 {
-    return Rows{cells.size(), [cells](qsizetype r, int c) { return cells.at(r).at(c); }};
+    return Rows { cells.size(), [cells](qsizetype r, int c) { return cells.at(r).at(c); } };
 }
 
 QByteArray writeToBuffer(const QString &sheet, const QList<Column> &columns, const Rows &rows)
@@ -81,10 +82,10 @@ private slots:
 
 void TestSpreadsheetExport::wholeFileWithRightAlignedColumn()
 {
-    const QList<Column> columns{{"Descrizione", 250}, {"Totale", 120, true}};
-    const QByteArray bytes = writeToBuffer("Listino Prezzi", columns, table({{"Toelettatura ", "12,50"}, {"", " "}}));
-    const QByteArray expected =
-        kHeadBeforeName + "Listino Prezzi" + kHeadAfterName
+    const QList<Column> columns { { "Descrizione", 250 }, { "Totale", 120, true } };
+    const QByteArray bytes
+        = writeToBuffer("Listino Prezzi", columns, table({ { "Toelettatura ", "12,50" }, { "", " " } }));
+    const QByteArray expected = kHeadBeforeName + "Listino Prezzi" + kHeadAfterName
         + "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Descrizione</td>"
           "<td style=\"text-align: left; font-weight: bold;\" width=120>Totale</td></tr>"
           "<tr><td style=\"text-align: left;\">Toelettatura</td><td style=\"text-align: right;\">12,50</td></tr>"
@@ -119,7 +120,8 @@ void TestSpreadsheetExport::cellBytes()
 void TestSpreadsheetExport::markupInCellsAndTitlesIsEscaped()
 {
     // A note holding "<!--" would otherwise hide every later row from the spreadsheet.
-    const QByteArray bytes = writeToBuffer("A&B", {{"<Note>", 300}}, table({{"<!-- vedi sotto"}, {"Bianchi"}}));
+    const QByteArray bytes
+        = writeToBuffer("A&B", { { "<Note>", 300 } }, table({ { "<!-- vedi sotto" }, { "Bianchi" } }));
     QVERIFY(bytes.contains("<x:Name>A&amp;B</x:Name>"));
     QVERIFY(bytes.contains("width=300>&lt;Note&gt;</td>"));
     QVERIFY(bytes.contains(">&lt;!-- vedi sotto</td>"));
@@ -131,8 +133,8 @@ void TestSpreadsheetExport::largeExportHasNoLineBreakAndEveryRow()
 {
     // More than one block of output, with line breaks inside the cells.
     const qsizetype count = 20000;
-    const Rows rows{count, [](qsizetype r, int c) { return QStringLiteral("r%1\nc%2\r").arg(r).arg(c); }};
-    const QByteArray bytes = writeToBuffer("Foglio", {{"A", 10}, {"B", 10}, {"C", 10}}, rows);
+    const Rows rows { count, [](qsizetype r, int c) { return QStringLiteral("r%1\nc%2\r").arg(r).arg(c); } };
+    const QByteArray bytes = writeToBuffer("Foglio", { { "A", 10 }, { "B", 10 }, { "C", 10 } }, rows);
     QVERIFY(bytes.size() > 2 * (1 << 20));
     QVERIFY(!bytes.contains('\r'));
     QVERIFY(!bytes.contains('\n'));
@@ -153,12 +155,12 @@ void TestSpreadsheetExport::refusedWriteThrows_data()
 void TestSpreadsheetExport::refusedWriteThrows()
 {
     QFETCH(qint64, capacity);
-    const Rows rows{100000, [](qsizetype, int) { return QStringLiteral("Proprietario di prova"); }};
+    const Rows rows { 100000, [](qsizetype, int) { return QStringLiteral("Proprietario di prova"); } };
     if (capacity < 0)
-        capacity += writeToBuffer("Foglio", {{"A", 10}, {"B", 10}}, rows).size();
+        capacity += writeToBuffer("Foglio", { { "A", 10 }, { "B", 10 } }, rows).size();
     FailDevice device(capacity);
-    QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
-                             SpreadsheetExport::write(device, "Foglio", {{"A", 10}, {"B", 10}}, rows));
+    QVERIFY_THROWS_EXCEPTION(
+        SpreadsheetExport::WriteError, SpreadsheetExport::write(device, "Foglio", { { "A", 10 }, { "B", 10 } }, rows));
     QCOMPARE(device.written().size(), capacity);
 }
 
@@ -167,11 +169,11 @@ void TestSpreadsheetExport::writeFileReplacesAnExistingFile()
     TempProgramFolder folder;
     const QString path = folder.file("Prova.xls");
     writeFile(path, QByteArray(50000, 'x'));
-    SpreadsheetExport::writeFile(path, "Foglio", {{"A", 10}}, table({{"uno"}}));
+    SpreadsheetExport::writeFile(path, "Foglio", { { "A", 10 } }, table({ { "uno" } }));
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.startsWith("<html "));
     QVERIFY(bytes.endsWith("<tr><td style=\"text-align: left;\">uno</td></tr></table></body></html>"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Prova.xls"}); // no temporary left
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Prova.xls" }); // no temporary left
 }
 
 void TestSpreadsheetExport::failedWriteFileKeepsThePreviousFile()
@@ -181,15 +183,15 @@ void TestSpreadsheetExport::failedWriteFileKeepsThePreviousFile()
     const QString path = folder.file("Prova.xls");
     const QByteArray previous = "export precedente";
     writeFile(path, previous);
-    const Rows rows{200000, [](qsizetype r, int) -> QString {
-                        if (r == 150000)
-                            throw SpreadsheetExport::WriteError(QStringLiteral("interrotto"));
-                        return QStringLiteral("Proprietario di prova");
-                    }};
-    QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
-                             SpreadsheetExport::writeFile(path, "Foglio", {{"A", 10}}, rows));
+    const Rows rows { 200000, [](qsizetype r, int) -> QString {
+                         if (r == 150000)
+                             throw SpreadsheetExport::WriteError(QStringLiteral("interrotto"));
+                         return QStringLiteral("Proprietario di prova");
+                     } };
+    QVERIFY_THROWS_EXCEPTION(
+        SpreadsheetExport::WriteError, SpreadsheetExport::writeFile(path, "Foglio", { { "A", 10 } }, rows));
     QCOMPARE(readFile(path), previous);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Prova.xls" });
 }
 
 void TestSpreadsheetExport::targetThatCannotBeWrittenThrows()
@@ -197,12 +199,10 @@ void TestSpreadsheetExport::targetThatCannotBeWrittenThrows()
     TempProgramFolder folder;
     QVERIFY(QDir(folder.path()).mkdir("Occupato.xls"));
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
-                             SpreadsheetExport::writeFile(folder.file("Occupato.xls"), "Foglio", {{"A", 10}},
-                                                          table({{"uno"}})));
+        SpreadsheetExport::writeFile(folder.file("Occupato.xls"), "Foglio", { { "A", 10 } }, table({ { "uno" } })));
     QVERIFY(QFileInfo(folder.file("Occupato.xls")).isDir());
     QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
-                             SpreadsheetExport::writeFile(folder.file("manca/Prova.xls"), "Foglio", {{"A", 10}},
-                                                          table({{"uno"}})));
+        SpreadsheetExport::writeFile(folder.file("manca/Prova.xls"), "Foglio", { { "A", 10 } }, table({ { "uno" } })));
 }
 
 void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking_data()
@@ -226,7 +226,7 @@ void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking()
     clock.start();
     QString reason;
     try {
-        SpreadsheetExport::writeFile(path, "Proprietari", {{"Cliente", 250}}, table({{"Rossi"}}));
+        SpreadsheetExport::writeFile(path, "Proprietari", { { "Cliente", 250 } }, table({ { "Rossi" } }));
     } catch (const SpreadsheetExport::WriteError &e) {
         reason = QString::fromStdString(e.what());
     }
@@ -238,7 +238,7 @@ void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking()
     QCOMPARE(after.isDir(), before.isDir());
     QCOMPARE(after.isFile(), false);
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-        QStringList{"Proprietari.xls"});
+        QStringList { "Proprietari.xls" });
     if (kind.startsWith("/dev/")) {
         struct stat st;
         QVERIFY(::stat(QFile::encodeName(kind).constData(), &st) == 0 && S_ISCHR(st.st_mode));
@@ -247,8 +247,8 @@ void TestSpreadsheetExport::specialTargetIsRefusedWithoutBlocking()
 
 void TestSpreadsheetExport::everyByteReachesADeviceThatTakesLittleAtATime()
 {
-    const Rows rows{3000, [](qsizetype r, int c) { return QStringLiteral("riga %1 colonna %2").arg(r).arg(c); }};
-    const QList<Column> columns{{"A", 10}, {"B", 10, false, true}};
+    const Rows rows { 3000, [](qsizetype r, int c) { return QStringLiteral("riga %1 colonna %2").arg(r).arg(c); } };
+    const QList<Column> columns { { "A", 10 }, { "B", 10, false, true } };
     TrickleDevice device;
     SpreadsheetExport::write(device, "Foglio", columns, rows);
     QCOMPARE(device.data(), writeToBuffer("Foglio", columns, rows));
@@ -270,8 +270,9 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
 {
     QFETCH(int, rowCount);
     QFETCH(qint64, room);
-    const QList<Column> columns{{"Cliente", 250}, {"Partita IVA", 250, false, true}};
-    const Rows rows{rowCount, [](qsizetype r, int c) { return c == 0 ? QStringLiteral("Rossi %1").arg(r) : "01234567890"; }};
+    const QList<Column> columns { { "Cliente", 250 }, { "Partita IVA", 250, false, true } };
+    const Rows rows { rowCount,
+        [](qsizetype r, int c) { return c == 0 ? QStringLiteral("Rossi %1").arg(r) : "01234567890"; } };
     const qint64 size = writeToBuffer("Foglio", columns, rows).size();
     QVERIFY(size > 4096);
     if (room < 0)
@@ -282,16 +283,16 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
     const QByteArray earlier = "export precedente, completo";
     writeFile(path, earlier);
     {
-        TestSupport::FileSizeLimit disk{qint64(room)};
-        QVERIFY_THROWS_EXCEPTION(SpreadsheetExport::WriteError,
-                                 SpreadsheetExport::writeFile(path, "Foglio", columns, rows));
+        TestSupport::FileSizeLimit disk { qint64(room) };
+        QVERIFY_THROWS_EXCEPTION(
+            SpreadsheetExport::WriteError, SpreadsheetExport::writeFile(path, "Foglio", columns, rows));
     }
     QCOMPARE(readFile(path), earlier);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Prova.xls" });
 
     // With room for the whole file the export goes through.
     {
-        TestSupport::FileSizeLimit disk{qint64(size)};
+        TestSupport::FileSizeLimit disk { qint64(size) };
         SpreadsheetExport::writeFile(path, "Foglio", columns, rows);
     }
     QCOMPARE(readFile(path), writeToBuffer("Foglio", columns, rows));
@@ -299,8 +300,9 @@ void TestSpreadsheetExport::exportOnFullDiskKeepsTheEarlierFile()
 
 void TestSpreadsheetExport::textColumnsKeepTheirCellsAsText()
 {
-    const QList<Column> columns{{"Cliente", 250}, {"Partita IVA", 150, false, true}, {"Codice", 80, true, true}};
-    const QByteArray bytes = writeToBuffer("Foglio", columns, table({{"Rossi", "01234567890", " 007 "}}));
+    const QList<Column> columns { { "Cliente", 250 }, { "Partita IVA", 150, false, true },
+        { "Codice", 80, true, true } };
+    const QByteArray bytes = writeToBuffer("Foglio", columns, table({ { "Rossi", "01234567890", " 007 " } }));
     QVERIFY(bytes.contains("<![endif]--><style>td.txt{mso-number-format:\"\\@\";}</style></head><body>"));
     QVERIFY(bytes.contains("<tr><td style=\"text-align: left;\">Rossi</td>"
                            "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">01234567890</td>"
@@ -322,14 +324,18 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts_data()
                            << QByteArray("Rossi") << QByteArray("Roma RM");
     QTest::newRow("blanks and controls around") << QByteArray("\x08  Rossi\t") << QByteArray("\x05 Roma")
                                                 << QByteArray("\x02  ") << QByteArray("Rossi") << QByteArray("Roma");
-    QTest::newRow("town empty") << QByteArray("\x00", 1) << QByteArray("\x00", 1) << QByteArray("\x02" "FC")
+    QTest::newRow("town empty") << QByteArray("\x00", 1) << QByteArray("\x00", 1)
+                                << QByteArray("\x02"
+                                              "FC")
                                 << QByteArray() << QByteArray("FC");
-    QTest::newRow("markup and line breaks") << QByteArray("\x09<b>&\r\nx>y") << QByteArray("\x03" "a&b")
-                                            << QByteArray("\x01<") << QByteArray("&lt;b&gt;&amp;  x&gt;y")
-                                            << QByteArray("a&amp;b &lt;");
-    QTest::newRow("length above capacity") << QByteArray("\xFFRossiMario") << QByteArray("\x09PortoAzz")
-                                           << QByteArray("\x03LI") << QByteArray("RossiMario")
-                                           << QByteArray("PortoAzz LI");
+    QTest::newRow("markup and line breaks")
+        << QByteArray("\x09<b>&\r\nx>y")
+        << QByteArray("\x03"
+                      "a&b")
+        << QByteArray("\x01<") << QByteArray("&lt;b&gt;&amp;  x&gt;y") << QByteArray("a&amp;b &lt;");
+    QTest::newRow("length above capacity")
+        << QByteArray("\xFFRossiMario") << QByteArray("\x09PortoAzz") << QByteArray("\x03LI")
+        << QByteArray("RossiMario") << QByteArray("PortoAzz LI");
     QTest::newRow("code page bytes") << QByteArray("\x05\x80\x81\xA0\xE0\x9D") << QByteArray("\x03\xA0z\xA0")
                                      << QByteArray() << QByteArray("\x80\x81\xA0\xE0\x9D") << QByteArray("\xA0z\xA0");
 }
@@ -341,7 +347,7 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
     QFETCH(QByteArray, prov);
     QFETCH(QByteArray, nomeCell);
     QFETCH(QByteArray, luogoCell);
-    static const RecordLayout layout{{"Nome", 10}, {"Comune", 8}, {"Prov", 2}};
+    static const RecordLayout layout { { "Nome", 10 }, { "Comune", 8 }, { "Prov", 2 } };
     QVERIFY(nome.size() <= 11 && comune.size() <= 9 && prov.size() <= 3);
     QByteArray record(layout.size(), '\0');
     record.replace(layout.offset(0), nome.size(), nome);
@@ -351,10 +357,10 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
     TempProgramFolder folder;
     const QString path = folder.file("Prova.dat");
     writeFile(path, record + record + QByteArray(5, 'x')); // two records and a torn tail
-    SpreadsheetExport::RecordRows rows(layout, {{}, {0}, {1, 2}});
+    SpreadsheetExport::RecordRows rows(layout, { {}, { 0 }, { 1, 2 } });
     rows.load(path);
     QCOMPARE(rows.count(), 2);
-    const Rows exported = rows.exportRows({0, 1, 2});
+    const Rows exported = rows.exportRows({ 0, 1, 2 });
     for (qsizetype r = 0; r < 2; ++r) {
         QByteArray cells[3];
         for (int c = 0; c < 3; ++c) {
@@ -368,8 +374,8 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
     }
 
     // The whole file made straight from the records is the file made from the cells' texts.
-    const QList<Column> columns{{"N.", 5}, {"Nome", 10}, {"Luogo", 10, false, true}};
-    const Rows texts{rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); }};
+    const QList<Column> columns { { "N.", 5 }, { "Nome", 10 }, { "Luogo", 10, false, true } };
+    const Rows texts { rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); } };
     QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
 
     // A typed cell replaces the record's text in the export and leaves the archive alone.
@@ -388,10 +394,10 @@ void TestSpreadsheetExport::hugeSparseArchiveFailsCleanlyWithinASecond()
 {
     TempProgramFolder folder;
     const QString path = folder.file("Enorme.dat");
-    if (QProcess::execute(QStringLiteral("truncate"), {QStringLiteral("-s"), QStringLiteral("1T"), path}) != 0)
+    if (QProcess::execute(QStringLiteral("truncate"), { QStringLiteral("-s"), QStringLiteral("1T"), path }) != 0)
         QSKIP("truncate cannot make a sparse file here");
-    static const RecordLayout layout{{"Nome", 50}, {"Note", 250}};
-    SpreadsheetExport::RecordRows rows(layout, {{}, {0}, {1}});
+    static const RecordLayout layout { { "Nome", 50 }, { "Note", 250 } };
+    SpreadsheetExport::RecordRows rows(layout, { {}, { 0 }, { 1 } });
     rows.setEmptyRows(10);
     QElapsedTimer timer;
     timer.start();

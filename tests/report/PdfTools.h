@@ -34,13 +34,11 @@ inline QString pdfInfoValue(const QString &info, const QString &key)
 inline QString pdfText(const QString &path)
 {
     return runPdfTool(QStringLiteral("pdftotext"),
-                      {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                       QStringLiteral("-")});
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-") });
 }
 
 // A print dialog that "prints to" a PDF file, or cancels.
-struct PrintToFile
-{
+struct PrintToFile {
     QString path;
     bool accept = true;
     int shown = 0;

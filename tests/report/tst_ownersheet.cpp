@@ -1,12 +1,12 @@
 #include "app/dialogs/OpenURL.h"
-#include "common/ui/MessageBoxes.h"
 #include "common/ProgramFolder.h"
 #include "common/report/ReportOutput.h"
 #include "common/report/ReportPreviewDialog.h"
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
-#include "owners/core/OwnerRecord.h"
+#include "common/ui/MessageBoxes.h"
 #include "owners/OwnerSheet.h"
+#include "owners/core/OwnerRecord.h"
 #include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
@@ -19,7 +19,8 @@
 
 using namespace TestSupport;
 
-namespace {
+namespace
+{
 
 // A stand-in for the owner editor: its edits and the two province combos,
 // named as in the editor.
@@ -34,7 +35,7 @@ public:
             if (f == OwnerRecord::ProvNasc || f == OwnerRecord::ProvRes) {
                 auto *combo = new QComboBox(this);
                 combo->setEditable(true);
-                combo->addItems({QStringLiteral("EE"), QStringLiteral("MI"), QStringLiteral("RM")});
+                combo->addItems({ QStringLiteral("EE"), QStringLiteral("MI"), QStringLiteral("RM") });
                 combo->setCurrentIndex(-1);
                 w = combo;
             } else {
@@ -89,26 +90,24 @@ void fillSample(EditorStandIn &e)
     e.set(QStringLiteral("txtNote"), QStringLiteral("Cliente dal 2010 & oltre"));
 }
 
-const QStringList kCaptions = {
-    QStringLiteral("Cognome e nome:"), QStringLiteral("Data di nascita:"), QStringLiteral("Comune di nascita:"),
-    QStringLiteral("Sesso:"), QStringLiteral("Telefono preferenziale:"), QStringLiteral("Indirizzo di residenza:"),
-    QStringLiteral("Comune di residenza:"), QStringLiteral("Modalit\u00E0 pagamento:"), QStringLiteral("Tel. casa:"),
-    QStringLiteral("Tel. ufficio:"), QStringLiteral("Tel. cellulare:"), QStringLiteral("Fax:"),
-    QStringLiteral("E-mail:"), QStringLiteral("Codice fiscale:"), QStringLiteral("Partita IVA:"),
-    QStringLiteral("Carta di credito:"), QStringLiteral("IBAN:"), QStringLiteral("Estremi documento:"),
-    QStringLiteral("Occupazione:"), QStringLiteral("Titoli e qualifiche:"),
-    QStringLiteral("Cani posseduti attualmente:"), QStringLiteral("Cani posseduti in passato:"),
-    QStringLiteral("Questioni in sospeso:"), QStringLiteral("Note:")};
+const QStringList kCaptions = { QStringLiteral("Cognome e nome:"), QStringLiteral("Data di nascita:"),
+    QStringLiteral("Comune di nascita:"), QStringLiteral("Sesso:"), QStringLiteral("Telefono preferenziale:"),
+    QStringLiteral("Indirizzo di residenza:"), QStringLiteral("Comune di residenza:"),
+    QStringLiteral("Modalit\u00E0 pagamento:"), QStringLiteral("Tel. casa:"), QStringLiteral("Tel. ufficio:"),
+    QStringLiteral("Tel. cellulare:"), QStringLiteral("Fax:"), QStringLiteral("E-mail:"),
+    QStringLiteral("Codice fiscale:"), QStringLiteral("Partita IVA:"), QStringLiteral("Carta di credito:"),
+    QStringLiteral("IBAN:"), QStringLiteral("Estremi documento:"), QStringLiteral("Occupazione:"),
+    QStringLiteral("Titoli e qualifiche:"), QStringLiteral("Cani posseduti attualmente:"),
+    QStringLiteral("Cani posseduti in passato:"), QStringLiteral("Questioni in sospeso:"), QStringLiteral("Note:") };
 
-const QStringList kSampleValues = {
-    kName, QStringLiteral("01/02/1970"), QStringLiteral("Forl\u00EC FC"), QStringLiteral("M"),
-    QStringLiteral("333 1234567"), QStringLiteral("Via Roma 1"), QStringLiteral("Milano MI"),
+const QStringList kSampleValues = { kName, QStringLiteral("01/02/1970"), QStringLiteral("Forl\u00EC FC"),
+    QStringLiteral("M"), QStringLiteral("333 1234567"), QStringLiteral("Via Roma 1"), QStringLiteral("Milano MI"),
     QStringLiteral("Bonifico"), QStringLiteral("02 111"), QStringLiteral("02 222"), QStringLiteral("347 333"),
     QStringLiteral("02 444"), QStringLiteral("nico@example.it"), QStringLiteral("BRNNCL70B01D704X"),
     QStringLiteral("01234567890"), QStringLiteral("N. 4111111111111111  -  Scadenza: 12/27"),
     QStringLiteral("IT60X0542811101000000123456"), QStringLiteral("C.I. AB1234567"), QStringLiteral("Veterinario"),
     QStringLiteral("Dott."), QStringLiteral("Fido [pastore]"), QStringLiteral("Rex <b>"), QStringLiteral("Nessuna"),
-    QStringLiteral("Cliente dal 2010 & oltre")};
+    QStringLiteral("Cliente dal 2010 & oltre") };
 
 // The "emb" column of pdffonts for every font of a file.
 QStringList embeddedColumn(const QString &pdffonts)
@@ -128,8 +127,7 @@ QStringList embeddedColumn(const QString &pdffonts)
     return result;
 }
 
-struct OpenerSpy
-{
+struct OpenerSpy {
     QList<QUrl> opened;
     OpenerSpy()
     {
@@ -180,10 +178,29 @@ void TestOwnerSheet::composedRows_data()
     QTest::addColumn<QString>("scade");
     QTest::addColumn<QString>("row3");
     QTest::addColumn<QString>("row16");
-    QTest::newRow("all set") << "Roma" << "RM" << "123" << "01/25" << "Roma RM" << "N. 123  -  Scadenza: 01/25";
-    QTest::newRow("no province") << "Roma" << "" << "" << "" << "Roma " << "N.   -  Scadenza: ";
-    QTest::newRow("both empty") << "" << "" << "" << "01/25" << " " << "N.   -  Scadenza: 01/25";
-    QTest::newRow("parts trimmed, join kept") << "  Roma  " << " EE " << " 9 " << "" << "Roma EE"
+    QTest::newRow("all set") << "Roma"
+                             << "RM"
+                             << "123"
+                             << "01/25"
+                             << "Roma RM"
+                             << "N. 123  -  Scadenza: 01/25";
+    QTest::newRow("no province") << "Roma"
+                                 << ""
+                                 << ""
+                                 << ""
+                                 << "Roma "
+                                 << "N.   -  Scadenza: ";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << ""
+                                << "01/25"
+                                << " "
+                                << "N.   -  Scadenza: 01/25";
+    QTest::newRow("parts trimmed, join kept") << "  Roma  "
+                                              << " EE "
+                                              << " 9 "
+                                              << ""
+                                              << "Roma EE"
                                               << "N. 9  -  Scadenza: ";
 }
 
@@ -225,7 +242,7 @@ void TestOwnerSheet::filledSheetPrintsEveryPair()
     }
     QCOMPARE(sheet->text(QStringLiteral("txtCampo24")), QString());
     QCOMPARE(sheet->text(QStringLiteral("txtCalce")),
-             QStringLiteral("Stampa eseguita in data 29/02/2024 alle ore 23:59:58"));
+        QStringLiteral("Stampa eseguita in data 29/02/2024 alle ore 23:59:58"));
 
     // Rendered: each caption stands on one line with its value (the text
     // extraction may change the width of blank runs).
@@ -237,7 +254,7 @@ void TestOwnerSheet::filledSheetPrintsEveryPair()
         bool found = false;
         for (const QString &line : lines)
             found = found
-                    || (line.contains(kCaptions.at(k)) && line.simplified().contains(values.values.at(k).simplified()));
+                || (line.contains(kCaptions.at(k)) && line.simplified().contains(values.values.at(k).simplified()));
         QVERIFY2(found, qPrintable(kCaptions.at(k)));
     }
     QVERIFY(!pdfText(path).contains(QStringLiteral("Campo ")));
@@ -257,12 +274,13 @@ void TestOwnerSheet::pdfWrittenCheckedAndReplaced()
     OwnerSheet::exportPdf(&editor);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.kind(0), MessageBoxes::Kind::Confirmation);
-    QCOMPARE(boxes.text(0), QStringLiteral("L'esportazione della scheda in PDF \u00E8 terminata con successo.\r\n\r\n"
-                                           "Si vuole aprire il file?"));
+    QCOMPARE(boxes.text(0),
+        QStringLiteral("L'esportazione della scheda in PDF \u00E8 terminata con successo.\r\n\r\n"
+                       "Si vuole aprire il file?"));
     QVERIFY(opener.opened.isEmpty()); // No opens nothing, the file stays
     QVERIFY(QFile::exists(path));
 
-    const QString info = runPdfTool(QStringLiteral("pdfinfo"), {path});
+    const QString info = runPdfTool(QStringLiteral("pdfinfo"), { path });
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Pages")), QStringLiteral("1"));
     QVERIFY(pdfInfoValue(info, QStringLiteral("Page size")).startsWith(QStringLiteral("595 x 842 pts (A4)")));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Title")), QStringLiteral("Scheda informativa"));
@@ -271,7 +289,7 @@ void TestOwnerSheet::pdfWrittenCheckedAndReplaced()
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Creator")), QStringLiteral("Kennora"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Encrypted")), QStringLiteral("no"));
     QVERIFY(pdfText(path).contains(kName));
-    const QStringList embedded = embeddedColumn(runPdfTool(QStringLiteral("pdffonts"), {path}));
+    const QStringList embedded = embeddedColumn(runPdfTool(QStringLiteral("pdffonts"), { path }));
     QVERIFY(!embedded.isEmpty());
     QCOMPARE(embedded.count(QStringLiteral("yes")), embedded.size());
 
@@ -284,7 +302,7 @@ void TestOwnerSheet::pdfWrittenCheckedAndReplaced()
     const QString text = pdfText(path);
     QVERIFY(text.contains(QStringLiteral("Verdi Lucia")));
     QVERIFY(!text.contains(kName));
-    QCOMPARE(opener.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+    QCOMPARE(opener.opened, QList<QUrl> { QUrl::fromLocalFile(path) });
 }
 
 void TestOwnerSheet::pdfFailureShowsErrorAndNoQuestion_data()
@@ -340,7 +358,8 @@ void TestOwnerSheet::printThroughTheDialogAndCancel()
     QCOMPARE(shown, 2);
     QCOMPARE(boxes.count(), 0);
     QVERIFY(pdfText(path).contains(kName));
-    QCOMPARE(pdfInfoValue(runPdfTool(QStringLiteral("pdfinfo"), {path}), QStringLiteral("Pages")), QStringLiteral("1"));
+    QCOMPARE(
+        pdfInfoValue(runPdfTool(QStringLiteral("pdfinfo"), { path }), QStringLiteral("Pages")), QStringLiteral("1"));
 }
 
 void TestOwnerSheet::previewShowsOnePageModally()

@@ -1,9 +1,9 @@
-#include "common/ui/MessageBoxes.h"
 #include "common/report/ListReport.h"
 #include "common/report/ReportOutput.h"
 #include "common/report/ReportPreviewDialog.h"
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
+#include "common/ui/MessageBoxes.h"
 #include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
@@ -20,16 +20,17 @@
 
 using namespace TestSupport;
 
-namespace {
+namespace
+{
 
 // A small one-page template: a title box and a narrow value box.
 std::unique_ptr<ReportTemplate> sampleTemplate()
 {
     auto t = std::make_unique<ReportTemplate>(QStringLiteral("Prova"));
     t->addText(QStringLiteral("txtTitolo"), QRectF(0, 0, 190, 10), ReportTemplate::font(QStringLiteral("Arial"), 14),
-               QStringLiteral("Titolo"), Qt::AlignCenter, Qt::white, QColor(255, 140, 0));
+        QStringLiteral("Titolo"), Qt::AlignCenter, Qt::white, QColor(255, 140, 0));
     t->addText(QStringLiteral("txtValore"), QRectF(0, 20, 60, 6), ReportTemplate::font(QStringLiteral("Arial"), 10),
-               QStringLiteral("Valore"));
+        QStringLiteral("Valore"));
     t->addLine(QStringLiteral("linSepara"), QPointF(0, 30), QPointF(190, 30));
     return t;
 }
@@ -41,7 +42,6 @@ QStringList numberedLines(int count)
         lines.append(QStringLiteral("Riga %1 ").arg(i, 4, 10, QLatin1Char('0')) + QString(20, QLatin1Char('x')));
     return lines;
 }
-
 
 } // namespace
 
@@ -100,7 +100,7 @@ void TestReport::textIsPrintedAsTyped()
     auto t = sampleTemplate();
     t->setText(QStringLiteral("txtTitolo"), text);
     const QString path = dir.filePath(QStringLiteral("t.pdf"));
-    ReportOutput::writePdf(*t, path, {QStringLiteral("Prova"), QStringLiteral("Prova")});
+    ReportOutput::writePdf(*t, path, { QStringLiteral("Prova"), QStringLiteral("Prova") });
     QVERIFY2(pdfText(path).contains(text), qPrintable(pdfText(path)));
 }
 
@@ -108,7 +108,7 @@ void TestReport::textIsClippedAtTheBoxEdge()
 {
     ReportTemplate t(QStringLiteral("Prova"));
     t.addText(QStringLiteral("txtLungo"), QRectF(0, 0, 30, 6), ReportTemplate::font(QStringLiteral("Arial"), 10),
-              QString(200, QLatin1Char('W')));
+        QString(200, QLatin1Char('W')));
     const QImage page = ReportOutput::renderPage(t, 0, 100);
     const double dotsPerMm = 100 / 25.4;
     // The box spans 10..40 mm from the paper's left edge; nothing may be drawn right of it.
@@ -130,16 +130,17 @@ void TestReport::pdfDocumentInformationAndStreams()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("info.pdf"));
     auto t = sampleTemplate();
-    ReportOutput::writePdf(*t, path, {QStringLiteral("Scheda \u00E0 prova"), QStringLiteral("Oggetto")});
+    ReportOutput::writePdf(*t, path, { QStringLiteral("Scheda \u00E0 prova"), QStringLiteral("Oggetto") });
 
-    const QString info = runPdfTool(QStringLiteral("pdfinfo"), {path});
+    const QString info = runPdfTool(QStringLiteral("pdfinfo"), { path });
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Title")), QStringLiteral("Scheda \u00E0 prova"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Subject")), QStringLiteral("Oggetto"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Author")), QStringLiteral("Kennora"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Creator")), QStringLiteral("Kennora"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Encrypted")), QStringLiteral("no"));
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Pages")), QStringLiteral("1"));
-    QVERIFY2(pdfInfoValue(info, QStringLiteral("Page size")).startsWith(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
+    QVERIFY2(pdfInfoValue(info, QStringLiteral("Page size")).startsWith(QStringLiteral("595 x 842 pts (A4)")),
+        qPrintable(info));
 
     // Page content plain, embedded fonts compressed.
     QPDF pdf;
@@ -154,9 +155,10 @@ void TestReport::pdfDocumentInformationAndStreams()
         }
     }
     for (QPDFObjectHandle &object : pdf.getAllObjects()) {
-        if (!object.isDictionary() || !object.hasKey("/Type") || !object.getKey("/Type").isNameAndEquals("/FontDescriptor"))
+        if (!object.isDictionary() || !object.hasKey("/Type")
+            || !object.getKey("/Type").isNameAndEquals("/FontDescriptor"))
             continue;
-        for (const char *key : {"/FontFile", "/FontFile2", "/FontFile3"}) {
+        for (const char *key : { "/FontFile", "/FontFile2", "/FontFile3" }) {
             if (object.hasKey(key)) {
                 ++fontFiles;
                 QCOMPARE(object.getKey(key).getDict().getKey("/Filter").getName(), std::string("/FlateDecode"));
@@ -178,7 +180,7 @@ void TestReport::pdfReplacesTheFile()
     const QString text = pdfText(path);
     QVERIFY(text.contains(QStringLiteral("Secondo")));
     QVERIFY(!text.contains(QStringLiteral("Primo")));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("doppio.pdf")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("doppio.pdf") });
 }
 
 void TestReport::pdfFailureLeavesNoFile_data()
@@ -217,7 +219,7 @@ void TestReport::printGoesThroughTheDialog()
     ListReport list(QStringLiteral("Riepilogo prova"), numberedLines(130));
     QVERIFY(ReportOutput::print(list, nullptr));
     QCOMPARE(dialog.shown, 1);
-    const QString info = runPdfTool(QStringLiteral("pdfinfo"), {dialog.path});
+    const QString info = runPdfTool(QStringLiteral("pdfinfo"), { dialog.path });
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Pages")), QString::number(list.pageCount()));
     QVERIFY(pdfInfoValue(info, QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595 pts (A4)")));
 }
@@ -272,12 +274,12 @@ void TestReport::previewIsModalWithThePages()
     QVERIFY(modal);
     QCOMPARE(pages, list.pageCount());
     QCOMPARE(printDialog.shown, 1);
-    QCOMPARE(pdfInfoValue(runPdfTool(QStringLiteral("pdfinfo"), {printDialog.path}), QStringLiteral("Pages")),
-             QString::number(list.pageCount()));
+    QCOMPARE(pdfInfoValue(runPdfTool(QStringLiteral("pdfinfo"), { printDialog.path }), QStringLiteral("Pages")),
+        QString::number(list.pageCount()));
     actions.sort();
-    QCOMPARE(actions, (QStringList{QStringLiteral("actChiudi"), QStringLiteral("actSchermoIntero"),
-                                   QStringLiteral("actStampa"), QStringLiteral("actZoom100"),
-                                   QStringLiteral("actZoomAvanti"), QStringLiteral("actZoomIndietro")}));
+    QCOMPARE(actions,
+        (QStringList { QStringLiteral("actChiudi"), QStringLiteral("actSchermoIntero"), QStringLiteral("actStampa"),
+            QStringLiteral("actZoom100"), QStringLiteral("actZoomAvanti"), QStringLiteral("actZoomIndietro") }));
 }
 
 void TestReport::listPages_data()
@@ -287,11 +289,11 @@ void TestReport::listPages_data()
     // longer fits.
     QTest::addColumn<int>("lines");
     QTest::addColumn<QList<int>>("starts");
-    QTest::newRow("empty list: title and footer") << 0 << QList<int>{0};
-    QTest::newRow("one page") << 40 << QList<int>{0};
-    QTest::newRow("full first page, footer moves on") << 52 << QList<int>{0, 52};
-    QTest::newRow("second page") << 53 << QList<int>{0, 52};
-    QTest::newRow("three pages") << 150 << QList<int>{0, 52, 106};
+    QTest::newRow("empty list: title and footer") << 0 << QList<int> { 0 };
+    QTest::newRow("one page") << 40 << QList<int> { 0 };
+    QTest::newRow("full first page, footer moves on") << 52 << QList<int> { 0, 52 };
+    QTest::newRow("second page") << 53 << QList<int> { 0, 52 };
+    QTest::newRow("three pages") << 150 << QList<int> { 0, 52, 106 };
 }
 
 void TestReport::listPages()
@@ -309,7 +311,7 @@ void TestReport::listPrintsEveryLineOnce()
     const QString path = dir.filePath(QStringLiteral("lista.pdf"));
     const QStringList lines = numberedLines(150);
     ListReport list(QStringLiteral("Riepilogo [prova] <b>"), lines, QDate(2024, 2, 29));
-    ReportOutput::writePdf(list, path, {list.name(), list.name()});
+    ReportOutput::writePdf(list, path, { list.name(), list.name() });
     const QString text = pdfText(path);
     QCOMPARE(text.count(QStringLiteral("Riepilogo [prova] <b>")), 1);
     for (const QString &line : lines)
@@ -317,7 +319,7 @@ void TestReport::listPrintsEveryLineOnce()
     QCOMPARE(text.count(QStringLiteral("Stampa eseguita in data 29/02/2024")), 1);
     QVERIFY(text.contains(QStringLiteral("Pagina 3 di 3")));
     // Lines keep their columns: a fixed-pitch font.
-    QVERIFY(runPdfTool(QStringLiteral("pdffonts"), {path}).contains(QStringLiteral("LiberationMono")));
+    QVERIFY(runPdfTool(QStringLiteral("pdffonts"), { path }).contains(QStringLiteral("LiberationMono")));
 }
 
 QTEST_MAIN(TestReport)

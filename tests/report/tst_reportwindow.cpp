@@ -118,7 +118,6 @@ ReportWindow::Setup pdfSetup(const QString &path, QStringList *opened)
     return setup;
 }
 
-
 } // namespace
 
 class TestReportWindow : public QObject

@@ -4,7 +4,8 @@
 
 #include <QFile>
 
-namespace TestSupport {
+namespace TestSupport
+{
 
 TempProgramFolder::TempProgramFolder()
 {

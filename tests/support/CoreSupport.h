@@ -7,7 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace TestSupport {
+namespace TestSupport
+{
 
 // A temporary program folder for the duration of a test.
 class TempProgramFolder

@@ -1,6 +1,5 @@
 #include "tests/support/TestSupport.h"
 
-
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
@@ -9,12 +8,13 @@
 
 #include <memory>
 
-namespace TestSupport {
+namespace TestSupport
+{
 
 MessageRecorder::MessageRecorder()
 {
     MessageBoxes::setHandler([this](MessageBoxes::Kind kind, const QString &text) {
-        m_messages.append({kind, text});
+        m_messages.append({ kind, text });
         if (m_onMessage)
             m_onMessage(kind, text);
         if (kind == MessageBoxes::Kind::Confirmation && !m_answers.isEmpty())

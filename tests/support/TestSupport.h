@@ -12,7 +12,8 @@
 
 class QWidget;
 
-namespace TestSupport {
+namespace TestSupport
+{
 
 // Replaces the message boxes while alive: records every box and answers
 // confirmations from a queue (Yes when the queue is empty).

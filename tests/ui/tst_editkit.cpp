@@ -16,23 +16,31 @@
 
 using namespace EditKit;
 
-namespace {
+namespace
+{
 
 // The test window's fields, declared as a window declares its own.
 const QList<EditRow> kRows = {
-    {.name = "txtNome", .maxLength = 30, .successor = "txtAnno"},
-    {.name = "txtAnno", .maxLength = 4, .successor = "btnApri", .filter = Filter::Numeric},
-    {.name = "txtPrezzo", .maxLength = 12, .successor = "txtBox", .filter = Filter::Amount,
-     .look = Look::HighlightWhite, .amountDecimals = 2},
-    {.name = "txtBox", .maxLength = 10, .successor = "txtDesc01", .filter = Filter::BoxNumber},
-    {.name = "txtDesc01", .maxLength = 40, .successor = "txtPrezzo01", .filter = Filter::QuoteDescription},
-    {.name = "txtPrezzo01", .maxLength = 12, .successor = "txtCodFisc", .amountDecimals = 4,
-     .amountEmptyStays = true},
-    {.name = "txtCodFisc", .maxLength = 16, .successor = "txtSesso", .casing = Casing::UpperTyping},
-    {.name = "txtSesso", .maxLength = 3, .successor = "txtCapRes", .casing = Casing::UpperTypingNoTrim},
-    {.name = "txtCapRes", .maxLength = 5, .successor = "txtRazza", .casing = Casing::UpperKeyUpNoTrim},
-    {.name = "txtRazza", .maxLength = 20, .successor = "txtCampo01", .look = Look::Highlight},
-    {.name = "txtCampo01", .maxLength = 20, .look = Look::FocusFrame, .frame = "effCampo01"},
+    { .name = "txtNome", .maxLength = 30, .successor = "txtAnno" },
+    { .name = "txtAnno", .maxLength = 4, .successor = "btnApri", .filter = Filter::Numeric },
+    { .name = "txtPrezzo",
+        .maxLength = 12,
+        .successor = "txtBox",
+        .filter = Filter::Amount,
+        .look = Look::HighlightWhite,
+        .amountDecimals = 2 },
+    { .name = "txtBox", .maxLength = 10, .successor = "txtDesc01", .filter = Filter::BoxNumber },
+    { .name = "txtDesc01", .maxLength = 40, .successor = "txtPrezzo01", .filter = Filter::QuoteDescription },
+    { .name = "txtPrezzo01",
+        .maxLength = 12,
+        .successor = "txtCodFisc",
+        .amountDecimals = 4,
+        .amountEmptyStays = true },
+    { .name = "txtCodFisc", .maxLength = 16, .successor = "txtSesso", .casing = Casing::UpperTyping },
+    { .name = "txtSesso", .maxLength = 3, .successor = "txtCapRes", .casing = Casing::UpperTypingNoTrim },
+    { .name = "txtCapRes", .maxLength = 5, .successor = "txtRazza", .casing = Casing::UpperKeyUpNoTrim },
+    { .name = "txtRazza", .maxLength = 20, .successor = "txtCampo01", .look = Look::Highlight },
+    { .name = "txtCampo01", .maxLength = 20, .look = Look::FocusFrame, .frame = "effCampo01" },
 };
 
 class TestWindow : public QWidget
@@ -51,8 +59,9 @@ public:
             form->addRow(edit->objectName().mid(3), edit);
         }
         cboProv = new QComboBox(this);
-        cboProv->addItems({QStringLiteral("MI"), QStringLiteral("RM"), QStringLiteral("TO")});
-        applyCombo(cboProv, {.name = "txtProvRes", .maxLength = 2, .successor = "btnApri", .casing = Casing::UpperTyping});
+        cboProv->addItems({ QStringLiteral("MI"), QStringLiteral("RM"), QStringLiteral("TO") });
+        applyCombo(
+            cboProv, { .name = "txtProvRes", .maxLength = 2, .successor = "btnApri", .casing = Casing::UpperTyping });
         form->addRow(QStringLiteral("ProvRes"), cboProv);
         btnApri = new QPushButton(QStringLiteral("Apri"), this);
         btnApri->setObjectName(QStringLiteral("btnApri"));
@@ -157,7 +166,7 @@ void TestEditKit::frameFollowsFocus()
 
 void TestEditKit::highlightColours()
 {
-    QLineEdit *razza = m_window->edit("txtRazza");   // rest 0xFFF0F8FF
+    QLineEdit *razza = m_window->edit("txtRazza"); // rest 0xFFF0F8FF
     QLineEdit *prezzo = m_window->edit("txtPrezzo"); // rest white
     QCOMPARE(highlightFill(razza), RestFill);
     QCOMPARE(highlightFill(prezzo), RestFillWhite);
@@ -219,12 +228,24 @@ void TestEditKit::numericAndMoneyKeys_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("numeric digits") << "txtAnno" << "2024" << "2024";
-    QTest::newRow("numeric letters, blanks, comma") << "txtAnno" << "2a 0,2.4" << "2024";
-    QTest::newRow("numeric sign") << "txtAnno" << "-12" << "12";
-    QTest::newRow("money comma") << "txtPrezzo" << "12,5" << "12,5";
-    QTest::newRow("money several commas") << "txtPrezzo" << "1,,2" << "1,,2";
-    QTest::newRow("money point and letters") << "txtPrezzo" << "1.5e3" << "153";
+    QTest::newRow("numeric digits") << "txtAnno"
+                                    << "2024"
+                                    << "2024";
+    QTest::newRow("numeric letters, blanks, comma") << "txtAnno"
+                                                    << "2a 0,2.4"
+                                                    << "2024";
+    QTest::newRow("numeric sign") << "txtAnno"
+                                  << "-12"
+                                  << "12";
+    QTest::newRow("money comma") << "txtPrezzo"
+                                 << "12,5"
+                                 << "12,5";
+    QTest::newRow("money several commas") << "txtPrezzo"
+                                          << "1,,2"
+                                          << "1,,2";
+    QTest::newRow("money point and letters") << "txtPrezzo"
+                                             << "1.5e3"
+                                             << "153";
 }
 
 void TestEditKit::numericAndMoneyKeys()
@@ -277,12 +298,20 @@ void TestEditKit::forbiddenCharacters_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("box: slash, question mark, colon") << "txtBox" << "A/1?:" << "A1";
-    QTest::newRow("box: quote, star, backslash, < >") << "txtBox" << "B\"*\\<>2" << "B2";
-    QTest::newRow("box: vertical bar passes") << "txtBox" << "C|3" << "C|3";
+    QTest::newRow("box: slash, question mark, colon") << "txtBox"
+                                                      << "A/1?:"
+                                                      << "A1";
+    QTest::newRow("box: quote, star, backslash, < >") << "txtBox"
+                                                      << "B\"*\\<>2"
+                                                      << "B2";
+    QTest::newRow("box: vertical bar passes") << "txtBox"
+                                              << "C|3"
+                                              << "C|3";
     QTest::newRow("box: degree and cedilla refused") << "txtBox" << u"4°Çç5ñÑ"_qs << "45";
     QTest::newRow("box: euro passes") << "txtBox" << u"€7"_qs << u"€7"_qs;
-    QTest::newRow("desc: & / < >") << "txtDesc01" << "a&b/c<d>e" << "abcde";
+    QTest::newRow("desc: & / < >") << "txtDesc01"
+                                   << "a&b/c<d>e"
+                                   << "abcde";
     QTest::newRow("desc: accented refused") << "txtDesc01" << u"caffè città ÀÉÑü"_qs << "caff citt ";
     QTest::newRow("desc: pound refused, euro passes") << "txtDesc01" << u"£5 €5"_qs << u"5 €5"_qs;
     QTest::newRow("desc: other letters pass") << "txtDesc01" << u"Åøß ÿ ã"_qs << u"Åøß ÿ ã"_qs;
@@ -306,13 +335,25 @@ void TestEditKit::pasteIsFiltered_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("box number refuses a/b") << "txtBox" << "a/b" << "";
-    QTest::newRow("box number takes a-b") << "txtBox" << "a-b" << "a-b";
-    QTest::newRow("numeric refuses 12a") << "txtAnno" << "12a" << "";
-    QTest::newRow("numeric takes 12") << "txtAnno" << "12" << "12";
-    QTest::newRow("money refuses 1.5") << "txtPrezzo" << "1.5" << "";
+    QTest::newRow("box number refuses a/b") << "txtBox"
+                                            << "a/b"
+                                            << "";
+    QTest::newRow("box number takes a-b") << "txtBox"
+                                          << "a-b"
+                                          << "a-b";
+    QTest::newRow("numeric refuses 12a") << "txtAnno"
+                                         << "12a"
+                                         << "";
+    QTest::newRow("numeric takes 12") << "txtAnno"
+                                      << "12"
+                                      << "12";
+    QTest::newRow("money refuses 1.5") << "txtPrezzo"
+                                       << "1.5"
+                                       << "";
     QTest::newRow("quote description refuses è") << "txtDesc01" << u"caffè"_qs << "";
-    QTest::newRow("beyond the limit refused") << "txtAnno" << "20245" << "";
+    QTest::newRow("beyond the limit refused") << "txtAnno"
+                                              << "20245"
+                                              << "";
 }
 
 void TestEditKit::pasteIsFiltered()
@@ -365,16 +406,36 @@ void TestEditKit::moneyNormalisedOnLeaving_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("12,5") << "txtPrezzo" << "12,5" << "12,50";
-    QTest::newRow("5") << "txtPrezzo" << "5" << "5,00";
-    QTest::newRow("1,999") << "txtPrezzo" << "1,999" << "2,00";
-    QTest::newRow("empty") << "txtPrezzo" << "" << "0,00";
-    QTest::newRow("two commas") << "txtPrezzo" << "1,,2" << "0,00";
-    QTest::newRow("comma alone") << "txtPrezzo" << "," << "0,00";
-    QTest::newRow("quote: empty stays empty") << "txtPrezzo01" << "" << "";
-    QTest::newRow("quote: 0,12345") << "txtPrezzo01" << "0,12345" << "0,1235";
-    QTest::newRow("quote: 3") << "txtPrezzo01" << "3" << "3,00";
-    QTest::newRow("quote: pasted text") << "txtPrezzo01" << "abc" << "0,00";
+    QTest::newRow("12,5") << "txtPrezzo"
+                          << "12,5"
+                          << "12,50";
+    QTest::newRow("5") << "txtPrezzo"
+                       << "5"
+                       << "5,00";
+    QTest::newRow("1,999") << "txtPrezzo"
+                           << "1,999"
+                           << "2,00";
+    QTest::newRow("empty") << "txtPrezzo"
+                           << ""
+                           << "0,00";
+    QTest::newRow("two commas") << "txtPrezzo"
+                                << "1,,2"
+                                << "0,00";
+    QTest::newRow("comma alone") << "txtPrezzo"
+                                 << ","
+                                 << "0,00";
+    QTest::newRow("quote: empty stays empty") << "txtPrezzo01"
+                                              << ""
+                                              << "";
+    QTest::newRow("quote: 0,12345") << "txtPrezzo01"
+                                    << "0,12345"
+                                    << "0,1235";
+    QTest::newRow("quote: 3") << "txtPrezzo01"
+                              << "3"
+                              << "3,00";
+    QTest::newRow("quote: pasted text") << "txtPrezzo01"
+                                        << "abc"
+                                        << "0,00";
 }
 
 void TestEditKit::moneyNormalisedOnLeaving()
