@@ -1,6 +1,7 @@
 #include "app/manual/Manual.h"
 
 #include "app/dialogs/Guida.h"
+#include "common/SafeFileWriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -310,9 +310,9 @@ bool write(const QString &path, QString *error)
         return false;
     };
 
-    QSaveFile file(path);
+    SafeFileWriter file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+        return fail(file.failure().reason());
 
     {
         QPdfWriter writer(&file);
@@ -348,7 +348,7 @@ bool write(const QString &path, QString *error)
     }
 
     if (!file.commit())
-        return fail(file.errorString());
+        return fail(file.failure().reason());
     return true;
 }
 
