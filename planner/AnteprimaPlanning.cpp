@@ -1,7 +1,6 @@
 #include "planner/AnteprimaPlanning.h"
 
 #include "common/ui/MessageBoxes.h"
-#include "planner/Planning.h"
 #include "planner/PlanningSheet.h"
 
 namespace
@@ -24,12 +23,7 @@ ReportWindow::Setup sheetSetup()
         QPixmap() };
     s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::previewFailureMessage());
     s.build = [](const ReportWindow &window) -> std::unique_ptr<Report> {
-        const TfrmPlanning *planner = qobject_cast<const TfrmPlanning *>(window.parentWidget());
-        if (!planner)
-            planner = frmPlanning;
-        if (!planner)
-            throw ReportError(QStringLiteral("Planner non disponibile."));
-        return PlanningSheet::build(*planner);
+        return PlanningSheet::buildForOwner(window.parentWidget());
     };
     return s;
 }

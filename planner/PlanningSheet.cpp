@@ -113,4 +113,14 @@ std::unique_ptr<ReportTemplate> build(const TfrmPlanning &planner)
     return sheet;
 }
 
+std::unique_ptr<ReportTemplate> buildForOwner(const QWidget *owner)
+{
+    const TfrmPlanning *planner = qobject_cast<const TfrmPlanning *>(owner);
+    if (!planner)
+        planner = frmPlanning;
+    if (!planner)
+        throw ReportError(QStringLiteral("Planner non disponibile."));
+    return build(*planner);
+}
+
 } // namespace PlanningSheet

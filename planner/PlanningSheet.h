@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <memory>
 
+class QWidget;
 class TfrmPlanning;
 
 // The sheet "Planning Annuale": one box's year on one A4 landscape page, a
@@ -22,5 +23,8 @@ QString cellName(int day);
 void fill(ReportTemplate &sheet, const TfrmPlanning &planner, const QDateTime &now);
 // The filled sheet of the planner as it is now.
 std::unique_ptr<ReportTemplate> build(const TfrmPlanning &planner);
+// The filled sheet of the planner that owns a print or preview window (the
+// start-up planner when the owner is none); fails when there is no planner.
+std::unique_ptr<ReportTemplate> buildForOwner(const QWidget *owner);
 
 } // namespace PlanningSheet

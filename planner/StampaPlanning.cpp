@@ -1,7 +1,6 @@
 #include "planner/StampaPlanning.h"
 
 #include "common/ui/MessageBoxes.h"
-#include "planner/Planning.h"
 #include "planner/PlanningSheet.h"
 
 namespace
@@ -23,12 +22,7 @@ ReportWindow::Setup sheetSetup()
         QPixmap() };
     s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::printFailureMessage());
     s.build = [](const ReportWindow &window) -> std::unique_ptr<Report> {
-        const TfrmPlanning *planner = qobject_cast<const TfrmPlanning *>(window.parentWidget());
-        if (!planner)
-            planner = frmPlanning;
-        if (!planner)
-            throw ReportError(QStringLiteral("Planner non disponibile."));
-        return PlanningSheet::build(*planner);
+        return PlanningSheet::buildForOwner(window.parentWidget());
     };
     return s;
 }

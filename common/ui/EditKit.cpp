@@ -481,6 +481,11 @@ void applyRow(QWidget *target, const EditRow &row)
 
 } // namespace
 
+QWidget *makeFocusFrame(QWidget *parent)
+{
+    return new FocusFrameWidget(parent);
+}
+
 // ---------------------------------------------------------------------------
 
 bool charAllowed(Filter filter, QChar c)

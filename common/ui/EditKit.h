@@ -70,6 +70,10 @@ struct EditRow {
 // ("txtNome" -> "effNome").
 QString frameName(const QString &editName);
 
+// The yellow focus frame alone (for controls that place their own frame,
+// such as the pick lists): transparent to the mouse, never focused.
+QWidget *makeFocusFrame(QWidget *parent);
+
 // A new edit named row.name under `parent` with every behaviour of the row;
 // for Look::FocusFrame also its frame, a sibling that follows the edit's
 // geometry (4 px larger on each side, behind the edit).

@@ -6,8 +6,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 
 namespace
 {
@@ -26,32 +24,6 @@ QString prepared(const QString &text, PickList::Compare compare)
     return compare == PickList::Compare::LowerCased ? lowerAscii(trimmed) : trimmed;
 }
 
-// The yellow frame behind a picker while it has the focus.
-class PickFrame : public QWidget
-{
-public:
-    explicit PickFrame(QWidget *parent)
-        : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        QLinearGradient stroke(area.topLeft(), area.bottomLeft());
-        stroke.setColorAt(0, QColor::fromRgba(EditKit::FocusFill));
-        stroke.setColorAt(1, Qt::white);
-        painter.setPen(QPen(QBrush(stroke), 1));
-        painter.setBrush(QColor::fromRgba(EditKit::FocusFill));
-        painter.drawRoundedRect(area, 2, 2);
-    }
-};
-
 } // namespace
 
 PickList::PickList(
@@ -59,7 +31,7 @@ PickList::PickList(
     : QComboBox(parent)
     , m_compare(compare)
     , m_successor(successor)
-    , m_frame(new PickFrame(parent))
+    , m_frame(EditKit::makeFocusFrame(parent))
 {
     setObjectName(name);
     setEditable(true);
