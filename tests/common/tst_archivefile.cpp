@@ -3,7 +3,7 @@
 #include "common/RecordLayout.h"
 #include "tests/support/CoreSupport.h"
 #include "tests/support/FailDevice.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "common/SafeFileWriter.h"
 #include "tests/support/CoreSupport.h"
 #include "tests/support/FailDevice.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <QBuffer>
 #include <QDir>

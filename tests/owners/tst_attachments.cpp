@@ -4,7 +4,7 @@
 #include "common/ProgramFolder.h"
 #include "common/ui/WindowRegistry.h"
 #include "tests/support/FailDevice.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "app/dialogs/OpenURL.h"
 #include "common/Cp1252.h"
 #include "common/TextRoutines.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
