@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 QStringView TrimmedView(QStringView text)
 {
@@ -272,4 +273,12 @@ std::optional<qint64> ParsePosition(QStringView input)
     if (i == text.size() || !IsNumeric(QStringView(text).mid(i)))
         return std::nullopt;
     return text.toLongLong();
+}
+
+bool BoxNumberCharRefused(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+        return true;
+    return std::u16string_view(u"\"*/:<>?\\|\u00B0\u00C7\u00D1\u00E7\u00F1").find(u) != std::u16string_view::npos;
 }

@@ -48,6 +48,12 @@ QString FormatGeneral(double value);
 // becomes "0,00"; so does an empty one unless emptyStaysEmpty.
 QString AmountNormaliser(const QString &text, int decimals, bool emptyStaysEmpty = false);
 
+// A character a box number may not hold, since the number becomes part of
+// the planner's file names: those a file name refuses on the systems that
+// share the program folder (" * / : < > ? \ |), the box editor's further
+// refused characters (° Ç Ñ ç ñ) and control characters.
+bool BoxNumberCharRefused(QChar c);
+
 // The decimal text of a record position ("" for none) and back.
 // ParsePosition fails (nothing) for text that is not a plain decimal number.
 std::optional<qint64> ParsePosition(QStringView text);

@@ -501,7 +501,7 @@ bool charAllowed(Filter filter, QChar c)
     case Filter::BoxNumber:
         return !boxNumberRefuses(u);
     case Filter::BoxFileName:
-        return !boxNumberRefuses(u) && u != u'|' && !isControl(c);
+        return !BoxNumberCharRefused(c);
     case Filter::QuoteDescription:
         return !quoteDescriptionRefuses(u);
     }

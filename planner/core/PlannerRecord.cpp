@@ -1,5 +1,8 @@
 #include "planner/core/PlannerRecord.h"
 
+#include "common/TextRoutines.h"
+
+#include <algorithm>
 #include <array>
 
 namespace PlannerRecord
@@ -122,12 +125,7 @@ bool boxFitsFileName(QStringView box)
 {
     if (box.isEmpty() || box == QLatin1String(".") || box == QLatin1String(".."))
         return false;
-    static const QString refused = QStringLiteral("\"*/:<>?\\|\u00B0\u00C7\u00D1\u00E7\u00F1");
-    for (QChar c : box) {
-        if (c.unicode() < 32 || c.unicode() == 127 || refused.contains(c))
-            return false;
-    }
-    return true;
+    return std::none_of(box.begin(), box.end(), BoxNumberCharRefused);
 }
 
 QString fileName(const QString &box, const QString &year)

@@ -49,10 +49,9 @@ int dayOfKey(QStringView key);
 
 // The year of a planner file: exactly four ASCII digits.
 bool isYearText(QStringView year);
-// Whether a box number can stand in a planner file name: not empty, no control
-// characters, none of the characters a file name refuses on the systems that
-// share the program folder (" * / : < > ? \ |), none of the further
-// characters the box editor refuses (° Ç Ñ ç ñ), and not a folder name ("." or "..").
+// Whether a box number can stand in a planner file name: not empty, no
+// character that BoxNumberCharRefused (common/TextRoutines.h) names, and not
+// a folder name ("." or "..").
 bool boxFitsFileName(QStringView box);
 // "Prenotazioni box " + box + " anno " + year + ".pln" (texts as given).
 QString fileName(const QString &box, const QString &year);
