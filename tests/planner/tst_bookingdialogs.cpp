@@ -18,6 +18,7 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
+#include "tests/planner/PlannerScene.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -94,37 +95,17 @@ private:
     // when shown) and runs `act` in it; returns whether it was shown.
     bool withDay(int day, const std::function<void(TfrmGiorno *)> &act);
 
-    std::unique_ptr<TempProgramFolder> m_folder;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<Clock::Fixed> m_clock;
-    std::unique_ptr<QWidget> m_startMenu;
+    std::unique_ptr<PlannerScene> m_scene;
 };
 
 void TestBookingDialogs::init()
 {
-    m_folder = std::make_unique<TempProgramFolder>();
-    m_messages = std::make_unique<MessageRecorder>();
-    m_clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2025, 3, 14), QTime(9, 0)));
-    m_startMenu = std::make_unique<QWidget>();
-    WindowKit::setStartMenu(m_startMenu.get());
-    frmMenuDisponibili = new TfrmMenuDisponibili;
-    frmPlanning = new TfrmPlanning;
-    WindowRegistry::set(QLatin1String(WindowNames::frmMenuDisponibili), frmMenuDisponibili);
-    WindowRegistry::set(QLatin1String(WindowNames::frmPlanning), frmPlanning);
+    m_scene = std::make_unique<PlannerScene>();
 }
 
 void TestBookingDialogs::cleanup()
 {
-    WindowRegistry::clear();
-    delete frmPlanning;
-    frmPlanning = nullptr;
-    delete frmMenuDisponibili;
-    frmMenuDisponibili = nullptr;
-    WindowKit::setStartMenu(nullptr);
-    m_startMenu.reset();
-    m_clock.reset();
-    m_messages.reset();
-    m_folder.reset();
+    m_scene.reset();
 }
 
 void TestBookingDialogs::openPlanner(const QString &year)
@@ -135,7 +116,7 @@ void TestBookingDialogs::openPlanner(const QString &year)
     frmMenuDisponibili->lstRecords->setCurrentRow(0);
     frmMenuDisponibili->btnApriFattureClick();
     QVERIFY(frmPlanning->isVisible());
-    m_messages->clear();
+    m_scene->messages.clear();
 }
 
 void TestBookingDialogs::withInterval(const std::function<void(TfrmIntervallo *)> &act)
@@ -281,7 +262,7 @@ void TestBookingDialogs::dayApply()
     QCOMPARE(frmPlanning->libDay(day)->isHidden(), !after.isEmpty());
     QCOMPARE(frmPlanning->occDay(day)->isHidden(), after.isEmpty());
     QCOMPARE(frmPlanning->dayText(day + 1), QStringLiteral("Vicino"));
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
 }
 
 void TestBookingDialogs::dayClearThenCancelOrApply()
@@ -409,7 +390,7 @@ void TestBookingDialogs::intervalOpensEmptyWithYearAndBox()
         QCOMPARE(QApplication::focusWidget(), d->btnChiudi);
         QVERIFY(d->isVisible());
     });
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
 }
 
 void TestBookingDialogs::pickerKeys_data()
@@ -491,7 +472,7 @@ void TestBookingDialogs::pickerCheckOnLeaving()
     dialog.txtPrenotazione->setFocus();
     QCOMPARE(picker->currentText(), after);
     QVERIFY(!picker->frame()->isVisible());
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
     dialog.hide();
 }
 
@@ -526,9 +507,9 @@ void TestBookingDialogs::copyToClipboard()
         d->txtPrenotazione->setText(QStringLiteral("   "));
         d->btnChiudi->setFocus();
         click(d->cmdClipboard);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Warning);
-        QCOMPARE(m_messages->text(0),
+        QCOMPARE(m_scene->messages.count(), 1);
+        QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Warning);
+        QCOMPARE(m_scene->messages.text(0),
             QStringLiteral("Attenzione: il campo di testo non contiene nessun dato da copiare in memoria."));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("prima"));
         QCOMPARE(QApplication::focusWidget(), d->txtPrenotazione);
@@ -536,10 +517,10 @@ void TestBookingDialogs::copyToClipboard()
         d->txtPrenotazione->setText(QStringLiteral("  Rex e Fido "));
         d->btnChiudi->setFocus();
         click(d->cmdClipboard);
-        QCOMPARE(m_messages->count(), 2);
-        QCOMPARE(m_messages->kind(1), MessageBoxes::Kind::Information);
-        QCOMPARE(
-            m_messages->text(1), QStringLiteral("Il contenuto del campo di testo \u00E8 stato copiato in memoria."));
+        QCOMPARE(m_scene->messages.count(), 2);
+        QCOMPARE(m_scene->messages.kind(1), MessageBoxes::Kind::Information);
+        QCOMPARE(m_scene->messages.text(1),
+            QStringLiteral("Il contenuto del campo di testo \u00E8 stato copiato in memoria."));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("  Rex e Fido "));
         QCOMPARE(QApplication::focusWidget(), d->btnChiudi);
 
@@ -560,9 +541,9 @@ void TestBookingDialogs::intervalStopsKeepTheDialogOpen()
     withInterval([this](TfrmIntervallo *d) {
         // No start day: warning, focus on it.
         d->btnChiudi->click();
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Warning);
-        QCOMPARE(m_messages->text(0),
+        QCOMPARE(m_scene->messages.count(), 1);
+        QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Warning);
+        QCOMPARE(m_scene->messages.text(0),
             QStringLiteral(
                 "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata."));
         QCOMPARE(QApplication::focusWidget(), d->txtGiornoInizio);
@@ -575,8 +556,8 @@ void TestBookingDialogs::intervalStopsKeepTheDialogOpen()
         d->txtMeseFine->setCurrentIndex(4);
         d->btnChiudi->setFocus();
         d->btnChiudi->click();
-        QCOMPARE(m_messages->lastKind(), MessageBoxes::Kind::Plain);
-        QVERIFY(m_messages->lastText().startsWith(QStringLiteral("Attenzione: la data 31/04/2024 di inizio")));
+        QCOMPARE(m_scene->messages.lastKind(), MessageBoxes::Kind::Plain);
+        QVERIFY(m_scene->messages.lastText().startsWith(QStringLiteral("Attenzione: la data 31/04/2024 di inizio")));
         QCOMPARE(QApplication::focusWidget(), d->txtGiornoInizio);
         QCOMPARE(d->lblDataInizio->text(), QStringLiteral("31/04/2024"));
         QCOMPARE(d->lblDataFine->text(), QString());
@@ -587,16 +568,16 @@ void TestBookingDialogs::intervalStopsKeepTheDialogOpen()
         d->txtGiornoFine->setCurrentIndex(8);
         d->btnChiudi->setFocus();
         d->btnChiudi->click();
-        QVERIFY(
-            m_messages->lastText().startsWith(QStringLiteral("Attenzione: la data di fine intervallo (09/05/2024)")));
+        QVERIFY(m_scene->messages.lastText().startsWith(
+            QStringLiteral("Attenzione: la data di fine intervallo (09/05/2024)")));
         QCOMPARE(QApplication::focusWidget(), d->btnChiudi);
 
         // Text missing: focus on the text.
         d->txtGiornoFine->setCurrentIndex(10);
         d->btnChiudi->click();
-        QCOMPARE(m_messages->lastKind(), MessageBoxes::Kind::Warning);
+        QCOMPARE(m_scene->messages.lastKind(), MessageBoxes::Kind::Warning);
         QCOMPARE(QApplication::focusWidget(), d->txtPrenotazione);
-        QCOMPARE(m_messages->count(), 4);
+        QCOMPARE(m_scene->messages.count(), 4);
         QVERIFY(d->isVisible());
     });
     for (int day = 0; day < PlannerRecord::DayCount; ++day)
@@ -633,7 +614,7 @@ void TestBookingDialogs::intervalMarking()
         frmPlanning->setDay(outside, QStringLiteral("Prima"));
     const int inside = PlannerRecord::dayIndex(endMonth, endDay);
     frmPlanning->setDay(inside, QStringLiteral("Vecchio"));
-    m_messages->answerNext(true);
+    m_scene->messages.answerNext(true);
     bool closed = false;
     withInterval([&](TfrmIntervallo *d) {
         d->txtGiornoInizio->setCurrentIndex(startDay - 1);
@@ -645,9 +626,9 @@ void TestBookingDialogs::intervalMarking()
         closed = !d->isVisible();
     });
     QVERIFY(closed);
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Confirmation);
-    QCOMPARE(m_messages->text(0),
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Confirmation);
+    QCOMPARE(m_scene->messages.text(0),
         QStringLiteral("INTERVALLO SELEZIONATO:  DAL  %1/%2/%5 AL %3/%4/%5.\r\n\r\nSi conferma la prenotazione?")
             .arg(startDay, 2, 10, QLatin1Char('0'))
             .arg(startMonth, 2, 10, QLatin1Char('0'))
@@ -672,7 +653,7 @@ void TestBookingDialogs::intervalMarking()
 void TestBookingDialogs::intervalNoLeavesThePlannerUnchanged()
 {
     openPlanner(QStringLiteral("2024"));
-    m_messages->answerNext(false);
+    m_scene->messages.answerNext(false);
     bool open = false;
     withInterval([&](TfrmIntervallo *d) {
         d->txtGiornoInizio->setCurrentIndex(0);
@@ -685,8 +666,8 @@ void TestBookingDialogs::intervalNoLeavesThePlannerUnchanged()
             && d->txtGiornoFine->currentText() == QStringLiteral("05");
     });
     QVERIFY(open);
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Confirmation);
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Confirmation);
     for (int day = 0; day < PlannerRecord::DayCount; ++day)
         QVERIFY(!frmPlanning->dayBooked(day));
 }

@@ -14,6 +14,7 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
+#include "tests/planner/PlannerScene.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -96,37 +97,17 @@ private slots:
 private:
     void openPlanner(const QString &year, int row);
 
-    std::unique_ptr<TempProgramFolder> m_folder;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<Clock::Fixed> m_clock;
-    std::unique_ptr<QWidget> m_startMenu;
+    std::unique_ptr<PlannerScene> m_scene;
 };
 
 void TestPlannerWindows::init()
 {
-    m_folder = std::make_unique<TempProgramFolder>();
-    m_messages = std::make_unique<MessageRecorder>();
-    m_clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2025, 3, 14), QTime(9, 0)));
-    m_startMenu = std::make_unique<QWidget>();
-    WindowKit::setStartMenu(m_startMenu.get());
-    frmMenuDisponibili = new TfrmMenuDisponibili;
-    frmPlanning = new TfrmPlanning;
-    WindowRegistry::set(QLatin1String(WindowNames::frmMenuDisponibili), frmMenuDisponibili);
-    WindowRegistry::set(QLatin1String(WindowNames::frmPlanning), frmPlanning);
+    m_scene = std::make_unique<PlannerScene>();
 }
 
 void TestPlannerWindows::cleanup()
 {
-    WindowRegistry::clear();
-    delete frmPlanning;
-    frmPlanning = nullptr;
-    delete frmMenuDisponibili;
-    frmMenuDisponibili = nullptr;
-    WindowKit::setStartMenu(nullptr);
-    m_startMenu.reset();
-    m_clock.reset();
-    m_messages.reset();
-    m_folder.reset();
+    m_scene.reset();
 }
 
 void TestPlannerWindows::openPlanner(const QString &year, int row)
@@ -162,7 +143,7 @@ void TestPlannerWindows::chooserListsBookableBoxesInOrder()
     QCOMPARE(frmMenuDisponibili->txtAnnoFatture->text(), QStringLiteral("2025"));
     QCOMPARE(frmMenuDisponibili->lblMemory->text(), QStringLiteral("avvio"));
     QVERIFY(frmMenuDisponibili->icoMano->isHidden());
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
 }
 
 void TestPlannerWindows::chooserPicksTheCurrentLine()
@@ -182,7 +163,7 @@ void TestPlannerWindows::chooserPicksTheCurrentLine()
     QCOMPARE(frmMenuDisponibili->lblBox->text(), longB);
     frmMenuDisponibili->txtAnnoFatture->setText(QStringLiteral("2025"));
     frmMenuDisponibili->btnApriFattureClick();
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
     QCOMPARE(frmMenuDisponibili->lblFile->text(),
         programFolder() + QStringLiteral("Prenotazioni box ") + longB + QStringLiteral(" anno 2025.pln"));
     QCOMPARE(frmPlanning->windowTitle(), QStringLiteral(" Kennora - Planner prenotazioni box anno 2025"));
@@ -197,21 +178,21 @@ void TestPlannerWindows::showingResetsModeAndList()
     openPlanner(QStringLiteral("2024"), 0);
     QVERIFY(frmPlanning->isVisible());
     frmPlanning->close();
-    QVERIFY(m_startMenu->isVisible());
+    QVERIFY(m_scene->startMenu.isVisible());
     // The box archive turns into a folder: the next showing reports it and
     // keeps neither the earlier lines nor the mode "planning".
     QVERIFY(QFile::remove(BoxRecord::path()));
     QVERIFY(QDir().mkdir(BoxRecord::path()));
-    m_messages->clear();
+    m_scene->messages.clear();
     frmMenuDisponibili->show();
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->lastText(), kArchiveAccessMessage);
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.lastText(), kArchiveAccessMessage);
     QCOMPARE(frmMenuDisponibili->lstRecords->count(), 0);
     QCOMPARE(frmMenuDisponibili->lblMemory->text(), QStringLiteral("avvio"));
     QVERIFY(frmMenuDisponibili->lblBox->text().isEmpty());
     frmMenuDisponibili->close();
     QVERIFY(!frmPlanning->isVisible());
-    QVERIFY(m_startMenu->isVisible());
+    QVERIFY(m_scene->startMenu.isVisible());
 }
 
 void TestPlannerWindows::missingBoxArchiveIsCreatedAndApriWarns()
@@ -221,9 +202,9 @@ void TestPlannerWindows::missingBoxArchiveIsCreatedAndApriWarns()
     QCOMPARE(QFileInfo(BoxRecord::path()).size(), 0);
     QCOMPARE(frmMenuDisponibili->lstRecords->count(), 0);
     frmMenuDisponibili->btnApriFattureClick();
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->text(0), TfrmMenuDisponibili::emptyListWarning());
-    QVERIFY(m_messages->text(0).contains(QStringLiteral("voce.\n\r\n\rPer poter")));
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.text(0), TfrmMenuDisponibili::emptyListWarning());
+    QVERIFY(m_scene->messages.text(0).contains(QStringLiteral("voce.\n\r\n\rPer poter")));
     // Every box flagged not bookable: the list is empty as well.
     writeBoxes(
         { { "1", "a", "b", "c", QStringLiteral("S\u00EC") }, { "2", "a", "b", "c", QStringLiteral(" S\u00EC ") } });
@@ -309,9 +290,9 @@ void TestPlannerWindows::apriRefusesAndTouchesNoFile()
     writeBoxes({ { box, "3 x 2", "2", "18,00", "No" } });
     const QStringList before = folderEntries();
     openPlanner(year, row);
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Warning);
-    QCOMPARE(m_messages->text(0), warning);
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Warning);
+    QCOMPARE(m_scene->messages.text(0), warning);
     QVERIFY(frmMenuDisponibili->isVisible());
     QVERIFY(!frmPlanning->isVisible());
     QVERIFY(frmMenuDisponibili->lblFile->text().isEmpty());
@@ -323,7 +304,7 @@ void TestPlannerWindows::firstVisitCreatesFileAndLeavingWritesTheYear()
     writeBoxes({ { "B12", "3 x 2 m", "2 cani", "18,00", "No" } });
     const QString path = programFile(QStringLiteral("Prenotazioni box B12 anno 2024.pln"));
     openPlanner(QStringLiteral("2024"), 0);
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(QFileInfo(path).size(), 0);
     QCOMPARE(frmPlanning->txtAnno->text(), QStringLiteral("2024"));
@@ -337,9 +318,9 @@ void TestPlannerWindows::firstVisitCreatesFileAndLeavingWritesTheYear()
     QVERIFY(frmPlanning->libDay(365)->isHidden());
     QVERIFY(!frmPlanning->occDay(365)->isHidden());
     frmPlanning->close();
-    QVERIFY(m_startMenu->isVisible());
+    QVERIFY(m_scene->startMenu.isVisible());
     QVERIFY(!frmPlanning->isVisible());
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
     const QByteArray bytes = readFile(path);
     QCOMPARE(bytes.size(), 18775);
     QCOMPARE(bytes.left(4),
@@ -387,7 +368,7 @@ void TestPlannerWindows::february29()
     writeBoxes({ { "1", "3 x 2 m", "2", "18,00", "No" } });
     openPlanner(year, 0);
     QVERIFY(frmPlanning->isVisible());
-    m_messages->clear();
+    m_scene->messages.clear();
     // Both tiles of the day lead to the same test; the day is shown in every year.
     QVERIFY(!frmPlanning->libDay(PlannerRecord::Feb29)->isHidden());
     bool dialogShown = false;
@@ -400,11 +381,11 @@ void TestPlannerWindows::february29()
     QCOMPARE(dialogShown, accepted);
     QCOMPARE(frmPlanning->dayAccepted(PlannerRecord::Feb29), accepted);
     if (accepted) {
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_scene->messages.count(), 0);
     } else {
-        QCOMPARE(m_messages->count(), 2);
-        QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Warning);
-        QCOMPARE(m_messages->text(0),
+        QCOMPARE(m_scene->messages.count(), 2);
+        QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Warning);
+        QCOMPARE(m_scene->messages.text(0),
             QStringLiteral("Attenzione: la data 29/02/") + year
                 + QStringLiteral(" non esiste.\n\r\n\rPer poter effettuare la prenotazione \u00E8 necessario "
                                  "indicare una data valida."));
@@ -421,13 +402,13 @@ void TestPlannerWindows::unreadableRecordIsNeverOverwritten()
     const QByteArray cut = QByteArray(18000, 'z');
     writeFile(path, cut);
     openPlanner(QStringLiteral("2024"), 0);
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->text(0), TfrmPlanning::shortFileWarning());
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.text(0), TfrmPlanning::shortFileWarning());
     QVERIFY(frmPlanning->lblPosizione->text().isEmpty());
     frmPlanning->setDay(3, QStringLiteral("Rex"));
     frmPlanning->close();
     QCOMPARE(readFile(path), cut);
-    QVERIFY(m_startMenu->isVisible());
+    QVERIFY(m_scene->startMenu.isVisible());
 }
 
 void TestPlannerWindows::failedSaveIsReportedAndStartMenuFollows()
@@ -436,15 +417,15 @@ void TestPlannerWindows::failedSaveIsReportedAndStartMenuFollows()
     const QString path = programFile(QStringLiteral("Prenotazioni box 1 anno 2024.pln"));
     QVERIFY(QDir().mkdir(path));
     openPlanner(QStringLiteral("2024"), 0);
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->kind(0), MessageBoxes::Kind::Error);
-    QCOMPARE(m_messages->text(0), kArchiveAccessMessage);
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Error);
+    QCOMPARE(m_scene->messages.text(0), kArchiveAccessMessage);
     frmPlanning->setDay(3, QStringLiteral("Rex"));
     frmPlanning->close();
-    QCOMPARE(m_messages->count(), 2);
-    QCOMPARE(m_messages->text(1), kArchiveAccessMessage);
+    QCOMPARE(m_scene->messages.count(), 2);
+    QCOMPARE(m_scene->messages.text(1), kArchiveAccessMessage);
     QVERIFY(QFileInfo(path).isDir());
-    QVERIFY(m_startMenu->isVisible());
+    QVERIFY(m_scene->startMenu.isVisible());
     QVERIFY(!frmPlanning->isVisible());
 }
 
@@ -490,7 +471,7 @@ void TestPlannerWindows::screenshot()
     QApplication::sendEvent(frmPlanning->libDay(200), &move);
     QTest::qWait(600);
     QVERIFY(frmPlanning->screen()->grabWindow(0).save(folder + QStringLiteral("/planner-window.png")));
-    QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
 }
 
 QTEST_MAIN(TestPlannerWindows)
