@@ -162,8 +162,8 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     txtAnno->setAlignment(Qt::AlignCenter);
 
     // Hint strip.
-    shpInfo = shape(
-        panContainer, "shpInfo", QRect(16, 642, 962, 32), QStringLiteral("background: #3030DD; border-radius: 4px;"));
+    shpInfo = shape(panContainer, "shpInfo", QRect(16, 642, 962, 32),
+        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::HintBandColour)));
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Style::font(QStringLiteral("Tahoma"), 12));
