@@ -4,6 +4,7 @@
 #include "common/RecordLayout.h"
 #include "common/YearFile.h"
 #include "deadlines/core/DeadlineRecord.h"
+#include "deadlines/core/Imminence.h"
 #include "quotes/core/QuoteRecord.h"
 #include "tests/support/CoreSupport.h"
 #include "tests/support/FixtureData.h"
@@ -37,6 +38,9 @@ private slots:
     void controlNames();
     void yearTexts_data();
     void yearTexts();
+    void imminence_data();
+    void imminence();
+    void damagedRecordHidesNoOther();
 };
 
 void TestYearRecords::layoutMatchesFixture_data()
@@ -151,6 +155,51 @@ void TestYearRecords::yearTexts()
     QCOMPARE(YearFile::isYear(text), year);
     if (year)
         QVERIFY(QuoteRecord::path(text).endsWith(text + QStringLiteral(".pre")));
+}
+
+void TestYearRecords::imminence_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("notice");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<bool>("imminent");
+    const QDate twentieth(2024, 5, 20);
+    QTest::newRow("on the day, no notice") << twentieth << 0 << twentieth << true;
+    QTest::newRow("the day after") << twentieth << 5 << twentieth.addDays(1) << false;
+    QTest::newRow("17th for the 20th, notice 3") << twentieth << 3 << QDate(2024, 5, 17) << true;
+    QTest::newRow("16th for the 20th, notice 3") << twentieth << 3 << QDate(2024, 5, 16) << false;
+    QTest::newRow("a year of notice") << twentieth << 365 << QDate(2023, 5, 22) << true;
+}
+
+void TestYearRecords::imminence()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, notice);
+    QFETCH(QDate, today);
+    QFETCH(bool, imminent);
+    QCOMPARE(Imminence::isImminent(date, notice, today), imminent);
+}
+
+void TestYearRecords::damagedRecordHidesNoOther()
+{
+    TestSupport::TempProgramFolder folder;
+    auto record = [](const QString &date, const QString &notice) {
+        RecordBuffer r(DeadlineRecord::layout());
+        r.setText(DeadlineRecord::Data, date);
+        r.setText(DeadlineRecord::Avviso, notice);
+        return r.bytes();
+    };
+    const QString path = DeadlineRecord::path(u"2024");
+    TestSupport::writeFile(path,
+        record(QStringLiteral("20/05/2024"), QStringLiteral("3"))
+            + record(QStringLiteral("31/02/2024"), QStringLiteral("3"))
+            + record(QStringLiteral("19/05/2024"), QString())
+            + record(QStringLiteral("18/05/2024"), QStringLiteral("1"))
+            + record(QStringLiteral("01/06/2024"), QStringLiteral("2")));
+    const Imminence::Scan scan = Imminence::scan(path, QDate(2024, 5, 18));
+    QCOMPARE(scan.positions, (std::vector<qint64> { 1, 4 }));
+    QCOMPARE(scan.damaged, 2);
+    QVERIFY(Imminence::currentYearPath(QDate(2024, 12, 28)).endsWith(QStringLiteral("2024.sca")));
 }
 
 QTEST_MAIN(TestYearRecords)
