@@ -1,8 +1,11 @@
 #include "common/TextRoutines.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 QStringView TrimmedView(QStringView text)
@@ -146,7 +149,7 @@ double RoundToDecimals(double x, int n)
     return static_cast<double>(y / static_cast<long double>(p));
 }
 
-std::optional<double> ParseNumber(QStringView input)
+std::optional<long double> ParseNumberExtended(QStringView input)
 {
     // Blanks around the number are allowed, nothing else.
     qsizetype i = 0;
@@ -155,46 +158,94 @@ std::optional<double> ParseNumber(QStringView input)
         ++i;
     while (end > i && input[end - 1] == QLatin1Char(' '))
         --end;
-    QByteArray ascii;
-    ascii.reserve(end - i);
     const auto at = [&](qsizetype k) { return k < end ? input[k].unicode() : char16_t(0); };
+    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    bool negative = false;
     if (at(i) == u'+' || at(i) == u'-')
-        ascii.append(char(input[i++].unicode()));
-    int mantissaDigits = 0;
-    while (at(i) >= u'0' && at(i) <= u'9') {
-        ascii.append(char(input[i++].unicode()));
-        ++mantissaDigits;
-    }
+        negative = input[i++] == QLatin1Char('-');
+    // The digits go to the standard reader without sign, with a point and
+    // with a digit on both sides of it, so that ",5", "3," and "," read too.
+    std::string ascii;
+    ascii.reserve(end - i + 4);
+    const qsizetype intStart = i;
+    while (isDigit(at(i)))
+        ascii.push_back(char(input[i++].unicode()));
+    bool comma = false;
     if (at(i) == u',') {
-        ascii.append('.');
+        comma = true;
         ++i;
-        while (at(i) >= u'0' && at(i) <= u'9') {
-            ascii.append(char(input[i++].unicode()));
-            ++mantissaDigits;
-        }
+        if (ascii.empty())
+            ascii.push_back('0');
+        ascii.push_back('.');
+        const qsizetype fracStart = i;
+        while (isDigit(at(i)))
+            ascii.push_back(char(input[i++].unicode()));
+        if (i == fracStart)
+            ascii.push_back('0');
     }
-    if (mantissaDigits == 0)
+    if (i == intStart && !comma)
         return std::nullopt;
+    bool negativeExponent = false;
     if (at(i) == u'e' || at(i) == u'E') {
-        ascii.append('e');
+        ascii.push_back('e');
         ++i;
-        if (at(i) == u'+' || at(i) == u'-')
-            ascii.append(char(input[i++].unicode()));
-        int expDigits = 0;
-        while (at(i) >= u'0' && at(i) <= u'9') {
-            ascii.append(char(input[i++].unicode()));
-            ++expDigits;
+        if (at(i) == u'+' || at(i) == u'-') {
+            negativeExponent = input[i] == QLatin1Char('-');
+            ascii.push_back(char(input[i++].unicode()));
         }
-        if (expDigits == 0)
+        const qsizetype expStart = i;
+        while (isDigit(at(i)))
+            ascii.push_back(char(input[i++].unicode()));
+        if (i == expStart)
             return std::nullopt;
     }
     if (i != end)
         return std::nullopt;
-    char *stop = nullptr;
-    const double value = std::strtod(ascii.constData(), &stop);
-    if (stop != ascii.constData() + ascii.size() || !std::isfinite(value))
+    long double value = 0;
+    const char *first = ascii.data();
+    const char *last = first + ascii.size();
+    const auto [stop, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (stop != last)
         return std::nullopt;
-    return value;
+    if (error == std::errc::result_out_of_range) {
+        // Beyond the range of the reader: a value too small for any number
+        // reads 0, one too large is no number. The decimal magnitude tells
+        // which: the position of the first significant digit plus the exponent.
+        const std::string_view text(ascii);
+        const size_t point = text.find('.');
+        const size_t e = text.find('e');
+        const std::string_view mantissa = text.substr(0, e);
+        const size_t firstSignificant = mantissa.find_first_of("123456789");
+        if (firstSignificant == std::string_view::npos) {
+            value = 0;
+        } else {
+            const size_t pointAt = point == std::string_view::npos ? mantissa.size() : point;
+            long long magnitude = firstSignificant < pointAt ? qint64(pointAt - firstSignificant)
+                                                             : -qint64(firstSignificant - pointAt) + 1;
+            long long exponent = 0;
+            for (size_t k = e + 1; e != std::string_view::npos && k < text.size(); ++k) {
+                if (text[k] >= '0' && text[k] <= '9')
+                    exponent = std::min<long long>(exponent * 10 + (text[k] - '0'), 1000000000);
+            }
+            magnitude += negativeExponent ? -exponent : exponent;
+            if (magnitude > 0)
+                return std::nullopt;
+            value = 0;
+        }
+    } else if (error != std::errc()) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(static_cast<double>(value)))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<double> ParseNumber(QStringView input)
+{
+    const auto value = ParseNumberExtended(input);
+    if (!value)
+        return std::nullopt;
+    return static_cast<double>(*value);
 }
 
 QString FormatGeneral(double value)

@@ -36,9 +36,15 @@ QString FormatDate(const QDate &date);
 // a negative x is rounded as the mirror of its absolute value.
 double RoundToDecimals(double x, int n);
 
-// A number written with a decimal comma (optional sign and exponent, blanks
-// around it allowed); nothing when the text is no number.
+// A number written with a decimal comma: blanks, an optional sign, digits
+// with an optional comma and more digits (",5" reads 0,5, "3," reads 3 and a
+// lone comma 0), an optional exponent ("E" or "e", optional sign, digits),
+// blanks. Nothing when the text is no number or its value lies beyond the
+// range of a double. The reading never depends on the C library's locale.
 std::optional<double> ParseNumber(QStringView text);
+// The same reading as the nearest extended-precision value (long double) to
+// the decimal number; ParseNumber gives this value rounded to a double.
+std::optional<long double> ParseNumberExtended(QStringView text);
 // The shortest text of up to 15 significant digits, decimal comma, no grouping,
 // exponent form ("1,5E20") only for very large or very small values.
 QString FormatGeneral(double value);
