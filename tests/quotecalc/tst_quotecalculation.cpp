@@ -7,9 +7,11 @@
 #include "quotes/core/QuoteRecord.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 
 using QuoteCalculation::Sheet;
@@ -60,6 +62,7 @@ private slots:
     void numberText_data();
     void numberText();
     void randomQuotesAgreeWithExactModel();
+    void numbersReadAlikeUnderACommaLocale();
 };
 
 void TestQuoteCalculation::workedQuote_data()
@@ -844,6 +847,33 @@ void TestQuoteCalculation::randomQuotesAgreeWithExactModel()
     // settle the half cases.
     qInfo("decided exactly: %lld, half cases: %lld", tally.exact, tally.followed);
     QVERIFY(tally.followed * 20 < tally.exact);
+}
+
+void TestQuoteCalculation::numbersReadAlikeUnderACommaLocale()
+{
+    // The application object hands the system's locale to the C library; an
+    // Italian one there must change nothing in how numbers are read or written.
+    const QByteArray previous = std::setlocale(LC_NUMERIC, nullptr);
+    bool found = false;
+    for (const char *name : { "it_IT.UTF-8", "it_IT.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8" }) {
+        if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point == ',') {
+            found = true;
+            break;
+        }
+    }
+    const auto restore = qScopeGuard([&] { std::setlocale(LC_NUMERIC, previous.constData()); });
+    if (!found)
+        QSKIP("no locale with a decimal comma is installed");
+    QCOMPARE(ParseNumber(u"12,5"), std::optional<double>(12.5));
+    QCOMPARE(ParseNumber(u"1,5E-3"), std::optional<double>(0.0015));
+    QVERIFY(!ParseNumber(u"12.5"));
+    QCOMPARE(FormatGeneral(1234.5), QString("1234,5"));
+    QCOMPARE(FormatGeneral(1.5e-7), QString("1,5E-7"));
+    Sheet sheet = sheetOf({ { "3", "10,5", "10", false }, { "1,5", "0,3335", "", true } }, "22");
+    QVERIFY(QuoteCalculation::calculate(sheet).ok);
+    QCOMPARE(sheet.amount[0], QString("28,35"));
+    QCOMPARE(sheet.amount[1], QString("0,5002"));
+    QCOMPARE(totalsOf(sheet), (QStringList { "28,35", "6,24", "34,59", "0,50", "35,09" }));
 }
 
 QTEST_APPLESS_MAIN(TestQuoteCalculation)
