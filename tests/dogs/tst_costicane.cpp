@@ -6,6 +6,7 @@
 
 #include "common/ArchiveFile.h"
 #include "common/Clock.h"
+#include "common/report/ReportOutput.h"
 #include "common/ui/Application.h"
 #include "common/ui/ListWindow.h"
 #include "common/ui/WindowNames.h"
@@ -13,13 +14,18 @@
 #include "dogs/Cani.h"
 #include "dogs/CostiCane.h"
 #include "dogs/core/DogCostRecord.h"
+#include "tests/support/EditorConformance.h"
+#include "tests/support/FixtureData.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -72,6 +78,8 @@ private slots:
     void datePictureWritesTodayOnly();
     void findSelectsMatchingLine();
     void printedSummaryEndsWithTotal();
+    void amountEditFiltersAndNormalises();
+    void costEditorConformsToItsRecord();
     void folderInPlaceOfLedgerReported();
     void damagedAmountKeepsListAndFile();
 
@@ -386,6 +394,45 @@ void TestCostiCane::printedSummaryEndsWithTotal()
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines.first(), one.lstRecords->text(0));
     QCOMPARE(lines.last(), QStringLiteral("TOTALE COSTI:      \u20AC 10,50"));
+
+    // "Stampa riepilogo" prints them through the print dialog.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString pdf = m_folder->file(QStringLiteral("riepilogo.pdf"));
+    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::mouseClick(one.btnStampa, Qt::LeftButton);
+    ReportOutput::setPrintDialog(nullptr);
+    QCOMPARE(m_boxes->count(), 0);
+    QProcess process;
+    process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    QVERIFY2(
+        text.contains(QStringLiteral("Riepilogo costi sostenuti per Briciola - Razza: Bassotto")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Causale: Visita")));
+    QVERIFY(text.contains(QStringLiteral("TOTALE COSTI: \u20AC 10,50")));
+}
+
+void TestCostiCane::amountEditFiltersAndNormalises()
+{
+    TfrmCostiCane &w = openLedger();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.addCommand();
+    w.txtImporto->setFocus();
+    w.txtImporto->selectAll();
+    QTest::keyClicks(w.txtImporto, QStringLiteral("1a2,-5"));
+    QCOMPARE(w.txtImporto->text(), QStringLiteral("12,5"));
+    QTest::keyClick(w.txtImporto, Qt::Key_Tab); // refused: the focus stays
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.txtImporto));
+    QTest::keyClick(w.txtImporto, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.txtData));
+    QCOMPARE(w.txtImporto->text(), QStringLiteral("12,50"));
 }
 
 void TestCostiCane::folderInPlaceOfLedgerReported()
@@ -429,6 +476,23 @@ void TestCostiCane::damagedAmountKeepsListAndFile()
     QCOMPARE(w.txtCausale->text(), QStringLiteral("Crocchette"));
     m_window.reset();
     QCOMPARE(readFile(path), bytes);
+}
+
+void TestCostiCane::costEditorConformsToItsRecord()
+{
+    TfrmCostiCane &w = openLedger();
+    w.addCommand();
+    const EditorConformance::Table table = {
+        { QStringLiteral("Data"), QStringLiteral("txtData"), QStringLiteral("txtCausale") },
+        { QStringLiteral("Causale"), QStringLiteral("txtCausale"), QStringLiteral("txtPagatore") },
+        { QStringLiteral("Pagatore"), QStringLiteral("txtPagatore"), QStringLiteral("txtBeneficiario") },
+        { QStringLiteral("Beneficiario"), QStringLiteral("txtBeneficiario"), QStringLiteral("txtImporto") },
+        { QStringLiteral("Importo"), QStringLiteral("txtImporto"), QStringLiteral("txtData") },
+    };
+    const QByteArray golden
+        = FixtureData::bytes(FixtureData::file(QStringLiteral("dogcosts"), QStringLiteral("golden")));
+    const QStringList failures = EditorConformance::check(&w, DogCostRecord::layout(), table, golden);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestCostiCane)
