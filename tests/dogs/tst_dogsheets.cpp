@@ -163,6 +163,7 @@ void TestDogSheets::valuesAreEscaped_data()
     QTest::newRow("lone closing brace") << "}" << QByteArray("\\}");
     QTest::newRow("euro sign") << QStringLiteral("20 \u20AC") << QByteArray("20 \x80");
     QTest::newRow("no equivalent") << QStringLiteral("\u4E2D") << QByteArray("?");
+    QTest::newRow("line break kept off the one line") << "a\r\nb" << QByteArray("a  b");
 }
 
 void TestDogSheets::valuesAreEscaped()
