@@ -13,6 +13,7 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
+#include "common/ui/WindowRegistry.h"
 #include "dogs/core/DogCostRecord.h"
 
 #include <QCloseEvent>
@@ -173,7 +174,9 @@ void TfrmCostiCane::buildEditPage()
 
 QString TfrmCostiCane::dogText(const char *control) const
 {
-    return TrimText(ControlText::named(parentWidget(), QLatin1String(control)));
+    // The dog editor that opened the window (the start-up one otherwise).
+    const QWidget *editor = parentWidget() ? parentWidget() : WindowRegistry::get(QLatin1String(WindowNames::frmCani));
+    return TrimText(ControlText::named(editor, QLatin1String(control)));
 }
 
 void TfrmCostiCane::showEvent(QShowEvent *event)

@@ -7,6 +7,7 @@
 #include "common/ui/ControlText.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
+#include "common/ui/WindowRegistry.h"
 #include "dogs/core/DogSheetRtf.h"
 
 #include <stdexcept>
@@ -38,7 +39,11 @@ ReportWindow::Setup sheetSetup()
                        "annullare l'operazione."),
         Art::pixmap(QStringLiteral("sezione-documento"), QSize(48, 48)) };
     s.guard = CommandGuard(MessageBoxes::Kind::Plain, TfrmCreaRTF::kFailure);
-    s.run = [](ReportWindow &window) { WriteDogSheetRtf(window.parentWidget(), &window); };
+    s.run = [](ReportWindow &window) {
+        const QWidget *editor
+            = window.parentWidget() ? window.parentWidget() : WindowRegistry::get(QLatin1String(WindowNames::frmCani));
+        WriteDogSheetRtf(editor, &window);
+    };
     s.requiredMode = QStringLiteral("cani");
     return s;
 }

@@ -78,7 +78,8 @@ ReportWindow::Setup sheetSetup()
         Art::pixmap(QStringLiteral("stampante"), QSize(48, 48)) };
     s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::printFailureMessage());
     s.build = [](const ReportWindow &window) -> std::unique_ptr<Report> {
-        return TfrmStampaCane::filled(window.parentWidget(), window.picture(), Clock::now());
+        const QWidget *editor = window.parentWidget() ? window.parentWidget() : frmCani;
+        return TfrmStampaCane::filled(editor, window.picture(), Clock::now());
     };
     // The dog's photo as the editor holds it; the blank picture gives none.
     s.loadPicture = [] { return frmCani ? frmCani->photo() : QImage(); };
