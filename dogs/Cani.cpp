@@ -11,8 +11,12 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
+#include "dogs/CostiCane.h"
+#include "dogs/CreaRTF.h"
 #include "dogs/DogPhoto.h"
+#include "dogs/ExpCani.h"
 #include "dogs/PhotoView.h"
+#include "dogs/StampaCane.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
 #include "dogs/core/DogRecord.h"
@@ -24,6 +28,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 TfrmCani *frmCani = nullptr;
 
@@ -393,8 +399,7 @@ void TfrmCani::buildDocuments()
     addHint(btnCartella, QStringLiteral("Apri la cartella abbinata al cane per aggiungere o rimuovere documenti."));
     addHint(btnCosti, QStringLiteral("Visualizza la finestra per l'annotazione dei costi sostenuti."));
     connect(btnCartella, &QPushButton::clicked, this, &TfrmCani::linkedFolderCommand);
-    // The cost ledger comes with its own window; until then the button is off.
-    btnCosti->setEnabled(false);
+    connect(btnCosti, &QPushButton::clicked, this, &TfrmCani::costsCommand);
 }
 
 void TfrmCani::buildCommands()
@@ -418,10 +423,12 @@ void TfrmCani::buildCommands()
     for (int i = 0; i < buttons.size(); ++i)
         *members[i] = buttons.at(i);
 
-    // The sheets and the export come with their own windows; until then
-    // their commands are off.
-    for (QPushButton *later : { cmdAnteprima, cmdStampa, cmdEsporta })
-        later->setEnabled(false);
+    connect(cmdAnteprima, &QPushButton::clicked, this, [this]() {
+        WindowKit::openModalDialog<TfrmCreaRTF>(
+            this, [](TfrmCreaRTF &d) { d.lblMemory()->setText(QStringLiteral("cani")); });
+    });
+    connect(cmdStampa, &QPushButton::clicked, this, [this]() { WindowKit::openModalDialog<TfrmStampaCane>(this); });
+    connect(cmdEsporta, &QPushButton::clicked, this, [this]() { WindowKit::openModalDialog<TfrmExpCani>(this); });
 
     connect(
         cmdTrova, &QPushButton::clicked, this, [this]() { TfrmTrovaCani::openPicker(this, QStringLiteral("cani")); });
@@ -615,6 +622,27 @@ void TfrmCani::clearPhotoCommand()
 void TfrmCani::zoomCommand()
 {
     TfrmZoom::open(this, photo());
+}
+
+void TfrmCani::costsCommand()
+{
+    if (TrimText(lblPosizione->text()).isEmpty()) {
+        MessageBoxes::warning(QStringLiteral("Attenzione: la gestione dei costi pu\u00F2 avvenire soltanto dopo che la "
+                                             "scheda del cane \u00E8 stata salvata in archivio."),
+            this);
+        return;
+    }
+    const QString needs
+        = QStringLiteral("Attenzione: per accedere alla gestione dei costi \u00E8 necessario indicare ");
+    for (const auto &[edit, what] :
+        { std::pair { txtNome, "il nome del cane." }, { txtRazza, "la razza del cane." } }) {
+        if (TrimText(edit->text()).isEmpty()) {
+            MessageBoxes::warning(needs + QLatin1String(what), this);
+            edit->setFocus();
+            return;
+        }
+    }
+    WindowKit::openModalDialog<TfrmCostiCane>(this);
 }
 
 void TfrmCani::linkedFolderCommand()

@@ -38,6 +38,8 @@ public:
     void clearPhotoCommand();
     void zoomCommand();
     void linkedFolderCommand();
+    // "Annota costi": the cost ledger of the stored dog shown.
+    void costsCommand();
 
     // The photo shown, at its own pixel size (a stored photo is shown from a
     // reduced copy while browsing; this reads it whole). Null for the blank picture.

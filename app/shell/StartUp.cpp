@@ -26,6 +26,10 @@
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
+#include "dogs/CostiCane.h"
+#include "dogs/CreaRTF.h"
+#include "dogs/ExpCani.h"
+#include "dogs/StampaCane.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
 #include "owners/Clienti.h"
@@ -99,7 +103,11 @@ const QList<WindowEntry> &windowTable()
         entry<&frmCani>(WindowNames::frmCani),
         entry<TfrmZoom>(WindowNames::frmZoom),
         entry<TfrmTrovaCani>(WindowNames::frmTrovaCani),
-        // Next: frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
+        entry<TfrmCostiCane>(WindowNames::frmCostiCane),
+        entry<TfrmExpCani>(WindowNames::frmExpCani),
+        entry<TfrmStampaCane>(WindowNames::frmStampaCane),
+        entry<TfrmCreaRTF>(WindowNames::frmCreaRTF),
+        // Next: the deadlines.
         entry<&frmMenuPrimanota>(WindowNames::frmMenuPrimanota),
         entry<&frmBox_Cani>(WindowNames::frmBox_Cani),
         entry<TfrmTrovaBox>(WindowNames::frmTrovaBox),

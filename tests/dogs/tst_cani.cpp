@@ -107,7 +107,7 @@ private slots:
     void damagedArchiveGivesAccessMessage();
     void showingAgainStartsEmpty();
     void closeReturnsToStartMenu();
-    void laterCommandsAreOff();
+    void everyCommandIsOn();
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
     void zoomShowsPhotoAndClickCloses();
@@ -471,14 +471,11 @@ void TestCani::closeReturnsToStartMenu()
     WindowKit::setStartMenu(nullptr);
 }
 
-void TestCani::laterCommandsAreOff()
+void TestCani::everyCommandIsOn()
 {
-    // The sheets, the export and the cost ledger come with their own
-    // windows: until then their commands cannot be pressed.
     TfrmCani &w = *m_window;
-    for (QPushButton *b : { w.cmdAnteprima, w.cmdStampa, w.cmdEsporta, w.btnCosti })
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    for (QPushButton *b : { w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova, w.cmdFile, w.cmdGuida, w.cmdEsci })
+    for (QPushButton *b : { w.cmdAnteprima, w.cmdStampa, w.cmdEsporta, w.btnCosti, w.cmdNuovo, w.cmdDuplica, w.cmdSalva,
+             w.cmdTrova, w.cmdFile, w.cmdGuida, w.cmdEsci })
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 }
 
@@ -512,6 +509,18 @@ void TestCani::commandsOpenTheirWindows_data()
                                                 << "01234567890"
                                                 << "TfrmPartitaIva"
                                                 << "01234567890";
+    QTest::newRow("rich-text sheet") << "cmdAnteprima"
+                                     << ""
+                                     << "TfrmCreaRTF"
+                                     << "cani";
+    QTest::newRow("sheet print") << "cmdStampa"
+                                 << ""
+                                 << "TfrmStampaCane"
+                                 << "";
+    QTest::newRow("export") << "cmdEsporta"
+                            << ""
+                            << "TfrmExpCani"
+                            << "";
     QTest::newRow("zoom") << "btnZoomFoto"
                           << ""
                           << "TfrmZoom"
