@@ -16,12 +16,14 @@ QString line(const char *record)
     out.reserve(kFixedChars + total.trimmedLength(record));
     out += QLatin1String("Prev. n. ");
     // The number and the date share one column of 25.
-    QString numberAndDate;
-    numberAndDate.reserve(field(NumFatt).capacity + field(Data).capacity + 5);
-    field(NumFatt).appendTo(numberAndDate, record);
-    numberAndDate += QLatin1String(" del ");
-    field(Data).appendTo(numberAndDate, record);
-    SearchMatch::appendColumn(out, numberAndDate, 25);
+    const qsizetype start = out.size();
+    field(NumFatt).appendTo(out, record);
+    out += QLatin1String(" del ");
+    field(Data).appendTo(out, record);
+    if (out.size() > start + 25)
+        out.truncate(start + 25);
+    else
+        out.append(QString(start + 25 - out.size(), QLatin1Char(' ')));
     out += QLatin1String("  ");
     field(Cliente).appendTo(out, record, 35);
     out += QLatin1String("  P.I. ");
