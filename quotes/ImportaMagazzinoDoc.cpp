@@ -8,6 +8,7 @@
 #include "quotes/core/QuoteRecord.h"
 
 #include <QLabel>
+#include <QShowEvent>
 
 namespace
 {
@@ -74,6 +75,16 @@ const Delivery::Table &TfrmImportaMagazzinoDoc::deliveries()
         return table;
     }();
     return t;
+}
+
+void TfrmImportaMagazzinoDoc::showEvent(QShowEvent *event)
+{
+    const bool first = !m_centred;
+    ListWindow::showEvent(event);
+    if (first && !event->spontaneous()) {
+        m_centred = true;
+        WindowKit::centreOn(this, nullptr);
+    }
 }
 
 void TfrmImportaMagazzinoDoc::openForRow(QWidget *owner, int row)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QLabel;
+class QShowEvent;
 class QWidget;
 
 // The price-list import of a quote row: the services of Listino_Prezzi.pro
@@ -38,4 +39,11 @@ public:
 
     // The caller mode: the row key.
     QLabel *lblMemory = nullptr;
+
+protected:
+    // Centred on the screen, not on the editor.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_centred = false;
 };

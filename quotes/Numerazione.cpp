@@ -60,7 +60,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner)
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::applyCommand);
     WindowKit::closeOnClick(btnAnnulla, this);
 
-    finishLayout(QSize(330, 170));
+    finishLayout(QSize(400, 170));
 }
 
 void TfrmNumerazione::openForQuotes(QWidget *owner)
