@@ -207,6 +207,7 @@ private slots:
     void searchListsInTextOrderWithTheCount();
     void eachFilterLooksInItsField_data();
     void eachFilterLooksInItsField();
+    void missingYearFileCreatedEmptyAndListsNothing();
     void damagedYearFileKeepsTheFilterPage();
     void doubleClickLoadsEveryFieldAndThePosition();
     void equalLinesLoadTheirOwnRecord();
@@ -283,6 +284,24 @@ void TestQuoteTools::eachFilterLooksInItsField()
     QCOMPARE(w.lblConta->text(), QStringLiteral("1"));
     QCOMPARE(w.listedLines().size(), 1);
     QCOMPARE(w.lstRecords->record(0), qint64(1));
+}
+
+void TestQuoteTools::missingYearFileCreatedEmptyAndListsNothing()
+{
+    TempProgramFolder folder;
+    Editor editor;
+    MessageRecorder boxes;
+    TfrmTrovaPreventivi w;
+    search(w);
+    QVERIFY(QFileInfo::exists(yearPath()));
+    QCOMPARE(QFileInfo(yearPath()).size(), 0);
+    QCOMPARE(w.lstRecords->count(), 0);
+    QCOMPARE(w.lblTrovate->text(), QStringLiteral("Il presente elenco contiene 0 schede."));
+    w.txtTrova->setText(QStringLiteral("Rossi"));
+    QTest::mouseClick(w.btnTrova, Qt::LeftButton);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Plain);
+    QCOMPARE(boxes.lastText(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
 }
 
 void TestQuoteTools::damagedYearFileKeepsTheFilterPage()
