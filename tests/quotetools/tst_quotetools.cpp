@@ -220,6 +220,7 @@ private slots:
     void numberingWithoutSettingsShowsOneAndApplyCreates();
     void numberingNormalisesOnLeaving_data();
     void numberingNormalisesOnLeaving();
+    void numberingApplyWritesTheNormalisedNumberWithoutLeaving();
     void numberingAnnullaLeavesTheFileByteIdentical();
     void numberingKeyFilter();
     void numberingOtherModeWritesNothing();
@@ -577,6 +578,19 @@ void TestQuoteTools::numberingNormalisesOnLeaving()
     QCOMPARE(QuoteNumbering::stored(), left);
     if (left == QLatin1String("50"))
         QCOMPARE(QuoteNumbering::start() + 3, qint64(53)); // the next new quote of a year holding three
+}
+
+void TestQuoteTools::numberingApplyWritesTheNormalisedNumberWithoutLeaving()
+{
+    TempProgramFolder folder;
+    TfrmNumerazione d;
+    d.lblMemory->setText(QStringLiteral("preventivi"));
+    d.show();
+    d.txtInizio->setText(QStringLiteral("00050"));
+    d.applyCommand(); // as a shortcut would, the edit keeping the focus
+    QVERIFY(!d.isVisible());
+    QCOMPARE(QuoteNumbering::stored(), QStringLiteral("50"));
+    QCOMPARE(QuoteNumbering::start(), qint64(50));
 }
 
 void TestQuoteTools::numberingAnnullaLeavesTheFileByteIdentical()
