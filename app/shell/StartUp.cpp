@@ -43,6 +43,12 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/StampaPlanning.h"
+#include "quotes/DatiVeicolo.h"
+#include "quotes/ExpPreventivi.h"
+#include "quotes/ImportaMagazzinoDoc.h"
+#include "quotes/Numerazione.h"
+#include "quotes/Sospesi.h"
+#include "quotes/TrovaPreventivi.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -126,6 +132,13 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
         entry<TfrmStampaListino>(WindowNames::frmStampaListino),
         entry<TfrmExpListino>(WindowNames::frmExpListino),
+        // The quotes' tools (their chooser, editor and print windows go between them, in WindowNames order).
+        entry<TfrmNumerazione>(WindowNames::frmNumerazione),
+        entry<TfrmDatiVeicolo>(WindowNames::frmDatiVeicolo),
+        entry<TfrmExpPreventivi>(WindowNames::frmExpPreventivi),
+        entry<TfrmTrovaPreventivi>(WindowNames::frmTrovaPreventivi),
+        entry<TfrmSospesi>(WindowNames::frmSospesi),
+        entry<TfrmImportaMagazzinoDoc>(WindowNames::frmImportaMagazzinoDoc),
         // The last of the set: the planner's interval dialog.
         entry<&frmIntervallo>(WindowNames::frmIntervallo),
     };

@@ -13,6 +13,11 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "quotes/DatiVeicolo.h"
+#include "quotes/ImportaMagazzinoDoc.h"
+#include "quotes/Sospesi.h"
+#include "quotes/TrovaPreventivi.h"
+#include "quotes/core/QuoteRecord.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLabel>
@@ -37,6 +42,15 @@ const QStringList kQuoteCustomerControls = { "txtCliente", "txtViaCliente", "txt
 const QStringList kDeadlinesDogControls = { "txtNome", "txtDataNasc", "txtRazza", "txtMantello", "txtMicrochip",
     "txtSegni", "txtProprietario", "txtRecapito", "txtCodFisc" };
 
+// Every control of the quote editor (frmPreventivi) that the quote tools write.
+QStringList quoteEditorControls()
+{
+    QStringList names;
+    for (int f = 0; f < QuoteRecord::FieldCount; ++f)
+        names << QuoteRecord::controlName(f);
+    return names << QStringLiteral("lblPosizione") << QStringLiteral("lblFile");
+}
+
 } // namespace
 
 class TestDeliveries : public QObject
@@ -46,6 +60,7 @@ private slots:
     void cleanup() { WindowRegistry::clear(); }
     void everyRouteMeetsItsWindow_data();
     void everyRouteMeetsItsWindow();
+    void quoteToolsByNameWritesMeetTheEditor();
     void misspeltTableFailsContract();
     void deliveryIntoMissingControlReported();
 };
@@ -69,6 +84,14 @@ void TestDeliveries::everyRouteMeetsItsWindow_data()
                                              << "scadenzario" << WindowNames::frmScadenzario << 9;
     QTest::newRow("call-back list") << "call-back list"
                                     << "" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
+    QTest::newRow("quote search") << "quote search"
+                                  << "preventivi" << WindowNames::frmPreventivi << QuoteRecord::FieldCount + 1;
+    QTest::newRow("pending quotes") << "pending quotes"
+                                    << "" << WindowNames::frmPreventivi << QuoteRecord::FieldCount + 1;
+    QTest::newRow("service import, row 1") << "service import"
+                                           << "pre_art_01" << WindowNames::frmPreventivi << 3;
+    QTest::newRow("service import, row 30") << "service import"
+                                            << "pre_art_30" << WindowNames::frmPreventivi << 3;
 }
 
 void TestDeliveries::everyRouteMeetsItsWindow()
@@ -80,6 +103,9 @@ void TestDeliveries::everyRouteMeetsItsWindow()
     TempProgramFolder folder;
     const Delivery::Table &table = picker == QLatin1String("owner picker") ? OwnerDelivery::table()
         : picker == QLatin1String("dog picker")                            ? DogDelivery::table()
+        : picker == QLatin1String("quote search")                          ? QuoteDelivery::searchTable()
+        : picker == QLatin1String("pending quotes")                        ? TfrmSospesi::deliveries()
+        : picker == QLatin1String("service import")                        ? TfrmImportaMagazzinoDoc::deliveries()
                                                                            : TfrmRicontatta::deliveries();
     const Delivery::Route *route = table.route(mode);
     QVERIFY(route);
@@ -96,9 +122,24 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
     } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
         QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
-    } else {
+    } else if (picker == QLatin1String("owner picker")) {
         QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
+    } else {
+        QCOMPARE(Delivery::missingControls(*route, quoteEditorControls()), QStringList());
     }
+}
+
+void TestDeliveries::quoteToolsByNameWritesMeetTheEditor()
+{
+    // What the quote tools write by name besides their routes: the amount and
+    // totals an import empties, the extra dog data, the year file they read.
+    const QStringList editor = quoteEditorControls();
+    QStringList written = TfrmDatiVeicolo::editorLabels();
+    for (int row = 1; row <= QuoteRecord::RowCount; ++row)
+        written << TfrmImportaMagazzinoDoc::emptiedControls(row);
+    written << QStringLiteral("lblFile");
+    for (const QString &name : written)
+        QVERIFY2(editor.contains(name), qPrintable(name));
 }
 
 void TestDeliveries::misspeltTableFailsContract()

@@ -1,0 +1,95 @@
+#include "quotes/TrovaPreventivi.h"
+
+#include "common/TextRoutines.h"
+#include "common/ui/ControlText.h"
+#include "common/ui/WindowNames.h"
+#include "common/ui/WindowRegistry.h"
+#include "quotes/core/QuoteListing.h"
+#include "quotes/core/QuoteRecord.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace
+{
+
+SearchWindow::Setup quoteSearchSetup(TfrmTrovaPreventivi *self)
+{
+    const RecordLayout &layout = QuoteRecord::layout();
+    auto field = [&](int f) { return FieldRef::of(layout, f); };
+    using namespace QuoteRecord;
+    SearchWindow::Setup s;
+    s.list.caption = QStringLiteral(" Trova preventivi in archivio");
+    s.list.printTitle = QStringLiteral("Riepilogo preventivi emessi");
+    s.list.lastSearchText = &TfrmTrovaPreventivi::lastSearchText();
+    s.list.itemWidth = 1600;
+    s.list.pick = ListWindow::tablePick(
+        &QuoteDelivery::yearFile, QuoteRecord::size(), QuoteDelivery::searchTable(), [self] { return self->mode(); });
+    s.filters = {
+        { "txtNumFatt", QStringLiteral("Preventivo n."), field(NumFatt), "txtData" },
+        { "txtData", QStringLiteral("Data emissione (gg/mm/aaaa):"), field(Data), "txtCliente" },
+        { "txtCliente", QStringLiteral("Cliente:"), field(Cliente), "txtViaCliente" },
+        { "txtViaCliente", QStringLiteral("Via e numero civico:"), field(ViaCliente), "txtCittaCliente" },
+        { "txtCittaCliente", QStringLiteral("Citt\u00E0:"), field(CittaCliente), "txtPagamento" },
+        { "txtPagamento", QStringLiteral("Pagamento:"), field(Pagamento), "txtIvaCliente" },
+        { "txtIvaCliente", QStringLiteral("Partita IVA:"), field(IvaCliente), "txtCodFiscCliente" },
+        { "txtCodFiscCliente", QStringLiteral("Codice fiscale:"), field(CodFiscCliente), "txtRiferimenti" },
+        { "txtRiferimenti", QStringLiteral("Riferimenti:"), field(Riferimenti), "txtNote" },
+        { "txtNote", QStringLiteral("Note:"), field(Note), "txtNumFatt" },
+    };
+    s.path = &QuoteDelivery::yearFile;
+    s.recordSize = QuoteRecord::size();
+    s.line = &QuoteListing::line;
+    s.minLineChars = QuoteListing::kFixedChars;
+    s.countBeginning = SearchMatch::kElencoBeginning;
+    return s;
+}
+
+} // namespace
+
+TfrmTrovaPreventivi::TfrmTrovaPreventivi(QWidget *owner)
+    : SearchWindow(owner, quoteSearchSetup(this))
+{
+    setObjectName(QLatin1String(WindowNames::frmTrovaPreventivi));
+    QLineEdit **members[] = { &txtNumFatt, &txtData, &txtCliente, &txtViaCliente, &txtCittaCliente, &txtPagamento,
+        &txtIvaCliente, &txtCodFiscCliente, &txtRiferimenti, &txtNote };
+    for (qsizetype i = 0; i < filterEdits.size(); ++i)
+        *members[i] = filterEdits.at(i);
+}
+
+QString &TfrmTrovaPreventivi::lastSearchText()
+{
+    static QString text;
+    return text;
+}
+
+void TfrmTrovaPreventivi::openPicker(QWidget *owner)
+{
+    WindowKit::openModalDialog<TfrmTrovaPreventivi>(
+        owner, [](TfrmTrovaPreventivi &d) { d.lblMemory->setText(QStringLiteral("preventivi")); });
+}
+
+namespace QuoteDelivery
+{
+
+QString yearFile()
+{
+    return TrimText(
+        ControlText::named(WindowRegistry::get(QLatin1String(WindowNames::frmPreventivi)), QStringLiteral("lblFile")));
+}
+
+Delivery::Route editorRoute(const QString &mode)
+{
+    Delivery::Route r { mode, WindowNames::frmPreventivi, {}, true, {} };
+    for (int f = 0; f < QuoteRecord::FieldCount; ++f)
+        r.fields.push_back({ f, QuoteRecord::controlName(f) });
+    return r;
+}
+
+const Delivery::Table &searchTable()
+{
+    static const Delivery::Table t { &QuoteRecord::layout(), { editorRoute(QStringLiteral("preventivi")) } };
+    return t;
+}
+
+} // namespace QuoteDelivery
