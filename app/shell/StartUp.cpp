@@ -25,6 +25,10 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DateLists.h"
+#include "deadlines/ExpScadenzario.h"
+#include "deadlines/Summaries.h"
+#include "deadlines/TrovaScadenzario.h"
 #include "dogs/Cani.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
@@ -100,6 +104,14 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmZoom>(WindowNames::frmZoom),
         entry<TfrmTrovaCani>(WindowNames::frmTrovaCani),
         // Next: frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
+        entry<TfrmExpImminenti>(WindowNames::frmExpImminenti),
+        entry<TfrmExpGiornaliere>(WindowNames::frmExpGiornaliere),
+        entry<TfrmExpMensili>(WindowNames::frmExpMensili),
+        entry<TfrmExpScadenzario>(WindowNames::frmExpScadenzario),
+        entry<TfrmConfermati>(WindowNames::frmConfermati),
+        entry<TfrmNonConfermati>(WindowNames::frmNonConfermati),
+        entry<TfrmDaConfermare>(WindowNames::frmDaConfermare),
+        entry<TfrmTrovaScadenzario>(WindowNames::frmTrovaScadenzario),
         entry<&frmMenuPrimanota>(WindowNames::frmMenuPrimanota),
         entry<&frmBox_Cani>(WindowNames::frmBox_Cani),
         entry<TfrmTrovaBox>(WindowNames::frmTrovaBox),

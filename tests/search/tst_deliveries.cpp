@@ -6,6 +6,8 @@
 #include "common/ui/Delivery.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DeadlineEditorLink.h"
+#include "deadlines/core/DeadlineRecord.h"
 #include "dogs/Cani.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/core/DogRecord.h"
@@ -36,6 +38,16 @@ const QStringList kQuoteCustomerControls = { "txtCliente", "txtViaCliente", "txt
 // The dog and owner panel of the deadlines editor (frmScadenzario).
 const QStringList kDeadlinesDogControls = { "txtNome", "txtDataNasc", "txtRazza", "txtMantello", "txtMicrochip",
     "txtSegni", "txtProprietario", "txtRecapito", "txtCodFisc" };
+
+// Every record control of the deadlines editor and its position label
+// (frmScadenzario), written by the summaries and the deadline search.
+QStringList deadlinesEditorControls()
+{
+    QStringList names;
+    for (int f = 0; f < DeadlineRecord::FieldCount; ++f)
+        names << DeadlineRecord::controlName(f);
+    return names << QStringLiteral("lblPosizione");
+}
 
 } // namespace
 
@@ -69,6 +81,11 @@ void TestDeliveries::everyRouteMeetsItsWindow_data()
                                              << "scadenzario" << WindowNames::frmScadenzario << 9;
     QTest::newRow("call-back list") << "call-back list"
                                     << "" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
+    QTest::newRow("deadline summaries") << "deadline summaries"
+                                        << "" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
+    QTest::newRow("deadline search, Scadenzario")
+        << "deadline search"
+        << "Scadenzario" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
 }
 
 void TestDeliveries::everyRouteMeetsItsWindow()
@@ -80,6 +97,8 @@ void TestDeliveries::everyRouteMeetsItsWindow()
     TempProgramFolder folder;
     const Delivery::Table &table = picker == QLatin1String("owner picker") ? OwnerDelivery::table()
         : picker == QLatin1String("dog picker")                            ? DogDelivery::table()
+        : picker == QLatin1String("deadline summaries")                    ? DeadlineEditorLink::summaryDeliveries()
+        : picker == QLatin1String("deadline search")                       ? DeadlineEditorLink::searchDeliveries()
                                                                            : TfrmRicontatta::deliveries();
     const Delivery::Route *route = table.route(mode);
     QVERIFY(route);
@@ -95,7 +114,9 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         QCOMPARE(window.objectName(), target);
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
     } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
-        QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
+        const QStringList editorControls
+            = picker == QLatin1String("dog picker") ? kDeadlinesDogControls : deadlinesEditorControls();
+        QCOMPARE(Delivery::missingControls(*route, editorControls), QStringList());
     } else {
         QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
     }
