@@ -237,6 +237,13 @@ int FieldRef::trimmedLength(const char *record) const
     return end - begin;
 }
 
+QByteArrayView FieldRef::trimmedBytes(const char *record) const
+{
+    int begin, end;
+    trimmedSpan(reinterpret_cast<const unsigned char *>(record + offset), capacity, begin, end);
+    return QByteArrayView(record + offset + begin, end - begin);
+}
+
 qsizetype FieldRef::appendTo(QString &line, const char *record, int width) const
 {
     const auto *field = reinterpret_cast<const unsigned char *>(record + offset);

@@ -628,6 +628,7 @@ void RecordRows::load(const QString &path)
     m_fileRecords = read;
     m_numbers.clear();
     m_keys.clear();
+    m_slots.clear();
     m_typed.clear();
 }
 
@@ -656,13 +657,17 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
         throw TooLargeError();
 
     // One pass in blocks of about 1 MB, keeping the shown bytes of each
-    // selected record with its reading-order number and its key.
-    std::vector<char> kept;
+    // selected record (one after the other, in reading order) with its
+    // reading-order number and its key. The kept bytes stay where they were
+    // put; the order of the rows is an index over them.
+    std::unique_ptr<Buffer> buffer;
     std::vector<qint64> numbers;
     std::vector<QString> keys;
     qint64 at = 0;
     bool complete = true;
     try {
+        if (records > 0 && m_keptSize > 0)
+            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
         const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
         std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
         while (at < records) {
@@ -681,8 +686,11 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
             for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
                 if (selection.accept && !selection.accept(at + k, from))
                     continue;
-                for (const Range &range : std::as_const(m_ranges))
-                    kept.insert(kept.end(), from + range.from, from + range.from + range.length);
+                char *to = buffer->data + numbers.size() * size_t(m_keptSize);
+                for (const Range &range : std::as_const(m_ranges)) {
+                    std::memcpy(to, from + range.from, size_t(range.length));
+                    to += range.length;
+                }
                 numbers.push_back(qint64(numbers.size()) + 1);
                 if (selection.key)
                     keys.push_back(selection.key(from));
@@ -699,29 +707,20 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
 
     // The order: by key when the whole file was read, else reading order.
     const size_t n = numbers.size();
-    std::vector<size_t> order(n);
+    std::vector<qint64> order(n);
     for (size_t i = 0; i < n; ++i)
-        order[i] = i;
+        order[i] = qint64(i);
     if (selection.key && complete) {
-        std::stable_sort(order.begin(), order.end(),
-            [&keys](size_t a, size_t b) { return QString::compare(keys[a], keys[b], Qt::CaseInsensitive) < 0; });
+        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
+            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
+        });
     }
-    std::unique_ptr<Buffer> buffer;
     std::vector<qint64> sortedNumbers(n);
     std::vector<QString> sortedKeys(keys.empty() ? 0 : n);
-    try {
-        if (n > 0 && m_keptSize > 0)
-            buffer = std::make_unique<Buffer>(n * size_t(m_keptSize));
-    } catch (const std::bad_alloc &) {
-        throw TooLargeError();
-    }
     for (size_t i = 0; i < n; ++i) {
-        if (buffer)
-            std::memcpy(
-                buffer->data + i * size_t(m_keptSize), kept.data() + order[i] * size_t(m_keptSize), size_t(m_keptSize));
-        sortedNumbers[i] = numbers[order[i]];
+        sortedNumbers[i] = numbers[size_t(order[i])];
         if (!keys.empty())
-            sortedKeys[i] = std::move(keys[order[i]]);
+            sortedKeys[i] = std::move(keys[size_t(order[i])]);
     }
 
     m_bytes = std::move(buffer);
@@ -730,6 +729,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     m_fileRecords = at;
     m_numbers = std::move(sortedNumbers);
     m_keys = std::move(sortedKeys);
+    m_slots = std::move(order);
     m_typed.clear();
 }
 
@@ -741,6 +741,7 @@ void RecordRows::setEmptyRows(qsizetype count)
     m_fileRecords = 0;
     m_numbers.clear();
     m_keys.clear();
+    m_slots.clear();
     m_typed.clear();
 }
 
@@ -761,11 +762,14 @@ void RecordRows::swap(RecordRows &other) noexcept
     std::swap(m_numbers, other.m_numbers);
     std::swap(m_keys, other.m_keys);
     std::swap(m_fileRecords, other.m_fileRecords);
+    std::swap(m_slots, other.m_slots);
 }
 
 const char *RecordRows::record(qsizetype row) const
 {
-    return row < m_records ? m_bytes->data + row * m_keptSize : nullptr;
+    if (row >= m_records)
+        return nullptr;
+    return m_bytes->data + (m_slots.empty() ? row : m_slots[size_t(row)]) * m_keptSize;
 }
 
 QString RecordRows::text(qsizetype row, int column) const

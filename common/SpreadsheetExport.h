@@ -193,6 +193,7 @@ private:
     bool m_hasKeyColumn = false;
     std::vector<qint64> m_numbers; // a selection's reading-order numbers
     std::vector<QString> m_keys; // a selection's row keys
+    std::vector<qint64> m_slots; // a selection's row -> place of its kept bytes
     qsizetype m_fileRecords = 0;
     static quint64 key(qsizetype row, int column) { return (quint64(row) << 16) | quint64(column); }
 

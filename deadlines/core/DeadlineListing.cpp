@@ -1,5 +1,6 @@
 #include "deadlines/core/DeadlineListing.h"
 
+#include "common/Cp1252.h"
 #include "common/TextRoutines.h"
 #include "common/YearFile.h"
 #include "deadlines/core/DeadlineRecord.h"
@@ -24,6 +25,43 @@ QString text(const char *record, int f)
     return field(f).load(record);
 }
 
+// The stored month, its ASCII letters lower-cased, equals `name` (lower case).
+// On the bytes: a byte above 127 decodes to no ASCII letter, so it matches
+// only itself, as after decoding.
+bool monthIs(const char *record, QByteArrayView name)
+{
+    const QByteArrayView stored = field(DeadlineRecord::Mese).trimmedBytes(record);
+    if (stored.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        char c = stored[i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        if (c != name[i])
+            return false;
+    }
+    return true;
+}
+
+// The stored date (Data) and year (Anno) are exactly these bytes.
+bool dayIs(const char *record, QByteArrayView date)
+{
+    return field(DeadlineRecord::Data).trimmedBytes(record) == date;
+}
+
+bool yearIs(const char *record, QByteArrayView year)
+{
+    return field(DeadlineRecord::Anno).trimmedBytes(record) == year;
+}
+
+// The flag's trimmed text is exactly "Sì" or "No" (as RecordField::loadFlag reads it).
+bool flagIs(const char *record, int f, bool yes)
+{
+    static const QByteArray kYes = Cp1252::encode(QStringLiteral("S\u00EC"));
+    static const QByteArray kNo = QByteArrayLiteral("No");
+    return field(f).trimmedBytes(record) == (yes ? kYes : kNo);
+}
+
 } // namespace
 
 QString monthName(int month)
@@ -44,13 +82,12 @@ QString listPath(DateRule rule, const QDate &calendar, const QDate &today)
 
 bool onDay(const char *record, const QString &dateText)
 {
-    return text(record, DeadlineRecord::Data) == dateText.trimmed();
+    return dayIs(record, Cp1252::encode(dateText.trimmed()));
 }
 
 bool inMonth(const char *record, const QString &name, const QString &year)
 {
-    return AsciiLower(text(record, DeadlineRecord::Mese)) == name
-        && text(record, DeadlineRecord::Anno) == year.trimmed();
+    return monthIs(record, Cp1252::encode(name)) && yearIs(record, Cp1252::encode(year.trimmed()));
 }
 
 IndexedTest imminentTest(const QString &path, const QDate &today)
@@ -67,12 +104,14 @@ IndexedTest dateTest(DateRule rule, const QDate &calendar, const QDate &today)
     switch (rule) {
     case DateRule::Imminent:
         return imminentTest(listPath(rule, calendar, today), today);
-    case DateRule::Day:
-        return [dateText](qint64, const char *record) { return onDay(record, dateText); };
+    case DateRule::Day: {
+        const QByteArray date = Cp1252::encode(dateText);
+        return [date](qint64, const char *record) { return dayIs(record, date); };
+    }
     case DateRule::Month: {
-        const QString name = monthName(MidText(dateText, 4, 2).toInt());
-        const QString year = MidText(dateText, 7, 4).trimmed();
-        return [name, year](qint64, const char *record) { return inMonth(record, name, year); };
+        const QByteArray name = Cp1252::encode(monthName(MidText(dateText, 4, 2).toInt()));
+        const QByteArray year = Cp1252::encode(MidText(dateText, 7, 4).trimmed());
+        return [name, year](qint64, const char *record) { return monthIs(record, name) && yearIs(record, year); };
     }
     }
     return {};
@@ -86,14 +125,13 @@ QString sortKey(const char *record)
 
 bool meets(Summary summary, const char *record)
 {
-    const RecordLayout &layout = DeadlineRecord::layout();
     switch (summary) {
     case Summary::PaymentsToMake:
-        return RecordField::loadFlag(record + layout.offset(DeadlineRecord::Effettuata)) == false;
+        return flagIs(record, DeadlineRecord::Effettuata, false);
     case Summary::PaymentsMade:
-        return RecordField::loadFlag(record + layout.offset(DeadlineRecord::Effettuata)) == true;
+        return flagIs(record, DeadlineRecord::Effettuata, true);
     case Summary::ToConfirm:
-        return RecordField::loadFlag(record + layout.offset(DeadlineRecord::DaConfermare)) == true;
+        return flagIs(record, DeadlineRecord::DaConfermare, true);
     }
     return false;
 }
