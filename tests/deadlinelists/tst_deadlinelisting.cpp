@@ -20,6 +20,7 @@ private slots:
     void summaryLine();
     void summaryConditions_data();
     void summaryConditions();
+    void summaryLinesSortPastTheirSharedBeginning();
     void sortKeyIsMonthDayHourMinute();
     void monthRuleTakesAnyCaseOfCalendarYearOnly();
     void dayRuleComparesDateText();
@@ -93,6 +94,24 @@ void TestDeadlineListing::summaryConditions()
     QVERIFY(!DeadlineListing::meets(S::PaymentsToMake, odd.bytes().constData()));
     QVERIFY(!DeadlineListing::meets(S::PaymentsMade, odd.bytes().constData()));
     QVERIFY(!DeadlineListing::meets(S::ToConfirm, odd.bytes().constData()));
+}
+
+void TestDeadlineListing::summaryLinesSortPastTheirSharedBeginning()
+{
+    // Same reason and date (the first 48 characters): the order is decided
+    // by what follows, ASCII letters folded to upper case.
+    const QString same = QStringLiteral("Richiamo vaccino                Data: 05/03/2024");
+    QCOMPARE(same.size(), 48);
+    ListLines lines;
+    for (const char *rest : { "  Ora: 10:00", "  Ora: 09:05  Prop. b", "  Ora: 09:05", "  Ora: 09:05  Prop. A",
+             "  Ora: 09:05  Prop. _", "" })
+        lines.push_back({ same + QLatin1String(rest), qint64(lines.size()) });
+    lines.push_back({ same.left(47) + QStringLiteral("3  Ora: 00:00"), 6 }); // differs inside the beginning
+    SearchMatch::sortLines(lines);
+    std::vector<qint64> order;
+    for (const ListLine &l : lines)
+        order.push_back(l.record);
+    QCOMPARE(order, (std::vector<qint64> { 6, 5, 2, 3, 1, 4, 0 }));
 }
 
 void TestDeadlineListing::sortKeyIsMonthDayHourMinute()
