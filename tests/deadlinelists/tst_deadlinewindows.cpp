@@ -21,6 +21,7 @@
 #include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -128,6 +129,7 @@ private slots:
     void searchFiltersIntersect_data();
     void searchFiltersIntersect();
     void searchLoadsOnlyInScadenzarioMode();
+    void searchOfUnreadableYearKeepsFilterPage();
     void cardHoldsEditorValues();
     void cardPrintsEditorValues();
 };
@@ -529,6 +531,24 @@ void TestDeadlineWindows::searchLoadsOnlyInScadenzarioMode()
         QCOMPARE(editor.text(D::Proprietario), loads ? QStringLiteral("Bruno") : QString());
         QCOMPARE(editor.lblPosizione->text(), loads ? QStringLiteral("2") : QString());
     }
+}
+
+void TestDeadlineWindows::searchOfUnreadableYearKeepsFilterPage()
+{
+    TempProgramFolder folder;
+    EditorStandIn editor;
+    editor.openYear(QStringLiteral("2024"));
+    QVERIFY(QDir().mkpath(DeadlineRecord::path(u"2024"))); // a folder where the year file should be
+    MessageRecorder boxes;
+    TfrmTrovaScadenzario w;
+    w.lblMemory->setText(QStringLiteral("Scadenzario"));
+    w.show();
+    w.searchCommand();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), MessageBoxes::Kind::Plain);
+    QVERIFY(boxes.lastText().startsWith(QStringLiteral("Attenzione: il sistema non permette di accedere")));
+    QVERIFY(w.panAvvio->isVisible());
+    QVERIFY(!w.panContainer->isVisible());
 }
 
 void TestDeadlineWindows::cardHoldsEditorValues()
