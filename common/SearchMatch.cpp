@@ -237,6 +237,13 @@ int FieldRef::trimmedLength(const char *record) const
     return end - begin;
 }
 
+QByteArrayView FieldRef::trimmedBytes(const char *record) const
+{
+    int begin, end;
+    trimmedSpan(reinterpret_cast<const unsigned char *>(record + offset), capacity, begin, end);
+    return QByteArrayView(record + offset + begin, end - begin);
+}
+
 qsizetype FieldRef::appendTo(QString &line, const char *record, int width) const
 {
     const auto *field = reinterpret_cast<const unsigned char *>(record + offset);
@@ -293,7 +300,14 @@ void sortLines(ListLines &lines)
     std::sort(keys.begin(), keys.end(), [&lines](const SortKey &a, const SortKey &b) {
         if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
             return c < 0;
-        if (const int c = lineCompare(lines[a.index].text, lines[b.index].text); c != 0)
+        // Equal whole keys of two lines at least kKeyChars long say that their
+        // first kKeyChars characters compare equal: the lines differ after them.
+        const QString &x = lines[a.index].text;
+        const QString &y = lines[b.index].text;
+        const bool wholeKeys
+            = x.size() >= kKeyChars && y.size() >= kKeyChars && std::memchr(a.bytes, 0xFF, sizeof a.bytes) == nullptr;
+        const qsizetype from = wholeKeys ? kKeyChars : 0;
+        if (const int c = lineCompare(QStringView(x).mid(from), QStringView(y).mid(from)); c != 0)
             return c < 0;
         return a.index < b.index; // equal lines keep their file order
     });

@@ -3,6 +3,7 @@
 #include "common/RecordLayout.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,9 @@ struct FieldRef {
     qsizetype appendTo(QString &line, const char *record, int width = -1) const;
     // The length of the trimmed text (to size a line before building it).
     int trimmedLength(const char *record) const;
+    // The stored Windows-1252 bytes of the trimmed text, undecoded (to test a
+    // field against a fixed text without building a string).
+    QByteArrayView trimmedBytes(const char *record) const;
 };
 
 namespace SearchMatch

@@ -509,7 +509,9 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
     }
     for (const RecordText &source : std::as_const(m_columns)) {
         int worst = 20; // a row number
-        if (!source.isRowNumber())
+        if (source.isRowKey())
+            m_hasKeyColumn = true;
+        else if (!source.isRowNumber())
             worst
                 = 5 * layout.capacity(source.field) + (source.second >= 0 ? 1 + 5 * layout.capacity(source.second) : 0);
         m_worstCell.push_back(worst);
@@ -623,6 +625,111 @@ void RecordRows::load(const QString &path)
     m_bytes = std::move(buffer);
     m_records = read;
     m_count = m_records;
+    m_fileRecords = read;
+    m_numbers.clear();
+    m_keys.clear();
+    m_slots.clear();
+    m_typed.clear();
+}
+
+void RecordRows::load(const QString &path, const RecordSelection &selection)
+{
+    if (!selection.accept && !selection.key) {
+        load(path);
+        return;
+    }
+    {
+        // Opened as every reader opens it: created empty when missing.
+        ArchiveFile archive(path, m_recordSize);
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        throw ArchiveAccessError();
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer { fd };
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        throw ArchiveAccessError();
+    const qint64 records = qint64(st.st_size) / m_recordSize;
+    if (records * m_keptSize > memoryBound())
+        throw TooLargeError();
+
+    // One pass in blocks of about 1 MB, keeping the shown bytes of each
+    // selected record (one after the other, in reading order) with its
+    // reading-order number and its key. The kept bytes stay where they were
+    // put; the order of the rows is an index over them.
+    std::unique_ptr<Buffer> buffer;
+    std::vector<qint64> numbers;
+    std::vector<QString> keys;
+    qint64 at = 0;
+    bool complete = true;
+    try {
+        if (records > 0 && m_keptSize > 0)
+            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
+        const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+        std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
+        while (at < records) {
+            const qint64 want = qMin(perBlock, records - at) * m_recordSize;
+            qint64 got = 0;
+            while (got < want) {
+                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            const qint64 whole = got / m_recordSize;
+            const char *from = block.get();
+            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+                if (selection.accept && !selection.accept(at + k, from))
+                    continue;
+                char *to = buffer->data + numbers.size() * size_t(m_keptSize);
+                for (const Range &range : std::as_const(m_ranges)) {
+                    std::memcpy(to, from + range.from, size_t(range.length));
+                    to += range.length;
+                }
+                numbers.push_back(qint64(numbers.size()) + 1);
+                if (selection.key)
+                    keys.push_back(selection.key(from));
+            }
+            at += whole;
+            if (got < want) {
+                complete = false;
+                break;
+            }
+        }
+    } catch (const std::bad_alloc &) {
+        throw TooLargeError();
+    }
+
+    // The order: by key when the whole file was read, else reading order.
+    const size_t n = numbers.size();
+    std::vector<qint64> order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = qint64(i);
+    if (selection.key && complete) {
+        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
+            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
+        });
+    }
+    std::vector<qint64> sortedNumbers(n);
+    std::vector<QString> sortedKeys(keys.empty() ? 0 : n);
+    for (size_t i = 0; i < n; ++i) {
+        sortedNumbers[i] = numbers[size_t(order[i])];
+        if (!keys.empty())
+            sortedKeys[i] = std::move(keys[size_t(order[i])]);
+    }
+
+    m_bytes = std::move(buffer);
+    m_records = qint64(n);
+    m_count = m_records;
+    m_fileRecords = at;
+    m_numbers = std::move(sortedNumbers);
+    m_keys = std::move(sortedKeys);
+    m_slots = std::move(order);
     m_typed.clear();
 }
 
@@ -631,6 +738,10 @@ void RecordRows::setEmptyRows(qsizetype count)
     m_bytes.reset();
     m_records = 0;
     m_count = count;
+    m_fileRecords = 0;
+    m_numbers.clear();
+    m_keys.clear();
+    m_slots.clear();
     m_typed.clear();
 }
 
@@ -647,11 +758,18 @@ void RecordRows::swap(RecordRows &other) noexcept
     std::swap(m_records, other.m_records);
     std::swap(m_count, other.m_count);
     std::swap(m_typed, other.m_typed);
+    std::swap(m_hasKeyColumn, other.m_hasKeyColumn);
+    std::swap(m_numbers, other.m_numbers);
+    std::swap(m_keys, other.m_keys);
+    std::swap(m_fileRecords, other.m_fileRecords);
+    std::swap(m_slots, other.m_slots);
 }
 
 const char *RecordRows::record(qsizetype row) const
 {
-    return row < m_records ? m_bytes->data + row * m_keptSize : nullptr;
+    if (row >= m_records)
+        return nullptr;
+    return m_bytes->data + (m_slots.empty() ? row : m_slots[size_t(row)]) * m_keptSize;
 }
 
 QString RecordRows::text(qsizetype row, int column) const
@@ -666,7 +784,9 @@ QString RecordRows::text(qsizetype row, int column) const
         return {};
     const RecordText &source = m_columns.at(column);
     if (source.isRowNumber())
-        return QString::number(row + 1);
+        return QString::number(rowNumber(row));
+    if (source.isRowKey())
+        return rowKey(row);
     const auto load = [&](int field) {
         return RecordField::loadText(bytes + m_fieldOffset[size_t(field)], m_layout->capacity(field));
     };
@@ -699,7 +819,11 @@ void RecordRows::appendCell(qsizetype row, int column, QByteArray &out) const
         return;
     const RecordText &source = m_columns.at(column);
     if (source.isRowNumber()) {
-        out.append(QByteArray::number(row + 1));
+        out.append(QByteArray::number(rowNumber(row)));
+        return;
+    }
+    if (source.isRowKey()) {
+        appendCellBytes(out, rowKey(row));
         return;
     }
     const QByteArrayView first
@@ -719,7 +843,7 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
 {
     const char *bytes = record(row);
     const int columns = int(exported.size());
-    if (!bytes || !m_typed.isEmpty() || before.size() != columns) {
+    if (!bytes || !m_typed.isEmpty() || m_hasKeyColumn || before.size() != columns) {
         for (int c = 0; c < columns; ++c) {
             out.append(before.at(c));
             appendCell(row, exported.at(c), out);
@@ -741,7 +865,7 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
         p += piece.size();
         const RecordText &source = m_columns.at(exported.at(c));
         if (source.isRowNumber()) {
-            const QByteArray number = QByteArray::number(row + 1);
+            const QByteArray number = QByteArray::number(rowNumber(row));
             std::memcpy(p, number.constData(), size_t(number.size()));
             p += number.size();
             continue;

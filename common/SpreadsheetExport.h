@@ -102,12 +102,26 @@ void appendFieldBytes(QByteArray &out, const char *field, int capacity);
 // Where an exported cell comes from in a record of an archive: one stored text
 // field, or two joined with one blank (town and province: "Forlì FC", and
 // either alone when the other is empty). With no field the cell holds the
-// row's 1-based number (the grid's "N." column).
+// row's 1-based number (the grid's "N." column); with kRowKey it holds the
+// row's key of a selection (see RecordSelection).
 struct RecordText {
     int field = -1;
     int second = -1;
 
-    bool isRowNumber() const { return field < 0; }
+    static constexpr int kRowKey = -2;
+    bool isRowNumber() const { return field == -1; }
+    bool isRowKey() const { return field == kRowKey; }
+};
+
+// Which records of an archive become rows, and in what order: `accept` takes
+// a whole record by its 0-based index and bytes (null: every record); `key`
+// gives a record's key, shown in the kRowKey columns, and the rows are then
+// sorted by it (compared without case, rows with equal keys in file order).
+// The row number of a selected row is its place in reading order among the
+// selected records (1, 2, ...), kept through the sort.
+struct RecordSelection {
+    std::function<bool(qint64 index, const char *record)> accept;
+    std::function<QString(const char *record)> key;
 };
 
 // An archive too large to be held in memory for an export.
@@ -139,6 +153,10 @@ public:
     // failure to open the archive throws ArchiveAccessError and changes
     // nothing; a read that fails midway keeps the records read before it.
     void load(const QString &path);
+    // The same for the records that `selection` takes, in its order. The
+    // archive is read in one pass, in file order; a read that fails midway
+    // keeps the selected records before it, in reading order, unsorted.
+    void load(const QString &path, const RecordSelection &selection);
     // Replaces the rows with `count` empty rows (no record behind them).
     void setEmptyRows(qsizetype count);
     // Takes over the rows of `other` (which is left empty).
@@ -147,6 +165,8 @@ public:
     qsizetype count() const { return m_count; }
     // The number of records behind the rows (0 for empty rows).
     qsizetype records() const { return m_records; }
+    // The whole records the archive held when it was last read.
+    qsizetype fileRecords() const { return m_fileRecords; }
     int columns() const { return int(m_columns.size()); }
 
     // The cell's text: typed over, else loaded from the record (trimmed
@@ -168,6 +188,13 @@ private:
     void appendRow(qsizetype row, const QList<int> &exported, const QList<QByteArray> &before, const QByteArray &rowEnd,
         QByteArray &out) const;
     const char *record(qsizetype row) const;
+    qint64 rowNumber(qsizetype row) const { return m_numbers.empty() ? row + 1 : m_numbers[size_t(row)]; }
+    QString rowKey(qsizetype row) const { return size_t(row) < m_keys.size() ? m_keys[size_t(row)] : QString(); }
+    bool m_hasKeyColumn = false;
+    std::vector<qint64> m_numbers; // a selection's reading-order numbers
+    std::vector<QString> m_keys; // a selection's row keys
+    std::vector<qint64> m_slots; // a selection's row -> place of its kept bytes
+    qsizetype m_fileRecords = 0;
     static quint64 key(qsizetype row, int column) { return (quint64(row) << 16) | quint64(column); }
 
     const RecordLayout *m_layout;

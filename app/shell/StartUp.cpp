@@ -25,6 +25,10 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DateLists.h"
+#include "deadlines/ExpScadenzario.h"
+#include "deadlines/Summaries.h"
+#include "deadlines/TrovaScadenzario.h"
 #include "dogs/Cani.h"
 #include "dogs/CostiCane.h"
 #include "dogs/CreaRTF.h"
@@ -113,7 +117,14 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmExpCani>(WindowNames::frmExpCani),
         entry<TfrmStampaCane>(WindowNames::frmStampaCane),
         entry<TfrmCreaRTF>(WindowNames::frmCreaRTF),
-        // Next: the deadlines.
+        entry<TfrmExpImminenti>(WindowNames::frmExpImminenti),
+        entry<TfrmExpGiornaliere>(WindowNames::frmExpGiornaliere),
+        entry<TfrmExpMensili>(WindowNames::frmExpMensili),
+        entry<TfrmExpScadenzario>(WindowNames::frmExpScadenzario),
+        entry<TfrmConfermati>(WindowNames::frmConfermati),
+        entry<TfrmNonConfermati>(WindowNames::frmNonConfermati),
+        entry<TfrmDaConfermare>(WindowNames::frmDaConfermare),
+        entry<TfrmTrovaScadenzario>(WindowNames::frmTrovaScadenzario),
         entry<&frmMenuPrimanota>(WindowNames::frmMenuPrimanota),
         entry<&frmBox_Cani>(WindowNames::frmBox_Cani),
         entry<TfrmTrovaBox>(WindowNames::frmTrovaBox),

@@ -162,10 +162,15 @@ void ExportWindow::Grid::setEmptyRows(qsizetype count)
 
 void ExportWindow::Grid::load(const QString &path)
 {
+    load(path, {});
+}
+
+void ExportWindow::Grid::load(const QString &path, const SpreadsheetExport::RecordSelection &selection)
+{
     // Read aside first: the grid changes only once the whole reading is held.
     SpreadsheetExport::RecordRows fresh(*m_layout, sourcesOf(m_columns));
-    fresh.load(path);
-    if (fresh.records() == 0)
+    fresh.load(path, selection);
+    if (fresh.fileRecords() == 0)
         return;
     beginResetModel();
     m_rows.swap(fresh);
@@ -329,7 +334,10 @@ void ExportWindow::fill()
     if (!m_setup.archive)
         return;
     try {
-        m_grid->load(m_setup.archive());
+        const QString path = m_setup.archive();
+        if (path.isEmpty())
+            return;
+        m_grid->load(path, m_setup.selection ? m_setup.selection() : SpreadsheetExport::RecordSelection {});
     } catch (const SpreadsheetExport::TooLargeError &) {
         // Said once the window stands, so the box has its owner on screen.
         QMetaObject::invokeMethod(

@@ -83,6 +83,11 @@ public:
         // order. An empty archive leaves the grid as it is. Throws (see
         // SpreadsheetExport::RecordRows::load); the grid stays as it was.
         void load(const QString &path);
+        // The same for the records `selection` takes, in its order (see
+        // SpreadsheetExport::RecordSelection). An empty archive leaves the
+        // grid as it is; an archive none of whose records is taken leaves it
+        // without rows.
+        void load(const QString &path, const SpreadsheetExport::RecordSelection &selection);
 
         // The exported columns (those with a title) as the file's columns, and
         // every grid row as the file's rows.
@@ -109,9 +114,14 @@ public:
         const RecordLayout *layout = nullptr;
         // The archive that fills the grid when the window is shown; null: the
         // grid keeps its empty rows.
+        // An empty path: no archive to show (the grid keeps its empty rows).
         std::function<QString()> archive;
         Opener open; // null: the file is never opened
         HelpViewer help; // null: cmdGuida stays disabled
+        // Which records fill the grid and in what order, worked out when the
+        // grid is filled (it may throw: the filling then ends silently); null:
+        // every record in file order.
+        std::function<SpreadsheetExport::RecordSelection()> selection = {};
     };
 
     ExportWindow(QWidget *owner, Setup setup);

@@ -6,6 +6,8 @@
 #include "common/ui/Delivery.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DeadlineEditorLink.h"
+#include "deadlines/core/DeadlineRecord.h"
 #include "dogs/Cani.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/core/DogRecord.h"
@@ -51,6 +53,16 @@ QStringList quoteEditorControls()
     return names << QStringLiteral("lblPosizione") << QStringLiteral("lblFile");
 }
 
+// Every record control of the deadlines editor and its position label
+// (frmScadenzario), written by the summaries and the deadline search.
+QStringList deadlinesEditorControls()
+{
+    QStringList names;
+    for (int f = 0; f < DeadlineRecord::FieldCount; ++f)
+        names << DeadlineRecord::controlName(f);
+    return names << QStringLiteral("lblPosizione");
+}
+
 } // namespace
 
 class TestDeliveries : public QObject
@@ -92,6 +104,11 @@ void TestDeliveries::everyRouteMeetsItsWindow_data()
                                            << "pre_art_01" << WindowNames::frmPreventivi << 3;
     QTest::newRow("service import, row 30") << "service import"
                                             << "pre_art_30" << WindowNames::frmPreventivi << 3;
+    QTest::newRow("deadline summaries") << "deadline summaries"
+                                        << "" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
+    QTest::newRow("deadline search, Scadenzario")
+        << "deadline search"
+        << "Scadenzario" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
 }
 
 void TestDeliveries::everyRouteMeetsItsWindow()
@@ -106,6 +123,8 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         : picker == QLatin1String("quote search")                          ? QuoteDelivery::searchTable()
         : picker == QLatin1String("pending quotes")                        ? TfrmSospesi::deliveries()
         : picker == QLatin1String("service import")                        ? TfrmImportaMagazzinoDoc::deliveries()
+        : picker == QLatin1String("deadline summaries")                    ? DeadlineEditorLink::summaryDeliveries()
+        : picker == QLatin1String("deadline search")                       ? DeadlineEditorLink::searchDeliveries()
                                                                            : TfrmRicontatta::deliveries();
     const Delivery::Route *route = table.route(mode);
     QVERIFY(route);
@@ -121,7 +140,9 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         QCOMPARE(window.objectName(), target);
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
     } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
-        QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
+        const QStringList editorControls
+            = picker == QLatin1String("dog picker") ? kDeadlinesDogControls : deadlinesEditorControls();
+        QCOMPARE(Delivery::missingControls(*route, editorControls), QStringList());
     } else if (picker == QLatin1String("owner picker")) {
         QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
     } else {
