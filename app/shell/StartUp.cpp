@@ -25,6 +25,7 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/Scadenzario.h"
 #include "dogs/Cani.h"
 #include "dogs/TrovaCani.h"
 #include "dogs/Zoom.h"
@@ -100,6 +101,7 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmZoom>(WindowNames::frmZoom),
         entry<TfrmTrovaCani>(WindowNames::frmTrovaCani),
         // Next: frmCostiCane, frmExpCani, ... (the dogs' dialogs, then the deadlines).
+        entry<&frmScadenzario>(WindowNames::frmScadenzario),
         entry<&frmMenuPrimanota>(WindowNames::frmMenuPrimanota),
         entry<&frmBox_Cani>(WindowNames::frmBox_Cani),
         entry<TfrmTrovaBox>(WindowNames::frmTrovaBox),
