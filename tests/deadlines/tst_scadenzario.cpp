@@ -101,6 +101,7 @@ private slots:
     void selectorKeys();
     void selectorLeaveChecksTheList_data();
     void selectorLeaveChecksTheList();
+    void selectorSelectionDroppedOnFocus();
     void costNormaliser_data();
     void costNormaliser();
     void fiscalCodeUpperCasedOnKeyRelease();
@@ -108,6 +109,8 @@ private slots:
     void checkerByCode();
     void dogImportKeepsPosition();
     void namedWindowsOpenedWithTheirMode();
+    void helpFromBothPanels_data();
+    void helpFromBothPanels();
     void alert_data();
     void alert();
     void alertWithoutFileSaysNone();
@@ -551,6 +554,16 @@ void TestScadenzario::selectorLeaveChecksTheList()
     QCOMPARE(p->currentText(), kept);
 }
 
+void TestScadenzario::selectorSelectionDroppedOnFocus()
+{
+    openYear(QStringLiteral("2024"));
+    m_window->txtAvviso->setFocus();
+    m_window->txtGiorno->setCurrentIndex(4);
+    m_window->txtGiorno->setFocus();
+    QCOMPARE(m_window->txtGiorno->currentIndex(), -1);
+    QCOMPARE(m_window->txtGiorno->currentText(), QStringLiteral("05"));
+}
+
 void TestScadenzario::costNormaliser_data()
 {
     QTest::addColumn<QString>("typed");
@@ -688,6 +701,33 @@ void TestScadenzario::namedWindowsOpenedWithTheirMode()
     m_window->cmdTrova->click();
     QVERIFY(modal);
     QCOMPARE(mode, QStringLiteral("Scadenzario"));
+}
+
+void TestScadenzario::helpFromBothPanels_data()
+{
+    QTest::addColumn<bool>("startPanel");
+    QTest::newRow("start panel picture") << true;
+    QTest::newRow("editor command") << false;
+}
+
+void TestScadenzario::helpFromBothPanels()
+{
+    QFETCH(bool, startPanel);
+    m_window->show();
+    if (!startPanel)
+        openYear(QStringLiteral("2024"));
+    QString title;
+    onNextModal([&](QWidget *modal) {
+        if (auto *label = modal->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+            title = label->text();
+        static_cast<QDialog *>(modal)->reject();
+    });
+    if (startPanel) {
+        QTest::mouseClick(m_window->imgGuida, Qt::LeftButton);
+    } else {
+        m_window->cmdGuida->click();
+    }
+    QCOMPARE(title, QStringLiteral("App Scadenze e Appuntamenti"));
 }
 
 void TestScadenzario::alert_data()
