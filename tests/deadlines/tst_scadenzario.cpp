@@ -114,6 +114,8 @@ private slots:
     void alert_data();
     void alert();
     void alertWithoutFileSaysNone();
+    void unreadableYearLeavesTheAlertAsItWas();
+    void unreadableYearReportedOnSave();
     void closeStopsTheSoundAndReturnsToStart();
 
 private:
@@ -787,6 +789,31 @@ void TestScadenzario::alertWithoutFileSaysNone()
     QVERIFY(m_played.isEmpty());
     QCOMPARE(QFileInfo(yearFile(QStringLiteral("2030"))).size(), 0);
     QVERIFY(QFileInfo(yearFile(QStringLiteral("2030"))).isFile());
+}
+
+void TestScadenzario::unreadableYearLeavesTheAlertAsItWas()
+{
+    QVERIFY(QDir().mkdir(yearFile(QStringLiteral("2030"))));
+    writeFile(programFile(QStringLiteral("Avviso.mp3")), QByteArray("ID3"));
+    m_window->show();
+    QVERIFY(m_window->imgAssenti->isVisible());
+    QVERIFY(!m_window->imgPresenti->isVisible());
+    QVERIFY(m_window->btnOK->isEnabled()); // as built: no scan took place
+    QVERIFY(m_played.isEmpty());
+    QCOMPARE(m_messages->count(), 0);
+}
+
+void TestScadenzario::unreadableYearReportedOnSave()
+{
+    openYear(QStringLiteral("2024"));
+    QVERIFY(QDir().mkdir(yearFile(QStringLiteral("2024"))));
+    fillValid();
+    m_window->cmdSalva->click();
+    QCOMPARE(m_messages->count(), 1);
+    QCOMPARE(m_messages->kind(0), Kind::Error);
+    QCOMPARE(m_messages->text(0), kArchiveAccessMessage);
+    QVERIFY(m_window->lblPosizione->text().isEmpty());
+    QVERIFY(QFileInfo(yearFile(QStringLiteral("2024"))).isDir());
 }
 
 void TestScadenzario::closeStopsTheSoundAndReturnsToStart()
