@@ -102,6 +102,8 @@ private slots:
     void selectorLeaveChecksTheList_data();
     void selectorLeaveChecksTheList();
     void selectorSelectionDroppedOnFocus();
+    void tabDoesNothing_data();
+    void tabDoesNothing();
     void costNormaliser_data();
     void costNormaliser();
     void fiscalCodeUpperCasedOnKeyRelease();
@@ -564,6 +566,28 @@ void TestScadenzario::selectorSelectionDroppedOnFocus()
     m_window->txtGiorno->setFocus();
     QCOMPARE(m_window->txtGiorno->currentIndex(), -1);
     QCOMPARE(m_window->txtGiorno->currentText(), QStringLiteral("05"));
+}
+
+void TestScadenzario::tabDoesNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("notice") << "txtAvviso";
+    QTest::newRow("cost") << "txtCosto";
+    QTest::newRow("minutes") << "txtMinutiApp";
+}
+
+void TestScadenzario::tabDoesNothing()
+{
+    QFETCH(QString, control);
+    openYear(QStringLiteral("2024"));
+    QWidget *w = m_window->findChild<QWidget *>(control);
+    w->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(hasFocus(w));
+    // A control without a filter passes the focus on.
+    m_window->txtContatto->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(hasFocus(m_window->chkDaConfermare));
 }
 
 void TestScadenzario::costNormaliser_data()
