@@ -27,6 +27,7 @@
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
 #include "deadlines/ExpScadenzario.h"
+#include "deadlines/Scadenzario.h"
 #include "deadlines/Summaries.h"
 #include "deadlines/TrovaScadenzario.h"
 #include "dogs/Cani.h"
@@ -117,6 +118,7 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmExpCani>(WindowNames::frmExpCani),
         entry<TfrmStampaCane>(WindowNames::frmStampaCane),
         entry<TfrmCreaRTF>(WindowNames::frmCreaRTF),
+        entry<&frmScadenzario>(WindowNames::frmScadenzario),
         entry<TfrmExpImminenti>(WindowNames::frmExpImminenti),
         entry<TfrmExpGiornaliere>(WindowNames::frmExpGiornaliere),
         entry<TfrmExpMensili>(WindowNames::frmExpMensili),

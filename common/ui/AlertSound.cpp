@@ -20,6 +20,12 @@ Player &testPlayer()
     return player;
 }
 
+Stopper &testStopper()
+{
+    static Stopper stopper;
+    return stopper;
+}
+
 // Made on the first alert, owned by the application object.
 QMediaPlayer *mediaPlayer()
 {
@@ -59,6 +65,10 @@ void play(const QString &filePath)
 
 void stop()
 {
+    if (testStopper()) {
+        testStopper()();
+        return;
+    }
     if (testPlayer())
         return;
     if (QCoreApplication::instance() && hasAudioOutput()) {
@@ -70,6 +80,11 @@ void stop()
 void setPlayer(Player player)
 {
     testPlayer() = std::move(player);
+}
+
+void setStopper(Stopper stopper)
+{
+    testStopper() = std::move(stopper);
 }
 
 } // namespace AlertSound

@@ -23,5 +23,8 @@ bool hasAudioOutput();
 // played; nullptr restores Qt Multimedia.
 using Player = std::function<void(const QString &filePath)>;
 void setPlayer(Player player);
+// Test seam: while set, stop() calls it instead of stopping Qt Multimedia.
+using Stopper = std::function<void()>;
+void setStopper(Stopper stopper);
 
 } // namespace AlertSound

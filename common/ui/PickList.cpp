@@ -98,7 +98,7 @@ bool PickList::filterKey(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return false; // the window moves the focus
+        return m_tabDiscarded; // else the window moves the focus
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->type() == QEvent::KeyPress && !m_successor.isEmpty())
@@ -129,7 +129,7 @@ bool PickList::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::ShortcutOverride) {
             // Keep application shortcuts from acting inside the picker, apart
             // from the keys it lets through.
-            const bool passes = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            const bool passes = !m_tabDiscarded && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
             if (!passes)
                 event->accept();
             return false;
@@ -141,8 +141,17 @@ bool PickList::eventFilter(QObject *watched, QEvent *event)
     return QComboBox::eventFilter(watched, event);
 }
 
+void PickList::deselect()
+{
+    const QString shown = currentText();
+    setCurrentIndex(-1);
+    setEditText(shown);
+}
+
 void PickList::focusInEvent(QFocusEvent *event)
 {
+    if (m_deselectOnFocus && event->reason() != Qt::PopupFocusReason)
+        deselect();
     QComboBox::focusInEvent(event);
     placeFrame();
     m_frame->show();

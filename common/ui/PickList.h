@@ -32,6 +32,12 @@ public:
     static QStringList months();
 
     QWidget *frame() const { return m_frame; }
+    // Tab and Shift+Tab discarded like the other keys (default: they leave).
+    void setTabDiscarded(bool discarded) { m_tabDiscarded = discarded; }
+    // The list selection dropped each time the picker takes the focus.
+    void setDeselectOnFocus(bool deselect) { m_deselectOnFocus = deselect; }
+    // Drops the list selection; the text shown stays.
+    void deselect();
     // The check run on leaving (also callable by code).
     void validate();
 
@@ -50,4 +56,6 @@ private:
     Compare m_compare;
     QString m_successor;
     QWidget *m_frame;
+    bool m_tabDiscarded = false;
+    bool m_deselectOnFocus = false;
 };

@@ -425,7 +425,7 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     WindowRegistry::set(QStringLiteral("frmClienti"), &owners);
     WindowKit::switchWindow(frmPassword, frmAvvio);
     const QStringList built = { QStringLiteral("frmClienti"), QStringLiteral("frmCani"),
-        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili") };
+        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili"), QStringLiteral("frmScadenzario") };
     for (const TfrmAvvio::Tile &tile : frmAvvio->tiles()) {
         const bool exists = built.contains(tile.target);
         QCOMPARE(tile.picture->isEnabled(), exists);
@@ -440,7 +440,10 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     click(frmAvvio->btnCani);
     QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmCani")) });
     WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmCani")));
-    click(frmAvvio->btnScadenze); // disabled: nothing happens
+    click(frmAvvio->btnScadenze);
+    QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmScadenzario")) });
+    WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmScadenzario")));
+    click(frmAvvio->btnFatture); // disabled: nothing happens
     QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
