@@ -39,6 +39,10 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/StampaPlanning.h"
+#include "quotes/AnteprimaPrev.h"
+#include "quotes/Crea_PDF_Prev.h"
+#include "quotes/Logo.h"
+#include "quotes/StampaPrev.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -118,6 +122,10 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
         entry<TfrmStampaListino>(WindowNames::frmStampaListino),
         entry<TfrmExpListino>(WindowNames::frmExpListino),
+        entry<TfrmLogo>(WindowNames::frmLogo),
+        entry<TfrmStampaPrev>(WindowNames::frmStampaPrev),
+        entry<TfrmAnteprimaPrev>(WindowNames::frmAnteprimaPrev),
+        entry<TfrmCrea_PDF_Prev>(WindowNames::frmCrea_PDF_Prev),
         // The last of the set: the planner's interval dialog.
         entry<&frmIntervallo>(WindowNames::frmIntervallo),
     };
