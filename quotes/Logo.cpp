@@ -76,12 +76,16 @@ QString path()
 
 QImage defaultPicture()
 {
-    QImage picture(kDefaultSize, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Art::paint(painter, QStringLiteral("logo-euro"), QRectF(QPointF(0, 0), QSizeF(kDefaultSize)));
-    painter.end();
+    // Drawn once: every start-up instance of the logo's readers holds it.
+    static const QImage picture = [] {
+        QImage drawn(kDefaultSize, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Art::paint(painter, QStringLiteral("logo-euro"), QRectF(QPointF(0, 0), QSizeF(kDefaultSize)));
+        painter.end();
+        return drawn;
+    }();
     return picture;
 }
 
@@ -206,8 +210,6 @@ TfrmLogo::TfrmLogo(QWidget *owner)
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgEuro = pictureCommand(this, "imgEuro", QStringLiteral("euro-piccolo"), QPoint(23, 285));
     btnCancLogo = pictureCommand(this, "btnCancLogo", QStringLiteral("gomma"), QPoint(317, 285));
-    imgEuro->setToolTip(QStringLiteral("Logo predefinito"));
-    btnCancLogo->setToolTip(QStringLiteral("Logo vuoto"));
     WindowKit::onClick(imgEuro, [this] { useDefault(); });
     WindowKit::onClick(btnCancLogo, [this] { clearLogo(); });
 

@@ -493,23 +493,32 @@ void TestQuoteOutput::pdfUnwritableTargetGivesAnErrorAndNoQuestion()
 void TestQuoteOutput::printClosesTheWindowWhateverTheDialogAnswer_data()
 {
     QTest::addColumn<bool>("accept");
-    QTest::newRow("printed") << true;
-    QTest::newRow("print dialog cancelled") << false;
+    QTest::addColumn<QString>("target"); // where the print dialog sends the page
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("printed") << true << "stampa.pdf" << false;
+    QTest::newRow("print dialog cancelled") << false << "stampa.pdf" << false;
+    QTest::newRow("printing fails: error box, window stays") << true << "manca/stampa.pdf" << true;
 }
 
 void TestQuoteOutput::printClosesTheWindowWhateverTheDialogAnswer()
 {
     QFETCH(bool, accept);
+    QFETCH(QString, target);
+    QFETCH(bool, fails);
     PrintToFile dialog;
-    dialog.path = m_folder->file(QStringLiteral("stampa.pdf"));
+    dialog.path = m_folder->file(target);
     dialog.accept = accept;
     TfrmStampaPrev window;
     clickAction(window);
     QCOMPARE(dialog.shown, 1);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(m_boxes->count(), 0);
-    QCOMPARE(QFile::exists(dialog.path), accept);
-    if (accept && haveTool("pdftotext"))
+    QCOMPARE(window.isVisible(), fails);
+    QCOMPARE(m_boxes->count(), fails ? 1 : 0);
+    if (fails) {
+        QCOMPARE(m_boxes->kind(0), Kind::Error);
+        QVERIFY2(m_boxes->text(0).contains(QDir::toNativeSeparators(dialog.path)), qPrintable(m_boxes->text(0)));
+    }
+    QCOMPARE(QFile::exists(dialog.path), accept && !fails);
+    if (accept && !fails && haveTool("pdftotext"))
         QVERIFY(pdfText(dialog.path).contains(QStringLiteral("Preventivo n. 12/2025")));
 }
 
