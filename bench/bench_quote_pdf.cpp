@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 using namespace QuoteRecord;
@@ -68,19 +69,28 @@ int main(int argc, char **argv)
     const QImage logo = LogoFile::defaultPicture();
 
     const double first = exportOnce(editor, logo);
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i)
-        times.push_back(exportOnce(editor, logo));
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    const qint64 bytes = QFileInfo(QuoteReport::pdfPath()).size();
-
-    std::printf("quote PDF, 30 rows, %lld bytes\n", static_cast<long long>(bytes));
-    std::printf("  first export of the process: %8.1f ms\n", first);
-    std::printf(
-        "  median of %3d exports:       %8.1f ms  (min %.1f, max %.1f)\n", rounds, median, times.front(), times.back());
-    std::printf(
-        "  limit:                         500.0 ms  -> %s\n", std::max(first, median) < 500.0 ? "well under" : "OVER");
+    bool under = first < 500.0;
+    std::printf("quote PDF, 30 rows\n");
+    std::printf("  first export of the process:               %8.1f ms\n", first);
+    // The default logo, then a 12-megapixel camera picture loaded as the logo.
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = qRgb((x * 7 + y * 3) % 256, (x ^ y) % 256, (x * y / 97) % 256);
+    }
+    const std::pair<const char *, QImage> logos[] = { { "default logo", logo }, { "4000x3000 photo logo", photo } };
+    for (const auto &[label, picture] : logos) {
+        std::vector<double> times;
+        for (int i = 0; i < rounds; ++i)
+            times.push_back(exportOnce(editor, picture));
+        std::sort(times.begin(), times.end());
+        const double median = times[times.size() / 2];
+        under = under && median < 500.0;
+        std::printf("  %-20s median of %3d: %8.1f ms (min %.1f, max %.1f), %lld bytes\n", label, rounds, median,
+            times.front(), times.back(), static_cast<long long>(QFileInfo(QuoteReport::pdfPath()).size()));
+    }
+    std::printf("  limit:                                       500.0 ms  -> %s\n", under ? "well under" : "OVER");
     delete editor;
     return 0;
 }

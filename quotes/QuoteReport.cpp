@@ -74,6 +74,24 @@ const Total kTotals[] = {
     { TotFattura, "TOT. PREVENTIVO", "titTotFattura", 155, 32, 156, 29.6 },
 };
 
+// The logo box and the finest detail worth printing in it.
+const QSizeF kLogoBoxMm(77, 38);
+constexpr double kLogoDotsPerInch = 300;
+
+// A logo finer than the print shows (a camera picture of many megapixels) is
+// brought down to 300 dots per inch in the box: drawn whole it would make the
+// document tens of megabytes and take seconds to write. Smaller logos are
+// drawn as they are.
+QImage printableLogo(const QImage &logo)
+{
+    const QSize most(
+        qRound(kLogoBoxMm.width() / 25.4 * kLogoDotsPerInch), qRound(kLogoBoxMm.height() / 25.4 * kLogoDotsPerInch));
+    const QSize fitted = logo.size().scaled(most, Qt::KeepAspectRatio);
+    if (logo.width() <= fitted.width())
+        return logo;
+    return logo.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 namespace QuoteReport
@@ -179,7 +197,7 @@ std::unique_ptr<ReportTemplate> filled(const QuoteSheet &sheet, const QImage &lo
 {
     auto t = makeTemplate();
     t->setOrientation(QPageLayout::Portrait);
-    t->setPicture(QStringLiteral("imgLogo"), logo);
+    t->setPicture(QStringLiteral("imgLogo"), printableLogo(logo));
     for (const QuoteSheet::Memo &memo : sheet.memos())
         t->setText(memo.name, memo.text);
     return t;

@@ -22,6 +22,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -113,6 +114,7 @@ private slots:
     void pdfOfTheQuoteHasItsDocumentInformation();
     void pdfPageContentIsPlainAndFontsDeflated();
     void pdfTextHoldsEveryRowAndTotal();
+    void cameraPictureLogoKeepsThePdfSmall();
     void pdfAnswer_data();
     void pdfAnswer();
     void pdfExportTwiceReplacesTheFileWithoutAQuestion();
@@ -407,6 +409,36 @@ void TestQuoteOutput::pdfTextHoldsEveryRowAndTotal()
     QVERIFY(text.contains(QStringLiteral("Spettabile")));
     // The marks are not printed.
     QVERIFY(!text.contains(QStringLiteral("In sospeso")));
+}
+
+void TestQuoteOutput::cameraPictureLogoKeepsThePdfSmall()
+{
+    // A 12-megapixel picture stored as the logo: drawn whole it made a 36 MB
+    // document that took seconds to write.
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = qRgb((x * 7 + y * 3) % 256, (x ^ y) % 256, (x * y / 97) % 256);
+    }
+    const QString path = m_folder->file(QStringLiteral("foto.pdf"));
+    ReportOutput::writePdf(*QuoteReport::filled(fullQuote(), photo), path, QuoteReport::pdfProperties());
+    QVERIFY2(QFileInfo(path).size() < 3 * 1024 * 1024, qPrintable(QString::number(QFileInfo(path).size())));
+
+    QPDF pdf;
+    pdf.processFile(path.toLocal8Bit().constData());
+    int images = 0;
+    for (QPDFObjectHandle &object : pdf.getAllObjects()) {
+        if (!object.isStream() || !object.getDict().getKey("/Subtype").isNameAndEquals("/Image"))
+            continue;
+        const long long width = object.getDict().getKey("/Width").getIntValue();
+        const long long height = object.getDict().getKey("/Height").getIntValue();
+        // 300 dots per inch in the 77 x 38 mm box, proportions kept.
+        QVERIFY2(width <= 910 && height <= 450, qPrintable(QStringLiteral("%1 x %2").arg(width).arg(height)));
+        QVERIFY(qAbs(double(width) / double(height) - 4.0 / 3.0) < 0.02);
+        ++images;
+    }
+    QCOMPARE(images, 1);
 }
 
 void TestQuoteOutput::pdfAnswer_data()
