@@ -114,10 +114,9 @@ std::unique_ptr<ReportTemplate> makeTemplate()
     // Frame, boxes and rules.
     t->addRectangle(QStringLiteral("shpGabbia"), QRectF(1, 1, 188, 275));
     // The logo is stored without loss (never re-encoded as a JPEG).
-    t->addPicture(
-         QStringLiteral("imgLogo"), QRectF(3, 3, 77, 38), QImage(), ReportTemplate::PictureFit::KeepAspectTopLeft)
-        .lossless
-        = true;
+    ReportTemplate::Item &logo = t->addPicture(QStringLiteral("imgLogo"), QRectF(QPointF(3, 3), kLogoBoxMm), QImage(),
+        ReportTemplate::PictureFit::KeepAspectTopLeft);
+    logo.lossless = true;
     t->addLine(QStringLiteral("linNote"), QPointF(3, 75), QPointF(84, 75));
     t->addRectangle(QStringLiteral("shpArticoli"), QRectF(3, 81.5, 184, 157));
     const QPair<int, double> columnRules[] = { { 6, 18 }, { 5, 59 }, { 7, 136 }, { 9, 155 }, { 8, 168 } };
