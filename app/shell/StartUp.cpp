@@ -48,11 +48,15 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/StampaPlanning.h"
+#include "quotes/AnteprimaPrev.h"
+#include "quotes/Crea_PDF_Prev.h"
 #include "quotes/DatiVeicolo.h"
 #include "quotes/ExpPreventivi.h"
 #include "quotes/ImportaMagazzinoDoc.h"
+#include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
 #include "quotes/Sospesi.h"
+#include "quotes/StampaPrev.h"
 #include "quotes/TrovaPreventivi.h"
 
 #include <QEvent>
@@ -145,12 +149,16 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
         entry<TfrmStampaListino>(WindowNames::frmStampaListino),
         entry<TfrmExpListino>(WindowNames::frmExpListino),
-        // The quotes' tools (their chooser, editor and print windows go between them, in WindowNames order).
+        // The quotes (their chooser and editor go between these, in WindowNames order).
+        entry<TfrmLogo>(WindowNames::frmLogo),
         entry<TfrmNumerazione>(WindowNames::frmNumerazione),
         entry<TfrmDatiVeicolo>(WindowNames::frmDatiVeicolo),
         entry<TfrmExpPreventivi>(WindowNames::frmExpPreventivi),
         entry<TfrmTrovaPreventivi>(WindowNames::frmTrovaPreventivi),
         entry<TfrmSospesi>(WindowNames::frmSospesi),
+        entry<TfrmStampaPrev>(WindowNames::frmStampaPrev),
+        entry<TfrmAnteprimaPrev>(WindowNames::frmAnteprimaPrev),
+        entry<TfrmCrea_PDF_Prev>(WindowNames::frmCrea_PDF_Prev),
         entry<TfrmImportaMagazzinoDoc>(WindowNames::frmImportaMagazzinoDoc),
         // The last of the set: the planner's interval dialog.
         entry<&frmIntervallo>(WindowNames::frmIntervallo),

@@ -178,6 +178,7 @@ void ReportTemplate::paintPage(QPainter &painter, int page, double dotsPerMm) co
             }
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.setRenderHint(QPainter::LosslessImageRendering, item.lossless);
             painter.drawImage(target, item.picture);
             painter.restore();
             break;

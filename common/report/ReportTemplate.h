@@ -36,6 +36,7 @@ public:
         // pictures
         QImage picture;
         PictureFit fit = PictureFit::Stretch;
+        bool lossless = false; // PDF: stored without loss instead of as a JPEG
         // lines and rectangles
         QColor penColor = Qt::black;
         double penWidthMm = 0.3;

@@ -1,0 +1,13 @@
+#include "quotes/StampaPrev.h"
+
+#include "quotes/QuoteReport.h"
+
+TfrmStampaPrev::TfrmStampaPrev(QWidget *owner)
+    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Print))
+{
+}
+
+int TfrmStampaPrev::openModal(QWidget *owner)
+{
+    return WindowKit::openModalDialog<TfrmStampaPrev>(owner);
+}
