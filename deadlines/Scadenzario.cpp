@@ -16,6 +16,11 @@
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DateLists.h"
+#include "deadlines/DeadlineCard.h"
+#include "deadlines/ExpScadenzario.h"
+#include "deadlines/Summaries.h"
+#include "deadlines/TrovaScadenzario.h"
 #include "deadlines/core/DeadlineRecord.h"
 #include "deadlines/core/Imminence.h"
 #include "dogs/TrovaCani.h"
@@ -271,9 +276,12 @@ void TfrmScadenzario::buildStartPanel()
     lblFile = WindowKit::hiddenLabel(panAvvio, "lblFile");
 
     connect(btnApri, &QPushButton::clicked, this, &TfrmScadenzario::openYear);
-    connect(btnOK, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmExpImminenti); });
-    connect(btnGiorno, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmExpGiornaliere); });
-    connect(btnMese, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmExpMensili); });
+    connect(
+        btnOK, &QPushButton::clicked, this, [this] { DeadlineDateList::open(this, DeadlineDateList::Rule::Imminent); });
+    connect(
+        btnGiorno, &QPushButton::clicked, this, [this] { DeadlineDateList::open(this, DeadlineDateList::Rule::Day); });
+    connect(
+        btnMese, &QPushButton::clicked, this, [this] { DeadlineDateList::open(this, DeadlineDateList::Rule::Month); });
     WindowKit::onClick(imgGuida, [this] { ShowHelp(this, HelpTopic::Deadlines); });
     WindowKit::onClick(imgEsci, [this] { close(); });
 }
@@ -466,11 +474,15 @@ void TfrmScadenzario::buildCommands()
     connect(cmdImporta, &QPushButton::clicked, this,
         [this] { TfrmTrovaCani::openPicker(this, QStringLiteral("scadenzario")); });
     connect(cmdTrova, &QPushButton::clicked, this,
-        [this] { openNamed(WindowNames::frmTrovaScadenzario, QStringLiteral("Scadenzario")); });
-    connect(cmdEsporta, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmExpScadenzario); });
-    connect(cmdDaConfermare, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmDaConfermare); });
-    connect(cmdDaEffettuare, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmConfermati); });
-    connect(cmdEffettuate, &QPushButton::clicked, this, [this] { openNamed(WindowNames::frmNonConfermati); });
+        [this] { TfrmTrovaScadenzario::openPicker(this, QStringLiteral("Scadenzario")); });
+    connect(cmdEsporta, &QPushButton::clicked, this, [this] { TfrmExpScadenzario::open(this); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this] { DeadlineCard::print(this); });
+    connect(cmdDaConfermare, &QPushButton::clicked, this,
+        [this] { DeadlineSummary::open(this, DeadlineSummary::Kind::ToConfirm); });
+    connect(cmdDaEffettuare, &QPushButton::clicked, this,
+        [this] { DeadlineSummary::open(this, DeadlineSummary::Kind::PaymentsToMake); });
+    connect(cmdEffettuate, &QPushButton::clicked, this,
+        [this] { DeadlineSummary::open(this, DeadlineSummary::Kind::PaymentsMade); });
     connect(cmdGuida, &QPushButton::clicked, this, [this] { ShowHelp(this, HelpTopic::Deadlines); });
     WindowKit::closeOnClick(cmdEsci, this);
 }
@@ -640,20 +652,6 @@ void TfrmScadenzario::onClosed()
     if (m_soundLoaded)
         AlertSound::stop();
     WindowKit::returnToStartMenu(this);
-}
-
-void TfrmScadenzario::openNamed(const char *globalName, const QString &mode)
-{
-    QWidget *window = WindowRegistry::get(QLatin1String(globalName));
-    if (!window || window == this)
-        return;
-    if (!mode.isEmpty())
-        if (auto *memory = window->findChild<QLabel *>(QStringLiteral("lblMemory")))
-            memory->setText(mode);
-    if (auto *dialog = qobject_cast<QDialog *>(window))
-        dialog->exec();
-    else
-        window->show();
 }
 
 void TfrmScadenzario::resizeEvent(QResizeEvent *event)

@@ -82,7 +82,6 @@ private:
     void alert();
     // Opens a window of the deadlines by its global name: a dialog modally,
     // another window shown; nothing when no such window exists.
-    void openNamed(const char *globalName, const QString &mode = QString());
 
     bool m_soundLoaded = false;
 };

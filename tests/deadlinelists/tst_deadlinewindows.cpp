@@ -1,15 +1,16 @@
-// The deadlines' windows against a stand-in for the deadlines editor (a plain
-// widget with the editor's control names): the lists by date and the year
+// The deadlines' windows with the deadlines editor: the lists by date and the year
 // export with their grids and files, the summaries and the search with their
 // loading into the editor, and the deadline card.
 #include "common/Clock.h"
 #include "common/ProgramFolder.h"
 #include "common/report/InfoSheet.h"
+#include "common/ui/ControlText.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
 #include "deadlines/DeadlineCard.h"
 #include "deadlines/ExpScadenzario.h"
+#include "deadlines/Scadenzario.h"
 #include "deadlines/Summaries.h"
 #include "deadlines/TrovaScadenzario.h"
 #include "deadlines/core/DeadlineRecord.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using TestSupport::MessageRecorder;
@@ -33,55 +35,40 @@ using D = DeadlineRecord::Field;
 namespace
 {
 
-// The controls of the deadlines editor that these windows read and write.
-struct EditorStandIn {
-    QWidget window;
+// The deadlines editor as the start-up makes it, with the controls that these
+// windows read and write.
+struct Editor {
+    TfrmScadenzario window;
     QLabel *lblFile;
     QLabel *lblPosizione;
     QCalendarWidget *calAppuntamenti;
 
-    EditorStandIn()
+    Editor()
+        : lblFile(window.lblFile)
+        , lblPosizione(window.findChild<QLabel *>(QStringLiteral("lblPosizione")))
+        , calAppuntamenti(window.calAppuntamenti)
     {
-        for (int f = 0; f < DeadlineRecord::FieldCount; ++f) {
-            const QString name = DeadlineRecord::controlName(f);
-            QWidget *control = DeadlineRecord::isFlag(f) ? static_cast<QWidget *>(new QCheckBox(&window))
-                : name.startsWith(QLatin1String("lbl"))  ? static_cast<QWidget *>(new QLabel(&window))
-                                                         : static_cast<QWidget *>(new QLineEdit(&window));
-            control->setObjectName(name);
-        }
-        lblFile = new QLabel(&window);
-        lblFile->setObjectName(QStringLiteral("lblFile"));
-        lblPosizione = new QLabel(&window);
-        lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-        calAppuntamenti = new QCalendarWidget(&window);
-        calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
         WindowRegistry::set(QLatin1String(WindowNames::frmScadenzario), &window);
     }
 
-    QString text(int field) const
-    {
-        const QString name = DeadlineRecord::controlName(field);
-        if (auto *e = window.findChild<QLineEdit *>(name))
-            return e->text();
-        return window.findChild<QLabel *>(name)->text();
-    }
+    QString text(int field) const { return ControlText::named(&window, DeadlineRecord::controlName(field)); }
     bool checked(int field) const
     {
         return window.findChild<QCheckBox *>(DeadlineRecord::controlName(field))->isChecked();
     }
     void set(int field, const QString &text)
     {
-        const QString name = DeadlineRecord::controlName(field);
-        if (auto *e = window.findChild<QLineEdit *>(name))
-            e->setText(text);
-        else
-            window.findChild<QLabel *>(name)->setText(text);
+        ControlText::setNamed(&window, DeadlineRecord::controlName(field), text);
     }
     void check(int field, bool on)
     {
         window.findChild<QCheckBox *>(DeadlineRecord::controlName(field))->setChecked(on);
     }
-    void openYear(const QString &year) { lblFile->setText(DeadlineRecord::path(year)); }
+    void openYear(const QString &year)
+    {
+        window.txtAnno->setText(year);
+        window.btnApri->click();
+    }
 };
 
 // The grid's rows as "N.|Data|Ora" texts.
@@ -138,7 +125,7 @@ void TestDeadlineWindows::imminentListHoldsWhatAlertCounts()
 {
     TempProgramFolder folder;
     Clock::Fixed clock(QDateTime(QDate(2024, 12, 28), QTime(23, 0)));
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2023")); // the year open in the editor does not matter
     const QString path = Imminence::currentYearPath(Clock::today());
     TestSupport::writeFile(path,
@@ -184,7 +171,7 @@ void TestDeadlineWindows::dateListsSelectAndSort()
     QFETCH(QDate, calendar);
     QFETCH(QStringList, rows);
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.calAppuntamenti->setSelectedDate(calendar);
     TestSupport::writeFile(DeadlineRecord::path(u"2024"),
         deadlines({
@@ -218,7 +205,7 @@ void TestDeadlineWindows::exportOfEmptyAndUnmatchedLists()
     QFETCH(QByteArray, file);
     QFETCH(int, dataRows);
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.calAppuntamenti->setSelectedDate(QDate(2024, 6, 1));
     TestSupport::writeFile(DeadlineRecord::path(u"2024"), file);
     TfrmExpGiornaliere w;
@@ -237,7 +224,7 @@ void TestDeadlineWindows::exportOfEmptyAndUnmatchedLists()
 void TestDeadlineWindows::editedCellsReachExportOnly()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
     const QByteArray file = deadlines({ { .costo = QStringLiteral("10,00"), .effettuata = true } });
     TestSupport::writeFile(DeadlineRecord::path(u"2024"), file);
@@ -261,7 +248,7 @@ void TestDeadlineWindows::editedCellsReachExportOnly()
 void TestDeadlineWindows::wholeYearGridInFileOrder()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     TestSupport::writeFile(DeadlineRecord::path(u"2024"),
         deadlines({
@@ -306,7 +293,7 @@ QStringList owners(const ListWindow &w)
 void TestDeadlineWindows::summariesSplitByFlags()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     TestSupport::writeFile(DeadlineRecord::path(u"2024"), summaryFixture());
     TfrmConfermati toMake;
@@ -326,7 +313,7 @@ void TestDeadlineWindows::summariesSplitByFlags()
 void TestDeadlineWindows::summarySortsByFoldedText()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2023"));
     TestSupport::writeFile(DeadlineRecord::path(u"2023"),
         deadlines({
@@ -346,7 +333,7 @@ void TestDeadlineWindows::summarySortsByFoldedText()
 void TestDeadlineWindows::doubleClickLoadsEveryControlAndPosition()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     Deadline full { .data = QStringLiteral("07/05/2024"),
         .ora = QStringLiteral("11:45"),
@@ -382,12 +369,28 @@ void TestDeadlineWindows::doubleClickLoadsEveryControlAndPosition()
     QVERIFY(editor.checked(D::DaConfermare));
     QVERIFY(!editor.checked(D::Effettuata));
     QCOMPARE(editor.lblPosizione->text(), QStringLiteral("3"));
+
+    // The editor's next save overwrites that record in place.
+    editor.set(D::Giorno, QStringLiteral("07"));
+    editor.set(D::Mese, QStringLiteral("Maggio"));
+    editor.set(D::OreApp, QStringLiteral("11"));
+    editor.set(D::MinutiApp, QStringLiteral("45"));
+    editor.set(D::Note, QStringLiteral("Libretto consegnato"));
+    MessageRecorder boxes;
+    editor.window.cmdSalva->click();
+    const QByteArray file = TestSupport::readFile(DeadlineRecord::path(u"2024"));
+    QCOMPARE(file.size(), 3 * DeadlineRecord::size());
+    RecordBuffer saved(layout);
+    saved.bytes() = file.right(DeadlineRecord::size());
+    QCOMPARE(saved.text(D::Note), QStringLiteral("Libretto consegnato"));
+    QCOMPARE(saved.text(D::Nome), QStringLiteral("Rex"));
+    QCOMPARE(file.left(2 * DeadlineRecord::size()), deadlines({ {}, {} }));
 }
 
 void TestDeadlineWindows::identicalLinesLoadTheirOwnRecords()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     const QString reason = QStringLiteral("Vaccinazione antirabbica - richiamo 1/2");
     TestSupport::writeFile(DeadlineRecord::path(u"2024"),
@@ -411,7 +414,7 @@ void TestDeadlineWindows::identicalLinesLoadTheirOwnRecords()
 void TestDeadlineWindows::findNextWrapsRound()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     MessageRecorder boxes;
     {
@@ -470,7 +473,7 @@ void TestDeadlineWindows::searchFiltersIntersect()
     QFETCH(QStringList, owners);
     QFETCH(QString, conta);
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     TestSupport::writeFile(DeadlineRecord::path(u"2024"),
         deadlines({
@@ -513,7 +516,7 @@ void TestDeadlineWindows::searchFiltersIntersect()
 void TestDeadlineWindows::searchLoadsOnlyInScadenzarioMode()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     TestSupport::writeFile(DeadlineRecord::path(u"2024"),
         deadlines({ { .proprietario = QStringLiteral("Aldo") }, { .proprietario = QStringLiteral("Bruno") } }));
@@ -536,7 +539,7 @@ void TestDeadlineWindows::searchLoadsOnlyInScadenzarioMode()
 void TestDeadlineWindows::searchOfUnreadableYearKeepsFilterPage()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.openYear(QStringLiteral("2024"));
     QVERIFY(QDir().mkpath(DeadlineRecord::path(u"2024"))); // a folder where the year file should be
     MessageRecorder boxes;
@@ -553,7 +556,7 @@ void TestDeadlineWindows::searchOfUnreadableYearKeepsFilterPage()
 
 void TestDeadlineWindows::cardHoldsEditorValues()
 {
-    EditorStandIn editor;
+    Editor editor;
     // A new record: nothing chosen, the reset time and cost.
     editor.set(D::Anno, QStringLiteral("2024"));
     editor.set(D::OreApp, QStringLiteral("00"));
@@ -590,7 +593,7 @@ void TestDeadlineWindows::cardHoldsEditorValues()
 void TestDeadlineWindows::cardPrintsEditorValues()
 {
     TempProgramFolder folder;
-    EditorStandIn editor;
+    Editor editor;
     editor.set(D::Giorno, QStringLiteral("05"));
     editor.set(D::Mese, QStringLiteral("Marzo"));
     editor.set(D::Anno, QStringLiteral("2024"));

@@ -110,7 +110,8 @@ private slots:
     void checkerByCode_data();
     void checkerByCode();
     void dogImportKeepsPosition();
-    void namedWindowsOpenedWithTheirMode();
+    void commandsOpenTheirWindows_data();
+    void commandsOpenTheirWindows();
     void helpFromBothPanels_data();
     void helpFromBothPanels();
     void alert_data();
@@ -705,28 +706,45 @@ void TestScadenzario::dogImportKeepsPosition()
     QCOMPARE(fieldOf(recordAt(file, 2), DeadlineRecord::Nome), QStringLiteral("Briciola"));
 }
 
-void TestScadenzario::namedWindowsOpenedWithTheirMode()
+void TestScadenzario::commandsOpenTheirWindows_data()
 {
-    openYear(QStringLiteral("2024"));
-    // No such window yet: the command does nothing.
-    m_window->cmdEsporta->click();
-    m_window->cmdTrova->click();
-    QCOMPARE(m_messages->count(), 0);
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("OK") << "btnOK" << WindowNames::frmExpImminenti << "";
+    QTest::newRow("day list") << "btnGiorno" << WindowNames::frmExpGiornaliere << "";
+    QTest::newRow("month list") << "btnMese" << WindowNames::frmExpMensili << "";
+    QTest::newRow("export") << "cmdEsporta" << WindowNames::frmExpScadenzario << "";
+    QTest::newRow("to confirm") << "cmdDaConfermare" << WindowNames::frmDaConfermare << "";
+    QTest::newRow("payments to make") << "cmdDaEffettuare" << WindowNames::frmConfermati << "";
+    QTest::newRow("payments made") << "cmdEffettuate" << WindowNames::frmNonConfermati << "";
+    QTest::newRow("search") << "cmdTrova" << WindowNames::frmTrovaScadenzario << "Scadenzario";
+}
 
-    QDialog search;
-    auto *memory = new QLabel(&search);
-    memory->setObjectName(QStringLiteral("lblMemory"));
-    WindowRegistry::set(QLatin1String(WindowNames::frmTrovaScadenzario), &search);
-    QString mode;
-    bool modal = false;
+void TestScadenzario::commandsOpenTheirWindows()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QString, mode);
+    const bool startPanel = command.startsWith(QLatin1String("btn"));
+    m_window->show();
+    if (!startPanel)
+        openYear(QStringLiteral("2024"));
+    auto *button = m_window->findChild<QAbstractButton *>(command);
+    QVERIFY(button);
+    button->setEnabled(true); // OK follows the alert
+    QString opened;
+    QString memory;
     onNextModal([&](QWidget *w) {
-        modal = w == &search;
-        mode = memory->text();
-        search.reject();
+        opened = w->objectName();
+        if (auto *label = w->findChild<QLabel *>(QStringLiteral("lblMemory")))
+            memory = label->text();
+        w->close();
     });
-    m_window->cmdTrova->click();
-    QVERIFY(modal);
-    QCOMPARE(mode, QStringLiteral("Scadenzario"));
+    button->click();
+    QCOMPARE(opened, window);
+    if (!mode.isEmpty())
+        QCOMPARE(memory, mode);
 }
 
 void TestScadenzario::helpFromBothPanels_data()
