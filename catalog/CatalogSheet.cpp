@@ -12,18 +12,7 @@ namespace
 
 ReportWindow::Setup sheetSetup(const TCatalogSheet::Twin &twin)
 {
-    ReportWindow::Setup s;
-    s.objectName = QLatin1String(twin.objectName);
-    s.caption = QStringLiteral(" Stampa scheda");
-    s.clientSize = QSize(364, 287);
-    s.output = ReportWindow::Output::Print;
-    s.instructions = { QStringLiteral("Stampa scheda"),
-        QStringLiteral("Questa operazione provveder\u00E0 a stampare la scheda corrente su carta con i dati immessi "
-                       "dall'utente."),
-        QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per annullare "
-                       "l'operazione."),
-        Art::pixmap(QStringLiteral("stampante"), QSize(48, 48)) };
-    s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::printFailureMessage());
+    ReportWindow::Setup s = ReportWindow::sheetPrint(QLatin1String(twin.objectName));
     s.build = [twin](const ReportWindow &) -> std::unique_ptr<Report> {
         return TCatalogSheet::filled(twin, WindowRegistry::get(QLatin1String(twin.editor)), Clock::now());
     };

@@ -65,18 +65,7 @@ void addValueBox(ReportTemplate &sheet, const QString &memo, double left, double
 
 ReportWindow::Setup sheetSetup()
 {
-    ReportWindow::Setup s;
-    s.objectName = QLatin1String(WindowNames::frmStampaCane);
-    s.caption = QStringLiteral(" Stampa scheda");
-    s.clientSize = QSize(364, 287);
-    s.output = ReportWindow::Output::Print;
-    s.instructions = { QStringLiteral("Stampa scheda"),
-        QStringLiteral("Questa operazione provveder\u00E0 a stampare la scheda corrente su carta con i dati immessi "
-                       "dall'utente."),
-        QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per annullare "
-                       "l'operazione."),
-        Art::pixmap(QStringLiteral("stampante"), QSize(48, 48)) };
-    s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::printFailureMessage());
+    ReportWindow::Setup s = ReportWindow::sheetPrint(QLatin1String(WindowNames::frmStampaCane));
     s.build = [](const ReportWindow &window) -> std::unique_ptr<Report> {
         const QWidget *editor = window.parentWidget() ? window.parentWidget() : frmCani;
         return TfrmStampaCane::filled(editor, window.picture(), Clock::now());

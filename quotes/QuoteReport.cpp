@@ -266,16 +266,7 @@ ReportWindow::Setup windowSetup(ReportWindow::Output output)
         s.open = [](const QString &target) { TMisc::Open(target); };
         break;
     default:
-        s.objectName = QLatin1String(WindowNames::frmStampaPrev);
-        s.caption = QStringLiteral(" Stampa scheda");
-        s.clientSize = QSize(364, 287);
-        s.actionText = QStringLiteral("Stampa");
-        s.instructions = { QStringLiteral("Stampa scheda"),
-            QStringLiteral("Questa operazione provveder\u00E0 a stampare la scheda corrente su carta con i dati "
-                           "immessi dall'utente."),
-            QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per "
-                           "annullare l'operazione."),
-            Art::pixmap(QStringLiteral("stampante"), QSize(48, 48)) };
+        s = ReportWindow::sheetPrint(QLatin1String(WindowNames::frmStampaPrev));
         break;
     }
     // A failure of the printer, the preview or the file is shown with its own

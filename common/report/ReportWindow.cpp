@@ -1,6 +1,10 @@
 #include "common/report/ReportWindow.h"
 
 #include "common/report/Report.h"
+#include "common/report/ReportCommands.h"
+#include "common/ui/Art.h"
+#include "common/ui/CommandGuard.h"
+#include "common/ui/MessageBoxes.h"
 
 #include <QFont>
 #include <QFrame>
@@ -33,6 +37,23 @@ QFont verdana(int pointSize, bool bold = false)
 }
 
 } // namespace
+
+ReportWindow::Setup ReportWindow::sheetPrint(const QString &objectName)
+{
+    Setup s;
+    s.objectName = objectName;
+    s.caption = QStringLiteral(" Stampa scheda");
+    s.clientSize = QSize(364, 287);
+    s.output = Output::Print;
+    s.instructions = { QStringLiteral("Stampa scheda"),
+        QStringLiteral("Questa operazione provveder\u00E0 a stampare la scheda corrente su carta con i dati immessi "
+                       "dall'utente."),
+        QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per annullare "
+                       "l'operazione."),
+        Art::pixmap(QStringLiteral("stampante"), QSize(48, 48)) };
+    s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::printFailureMessage());
+    return s;
+}
 
 ReportWindow::ReportWindow(QWidget *owner, Setup setup)
     : WindowKit::FixedDialog(owner, setup.caption)

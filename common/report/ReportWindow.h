@@ -82,6 +82,10 @@ public:
         QString requiredMode;
     };
 
+    // The print window of an editor's current record (" Stampa scheda"): its
+    // texts, picture and printer failure box; the caller adds `build`.
+    static Setup sheetPrint(const QString &objectName);
+
     ReportWindow(QWidget *owner, Setup setup);
     ~ReportWindow() override;
 
