@@ -39,6 +39,8 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/StampaPlanning.h"
+#include "quotes/MenuPreventivi.h"
+#include "quotes/Preventivi.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -118,6 +120,9 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
         entry<TfrmStampaListino>(WindowNames::frmStampaListino),
         entry<TfrmExpListino>(WindowNames::frmExpListino),
+        // The quotes: the year chooser and the editor.
+        entry<&frmMenuPreventivi>(WindowNames::frmMenuPreventivi),
+        entry<&frmPreventivi>(WindowNames::frmPreventivi),
         // The last of the set: the planner's interval dialog.
         entry<&frmIntervallo>(WindowNames::frmIntervallo),
     };

@@ -13,6 +13,7 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "quotes/Preventivi.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLabel>
@@ -94,6 +95,11 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         TfrmCani window; // the real dog editor
         QCOMPARE(window.objectName(), target);
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
+    } else if (target == QLatin1String(WindowNames::frmPreventivi)) {
+        TfrmPreventivi window; // the real quote editor
+        QCOMPARE(window.objectName(), target);
+        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
+        QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
     } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
         QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
     } else {

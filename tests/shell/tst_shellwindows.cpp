@@ -425,7 +425,7 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     WindowRegistry::set(QStringLiteral("frmClienti"), &owners);
     WindowKit::switchWindow(frmPassword, frmAvvio);
     const QStringList built = { QStringLiteral("frmClienti"), QStringLiteral("frmCani"),
-        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili") };
+        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili"), QStringLiteral("frmMenuPreventivi") };
     for (const TfrmAvvio::Tile &tile : frmAvvio->tiles()) {
         const bool exists = built.contains(tile.target);
         QCOMPARE(tile.picture->isEnabled(), exists);
