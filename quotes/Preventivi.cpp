@@ -47,8 +47,8 @@ constexpr int kPanelHeight = 692;
 
 // Header panels: a caption column, then the edits; one field every kPitch.
 constexpr int kCaptionX = 8;
-constexpr int kCaptionWidth = 112;
-constexpr int kEditX = 122;
+constexpr int kCaptionWidth = 130;
+constexpr int kEditX = 140;
 constexpr int kEditHeight = 22;
 constexpr int kPitch = 31;
 constexpr int kFirstTop = 8;
@@ -192,7 +192,7 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent)
                        .objectName = QLatin1String(WindowNames::frmPreventivi),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Bar,
-                       .commandOrigin = QPoint(22, 27) },
+                       .commandOrigin = QPoint(16, 27) },
         parent)
 {
     // The hint bar at the bottom left, the notes and the flag beside it.
@@ -255,50 +255,50 @@ void TfrmPreventivi::buildHeader()
     };
 
     // The issuing company.
-    txtDitta = edit(panDitta, { .name = "txtDitta", .successor = "txtViaDitta" }, 0, 168, "Ditta emittente:");
+    txtDitta = edit(panDitta, { .name = "txtDitta", .successor = "txtViaDitta" }, 0, 150, "Ditta emittente:");
     btnLogo = button(panDitta, "btnLogo", "tavolozza", 0, 294);
     btnCancDitta = button(panDitta, "btnCancDitta", "cancella", 0, 326);
-    txtViaDitta = edit(panDitta, { .name = "txtViaDitta", .successor = "txtCapDitta" }, 1, 230, "Via e numero civico:");
-    txtCapDitta = edit(panDitta, { .name = "txtCapDitta", .successor = "txtCittaDitta" }, 2, 96, "CAP:");
+    txtViaDitta = edit(panDitta, { .name = "txtViaDitta", .successor = "txtCapDitta" }, 1, 212, "Via e numero civico:");
+    txtCapDitta = edit(panDitta, { .name = "txtCapDitta", .successor = "txtCittaDitta" }, 2, 86, "CAP:");
     txtProvDitta
         = province(panDitta, { .name = "txtProvDitta", .successor = "txtIvaDitta", .casing = Casing::UpperTyping }, 2);
-    txtCittaDitta = edit(panDitta, { .name = "txtCittaDitta", .successor = "txtProvDitta" }, 3, 230, "Citt\u00E0:");
+    txtCittaDitta = edit(panDitta, { .name = "txtCittaDitta", .successor = "txtProvDitta" }, 3, 212, "Citt\u00E0:");
     txtIvaDitta = edit(panDitta, { .name = "txtIvaDitta", .successor = "txtCodFiscDitta", .filter = Filter::Numeric },
-        4, 198, "Partita IVA:");
+        4, 180, "Partita IVA:");
     txtIvaDitta->setAttribute(Qt::WA_InputMethodEnabled, false);
     btnIvaDitta = button(panDitta, "btnIvaDitta", "spunta", 4);
     txtCodFiscDitta
         = edit(panDitta, { .name = "txtCodFiscDitta", .successor = "txtLibero01", .casing = Casing::UpperTyping }, 5,
-            198, "Codice fiscale:");
+            180, "Codice fiscale:");
     btnCodFiscDitta = button(panDitta, "btnCodFiscDitta", "spunta", 5);
-    txtLibero01 = edit(panDitta, { .name = "txtLibero01", .successor = "txtLibero02" }, 6, 230, "Campo libero 1:");
-    txtLibero02 = edit(panDitta, { .name = "txtLibero02", .successor = "txtCliente" }, 7, 230, "Campo libero 2:");
+    txtLibero01 = edit(panDitta, { .name = "txtLibero01", .successor = "txtLibero02" }, 6, 212, "Campo libero 1:");
+    txtLibero02 = edit(panDitta, { .name = "txtLibero02", .successor = "txtCliente" }, 7, 212, "Campo libero 2:");
 
     // The customer.
-    txtCliente = edit(panCliente, { .name = "txtCliente", .successor = "txtViaCliente" }, 0, 198, "Cliente:");
+    txtCliente = edit(panCliente, { .name = "txtCliente", .successor = "txtViaCliente" }, 0, 180, "Cliente:");
     impCliente = button(panCliente, "impCliente", "importa", 0);
     txtViaCliente
-        = edit(panCliente, { .name = "txtViaCliente", .successor = "txtCapCliente" }, 1, 230, "Via e numero civico:");
-    txtCapCliente = edit(panCliente, { .name = "txtCapCliente", .successor = "txtCittaCliente" }, 2, 96, "CAP:");
+        = edit(panCliente, { .name = "txtViaCliente", .successor = "txtCapCliente" }, 1, 212, "Via e numero civico:");
+    txtCapCliente = edit(panCliente, { .name = "txtCapCliente", .successor = "txtCittaCliente" }, 2, 86, "CAP:");
     txtProvCliente = province(panCliente,
         { .name = "txtProvCliente", .successor = "txtIvaCliente", .casing = Casing::UpperTypingAndExit }, 2);
     txtCittaCliente
-        = edit(panCliente, { .name = "txtCittaCliente", .successor = "txtProvCliente" }, 3, 230, "Citt\u00E0:");
+        = edit(panCliente, { .name = "txtCittaCliente", .successor = "txtProvCliente" }, 3, 212, "Citt\u00E0:");
     txtIvaCliente
         = edit(panCliente, { .name = "txtIvaCliente", .successor = "txtCodFiscCliente", .filter = Filter::Numeric }, 4,
-            198, "Partita IVA:");
+            180, "Partita IVA:");
     txtIvaCliente->setAttribute(Qt::WA_InputMethodEnabled, false);
     btnIvaCliente = button(panCliente, "btnIvaCliente", "spunta", 4);
     txtCodFiscCliente = edit(panCliente,
-        { .name = "txtCodFiscCliente", .successor = "txtRiferimenti", .casing = Casing::UpperTyping }, 5, 198,
+        { .name = "txtCodFiscCliente", .successor = "txtRiferimenti", .casing = Casing::UpperTyping }, 5, 180,
         "Codice fiscale:");
     btnCodFiscCliente = button(panCliente, "btnCodFiscCliente", "spunta", 5);
-    txtRiferimenti = edit(panCliente, { .name = "txtRiferimenti", .successor = "txtNumFatt" }, 6, 230, "Riferimenti:");
+    txtRiferimenti = edit(panCliente, { .name = "txtRiferimenti", .successor = "txtNumFatt" }, 6, 212, "Riferimenti:");
     cmdDatiComputer = new QPushButton(QStringLiteral("Altre informazioni"), panCliente);
     cmdDatiComputer->setObjectName(QStringLiteral("cmdDatiComputer"));
     cmdDatiComputer->setFont(verdana(8, true));
     cmdDatiComputer->setCursor(Qt::PointingHandCursor);
-    cmdDatiComputer->setGeometry(kEditX, kFirstTop + 7 * kPitch, 230, kEditHeight + 2);
+    cmdDatiComputer->setGeometry(kEditX, kFirstTop + 7 * kPitch, 212, kEditHeight + 2);
     memVeicolo = WindowKit::hiddenLabel(panCliente, "memVeicolo");
     memMarca = WindowKit::hiddenLabel(panCliente, "memMarca");
     memColore = WindowKit::hiddenLabel(panCliente, "memColore");
@@ -555,7 +555,7 @@ void TfrmPreventivi::buildCommands()
         { "cmdNuovo", "Nuovo", "Predispone la schermata per l'emissione di un nuovo preventivo.", 0 },
         { "cmdSalva", "Salva", "Salva o aggiorna il preventivo corrente.", 0 },
         { "cmdTrova", "Trova", "Trova un preventivo in archivio.", 0 },
-        { "cmdSospese", "In sospeso", "Visualizza il riepilogo dei preventivi in sospeso.", 0 },
+        { "cmdSospese", "Sospesi", "Visualizza il riepilogo dei preventivi in sospeso.", 0 },
         { "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa del preventivo corrente.", 1 },
         { "cmdStampa", "Stampa", "Stampa il preventivo corrente.", 1 },
         { "cmdPDF", "PDF", "Esporta il preventivo corrente in formato PDF.", 1 },
@@ -569,6 +569,7 @@ void TfrmPreventivi::buildCommands()
         &cmdNumerazione, &cmdEsporta, &cmdGuida, &cmdEsci };
     for (int i = 0; i < buttons.size(); ++i)
         *members[i] = buttons.at(i);
+    layOutBar();
     addHint(cmdPrimo, QStringLiteral("Visualizza il primo preventivo in archivio."));
     addHint(cmdIndietro, QStringLiteral("Visualizza il preventivo precedente in archivio."));
     addHint(cmdAvanti, QStringLiteral("Visualizza il preventivo successivo in archivio."));
@@ -586,7 +587,7 @@ void TfrmPreventivi::buildCommands()
         { "shpEsci", { cmdGuida, cmdEsci } },
     };
     for (const auto &g : groups) {
-        const QRect area = g.members.first()->geometry().united(g.members.last()->geometry()).adjusted(-5, -8, 5, 8);
+        const QRect area = g.members.first()->geometry().united(g.members.last()->geometry()).adjusted(-4, -8, 4, 8);
         QFrame *frame
             = shape(panContainer, QLatin1String(g.name), area, QStringLiteral("#E3EDF8"), QStringLiteral("#B7CBE2"));
         frame->lower();
@@ -656,6 +657,52 @@ void TfrmPreventivi::buildCommands()
     connect(impOggi, &QPushButton::clicked, this, [this]() { txtData->setText(FormatDate(Clock::today())); });
     connect(cmdGuida, &QPushButton::clicked, this, [this]() { ShowHelp(this, HelpTopic::Quotes); });
     WindowKit::closeOnClick(cmdEsci, this);
+}
+
+void TfrmPreventivi::layOutBar()
+{
+    // Eleven commands and the navigation strip span the top of the panel from
+    // x 16 to x 976, the room left over shared by the gaps between the groups.
+    const QList<QList<QPushButton *>> groups = { { cmdNuovo, cmdSalva, cmdTrova, cmdSospese },
+        { cmdAnteprima, cmdStampa, cmdPDF }, {}, { cmdNumerazione, cmdEsporta }, { cmdGuida, cmdEsci } };
+    const QList<QWidget *> strip = { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo };
+    const int stripLeft = cmdPrimo->x();
+    const int stripWidth = cmdUltimo->geometry().right() + 1 - stripLeft;
+    constexpr int left = 16, right = 976, spacing = 4, padding = 14;
+    QFont font = cmdNuovo->font();
+    QList<int> widths;
+    int gap = 0;
+    for (int pixels = Style::pixelsForPoints(11); pixels >= 9; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        widths.clear();
+        int used = stripWidth;
+        for (const auto &group : groups) {
+            for (QPushButton *button : group) {
+                widths.append(metrics.horizontalAdvance(button->text()) + padding);
+                used += widths.last();
+            }
+            used += spacing * qMax(0, int(group.size()) - 1);
+        }
+        gap = (right - left - used) / int(groups.size() - 1);
+        if (gap >= 10)
+            break;
+    }
+    int x = left, k = 0;
+    for (const auto &group : groups) {
+        if (group.isEmpty()) {
+            for (QWidget *w : strip)
+                w->move(w->x() - stripLeft + x, w->y());
+            x += stripWidth;
+        }
+        for (int i = 0; i < group.size(); ++i) {
+            QPushButton *button = group.at(i);
+            button->setFont(font);
+            button->setGeometry(x, button->y(), widths.at(k++), button->height());
+            x += button->width() + (i + 1 < group.size() ? spacing : 0);
+        }
+        x += gap;
+    }
 }
 
 void TfrmPreventivi::buildArchiveEditor()

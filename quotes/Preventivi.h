@@ -105,6 +105,7 @@ private:
     void buildTotals();
     void buildCommands();
     void buildArchiveEditor();
+    void layOutBar();
     void readSettings();
     void writeSettings();
     // Opens the start-up instance of another window modally (nothing when it
