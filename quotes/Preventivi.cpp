@@ -103,14 +103,28 @@ QFrame *shape(
     return frame;
 }
 
-QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &picture, const QRect &place)
+// A rectangle of the row pages, drawn by its page's style sheet (one sheet
+// for the page, not one for each of its many rectangles).
+QFrame *pageShape(QWidget *page, const QString &name, const QRect &place, const char *role)
+{
+    auto *frame = new QFrame(page);
+    frame->setObjectName(name);
+    frame->setProperty("role", QLatin1String(role));
+    frame->setGeometry(place);
+    frame->lower();
+    return frame;
+}
+
+QPushButton *pictureButton(
+    QWidget *parent, const QString &name, const QString &picture, const QRect &place, bool ownStyle = true)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
     button->setIcon(QIcon(Art::pixmap(picture, QSize(20, 20))));
     button->setIconSize(QSize(18, 18));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(EditorWindow::smallButtonStyle());
+    if (ownStyle)
+        button->setStyleSheet(EditorWindow::smallButtonStyle());
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(place);
     return button;
@@ -347,24 +361,29 @@ void TfrmPreventivi::buildRows()
         auto *grp = new QFrame(panContainer);
         grp->setObjectName(QStringLiteral("grpPage%1").arg(two(page + 1)));
         grp->setGeometry(24, 350, 945, 230);
-        grp->setStyleSheet(QStringLiteral("#%1 { background: #F4F8FC; border: 1px solid #C9D8E8; border-radius: 6px; }")
-                               .arg(grp->objectName()));
+        grp->setStyleSheet(
+            QStringLiteral(
+                "#%1 { background: #F4F8FC; border: 1px solid #C9D8E8; border-radius: 6px; }"
+                "QFrame[role=\"importo\"] { background: #FDF1DA; border: none; border-radius: 5px; }"
+                "QFrame[role=\"arrow\"] { background: white; border: 1px solid #C9D8E8; border-radius: 5px; }"
+                "QLabel[role=\"number\"] { color: #800000; }"
+                "QLabel[role=\"column\"] { color: #00008B; }"
+                "QLabel[role=\"title\"] { color: white; border-radius: 5px; background: "
+                "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }")
+                .arg(grp->objectName())
+            + EditorWindow::smallButtonStyle());
         grpPage[page] = grp;
         addHintBackground(grp);
 
-        QFrame *back = shape(grp, QStringLiteral("shpIndietro_") + letter, QRect(8, 8, 50, 30), QStringLiteral("white"),
-            QStringLiteral("#C9D8E8"));
-        QFrame *forth = shape(grp, QStringLiteral("shpAvanti_") + letter, QRect(887, 8, 50, 30),
-            QStringLiteral("white"), QStringLiteral("#C9D8E8"));
+        QFrame *back = pageShape(grp, QStringLiteral("shpIndietro_") + letter, QRect(8, 8, 50, 30), "arrow");
+        QFrame *forth = pageShape(grp, QStringLiteral("shpAvanti_") + letter, QRect(887, 8, 50, 30), "arrow");
         auto *title = new QLabel(
             QStringLiteral("Articoli del preventivo: righe da %1 a %2").arg(page * 5 + 1).arg(page * 5 + 5), grp);
         title->setObjectName(QStringLiteral("titProdotti_") + letter);
         title->setGeometry(64, 8, 817, 30);
         title->setAlignment(Qt::AlignCenter);
         title->setFont(verdana(10, true));
-        title->setStyleSheet(
-            QStringLiteral("QLabel { color: white; border-radius: 5px; background: "
-                           "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }"));
+        title->setProperty("role", QStringLiteral("title"));
         for (QWidget *area :
             { static_cast<QWidget *>(back), static_cast<QWidget *>(forth), static_cast<QWidget *>(title) })
             addHintBackground(area);
@@ -400,7 +419,7 @@ void TfrmPreventivi::buildRows()
         for (const auto &t : titles) {
             QLabel *l = caption(grp, QString::fromUtf8(t.text), QRect(t.x, 46, 120, 16), 9, true);
             l->setFont(titleFont);
-            l->setStyleSheet(QStringLiteral("QLabel { color: #00008B; }"));
+            l->setProperty("role", QStringLiteral("column"));
         }
 
         for (int place = 0; place < 5; ++place) {
@@ -410,7 +429,7 @@ void TfrmPreventivi::buildRows()
             QLabel *number = caption(grp, QStringLiteral("%1.").arg(i + 1), QRect(6, y + 2, 30, 18), 12, true);
             number->setObjectName(QStringLiteral("lblNum") + nn);
             number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            number->setStyleSheet(QStringLiteral("QLabel { color: #800000; }"));
+            number->setProperty("role", QStringLiteral("number"));
 
             auto rowEdit = [&](const QString &name, const QString &successor, int x, int width, Filter filter,
                                Qt::Alignment align) {
@@ -434,7 +453,7 @@ void TfrmPreventivi::buildRows()
             txtPercSconto[i] = rowEdit(QStringLiteral("txtPercSconto") + nn, QStringLiteral("chkEs") + nn, 688, 54,
                 Filter::None, Qt::AlignCenter);
 
-            shape(grp, QStringLiteral("shpImporto") + nn, QRect(752, y, 108, kEditHeight), QStringLiteral("#FDF1DA"));
+            pageShape(grp, QStringLiteral("shpImporto") + nn, QRect(752, y, 108, kEditHeight), "importo");
             addHintBackground(grp->findChild<QFrame *>(QStringLiteral("shpImporto") + nn));
             txtImporto[i] = caption(grp, QString(), QRect(756, y + 2, 100, 18), 10, true);
             txtImporto[i]->setObjectName(QStringLiteral("txtImporto") + nn);
@@ -446,8 +465,8 @@ void TfrmPreventivi::buildRows()
             chkEs[i]->setCursor(Qt::PointingHandCursor);
             addHint(chkEs[i], QStringLiteral("Contrassegna come articolo esente da IVA."));
 
-            impMag[i]
-                = pictureButton(grp, QStringLiteral("impMag") + nn, QStringLiteral("listino"), QRect(910, y, 22, 22));
+            impMag[i] = pictureButton(
+                grp, QStringLiteral("impMag") + nn, QStringLiteral("listino"), QRect(910, y, 22, 22), false);
             addHint(impMag[i], QStringLiteral("Importa i dati dell'articolo dal listino prezzi."));
             const QString key = QStringLiteral("pre_art_") + nn;
             connect(impMag[i], &QPushButton::clicked, this, [this, key, i]() {

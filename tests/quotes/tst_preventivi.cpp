@@ -202,6 +202,7 @@ private slots:
     void newProposesStartPlusCount();
     void newWithBadStartEmptiesAndReports();
     void browsingEmptyFile();
+    void failedNextKeepsPositionSoSaveStillWorks();
     void browsingKeepsPageAndStoredTexts();
     void hintSequence();
     void checkersByContent_data();
@@ -748,6 +749,23 @@ void TestPreventivi::browsingEmptyFile()
     s.w->lblPosizione->setText(QStringLiteral("1"));
     QTest::mouseClick(s.w->cmdIndietro, Qt::LeftButton);
     QCOMPARE(s.boxes.count(), 0);
+    QCOMPARE(s.w->lblPosizione->text(), QStringLiteral("1"));
+}
+
+void TestPreventivi::failedNextKeepsPositionSoSaveStillWorks()
+{
+    Scene s;
+    QVERIFY(QDir().mkpath(s.file())); // the year file cannot be opened
+    s.fillMandatory();
+    QTest::mouseClick(s.w->cmdAvanti, Qt::LeftButton);
+    QCOMPARE(s.boxes.lastKind(), MessageBoxes::Kind::Error);
+    QCOMPARE(s.boxes.lastText(), kArchiveMessage);
+    QVERIFY(s.w->lblPosizione->text().isEmpty()); // not "0"
+    QTest::mouseClick(s.w->cmdPrimo, Qt::LeftButton);
+    QCOMPARE(s.boxes.lastKind(), MessageBoxes::Kind::Warning);
+    QVERIFY(QDir().rmdir(s.file()));
+    QTest::mouseClick(s.w->cmdSalva, Qt::LeftButton);
+    QCOMPARE(s.boxes.lastText(), ArchiveEditor::kAppended);
     QCOMPARE(s.w->lblPosizione->text(), QStringLiteral("1"));
 }
 
