@@ -178,6 +178,27 @@ private:
     int m_clamp;
 };
 
+// The Enter chain of a row ends at its exempt box: Enter there neither moves
+// the focus nor ticks the box (which would change the quote's VAT unseen).
+class EnterEndsHere : public QObject
+{
+public:
+    explicit EnterEndsHere(QWidget *box)
+        : QObject(box)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
 // Rewrites the edit's text with `normalise` when the user leaves it.
 void normaliseOnExit(QLineEdit *edit, QString (*normalise)(const QString &))
 {
@@ -219,6 +240,8 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent)
     buildCommands();
     buildArchiveEditor();
     finishWindow();
+    for (QCheckBox *box : chkEs)
+        new EnterEndsHere(box);
 }
 
 QList<QLabel *> TfrmPreventivi::totals() const

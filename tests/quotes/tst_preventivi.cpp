@@ -182,6 +182,7 @@ private slots:
     void amountKeysEmptyTheResults();
     void enterInVatRateEmptiesTotalsOnly();
     void enterInQuantityNormalisesAndMoves();
+    void enterChainEndsAtExemptBox();
     void lengthClampsOfTwoEdits_data();
     void lengthClampsOfTwoEdits();
     void overlongPasteInsertsNothing();
@@ -319,6 +320,20 @@ void TestPreventivi::enterInQuantityNormalisesAndMoves()
     QCOMPARE(s.w->txtPrezzo[6]->text(), QStringLiteral("12"));
     s.w->txtPercSconto[6]->setFocus();
     QCOMPARE(s.w->txtPrezzo[6]->text(), QStringLiteral("12,00"));
+}
+
+void TestPreventivi::enterChainEndsAtExemptBox()
+{
+    Scene s;
+    QLineEdit *discount = s.w->txtPercSconto[4];
+    discount->setFocus();
+    QTest::keyClick(discount, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.w->chkEs[4]);
+    QTest::keyClick(s.w->chkEs[4], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.w->chkEs[4]);
+    QVERIFY(!s.w->chkEs[4]->isChecked());
+    QTest::keyClick(s.w->chkEs[4], Qt::Key_Space); // the box's own key
+    QVERIFY(s.w->chkEs[4]->isChecked());
 }
 
 void TestPreventivi::lengthClampsOfTwoEdits_data()
