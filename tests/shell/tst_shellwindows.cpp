@@ -440,6 +440,10 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     click(frmAvvio->btnCani);
     QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmCani")) });
     WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmCani")));
+    click(frmAvvio->btnFatture);
+    QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmMenuPreventivi")) });
+    WindowRegistry::get(QStringLiteral("frmMenuPreventivi"))->close(); // the chooser closes to the start menu
+    QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
     click(frmAvvio->btnScadenze); // disabled: nothing happens
     QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
