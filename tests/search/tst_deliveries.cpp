@@ -99,7 +99,6 @@ void TestDeliveries::everyRouteMeetsItsWindow()
         TfrmPreventivi window; // the real quote editor
         QCOMPARE(window.objectName(), target);
         QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
-        QCOMPARE(Delivery::missingControls(*route, kQuoteCustomerControls), QStringList());
     } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
         QCOMPARE(Delivery::missingControls(*route, kDeadlinesDogControls), QStringList());
     } else {
