@@ -54,7 +54,9 @@
 #include "quotes/ExpPreventivi.h"
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Logo.h"
+#include "quotes/MenuPreventivi.h"
 #include "quotes/Numerazione.h"
+#include "quotes/Preventivi.h"
 #include "quotes/Sospesi.h"
 #include "quotes/StampaPrev.h"
 #include "quotes/TrovaPreventivi.h"
@@ -149,9 +151,11 @@ const QList<WindowEntry> &windowTable()
         entry<TfrmNonErogabili>(WindowNames::frmNonErogabili),
         entry<TfrmStampaListino>(WindowNames::frmStampaListino),
         entry<TfrmExpListino>(WindowNames::frmExpListino),
-        // The quotes (their chooser and editor go between these, in WindowNames order).
+        // The quotes.
+        entry<&frmMenuPreventivi>(WindowNames::frmMenuPreventivi),
         entry<TfrmLogo>(WindowNames::frmLogo),
         entry<TfrmNumerazione>(WindowNames::frmNumerazione),
+        entry<&frmPreventivi>(WindowNames::frmPreventivi),
         entry<TfrmDatiVeicolo>(WindowNames::frmDatiVeicolo),
         entry<TfrmExpPreventivi>(WindowNames::frmExpPreventivi),
         entry<TfrmTrovaPreventivi>(WindowNames::frmTrovaPreventivi),

@@ -223,8 +223,11 @@ QPushButton *EditorWindow::command(const QString &name) const
 void EditorWindow::addHint(QWidget *control, const QString &sentence)
 {
     m_hints->addCommand(control, sentence);
+    // A sentence already fitted (the same hint on many controls) changes nothing.
+    const bool fitted = m_sentences.contains(sentence);
     m_sentences.append(sentence);
-    fitHintFont();
+    if (!fitted)
+        fitHintFont();
 }
 
 void EditorWindow::addHintBackground(QWidget *background)

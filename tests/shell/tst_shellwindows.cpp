@@ -425,7 +425,8 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     WindowRegistry::set(QStringLiteral("frmClienti"), &owners);
     WindowKit::switchWindow(frmPassword, frmAvvio);
     const QStringList built = { QStringLiteral("frmClienti"), QStringLiteral("frmCani"),
-        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili"), QStringLiteral("frmScadenzario") };
+        QStringLiteral("frmMenuPrimanota"), QStringLiteral("frmMenuDisponibili"), QStringLiteral("frmScadenzario"),
+        QStringLiteral("frmMenuPreventivi") };
     for (const TfrmAvvio::Tile &tile : frmAvvio->tiles()) {
         const bool exists = built.contains(tile.target);
         QCOMPARE(tile.picture->isEnabled(), exists);
@@ -443,7 +444,9 @@ void TestShellWindows::tilesSwitchToTheirWindows()
     click(frmAvvio->btnScadenze);
     QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmScadenzario")) });
     WindowKit::returnToStartMenu(WindowRegistry::get(QStringLiteral("frmScadenzario")));
-    click(frmAvvio->btnFatture); // disabled: nothing happens
+    click(frmAvvio->btnFatture);
+    QCOMPARE(visibleWindows(), QList<QWidget *> { WindowRegistry::get(QStringLiteral("frmMenuPreventivi")) });
+    WindowRegistry::get(QStringLiteral("frmMenuPreventivi"))->close(); // the chooser closes to the start menu
     QCOMPARE(visibleWindows(), QList<QWidget *> { frmAvvio });
 }
 
