@@ -1,4 +1,15 @@
 #include "quotes/Preventivi.h"
+#include "quotes/AnteprimaPrev.h"
+#include "quotes/Crea_PDF_Prev.h"
+#include "quotes/DatiVeicolo.h"
+#include "quotes/ExpPreventivi.h"
+#include "quotes/ImportaMagazzinoDoc.h"
+#include "quotes/Logo.h"
+#include "quotes/Numerazione.h"
+#include "quotes/Sospesi.h"
+#include "quotes/StampaPrev.h"
+#include "quotes/TrovaPreventivi.h"
+#include "quotes/core/QuoteNumbering.h"
 
 #include "app/checkers/OpenChecker.h"
 #include "app/core/Ini.h"
@@ -31,6 +42,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <type_traits>
 
 TfrmPreventivi *frmPreventivi = nullptr;
 
@@ -491,19 +503,8 @@ void TfrmPreventivi::buildRows()
             impMag[i] = pictureButton(
                 grp, QStringLiteral("impMag") + nn, QStringLiteral("listino"), QRect(910, y, 22, 22), false);
             addHint(impMag[i], QStringLiteral("Importa i dati dell'articolo dal listino prezzi."));
-            const QString key = QStringLiteral("pre_art_") + nn;
-            connect(impMag[i], &QPushButton::clicked, this, [this, key, i]() {
-                const QStringList before = { txtCodice[i]->text(), txtDesc[i]->text(), txtPrezzo[i]->text() };
-                openRegistered(WindowNames::frmImportaMagazzinoDoc,
-                    [key](QWidget *w) { ControlText::setNamed(w, QStringLiteral("lblMemory"), key); });
-                // A service imported into the row: its amount and the totals
-                // no longer hold until the quote is calculated again.
-                if (before != QStringList { txtCodice[i]->text(), txtDesc[i]->text(), txtPrezzo[i]->text() }) {
-                    txtImporto[i]->clear();
-                    for (QLabel *total : totals())
-                        total->clear();
-                }
-            });
+            connect(impMag[i], &QPushButton::clicked, this,
+                [this, i]() { TfrmImportaMagazzinoDoc::openForRow(this, i + 1); });
         }
         grp->setVisible(page == 0);
     }
@@ -650,38 +651,20 @@ void TfrmPreventivi::buildCommands()
     addHint(impOggi, QStringLiteral("Inserisci la data corrente."));
 
     // Windows of the quotes around the editor.
-    const auto opener = [this](QPushButton *command, const char *window, const QString &mode = QString()) {
-        connect(command, &QPushButton::clicked, this, [this, window, mode]() {
-            openRegistered(window, [mode](QWidget *w) {
-                if (!mode.isEmpty())
-                    ControlText::setNamed(w, QStringLiteral("lblMemory"), mode);
-            });
-        });
+    const auto opener = [this](QPushButton *command, auto dialogTag) {
+        using Dialog = typename decltype(dialogTag)::type;
+        connect(command, &QPushButton::clicked, this, [this]() { WindowKit::openModalDialog<Dialog>(this); });
     };
+    opener(cmdStampa, std::type_identity<TfrmStampaPrev>());
+    opener(cmdAnteprima, std::type_identity<TfrmAnteprimaPrev>());
+    opener(cmdPDF, std::type_identity<TfrmCrea_PDF_Prev>());
+    opener(cmdEsporta, std::type_identity<TfrmExpPreventivi>());
+    opener(cmdSospese, std::type_identity<TfrmSospesi>());
+    opener(btnLogo, std::type_identity<TfrmLogo>());
+    connect(cmdTrova, &QPushButton::clicked, this, [this]() { TfrmTrovaPreventivi::openPicker(this); });
+    connect(cmdNumerazione, &QPushButton::clicked, this, [this]() { TfrmNumerazione::openForQuotes(this); });
+    connect(cmdDatiComputer, &QPushButton::clicked, this, [this]() { TfrmDatiVeicolo::openFor(this); });
     const QString mode = QStringLiteral("preventivi");
-    opener(cmdStampa, WindowNames::frmStampaPrev);
-    opener(cmdAnteprima, WindowNames::frmAnteprimaPrev);
-    opener(cmdPDF, WindowNames::frmCrea_PDF_Prev);
-    opener(cmdEsporta, WindowNames::frmExpPreventivi);
-    opener(cmdSospese, WindowNames::frmSospesi);
-    opener(btnLogo, WindowNames::frmLogo);
-    opener(cmdTrova, WindowNames::frmTrovaPreventivi, mode);
-    connect(cmdNumerazione, &QPushButton::clicked, this, [this, mode]() {
-        openRegistered(WindowNames::frmNumerazione, [mode](QWidget *w) {
-            ControlText::setNamed(w, QStringLiteral("lblMemory"), mode);
-            w->setWindowTitle(QStringLiteral(" Impostazione inizio numerazione preventivi"));
-        });
-    });
-    connect(cmdDatiComputer, &QPushButton::clicked, this, [this, mode]() {
-        openRegistered(WindowNames::frmDatiVeicolo, [this, mode](QWidget *w) {
-            ControlText::setNamed(w, QStringLiteral("lblMemory"), mode);
-            const std::pair<QLabel *, const char *> pairs[] = { { memVeicolo, "txtVeicolo" }, { memMarca, "txtMarca" },
-                { memColore, "txtColore" }, { memImmatricolazione, "txtImmatricolazione" },
-                { memAlimentazione, "txtAlimentazione" }, { memTarga, "txtTarga" } };
-            for (const auto &[label, edit] : pairs)
-                ControlText::setNamed(w, QLatin1String(edit), TrimText(label->text()));
-        });
-    });
     connect(impCliente, &QPushButton::clicked, this, [this, mode]() { TfrmTrovaClienti::openPicker(this, mode); });
 
     // The identifier checkers.
@@ -952,14 +935,15 @@ void TfrmPreventivi::afterNew(qint64)
         return; // the window was only emptied (showing)
     QString start;
     try {
-        start = IssuerSettings::numberingStart();
+        start = QuoteNumbering::stored();
     } catch (const IniError &) {
         throw ArchiveAccessError();
     }
     lblInizio->setText(TrimText(start).isEmpty() ? QStringLiteral("1") : start);
-    const std::optional<qint64> number = QuoteFields::proposedNumber(lblInizio->text(), m_newCount);
-    if (!number)
+    const std::optional<qint64> first = QuoteNumbering::parseStart(start);
+    if (!first)
         throw ArchiveAccessError();
+    const std::optional<qint64> number = *first + m_newCount;
     txtNumFatt->setText(QString::number(*number));
     txtData->setText(FormatDate(Clock::today()));
     txtCliente->setFocus(Qt::OtherFocusReason);
@@ -1015,17 +999,4 @@ void TfrmPreventivi::writeSettings()
         // Reported; the window closes all the same.
         MessageBoxes::error(QString::fromUtf8(IssuerSettings::WriteFailure), this);
     }
-}
-
-void TfrmPreventivi::openRegistered(const char *globalName, const std::function<void(QWidget *)> &preload)
-{
-    QWidget *window = WindowRegistry::get(QLatin1String(globalName));
-    if (!window)
-        return;
-    if (preload)
-        preload(window);
-    if (auto *dialog = qobject_cast<QDialog *>(window))
-        dialog->exec();
-    else
-        window->show();
 }

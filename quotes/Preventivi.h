@@ -110,7 +110,6 @@ private:
     void writeSettings();
     // Opens the start-up instance of another window modally (nothing when it
     // is not there); `preload` fills it first.
-    void openRegistered(const char *globalName, const std::function<void(QWidget *)> &preload = {});
 
     qint64 m_newCount = -1; // records counted by the running new-quote command
     bool m_calculated = true; // outcome of the last calculation

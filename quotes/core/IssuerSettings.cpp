@@ -51,9 +51,4 @@ void write(const QStringList &values)
         ini.writeString(section, k.at(i), TrimText(values.value(i)));
 }
 
-QString numberingStart()
-{
-    return IniFile(path()).readString(QStringLiteral("Numerazione Preventivi"), QStringLiteral("Inizio"));
-}
-
 } // namespace IssuerSettings

@@ -27,11 +27,6 @@ QStringList read();
 // Throws IniError when a write fails; every key written before it stays.
 void write(const QStringList &values);
 
-// The numbering start of the quotes as it stands in the file: section
-// [Numerazione Preventivi], key "Inizio" (empty when absent). Throws IniError
-// like read().
-QString numberingStart();
-
 } // namespace IssuerSettings
 
 namespace IssuerSettings

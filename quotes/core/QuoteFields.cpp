@@ -81,22 +81,6 @@ QString clamped(const QString &text, int limit)
     return text.size() > limit ? text.left(limit) : text;
 }
 
-std::optional<qint64> proposedNumber(QStringView start, qint64 stored)
-{
-    const QStringView trimmed = TrimmedView(start);
-    qint64 first = 1;
-    if (!trimmed.isEmpty()) {
-        qsizetype i = (trimmed.front() == QLatin1Char('+') || trimmed.front() == QLatin1Char('-')) ? 1 : 0;
-        if (i == trimmed.size() || trimmed.size() > 12 || !IsNumeric(trimmed.mid(i)))
-            return std::nullopt;
-        bool ok = false;
-        first = trimmed.toLongLong(&ok);
-        if (!ok || first < std::numeric_limits<qint32>::min() || first > std::numeric_limits<qint32>::max())
-            return std::nullopt;
-    }
-    return first + stored;
-}
-
 bool cutLosesValue(QStringView text, int capacity)
 {
     const QStringView t = TrimmedView(text);

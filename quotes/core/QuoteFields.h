@@ -40,11 +40,6 @@ AmountKey amountKey(int key, QStringView text, int modifiers);
 // clamp of two edits at every key release); shorter texts unchanged.
 QString clamped(const QString &text, int limit);
 
-// The number a new quote proposes: the numbering start (its trimmed text;
-// empty counts as 1) plus the quotes already stored. Nothing when the start is
-// no integer ([+-]digits in the 32-bit range).
-std::optional<qint64> proposedNumber(QStringView start, qint64 stored);
-
 // True when a number text saved in a field of `capacity` characters would
 // change its value: its trimmed text is in exponent form, or the cut to the
 // capacity would drop digits of its integer part. A cut that drops only

@@ -1,5 +1,7 @@
 #include "quotes/core/QuoteNumbering.h"
 
+#include <limits>
+
 #include "app/core/Ini.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
@@ -44,20 +46,27 @@ QString normalise(const QString &text)
     return FormatGeneral(RoundToDecimals(*value, 0));
 }
 
+std::optional<qint64> parseStart(QStringView text)
+{
+    const QStringView trimmed = TrimmedView(text);
+    if (trimmed.isEmpty())
+        return 1;
+    const qsizetype sign = (trimmed.front() == u'+' || trimmed.front() == u'-') ? 1 : 0;
+    if (sign == trimmed.size() || trimmed.size() > 12 || !IsNumeric(trimmed.mid(sign)))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 n = trimmed.toLongLong(&ok);
+    if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return n;
+}
+
 qint64 start()
 {
-    const QString text = TrimText(stored());
-    if (text.isEmpty())
-        return 1;
-    // A whole number: an optional sign and decimal digits, nothing else.
-    QStringView digits(text);
-    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
-        digits = digits.mid(1);
-    bool ok = !digits.isEmpty() && IsNumeric(digits);
-    const qint64 n = ok ? text.toLongLong(&ok) : 0;
-    if (!ok)
+    const std::optional<qint64> n = parseStart(stored());
+    if (!n)
         throw NotANumber("the quote start number is not a whole number");
-    return n;
+    return *n;
 }
 
 } // namespace QuoteNumbering

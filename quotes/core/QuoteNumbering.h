@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include <stdexcept>
 
 // The start number of the quotes: `[Numerazione Preventivi]` `Inizio` of
@@ -32,6 +34,11 @@ void store(const QString &text);
 // not a number gives "1"; a number is rounded to a whole one and written
 // without leading zeros ("00050" -> "50", "2,5" -> "3", "1E3" -> "1000").
 QString normalise(const QString &text);
+
+// A start number as stored: empty or blank is 1; otherwise an optional sign
+// and decimal digits within 32 bits, blanks around allowed; nothing for
+// anything else ("abc", "1,5", "$1F", "99999999999").
+std::optional<qint64> parseStart(QStringView text);
 
 // The start number for a new quote: 1 when nothing is stored; throws
 // NotANumber when the stored text is not a whole number, IniError when the

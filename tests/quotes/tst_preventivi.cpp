@@ -5,6 +5,7 @@
 // open.
 #include "app/core/HelpText.h"
 #include "app/dialogs/Guida.h"
+#include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
 #include "common/Clock.h"
 #include "common/ProgramFolder.h"
@@ -15,6 +16,8 @@
 #include "common/ui/WindowRegistry.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "quotes/DatiVeicolo.h"
+#include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "quotes/core/IssuerSettings.h"
@@ -144,6 +147,17 @@ struct Scene {
     }
 };
 
+// A price-list service offered for import into a quote row.
+QByteArray service(const QString &code, const QString &price)
+{
+    RecordBuffer r(ServiceRecord::layout());
+    r.setText(ServiceRecord::Codice, code);
+    r.setText(ServiceRecord::Descrizione, QStringLiteral("Toelettatura"));
+    r.setText(ServiceRecord::Prezzo, price);
+    r.setText(ServiceRecord::NonErogabile, u"No");
+    return r.bytes();
+}
+
 QByteArray quoteRecord(const QString &customer)
 {
     RecordBuffer r(QuoteRecord::layout());
@@ -193,6 +207,7 @@ private slots:
     void settingsReadOnShowWrittenOnClose();
     void failedSettingsWriteReportedAndWindowCloses();
     void saveAppendsThenOverwrites();
+    void extraDogDataSavedAtItsOffsets();
     void saveAppendsAfterWholeRecords();
     void saveChecksInOrder_data();
     void saveChecksInOrder();
@@ -540,6 +555,30 @@ void TestPreventivi::saveAppendsThenOverwrites()
     QCOMPARE(QFileInfo(s.file()).size(), 4926);
     ArchiveFile(s.file(), 4926).read(stored.bytes());
     QCOMPARE(stored.bytes().mid(4923, 3), QByteArray("\x02S\xEC"));
+}
+
+void TestPreventivi::extraDogDataSavedAtItsOffsets()
+{
+    Scene s;
+    s.fillMandatory();
+    const QStringList typed
+        = { "Fido", "Beagle", "Tricolore", "380260000123456", "01/03/2025 10:00", "05/03/2025 18:00" };
+    onNextModal([&](QWidget *m) {
+        auto *extra = qobject_cast<TfrmDatiVeicolo *>(m);
+        QVERIFY(extra);
+        for (int i = 0; i < typed.size(); ++i)
+            extra->edits[i]->setText(typed[i]);
+        QTest::mouseClick(extra->btnApplica, Qt::LeftButton);
+    });
+    QTest::mouseClick(s.w->cmdDatiComputer, Qt::LeftButton);
+    QTest::mouseClick(s.w->cmdSalva, Qt::LeftButton);
+    const QByteArray record = readFile(s.file());
+    QCOMPARE(record.size(), 4926);
+    const int offsets[] = { 820, 871, 922, 973, 1024, 1075 };
+    for (int i = 0; i < typed.size(); ++i) {
+        QCOMPARE(int(quint8(record.at(offsets[i]))), int(typed[i].size()));
+        QCOMPARE(record.mid(offsets[i] + 1, typed[i].size()), typed[i].toLatin1());
+    }
 }
 
 void TestPreventivi::saveAppendsAfterWholeRecords()
@@ -894,20 +933,6 @@ void TestPreventivi::checkersByContent()
 void TestPreventivi::commandsPreloadTheirWindows()
 {
     Scene s;
-    // Stand-ins for the windows of the quotes around the editor.
-    auto standIn = [](const char *name, const QStringList &edits) {
-        auto *d = new QDialog;
-        for (const QString &e : edits)
-            (new QLineEdit(d))->setObjectName(e);
-        WindowKit::hiddenLabel(d, "lblMemory");
-        WindowRegistry::set(QLatin1String(name), d);
-        return std::unique_ptr<QDialog>(d);
-    };
-    auto numbering = standIn(WindowNames::frmNumerazione, {});
-    auto extra = standIn(WindowNames::frmDatiVeicolo,
-        { "txtVeicolo", "txtMarca", "txtColore", "txtImmatricolazione", "txtAlimentazione", "txtTarga" });
-    auto import = standIn(WindowNames::frmImportaMagazzinoDoc, {});
-
     QString mode, caption;
     onNextModal([&](QWidget *m) {
         mode = ControlText::named(m, "lblMemory");
@@ -941,13 +966,16 @@ void TestPreventivi::commandsPreloadTheirWindows()
     QTest::mouseClick(s.w->impMag[22], Qt::LeftButton);
     QCOMPARE(mode, QStringLiteral("pre_art_23"));
     QCOMPARE(s.w->txtImporto[22]->text(), QStringLiteral("7,00")); // nothing imported, nothing emptied
+    ArchiveFile(ServiceRecord::path(), ServiceRecord::size())
+        .append(service(QStringLiteral("TOL"), QStringLiteral("12,5")));
     onNextModal([&](QWidget *m) {
-        // The import writes the service into its row of the editor.
-        s.w->txtCodice[22]->setText(QStringLiteral("TOL"));
-        s.w->txtPrezzo[22]->setText(QStringLiteral("12,5"));
-        static_cast<QDialog *>(m)->accept();
+        auto *import = qobject_cast<TfrmImportaMagazzinoDoc *>(m);
+        QVERIFY(import);
+        import->lstRecords->setCurrentRow(0);
+        import->pickCommand();
     });
     QTest::mouseClick(s.w->impMag[22], Qt::LeftButton);
+    QCOMPARE(s.w->txtCodice[22]->text(), QStringLiteral("TOL"));
     QCOMPARE(s.w->txtPrezzo[22]->text(), QStringLiteral("12,5")); // not normalised until left
     QVERIFY(s.w->txtImporto[22]->text().isEmpty());
     QVERIFY(s.w->txtTotFattura->text().isEmpty());
@@ -969,8 +997,23 @@ void TestPreventivi::commandsPreloadTheirWindows()
     QCOMPARE(s.w->txtData->text(), QStringLiteral("14/03/2025"));
     QCOMPARE(QApplication::focusWidget(), s.w->txtNote);
 
-    // A window that is not there: nothing happens.
-    QTest::mouseClick(s.w->cmdStampa, Qt::LeftButton);
+    // The output and list windows, each opened modal over the editor.
+    const QList<QPair<QPushButton *, const char *>> windows = { { s.w->cmdStampa, WindowNames::frmStampaPrev },
+        { s.w->cmdAnteprima, WindowNames::frmAnteprimaPrev }, { s.w->cmdPDF, WindowNames::frmCrea_PDF_Prev },
+        { s.w->cmdEsporta, WindowNames::frmExpPreventivi }, { s.w->cmdSospese, WindowNames::frmSospesi },
+        { s.w->btnLogo, WindowNames::frmLogo }, { s.w->cmdTrova, WindowNames::frmTrovaPreventivi } };
+    for (const auto &[command, name] : windows) {
+        QString opened;
+        QWidget *owner = nullptr;
+        onNextModal([&](QWidget *m) {
+            opened = m->objectName();
+            owner = m->parentWidget();
+            m->close();
+        });
+        QTest::mouseClick(command, Qt::LeftButton);
+        QCOMPARE(opened, QLatin1String(name));
+        QCOMPARE(owner, s.w.get());
+    }
     QCOMPARE(s.boxes.count(), 0);
 }
 

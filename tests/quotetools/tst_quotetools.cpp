@@ -1,8 +1,6 @@
 // The quote editor's tools: the quote search and its loader, the pending
 // list, the export, the numbering dialog, the price-list import into a row
-// and the extra dog data. The editor itself is stood in for by a plain widget
-// holding a control of every name the tools write (the real editor is held
-// to the same names in tests/search/tst_deliveries.cpp).
+// and the extra dog data, each with the quote editor it writes into.
 #include "app/dialogs/OpenURL.h"
 #include "catalog/core/CatalogListing.h"
 #include "catalog/core/ServiceRecord.h"
@@ -17,6 +15,7 @@
 #include "quotes/ExpPreventivi.h"
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Numerazione.h"
+#include "quotes/Preventivi.h"
 #include "quotes/Sospesi.h"
 #include "quotes/TrovaPreventivi.h"
 #include "quotes/core/QuoteNumbering.h"
@@ -47,46 +46,26 @@ namespace
 
 const QString kBefore = QStringLiteral("before");
 
-bool isLabelField(int f)
-{
-    using namespace QuoteRecord;
-    return (f >= Veicolo && f <= Targa) || (f >= Importo01 && f < Es01)
-        || (f >= TotImponibile && f <= TotFattura && f != PercIva);
-}
-
-// A stand-in for the quote editor: a control of every name, each showing
-// "before" (the check boxes ticked), registered as frmPreventivi, its lblFile
-// on the year file 2026.pre.
+// The quote editor as the start-up makes it, every control showing "before"
+// (the check boxes ticked), registered as frmPreventivi, its lblFile on the
+// year file 2026.pre.
 struct Editor {
-    QWidget window;
+    TfrmPreventivi window;
     QLabel *position = nullptr;
 
     Editor()
     {
         for (int f = 0; f < QuoteRecord::FieldCount; ++f) {
             const QString name = QuoteRecord::controlName(f);
-            QWidget *control = nullptr;
-            if (QuoteRecord::isFlag(f)) {
-                auto *box = new QCheckBox(&window);
-                box->setChecked(true);
-                control = box;
-            } else if (f == QuoteRecord::ProvDitta || f == QuoteRecord::ProvCliente) {
-                auto *combo = new QComboBox(&window);
-                combo->setEditable(true);
-                combo->addItems({ "FC", "RM" });
-                combo->setEditText(kBefore);
-                control = combo;
-            } else if (isLabelField(f)) {
-                control = new QLabel(kBefore, &window);
-            } else {
-                control = new QLineEdit(kBefore, &window);
-            }
-            control->setObjectName(name);
+            if (QuoteRecord::isFlag(f))
+                window.findChild<QCheckBox *>(name)->setChecked(true);
+            else
+                ControlText::setNamed(&window, name, kBefore);
         }
-        position = new QLabel(kBefore, &window);
-        position->setObjectName(QStringLiteral("lblPosizione"));
-        auto *file = new QLabel(QStringLiteral("  ") + QuoteRecord::path(u"2026") + QStringLiteral(" "), &window);
-        file->setObjectName(QStringLiteral("lblFile"));
+        position = window.findChild<QLabel *>(QStringLiteral("lblPosizione"));
+        position->setText(kBefore);
+        ControlText::setNamed(&window, QStringLiteral("lblFile"),
+            QStringLiteral("  ") + QuoteRecord::path(u"2026") + QStringLiteral(" "));
         WindowRegistry::set(WindowNames::frmPreventivi, &window);
     }
     ~Editor() { WindowRegistry::clear(); }
