@@ -3,11 +3,12 @@
 #include "quotes/core/QuoteRecord.h"
 #include "quotes/core/QuoteSheet.h"
 
+#include "common/ui/ControlText.h"
+#include "quotes/Preventivi.h"
+
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QWidget>
 
 // A quote with all 30 rows and every header field filled, each text unique
@@ -64,37 +65,18 @@ inline QuoteSheet fullQuote()
     return s;
 }
 
-// A window with the quote editor's controls by name, showing `sheet` with
-// blanks around every text: edits, editable province combos, labels for the
-// amounts, totals and dog data, check boxes for the marks.
+// The quote editor showing `sheet` with blanks around every text, as a user
+// may leave them.
 inline QWidget *editorShowing(const QuoteSheet &sheet, QWidget *parent = nullptr)
 {
     using namespace QuoteRecord;
-    auto *editor = new QWidget(parent);
-    auto *page = new QWidget(editor); // the controls sit on inner panels
+    auto *editor = new TfrmPreventivi(parent);
     for (int field = 0; field < FieldCount; ++field) {
         const QString name = controlName(field);
-        const QString shown = QStringLiteral("  ") + sheet.text(field) + QStringLiteral(" ");
-        QWidget *control = nullptr;
-        if (isFlag(field)) {
-            auto *box = new QCheckBox(page);
-            box->setChecked(sheet.flag(field));
-            control = box;
-        } else if (field == ProvDitta || field == ProvCliente) {
-            auto *combo = new QComboBox(page);
-            combo->setEditable(true);
-            combo->addItems({ QStringLiteral("MI"), QStringLiteral("PG") });
-            combo->setEditText(shown);
-            control = combo;
-        } else if (field == Note) {
-            control = new QPlainTextEdit(shown, page);
-        } else if (name.startsWith(u"mem") || (field >= Importo01 && field < Importo01 + RowCount)
-            || (field >= TotImponibile && field <= TotFattura && field != PercIva)) {
-            control = new QLabel(shown, page);
-        } else {
-            control = new QLineEdit(shown, page);
-        }
-        control->setObjectName(name);
+        if (isFlag(field))
+            editor->findChild<QCheckBox *>(name)->setChecked(sheet.flag(field));
+        else
+            ControlText::setNamed(editor, name, QStringLiteral("  ") + sheet.text(field) + QStringLiteral(" "));
     }
     return editor;
 }
