@@ -412,7 +412,7 @@ void TestQuoteTools::emptyYearExportsTitleAndTenEmptyRows()
     QVERIFY(QFileInfo::exists(yearPath())); // created empty
     QCOMPARE(w.grid().rows(), 10);
     QCOMPARE(w.grid().columns(), 26);
-    QTest::mouseClick(static_cast<QPushButton *>(w.cmdEsporta), Qt::LeftButton);
+    QTest::mouseClick(w.cmdEsporta, Qt::LeftButton);
     const QByteArray file = readFile(folder.file("Preventivi.xls"));
     QVERIFY(!file.contains('\r') && !file.contains('\n'));
     QVERIFY(file.contains("<x:Name>Riepilogo annuale preventivi</x:Name>"));
@@ -446,7 +446,7 @@ void TestQuoteTools::threeQuotesExportInFileOrderWithRightAlignedTotals()
     QCOMPARE(w.grid().rows(), 3);
     QCOMPARE(w.grid().text(0, 0), QStringLiteral("1"));
     QCOMPARE(w.grid().text(2, 0), QStringLiteral("3"));
-    QTest::mouseClick(static_cast<QPushButton *>(w.cmdEsporta), Qt::LeftButton);
+    QTest::mouseClick(w.cmdEsporta, Qt::LeftButton);
     const QList<QByteArrayList> table = rows(readFile(folder.file("Preventivi.xls")));
     QCOMPARE(table.size(), 4);
     QCOMPARE(cellText(table[1][0]), QByteArray("3"));
@@ -477,7 +477,7 @@ void TestQuoteTools::libreOfficeReadsThreeQuotesBack()
     boxes.answerNext(false);
     TfrmExpPreventivi w;
     w.show();
-    QTest::mouseClick(static_cast<QPushButton *>(w.cmdEsporta), Qt::LeftButton);
+    QTest::mouseClick(w.cmdEsporta, Qt::LeftButton);
     QProcess office;
     office.start(soffice,
         { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
