@@ -12,6 +12,8 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -95,17 +97,25 @@ void trimmedSpan(const unsigned char *field, int capacity, int &begin, int &end)
         --end;
 }
 
-// Three-way lineLess.
+// Three-way lineLess. Runs of code units that are the same in both lines
+// fold the same, so they are skipped a block at a time; only a block where
+// the lines differ is compared unit by unit.
 int lineCompare(QStringView a, QStringView b)
 {
     const qsizetype n = qMin(a.size(), b.size());
     const QChar *x = a.data();
     const QChar *y = b.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t p = foldUpper(x[i].unicode());
-        const char16_t q = foldUpper(y[i].unicode());
-        if (p != q)
-            return p < q ? -1 : 1;
+    constexpr qsizetype kBlockUnits = 16;
+    for (qsizetype i = 0; i < n; i += kBlockUnits) {
+        const qsizetype units = qMin(kBlockUnits, n - i);
+        if (std::memcmp(x + i, y + i, size_t(units) * sizeof(QChar)) == 0)
+            continue;
+        for (qsizetype k = i; k < i + units; ++k) {
+            const char16_t p = foldUpper(x[k].unicode());
+            const char16_t q = foldUpper(y[k].unicode());
+            if (p != q)
+                return p < q ? -1 : 1;
+        }
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
@@ -116,6 +126,8 @@ int lineCompare(QStringView a, QStringView b)
 // longer tell such characters apart. So a key that is smaller belongs to a
 // line that sorts first, and equal keys leave the order to the whole lines.
 constexpr int kKeyChars = 48;
+// Lists from this many lines on are sorted in parts side by side.
+constexpr size_t kPartLines = 16384;
 struct SortKey {
     unsigned char bytes[kKeyChars];
     quint32 index;
@@ -295,9 +307,7 @@ void sortLines(ListLines &lines)
         return;
     Q_ASSERT(n <= std::numeric_limits<quint32>::max());
     std::vector<SortKey> keys(n);
-    for (size_t i = 0; i < n; ++i)
-        makeKey(keys[i], lines[i].text, quint32(i));
-    std::sort(keys.begin(), keys.end(), [&lines](const SortKey &a, const SortKey &b) {
+    const auto less = [&lines](const SortKey &a, const SortKey &b) {
         if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
             return c < 0;
         // Equal whole keys of two lines at least kKeyChars long say that their
@@ -310,7 +320,49 @@ void sortLines(ListLines &lines)
         if (const int c = lineCompare(QStringView(x).mid(from), QStringView(y).mid(from)); c != 0)
             return c < 0;
         return a.index < b.index; // equal lines keep their file order
-    });
+    };
+    // A long list is keyed and sorted in a few parts side by side, then the
+    // sorted parts are merged; the order is total (the index decides last),
+    // so the result is the same as one sort.
+    const size_t hardware = std::max(1u, std::thread::hardware_concurrency());
+    const size_t parts = n >= kPartLines ? std::clamp<size_t>(hardware / 2, 1, 4) : 1;
+    std::vector<size_t> bounds(parts + 1);
+    for (size_t p = 0; p <= parts; ++p)
+        bounds[p] = n * p / parts;
+    const auto sortPart = [&](size_t p) {
+        for (size_t i = bounds[p]; i < bounds[p + 1]; ++i)
+            makeKey(keys[i], lines[i].text, quint32(i));
+        std::sort(keys.begin() + std::ptrdiff_t(bounds[p]), keys.begin() + std::ptrdiff_t(bounds[p + 1]), less);
+    };
+    const auto runSideBySide = [](size_t count, const std::function<void(size_t)> &work) {
+        std::vector<std::thread> helpers;
+        for (size_t p = 1; p < count; ++p) {
+            try {
+                helpers.emplace_back(work, p);
+            } catch (const std::system_error &) {
+                work(p); // no thread to be had: done here
+            }
+        }
+        work(0);
+        for (std::thread &helper : helpers)
+            helper.join();
+    };
+    runSideBySide(parts, sortPart);
+    if (parts > 1) {
+        std::vector<SortKey> merged(n);
+        for (size_t width = 1; width < parts; width *= 2) {
+            const size_t pairs = (parts + 2 * width - 1) / (2 * width);
+            runSideBySide(pairs, [&](size_t pair) {
+                const size_t first = bounds[2 * width * pair];
+                const size_t middle = bounds[std::min(parts, 2 * width * pair + width)];
+                const size_t last = bounds[std::min(parts, 2 * width * (pair + 1))];
+                std::merge(keys.begin() + std::ptrdiff_t(first), keys.begin() + std::ptrdiff_t(middle),
+                    keys.begin() + std::ptrdiff_t(middle), keys.begin() + std::ptrdiff_t(last),
+                    merged.begin() + std::ptrdiff_t(first), less);
+            });
+            keys.swap(merged);
+        }
+    }
     ListLines sorted;
     sorted.reserve(n);
     for (const SortKey &key : keys)

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
+#include <limits>
 #include <mutex>
 #include <new>
 #include <sys/stat.h>
@@ -329,6 +330,61 @@ qint64 memoryBound()
     return qint64(pages) * pageSize / 2;
 }
 
+// Puts `order` (0, 1, ... n - 1) in the order of the keys, compared without
+// case as QString::compare does it, equal keys in their first order. Short
+// ASCII keys (the usual case: dates, times, codes) are compared as bytes
+// folded once; any other key set is compared as strings.
+void sortByKey(const std::vector<QString> &keys, std::vector<qint64> &order)
+{
+    constexpr qsizetype kShort = 24;
+    struct Folded {
+        char bytes[kShort];
+        quint8 length;
+        quint32 index;
+    };
+    const size_t n = keys.size();
+    bool bytewise = n <= std::numeric_limits<quint32>::max();
+    std::vector<Folded> folded;
+    if (bytewise)
+        folded.resize(n);
+    for (size_t i = 0; bytewise && i < n; ++i) {
+        const QString &key = keys[i];
+        Folded &f = folded[i];
+        if (key.size() > kShort) {
+            bytewise = false;
+            break;
+        }
+        f.length = quint8(key.size());
+        f.index = quint32(i);
+        std::memset(f.bytes, 0, sizeof f.bytes);
+        for (qsizetype k = 0; k < key.size(); ++k) {
+            const char16_t c = key.at(k).unicode();
+            if (c >= 0x80) {
+                bytewise = false;
+                break;
+            }
+            f.bytes[k] = char(c >= u'A' && c <= u'Z' ? c + 32 : c);
+        }
+    }
+    if (!bytewise) {
+        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
+            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
+        });
+        return;
+    }
+    std::sort(folded.begin(), folded.end(), [](const Folded &a, const Folded &b) {
+        // Lower-case folding, as the string comparison folds ASCII; a key
+        // that is the beginning of another comes first.
+        if (const int c = std::memcmp(a.bytes, b.bytes, std::min(a.length, b.length)); c != 0)
+            return c < 0;
+        if (a.length != b.length)
+            return a.length < b.length;
+        return a.index < b.index;
+    });
+    for (size_t i = 0; i < n; ++i)
+        order[i] = qint64(folded[i].index);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -502,6 +558,13 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
             m_ranges.append({ span.first, span.second - span.first, 0 });
         }
     }
+    // Columns that show nearly the whole record keep it whole: it is then
+    // read straight into place, with no second copy.
+    int shown = 0;
+    for (const Range &range : std::as_const(m_ranges))
+        shown += range.length;
+    if (shown > 0 && shown * 10 >= m_recordSize * 9)
+        m_ranges = { { 0, m_recordSize, 0 } };
     m_keptSize = 0;
     for (Range &range : m_ranges) {
         range.kept = m_keptSize;
@@ -562,26 +625,30 @@ void RecordRows::load(const QString &path)
     // A read that fails or finds the file shorter keeps the whole records
     // before it.
     const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
-    const qint64 bytesPerPart = 64 << 20;
+    const qint64 bytesPerPart = 16 << 20;
     const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
     const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
     const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
     std::vector<qint64> readInPart(size_t(parts), 0);
+    const bool wholeRecords = m_keptSize == m_recordSize;
     const auto readPart = [&](int part) {
         const qint64 first = qMin(records, part * perPart);
         const qint64 last = qMin(records, first + perPart);
         std::unique_ptr<char[]> block;
         try {
-            block.reset(new char[size_t(perBlock * m_recordSize)]);
+            if (!wholeRecords)
+                block.reset(new char[size_t(perBlock * m_recordSize)]);
         } catch (const std::bad_alloc &) {
             return;
         }
         qint64 at = first;
         while (at < last) {
             const qint64 want = qMin(perBlock, last - at) * m_recordSize;
+            char *to = buffer->data + at * m_keptSize;
+            char *const into = wholeRecords ? to : block.get();
             qint64 got = 0;
             while (got < want) {
-                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                const ssize_t n = ::pread(fd, into + got, size_t(want - got), off_t(at * m_recordSize + got));
                 if (n < 0 && errno == EINTR)
                     continue;
                 if (n <= 0)
@@ -589,9 +656,8 @@ void RecordRows::load(const QString &path)
                 got += n;
             }
             const qint64 whole = got / m_recordSize;
-            char *to = buffer->data + at * m_keptSize;
             const char *from = block.get();
-            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+            for (qint64 k = 0; !wholeRecords && k < whole; ++k, from += m_recordSize) {
                 for (const Range &range : std::as_const(m_ranges)) {
                     std::memcpy(to, from + range.from, size_t(range.length));
                     to += range.length;
@@ -710,11 +776,8 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     std::vector<qint64> order(n);
     for (size_t i = 0; i < n; ++i)
         order[i] = qint64(i);
-    if (selection.key && complete) {
-        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
-            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
-        });
-    }
+    if (selection.key && complete)
+        sortByKey(keys, order);
     std::vector<qint64> sortedNumbers(n);
     std::vector<QString> sortedKeys(keys.empty() ? 0 : n);
     for (size_t i = 0; i < n; ++i) {
