@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -125,28 +126,47 @@ int lineCompare(QStringView a, QStringView b)
 // first one from U+00FF up becomes 0xFF and ends the key, since bytes can no
 // longer tell such characters apart. So a key that is smaller belongs to a
 // line that sorts first, and equal keys leave the order to the whole lines.
-constexpr int kKeyChars = 48;
+constexpr int kKeyChars = 80;
 // Lists from this many lines on are sorted in parts side by side.
 constexpr size_t kPartLines = 16384;
+// The key's bytes are held as big-endian words, so that comparing the words
+// as numbers compares the bytes in order.
+constexpr int kKeyWords = kKeyChars / 8;
+static_assert(kKeyChars % 8 == 0);
 struct SortKey {
-    unsigned char bytes[kKeyChars];
+    quint64 words[kKeyWords];
     quint32 index;
+    bool cut; // the key ended at a character from U+00FF up
 };
 
 void makeKey(SortKey &key, QStringView text, quint32 index)
 {
-    std::memset(key.bytes, 0, sizeof key.bytes);
+    unsigned char bytes[kKeyChars] = {};
     key.index = index;
+    key.cut = false;
     const qsizetype n = qMin<qsizetype>(text.size(), kKeyChars);
     const QChar *c = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t f = foldUpper(c[i].unicode());
         if (f >= 0xFF) {
-            key.bytes[i] = 0xFF;
+            bytes[i] = 0xFF;
+            key.cut = true;
             break;
         }
-        key.bytes[i] = static_cast<unsigned char>(f);
+        bytes[i] = static_cast<unsigned char>(f);
     }
+    for (int w = 0; w < kKeyWords; ++w)
+        key.words[w] = qFromBigEndian<quint64>(bytes + 8 * w);
+}
+
+// Three-way comparison of two keys' bytes.
+inline int keyCompare(const SortKey &a, const SortKey &b)
+{
+    for (int w = 0; w < kKeyWords; ++w) {
+        if (a.words[w] != b.words[w])
+            return a.words[w] < b.words[w] ? -1 : 1;
+    }
+    return 0;
 }
 
 // The bytes that the system, the address-space and data limits and the memory
@@ -308,14 +328,13 @@ void sortLines(ListLines &lines)
     Q_ASSERT(n <= std::numeric_limits<quint32>::max());
     std::vector<SortKey> keys(n);
     const auto less = [&lines](const SortKey &a, const SortKey &b) {
-        if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
+        if (const int c = keyCompare(a, b); c != 0)
             return c < 0;
         // Equal whole keys of two lines at least kKeyChars long say that their
         // first kKeyChars characters compare equal: the lines differ after them.
         const QString &x = lines[a.index].text;
         const QString &y = lines[b.index].text;
-        const bool wholeKeys
-            = x.size() >= kKeyChars && y.size() >= kKeyChars && std::memchr(a.bytes, 0xFF, sizeof a.bytes) == nullptr;
+        const bool wholeKeys = x.size() >= kKeyChars && y.size() >= kKeyChars && !a.cut;
         const qsizetype from = wholeKeys ? kKeyChars : 0;
         if (const int c = lineCompare(QStringView(x).mid(from), QStringView(y).mid(from)); c != 0)
             return c < 0;
