@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -129,6 +130,8 @@ int lineCompare(QStringView a, QStringView b)
 constexpr int kKeyChars = 80;
 // Lists from this many lines on are sorted in parts side by side.
 constexpr size_t kPartLines = 16384;
+// Archives from this many bytes on are read in parts side by side.
+constexpr qint64 kPartRecordBytes = qint64(16) << 20;
 // The key's bytes are held as big-endian words, so that comparing the words
 // as numbers compares the bytes in order.
 constexpr int kKeyWords = kKeyChars / 8;
@@ -167,6 +170,31 @@ inline int keyCompare(const SortKey &a, const SortKey &b)
             return a.words[w] < b.words[w] ? -1 : 1;
     }
     return 0;
+}
+
+// Runs work(0) .. work(count - 1) side by side, work(0) on this thread, and
+// waits for all of them.
+void runSideBySide(size_t count, const std::function<void(size_t)> &work)
+{
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < count; ++p) {
+        try {
+            helpers.emplace_back(work, p);
+        } catch (const std::system_error &) {
+            work(p); // no thread to be had: done here
+        }
+    }
+    work(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+// How many parts side by side for `count` items of which `partFrom` make one
+// part worth its thread.
+size_t partsFor(size_t count, size_t partFrom)
+{
+    const size_t hardware = std::max(1u, std::thread::hardware_concurrency());
+    return count >= partFrom ? std::clamp<size_t>(hardware / 2, 1, 4) : 1;
 }
 
 // The bytes that the system, the address-space and data limits and the memory
@@ -343,8 +371,7 @@ void sortLines(ListLines &lines)
     // A long list is keyed and sorted in a few parts side by side, then the
     // sorted parts are merged; the order is total (the index decides last),
     // so the result is the same as one sort.
-    const size_t hardware = std::max(1u, std::thread::hardware_concurrency());
-    const size_t parts = n >= kPartLines ? std::clamp<size_t>(hardware / 2, 1, 4) : 1;
+    const size_t parts = partsFor(n, kPartLines);
     std::vector<size_t> bounds(parts + 1);
     for (size_t p = 0; p <= parts; ++p)
         bounds[p] = n * p / parts;
@@ -352,19 +379,6 @@ void sortLines(ListLines &lines)
         for (size_t i = bounds[p]; i < bounds[p + 1]; ++i)
             makeKey(keys[i], lines[i].text, quint32(i));
         std::sort(keys.begin() + std::ptrdiff_t(bounds[p]), keys.begin() + std::ptrdiff_t(bounds[p + 1]), less);
-    };
-    const auto runSideBySide = [](size_t count, const std::function<void(size_t)> &work) {
-        std::vector<std::thread> helpers;
-        for (size_t p = 1; p < count; ++p) {
-            try {
-                helpers.emplace_back(work, p);
-            } catch (const std::system_error &) {
-                work(p); // no thread to be had: done here
-            }
-        }
-        work(0);
-        for (std::thread &helper : helpers)
-            helper.join();
     };
     runSideBySide(parts, sortPart);
     if (parts > 1) {
@@ -455,19 +469,60 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
     ListLines &out, qint64 bytesPerLine)
 {
     ArchiveFile file(path, recordSize);
+    const qint64 records = file.count();
     if (bytesPerLine > 0) {
-        const qint64 records = file.count();
         const qint64 room = availableMemory();
         if (records > 0 && (records > room / bytesPerLine))
             throw ListingMemoryError();
     }
+    // A large archive is read in a few parts side by side, each part making
+    // its own lines; the parts are then joined in file order. A part that
+    // fails keeps the lines before its failure, and the parts after it are
+    // dropped, so the outcome is that of one pass.
+    const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
+    std::vector<ListLines> partLines(parts);
+    std::vector<std::exception_ptr> failures(parts);
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 first = records * qint64(part) / qint64(parts);
+        const qint64 last = records * qint64(part + 1) / qint64(parts);
+        ListLines &lines = parts == 1 ? out : partLines[part];
+        try {
+            file.scanRange(first, last, [&](qint64 index, const char *record) {
+                if (!accept || accept(record))
+                    lines.push_back(ListLine { line(record), index });
+            });
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    });
     try {
-        file.scan([&](qint64 index, const char *record) {
-            if (!accept || accept(record))
-                out.push_back(ListLine { line(record), index });
-        });
+        for (size_t part = 0; part < parts; ++part) {
+            if (failures[part]) {
+                try {
+                    std::rethrow_exception(failures[part]);
+                } catch (const std::bad_alloc &) {
+                    throw;
+                } catch (...) {
+                    for (ListLine &l : partLines[part])
+                        out.push_back(std::move(l));
+                    throw;
+                }
+            }
+            if (parts == 1)
+                break;
+            if (part == 0) {
+                size_t total = out.size();
+                for (const ListLines &lines : partLines)
+                    total += lines.size();
+                out.reserve(total);
+            }
+            for (ListLine &l : partLines[part])
+                out.push_back(std::move(l));
+            ListLines().swap(partLines[part]);
+        }
     } catch (const std::bad_alloc &) {
         ListLines().swap(out); // give the memory back before anything else runs
+        partLines.clear();
         throw ListingMemoryError();
     }
     file.close();
