@@ -722,47 +722,107 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     if (records * m_keptSize > memoryBound())
         throw TooLargeError();
 
-    // One pass in blocks of about 1 MB, keeping the shown bytes of each
-    // selected record (one after the other, in reading order) with its
-    // reading-order number and its key. The kept bytes stay where they were
-    // put; the order of the rows is an index over them.
+    // The file is read in a few parts side by side (a large archive), each
+    // part in blocks of about 1 MB, keeping the shown bytes of each selected
+    // record from the place of the part's first record on (a part selects at
+    // most its own records), with the record's key. Joined in reading order,
+    // the selected records are numbered 1, 2, ...; the kept bytes stay where
+    // they were put and the order of the rows is an index over them. A read
+    // that fails or finds the file shorter ends its part, and the parts after
+    // it are dropped.
     std::unique_ptr<Buffer> buffer;
-    std::vector<qint64> numbers;
+    const qint64 bytesPerPart = 16 << 20;
+    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
+    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    struct Part {
+        qint64 first = 0;
+        qint64 last = 0;
+        qint64 read = 0; // records read
+        std::vector<QString> keys;
+        qint64 selected = 0;
+        bool outOfMemory = false;
+    };
+    std::vector<Part> part(static_cast<size_t>(parts));
+    for (int p = 0; p < parts; ++p) {
+        part[size_t(p)].first = records * p / parts;
+        part[size_t(p)].last = records * (p + 1) / parts;
+    }
+    try {
+        if (records > 0 && m_keptSize > 0)
+            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
+    } catch (const std::bad_alloc &) {
+        throw TooLargeError();
+    }
+    const auto readPart = [&](int p) {
+        Part &mine = part[size_t(p)];
+        try {
+            const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+            std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
+            qint64 at = mine.first;
+            while (at < mine.last) {
+                const qint64 want = qMin(perBlock, mine.last - at) * m_recordSize;
+                qint64 got = 0;
+                while (got < want) {
+                    const ssize_t n
+                        = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                    if (n < 0 && errno == EINTR)
+                        continue;
+                    if (n <= 0)
+                        break;
+                    got += n;
+                }
+                const qint64 whole = got / m_recordSize;
+                const char *from = block.get();
+                for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+                    if (selection.accept && !selection.accept(at + k, from))
+                        continue;
+                    char *to = buffer->data + (mine.first + mine.selected) * m_keptSize;
+                    for (const Range &range : std::as_const(m_ranges)) {
+                        std::memcpy(to, from + range.from, size_t(range.length));
+                        to += range.length;
+                    }
+                    if (selection.key)
+                        mine.keys.push_back(selection.key(from));
+                    ++mine.selected;
+                }
+                at += whole;
+                mine.read = at - mine.first;
+                if (got < want)
+                    break;
+            }
+        } catch (const std::bad_alloc &) {
+            mine.outOfMemory = true;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int p = 1; p < parts; ++p) {
+        try {
+            helpers.emplace_back(readPart, p);
+        } catch (const std::system_error &) {
+            readPart(p); // no thread to be had: read it here
+        }
+    }
+    readPart(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+
+    // Joined in reading order, up to the first part that did not end.
+    std::vector<qint64> places;
     std::vector<QString> keys;
     qint64 at = 0;
     bool complete = true;
     try {
-        if (records > 0 && m_keptSize > 0)
-            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
-        const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
-        std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
-        while (at < records) {
-            const qint64 want = qMin(perBlock, records - at) * m_recordSize;
-            qint64 got = 0;
-            while (got < want) {
-                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                got += n;
-            }
-            const qint64 whole = got / m_recordSize;
-            const char *from = block.get();
-            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
-                if (selection.accept && !selection.accept(at + k, from))
-                    continue;
-                char *to = buffer->data + numbers.size() * size_t(m_keptSize);
-                for (const Range &range : std::as_const(m_ranges)) {
-                    std::memcpy(to, from + range.from, size_t(range.length));
-                    to += range.length;
-                }
-                numbers.push_back(qint64(numbers.size()) + 1);
-                if (selection.key)
-                    keys.push_back(selection.key(from));
-            }
-            at += whole;
-            if (got < want) {
+        for (const Part &p : part) {
+            if (p.outOfMemory)
+                throw std::bad_alloc();
+        }
+        for (Part &p : part) {
+            for (qint64 j = 0; j < p.selected; ++j)
+                places.push_back(p.first + j);
+            for (QString &key : p.keys)
+                keys.push_back(std::move(key));
+            at = p.first + p.read;
+            if (p.read < p.last - p.first) {
                 complete = false;
                 break;
             }
@@ -772,7 +832,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     }
 
     // The order: by key when the whole file was read, else reading order.
-    const size_t n = numbers.size();
+    const size_t n = places.size();
     std::vector<qint64> order(n);
     for (size_t i = 0; i < n; ++i)
         order[i] = qint64(i);
@@ -780,8 +840,10 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
         sortByKey(keys, order);
     std::vector<qint64> sortedNumbers(n);
     std::vector<QString> sortedKeys(keys.empty() ? 0 : n);
+    std::vector<qint64> sortedSlots(n);
     for (size_t i = 0; i < n; ++i) {
-        sortedNumbers[i] = numbers[size_t(order[i])];
+        sortedNumbers[i] = order[i] + 1;
+        sortedSlots[i] = places[size_t(order[i])];
         if (!keys.empty())
             sortedKeys[i] = std::move(keys[size_t(order[i])]);
     }
@@ -792,7 +854,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     m_fileRecords = at;
     m_numbers = std::move(sortedNumbers);
     m_keys = std::move(sortedKeys);
-    m_slots = std::move(order);
+    m_slots = std::move(sortedSlots);
     m_typed.clear();
 }
 
