@@ -6,12 +6,11 @@
 
 #include <QFile>
 #include <QList>
-#include <QtEndian>
 
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <new>
 #include <system_error>
@@ -127,49 +126,30 @@ int lineCompare(QStringView a, QStringView b)
 // first one from U+00FF up becomes 0xFF and ends the key, since bytes can no
 // longer tell such characters apart. So a key that is smaller belongs to a
 // line that sorts first, and equal keys leave the order to the whole lines.
-constexpr int kKeyChars = 80;
+constexpr int kKeyChars = 48;
 // Lists from this many lines on are sorted in parts side by side.
 constexpr size_t kPartLines = 16384;
 // Archives from this many bytes on are read in parts side by side.
 constexpr qint64 kPartRecordBytes = qint64(16) << 20;
-// The key's bytes are held as big-endian words, so that comparing the words
-// as numbers compares the bytes in order.
-constexpr int kKeyWords = kKeyChars / 8;
-static_assert(kKeyChars % 8 == 0);
 struct SortKey {
-    quint64 words[kKeyWords];
+    unsigned char bytes[kKeyChars];
     quint32 index;
-    bool cut; // the key ended at a character from U+00FF up
 };
 
 void makeKey(SortKey &key, QStringView text, quint32 index)
 {
-    unsigned char bytes[kKeyChars] = {};
+    std::memset(key.bytes, 0, sizeof key.bytes);
     key.index = index;
-    key.cut = false;
     const qsizetype n = qMin<qsizetype>(text.size(), kKeyChars);
     const QChar *c = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t f = foldUpper(c[i].unicode());
         if (f >= 0xFF) {
-            bytes[i] = 0xFF;
-            key.cut = true;
+            key.bytes[i] = 0xFF;
             break;
         }
-        bytes[i] = static_cast<unsigned char>(f);
+        key.bytes[i] = static_cast<unsigned char>(f);
     }
-    for (int w = 0; w < kKeyWords; ++w)
-        key.words[w] = qFromBigEndian<quint64>(bytes + 8 * w);
-}
-
-// Three-way comparison of two keys' bytes.
-inline int keyCompare(const SortKey &a, const SortKey &b)
-{
-    for (int w = 0; w < kKeyWords; ++w) {
-        if (a.words[w] != b.words[w])
-            return a.words[w] < b.words[w] ? -1 : 1;
-    }
-    return 0;
 }
 
 // Runs work(0) .. work(count - 1) side by side, work(0) on this thread, and
@@ -356,13 +336,14 @@ void sortLines(ListLines &lines)
     Q_ASSERT(n <= std::numeric_limits<quint32>::max());
     std::vector<SortKey> keys(n);
     const auto less = [&lines](const SortKey &a, const SortKey &b) {
-        if (const int c = keyCompare(a, b); c != 0)
+        if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
             return c < 0;
         // Equal whole keys of two lines at least kKeyChars long say that their
         // first kKeyChars characters compare equal: the lines differ after them.
         const QString &x = lines[a.index].text;
         const QString &y = lines[b.index].text;
-        const bool wholeKeys = x.size() >= kKeyChars && y.size() >= kKeyChars && !a.cut;
+        const bool wholeKeys
+            = x.size() >= kKeyChars && y.size() >= kKeyChars && std::memchr(a.bytes, 0xFF, sizeof a.bytes) == nullptr;
         const qsizetype from = wholeKeys ? kKeyChars : 0;
         if (const int c = lineCompare(QStringView(x).mid(from), QStringView(y).mid(from)); c != 0)
             return c < 0;
@@ -482,15 +463,26 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
     const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
     std::vector<ListLines> partLines(parts);
     std::vector<std::exception_ptr> failures(parts);
+    // The read blocks come from this thread, whose memory is already at hand.
+    std::vector<QByteArray> blocks(parts);
+    try {
+        for (QByteArray &block : blocks)
+            block.reserve(qMax(1 << 20, recordSize));
+    } catch (const std::bad_alloc &) {
+        throw ListingMemoryError();
+    }
     runSideBySide(parts, [&](size_t part) {
         const qint64 first = records * qint64(part) / qint64(parts);
         const qint64 last = records * qint64(part + 1) / qint64(parts);
         ListLines &lines = parts == 1 ? out : partLines[part];
         try {
-            file.scanRange(first, last, [&](qint64 index, const char *record) {
-                if (!accept || accept(record))
-                    lines.push_back(ListLine { line(record), index });
-            });
+            file.scanRange(
+                first, last,
+                [&](qint64 index, const char *record) {
+                    if (!accept || accept(record))
+                        lines.push_back(ListLine { line(record), index });
+                },
+                blocks[part]);
         } catch (...) {
             failures[part] = std::current_exception();
         }
