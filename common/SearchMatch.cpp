@@ -9,14 +9,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <limits>
 #include <new>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 
 #include <sys/resource.h>
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 #include <unistd.h>
 
 namespace SearchMatch
@@ -126,7 +131,7 @@ int lineCompare(QStringView a, QStringView b)
 // first one from U+00FF up becomes 0xFF and ends the key, since bytes can no
 // longer tell such characters apart. So a key that is smaller belongs to a
 // line that sorts first, and equal keys leave the order to the whole lines.
-constexpr int kKeyChars = 48;
+constexpr int kKeyChars = 80;
 // Lists from this many lines on are sorted in parts side by side.
 constexpr size_t kPartLines = 16384;
 // Archives from this many bytes on are read in parts side by side.
@@ -151,6 +156,49 @@ void makeKey(SortKey &key, QStringView text, quint32 index)
         key.bytes[i] = static_cast<unsigned char>(f);
     }
 }
+
+// The keys of a list, in memory of their own; a long list's keys in large
+// pages where the system gives them, so they cost few page faults.
+constexpr size_t kLargeKeyBytes = size_t(8) << 20;
+struct KeyArray {
+    explicit KeyArray(size_t count)
+        : bytes(qMax<size_t>(1, count) * sizeof(SortKey))
+    {
+        void *p = nullptr;
+#ifdef Q_OS_LINUX
+        mapped = bytes >= kLargeKeyBytes;
+        if (mapped) {
+            p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p == MAP_FAILED)
+                throw std::bad_alloc();
+            ::madvise(p, bytes, MADV_HUGEPAGE);
+        }
+#endif
+        if (!mapped) {
+            p = std::malloc(bytes);
+            if (!p)
+                throw std::bad_alloc();
+        }
+        data = static_cast<SortKey *>(p);
+    }
+    ~KeyArray()
+    {
+#ifdef Q_OS_LINUX
+        if (mapped) {
+            ::munmap(data, bytes);
+            return;
+        }
+#endif
+        std::free(data);
+    }
+    KeyArray(const KeyArray &) = delete;
+    KeyArray &operator=(const KeyArray &) = delete;
+
+    size_t bytes;
+    bool mapped = false;
+    SortKey *data = nullptr;
+};
+static_assert(std::is_trivially_copyable_v<SortKey>);
 
 // Runs work(0) .. work(count - 1) side by side, work(0) on this thread, and
 // waits for all of them.
@@ -334,7 +382,8 @@ void sortLines(ListLines &lines)
     if (n < 2)
         return;
     Q_ASSERT(n <= std::numeric_limits<quint32>::max());
-    std::vector<SortKey> keys(n);
+    KeyArray keyArray(n);
+    SortKey *keys = keyArray.data;
     const auto less = [&lines](const SortKey &a, const SortKey &b) {
         if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
             return c < 0;
@@ -359,28 +408,30 @@ void sortLines(ListLines &lines)
     const auto sortPart = [&](size_t p) {
         for (size_t i = bounds[p]; i < bounds[p + 1]; ++i)
             makeKey(keys[i], lines[i].text, quint32(i));
-        std::sort(keys.begin() + std::ptrdiff_t(bounds[p]), keys.begin() + std::ptrdiff_t(bounds[p + 1]), less);
+        std::sort(keys + std::ptrdiff_t(bounds[p]), keys + std::ptrdiff_t(bounds[p + 1]), less);
     };
     runSideBySide(parts, sortPart);
     if (parts > 1) {
-        std::vector<SortKey> merged(n);
+        KeyArray mergedArray(n);
+        SortKey *merged = mergedArray.data;
         for (size_t width = 1; width < parts; width *= 2) {
             const size_t pairs = (parts + 2 * width - 1) / (2 * width);
             runSideBySide(pairs, [&](size_t pair) {
                 const size_t first = bounds[2 * width * pair];
                 const size_t middle = bounds[std::min(parts, 2 * width * pair + width)];
                 const size_t last = bounds[std::min(parts, 2 * width * (pair + 1))];
-                std::merge(keys.begin() + std::ptrdiff_t(first), keys.begin() + std::ptrdiff_t(middle),
-                    keys.begin() + std::ptrdiff_t(middle), keys.begin() + std::ptrdiff_t(last),
-                    merged.begin() + std::ptrdiff_t(first), less);
+                std::merge(keys + std::ptrdiff_t(first), keys + std::ptrdiff_t(middle), keys + std::ptrdiff_t(middle),
+                    keys + std::ptrdiff_t(last), merged + std::ptrdiff_t(first), less);
             });
-            keys.swap(merged);
+            std::swap(keys, merged);
         }
     }
     ListLines sorted;
     sorted.reserve(n);
-    for (const SortKey &key : keys)
+    for (size_t i = 0; i < n; ++i) {
+        const SortKey &key = keys[i];
         sorted.push_back(std::move(lines[key.index]));
+    }
     lines.swap(sorted);
 }
 
