@@ -217,3 +217,19 @@ void ArchiveFile::scan(const std::function<void(qint64, const char *)> &visit)
     }
     m_index = n;
 }
+
+void ArchiveFile::scanRange(
+    qint64 first, qint64 last, const std::function<void(qint64, const char *)> &visit, QByteArray &block) const
+{
+    if (m_fd < 0)
+        throw ArchiveAccessError();
+    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    for (qint64 at = first; at < last; at += perBlock) {
+        const qint64 records = qMin(perBlock, last - at);
+        block.resize(records * m_recordSize);
+        if (!readAllAt(m_fd, block.data(), block.size(), at * m_recordSize))
+            throw ArchiveAccessError();
+        for (qint64 k = 0; k < records; ++k)
+            visit(at + k, block.constData() + k * m_recordSize);
+    }
+}

@@ -69,6 +69,11 @@ public:
     // Walks every whole record in file order, reading in large blocks;
     // visit(index, bytes) gets the 0-based index and recordSize bytes.
     void scan(const std::function<void(qint64, const char *)> &visit);
+    // The same for the records [first, last) only, read into `block`, leaving
+    // the current index alone; several threads may walk distinct ranges of
+    // one open file at once, each with its own block.
+    void scanRange(
+        qint64 first, qint64 last, const std::function<void(qint64, const char *)> &visit, QByteArray &block) const;
 
 private:
     void truncateTo(qint64 size);

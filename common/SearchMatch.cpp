@@ -9,11 +9,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <type_traits>
 
 #include <sys/resource.h>
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 #include <unistd.h>
 
 namespace SearchMatch
@@ -95,17 +103,25 @@ void trimmedSpan(const unsigned char *field, int capacity, int &begin, int &end)
         --end;
 }
 
-// Three-way lineLess.
+// Three-way lineLess. Runs of code units that are the same in both lines
+// fold the same, so they are skipped a block at a time; only a block where
+// the lines differ is compared unit by unit.
 int lineCompare(QStringView a, QStringView b)
 {
     const qsizetype n = qMin(a.size(), b.size());
     const QChar *x = a.data();
     const QChar *y = b.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t p = foldUpper(x[i].unicode());
-        const char16_t q = foldUpper(y[i].unicode());
-        if (p != q)
-            return p < q ? -1 : 1;
+    constexpr qsizetype kBlockUnits = 16;
+    for (qsizetype i = 0; i < n; i += kBlockUnits) {
+        const qsizetype units = qMin(kBlockUnits, n - i);
+        if (std::memcmp(x + i, y + i, size_t(units) * sizeof(QChar)) == 0)
+            continue;
+        for (qsizetype k = i; k < i + units; ++k) {
+            const char16_t p = foldUpper(x[k].unicode());
+            const char16_t q = foldUpper(y[k].unicode());
+            if (p != q)
+                return p < q ? -1 : 1;
+        }
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
@@ -115,7 +131,11 @@ int lineCompare(QStringView a, QStringView b)
 // first one from U+00FF up becomes 0xFF and ends the key, since bytes can no
 // longer tell such characters apart. So a key that is smaller belongs to a
 // line that sorts first, and equal keys leave the order to the whole lines.
-constexpr int kKeyChars = 48;
+constexpr int kKeyChars = 80;
+// Lists from this many lines on are sorted in parts side by side.
+constexpr size_t kPartLines = 16384;
+// Archives from this many bytes on are read in parts side by side.
+constexpr qint64 kPartRecordBytes = qint64(16) << 20;
 struct SortKey {
     unsigned char bytes[kKeyChars];
     quint32 index;
@@ -135,6 +155,74 @@ void makeKey(SortKey &key, QStringView text, quint32 index)
         }
         key.bytes[i] = static_cast<unsigned char>(f);
     }
+}
+
+// The keys of a list, in memory of their own; a long list's keys in large
+// pages where the system gives them, so they cost few page faults.
+constexpr size_t kLargeKeyBytes = size_t(8) << 20;
+struct KeyArray {
+    explicit KeyArray(size_t count)
+        : bytes(qMax<size_t>(1, count) * sizeof(SortKey))
+    {
+        void *p = nullptr;
+#ifdef Q_OS_LINUX
+        mapped = bytes >= kLargeKeyBytes;
+        if (mapped) {
+            p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p == MAP_FAILED)
+                throw std::bad_alloc();
+            ::madvise(p, bytes, MADV_HUGEPAGE);
+        }
+#endif
+        if (!mapped) {
+            p = std::malloc(bytes);
+            if (!p)
+                throw std::bad_alloc();
+        }
+        data = static_cast<SortKey *>(p);
+    }
+    ~KeyArray()
+    {
+#ifdef Q_OS_LINUX
+        if (mapped) {
+            ::munmap(data, bytes);
+            return;
+        }
+#endif
+        std::free(data);
+    }
+    KeyArray(const KeyArray &) = delete;
+    KeyArray &operator=(const KeyArray &) = delete;
+
+    size_t bytes;
+    bool mapped = false;
+    SortKey *data = nullptr;
+};
+static_assert(std::is_trivially_copyable_v<SortKey>);
+
+// Runs work(0) .. work(count - 1) side by side, work(0) on this thread, and
+// waits for all of them.
+void runSideBySide(size_t count, const std::function<void(size_t)> &work)
+{
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < count; ++p) {
+        try {
+            helpers.emplace_back(work, p);
+        } catch (const std::system_error &) {
+            work(p); // no thread to be had: done here
+        }
+    }
+    work(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+// How many parts side by side for `count` items of which `partFrom` make one
+// part worth its thread.
+size_t partsFor(size_t count, size_t partFrom)
+{
+    const size_t hardware = std::max(1u, std::thread::hardware_concurrency());
+    return count >= partFrom ? std::clamp<size_t>(hardware / 2, 1, 4) : 1;
 }
 
 // The bytes that the system, the address-space and data limits and the memory
@@ -294,10 +382,9 @@ void sortLines(ListLines &lines)
     if (n < 2)
         return;
     Q_ASSERT(n <= std::numeric_limits<quint32>::max());
-    std::vector<SortKey> keys(n);
-    for (size_t i = 0; i < n; ++i)
-        makeKey(keys[i], lines[i].text, quint32(i));
-    std::sort(keys.begin(), keys.end(), [&lines](const SortKey &a, const SortKey &b) {
+    KeyArray keyArray(n);
+    SortKey *keys = keyArray.data;
+    const auto less = [&lines](const SortKey &a, const SortKey &b) {
         if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
             return c < 0;
         // Equal whole keys of two lines at least kKeyChars long say that their
@@ -310,11 +397,41 @@ void sortLines(ListLines &lines)
         if (const int c = lineCompare(QStringView(x).mid(from), QStringView(y).mid(from)); c != 0)
             return c < 0;
         return a.index < b.index; // equal lines keep their file order
-    });
+    };
+    // A long list is keyed and sorted in a few parts side by side, then the
+    // sorted parts are merged; the order is total (the index decides last),
+    // so the result is the same as one sort.
+    const size_t parts = partsFor(n, kPartLines);
+    std::vector<size_t> bounds(parts + 1);
+    for (size_t p = 0; p <= parts; ++p)
+        bounds[p] = n * p / parts;
+    const auto sortPart = [&](size_t p) {
+        for (size_t i = bounds[p]; i < bounds[p + 1]; ++i)
+            makeKey(keys[i], lines[i].text, quint32(i));
+        std::sort(keys + std::ptrdiff_t(bounds[p]), keys + std::ptrdiff_t(bounds[p + 1]), less);
+    };
+    runSideBySide(parts, sortPart);
+    if (parts > 1) {
+        KeyArray mergedArray(n);
+        SortKey *merged = mergedArray.data;
+        for (size_t width = 1; width < parts; width *= 2) {
+            const size_t pairs = (parts + 2 * width - 1) / (2 * width);
+            runSideBySide(pairs, [&](size_t pair) {
+                const size_t first = bounds[2 * width * pair];
+                const size_t middle = bounds[std::min(parts, 2 * width * pair + width)];
+                const size_t last = bounds[std::min(parts, 2 * width * (pair + 1))];
+                std::merge(keys + std::ptrdiff_t(first), keys + std::ptrdiff_t(middle), keys + std::ptrdiff_t(middle),
+                    keys + std::ptrdiff_t(last), merged + std::ptrdiff_t(first), less);
+            });
+            std::swap(keys, merged);
+        }
+    }
     ListLines sorted;
     sorted.reserve(n);
-    for (const SortKey &key : keys)
+    for (size_t i = 0; i < n; ++i) {
+        const SortKey &key = keys[i];
         sorted.push_back(std::move(lines[key.index]));
+    }
     lines.swap(sorted);
 }
 
@@ -384,19 +501,71 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
     ListLines &out, qint64 bytesPerLine)
 {
     ArchiveFile file(path, recordSize);
+    const qint64 records = file.count();
     if (bytesPerLine > 0) {
-        const qint64 records = file.count();
         const qint64 room = availableMemory();
         if (records > 0 && (records > room / bytesPerLine))
             throw ListingMemoryError();
     }
+    // A large archive is read in a few parts side by side, each part making
+    // its own lines; the parts are then joined in file order. A part that
+    // fails keeps the lines before its failure, and the parts after it are
+    // dropped, so the outcome is that of one pass.
+    const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
+    std::vector<ListLines> partLines(parts);
+    std::vector<std::exception_ptr> failures(parts);
+    // The read blocks come from this thread, whose memory is already at hand.
+    std::vector<QByteArray> blocks(parts);
     try {
-        file.scan([&](qint64 index, const char *record) {
-            if (!accept || accept(record))
-                out.push_back(ListLine { line(record), index });
-        });
+        for (QByteArray &block : blocks)
+            block.reserve(qMax(1 << 20, recordSize));
+    } catch (const std::bad_alloc &) {
+        throw ListingMemoryError();
+    }
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 first = records * qint64(part) / qint64(parts);
+        const qint64 last = records * qint64(part + 1) / qint64(parts);
+        ListLines &lines = parts == 1 ? out : partLines[part];
+        try {
+            file.scanRange(
+                first, last,
+                [&](qint64 index, const char *record) {
+                    if (!accept || accept(record))
+                        lines.push_back(ListLine { line(record), index });
+                },
+                blocks[part]);
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    });
+    try {
+        for (size_t part = 0; part < parts; ++part) {
+            if (failures[part]) {
+                try {
+                    std::rethrow_exception(failures[part]);
+                } catch (const std::bad_alloc &) {
+                    throw;
+                } catch (...) {
+                    for (ListLine &l : partLines[part])
+                        out.push_back(std::move(l));
+                    throw;
+                }
+            }
+            if (parts == 1)
+                break;
+            if (part == 0) {
+                size_t total = out.size();
+                for (const ListLines &lines : partLines)
+                    total += lines.size();
+                out.reserve(total);
+            }
+            for (ListLine &l : partLines[part])
+                out.push_back(std::move(l));
+            ListLines().swap(partLines[part]);
+        }
     } catch (const std::bad_alloc &) {
         ListLines().swap(out); // give the memory back before anything else runs
+        partLines.clear();
         throw ListingMemoryError();
     }
     file.close();

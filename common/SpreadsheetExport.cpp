@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
+#include <limits>
 #include <mutex>
 #include <new>
 #include <sys/stat.h>
@@ -329,6 +330,61 @@ qint64 memoryBound()
     return qint64(pages) * pageSize / 2;
 }
 
+// Puts `order` (0, 1, ... n - 1) in the order of the keys, compared without
+// case as QString::compare does it, equal keys in their first order. Short
+// ASCII keys (the usual case: dates, times, codes) are compared as bytes
+// folded once; any other key set is compared as strings.
+void sortByKey(const std::vector<QString> &keys, std::vector<qint64> &order)
+{
+    constexpr qsizetype kShort = 24;
+    struct Folded {
+        char bytes[kShort];
+        quint8 length;
+        quint32 index;
+    };
+    const size_t n = keys.size();
+    bool bytewise = n <= std::numeric_limits<quint32>::max();
+    std::vector<Folded> folded;
+    if (bytewise)
+        folded.resize(n);
+    for (size_t i = 0; bytewise && i < n; ++i) {
+        const QString &key = keys[i];
+        Folded &f = folded[i];
+        if (key.size() > kShort) {
+            bytewise = false;
+            break;
+        }
+        f.length = quint8(key.size());
+        f.index = quint32(i);
+        std::memset(f.bytes, 0, sizeof f.bytes);
+        for (qsizetype k = 0; k < key.size(); ++k) {
+            const char16_t c = key.at(k).unicode();
+            if (c >= 0x80) {
+                bytewise = false;
+                break;
+            }
+            f.bytes[k] = char(c >= u'A' && c <= u'Z' ? c + 32 : c);
+        }
+    }
+    if (!bytewise) {
+        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
+            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
+        });
+        return;
+    }
+    std::sort(folded.begin(), folded.end(), [](const Folded &a, const Folded &b) {
+        // Lower-case folding, as the string comparison folds ASCII; a key
+        // that is the beginning of another comes first.
+        if (const int c = std::memcmp(a.bytes, b.bytes, std::min(a.length, b.length)); c != 0)
+            return c < 0;
+        if (a.length != b.length)
+            return a.length < b.length;
+        return a.index < b.index;
+    });
+    for (size_t i = 0; i < n; ++i)
+        order[i] = qint64(folded[i].index);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -502,6 +558,13 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
             m_ranges.append({ span.first, span.second - span.first, 0 });
         }
     }
+    // Columns that show nearly the whole record keep it whole: it is then
+    // read straight into place, with no second copy.
+    int shown = 0;
+    for (const Range &range : std::as_const(m_ranges))
+        shown += range.length;
+    if (shown > 0 && shown * 10 >= m_recordSize * 9)
+        m_ranges = { { 0, m_recordSize, 0 } };
     m_keptSize = 0;
     for (Range &range : m_ranges) {
         range.kept = m_keptSize;
@@ -562,26 +625,30 @@ void RecordRows::load(const QString &path)
     // A read that fails or finds the file shorter keeps the whole records
     // before it.
     const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
-    const qint64 bytesPerPart = 64 << 20;
+    const qint64 bytesPerPart = 16 << 20;
     const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
     const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
     const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
     std::vector<qint64> readInPart(size_t(parts), 0);
+    const bool wholeRecords = m_keptSize == m_recordSize;
     const auto readPart = [&](int part) {
         const qint64 first = qMin(records, part * perPart);
         const qint64 last = qMin(records, first + perPart);
         std::unique_ptr<char[]> block;
         try {
-            block.reset(new char[size_t(perBlock * m_recordSize)]);
+            if (!wholeRecords)
+                block.reset(new char[size_t(perBlock * m_recordSize)]);
         } catch (const std::bad_alloc &) {
             return;
         }
         qint64 at = first;
         while (at < last) {
             const qint64 want = qMin(perBlock, last - at) * m_recordSize;
+            char *to = buffer->data + at * m_keptSize;
+            char *const into = wholeRecords ? to : block.get();
             qint64 got = 0;
             while (got < want) {
-                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                const ssize_t n = ::pread(fd, into + got, size_t(want - got), off_t(at * m_recordSize + got));
                 if (n < 0 && errno == EINTR)
                     continue;
                 if (n <= 0)
@@ -589,9 +656,8 @@ void RecordRows::load(const QString &path)
                 got += n;
             }
             const qint64 whole = got / m_recordSize;
-            char *to = buffer->data + at * m_keptSize;
             const char *from = block.get();
-            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+            for (qint64 k = 0; !wholeRecords && k < whole; ++k, from += m_recordSize) {
                 for (const Range &range : std::as_const(m_ranges)) {
                     std::memcpy(to, from + range.from, size_t(range.length));
                     to += range.length;
@@ -656,47 +722,107 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     if (records * m_keptSize > memoryBound())
         throw TooLargeError();
 
-    // One pass in blocks of about 1 MB, keeping the shown bytes of each
-    // selected record (one after the other, in reading order) with its
-    // reading-order number and its key. The kept bytes stay where they were
-    // put; the order of the rows is an index over them.
+    // The file is read in a few parts side by side (a large archive), each
+    // part in blocks of about 1 MB, keeping the shown bytes of each selected
+    // record from the place of the part's first record on (a part selects at
+    // most its own records), with the record's key. Joined in reading order,
+    // the selected records are numbered 1, 2, ...; the kept bytes stay where
+    // they were put and the order of the rows is an index over them. A read
+    // that fails or finds the file shorter ends its part, and the parts after
+    // it are dropped.
     std::unique_ptr<Buffer> buffer;
-    std::vector<qint64> numbers;
+    const qint64 bytesPerPart = 16 << 20;
+    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
+    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    struct Part {
+        qint64 first = 0;
+        qint64 last = 0;
+        qint64 read = 0; // records read
+        std::vector<QString> keys;
+        qint64 selected = 0;
+        bool outOfMemory = false;
+    };
+    std::vector<Part> part(static_cast<size_t>(parts));
+    for (int p = 0; p < parts; ++p) {
+        part[size_t(p)].first = records * p / parts;
+        part[size_t(p)].last = records * (p + 1) / parts;
+    }
+    try {
+        if (records > 0 && m_keptSize > 0)
+            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
+    } catch (const std::bad_alloc &) {
+        throw TooLargeError();
+    }
+    const auto readPart = [&](int p) {
+        Part &mine = part[size_t(p)];
+        try {
+            const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+            std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
+            qint64 at = mine.first;
+            while (at < mine.last) {
+                const qint64 want = qMin(perBlock, mine.last - at) * m_recordSize;
+                qint64 got = 0;
+                while (got < want) {
+                    const ssize_t n
+                        = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
+                    if (n < 0 && errno == EINTR)
+                        continue;
+                    if (n <= 0)
+                        break;
+                    got += n;
+                }
+                const qint64 whole = got / m_recordSize;
+                const char *from = block.get();
+                for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
+                    if (selection.accept && !selection.accept(at + k, from))
+                        continue;
+                    char *to = buffer->data + (mine.first + mine.selected) * m_keptSize;
+                    for (const Range &range : std::as_const(m_ranges)) {
+                        std::memcpy(to, from + range.from, size_t(range.length));
+                        to += range.length;
+                    }
+                    if (selection.key)
+                        mine.keys.push_back(selection.key(from));
+                    ++mine.selected;
+                }
+                at += whole;
+                mine.read = at - mine.first;
+                if (got < want)
+                    break;
+            }
+        } catch (const std::bad_alloc &) {
+            mine.outOfMemory = true;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int p = 1; p < parts; ++p) {
+        try {
+            helpers.emplace_back(readPart, p);
+        } catch (const std::system_error &) {
+            readPart(p); // no thread to be had: read it here
+        }
+    }
+    readPart(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+
+    // Joined in reading order, up to the first part that did not end.
+    std::vector<qint64> places;
     std::vector<QString> keys;
     qint64 at = 0;
     bool complete = true;
     try {
-        if (records > 0 && m_keptSize > 0)
-            buffer = std::make_unique<Buffer>(size_t(records) * size_t(m_keptSize));
-        const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
-        std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
-        while (at < records) {
-            const qint64 want = qMin(perBlock, records - at) * m_recordSize;
-            qint64 got = 0;
-            while (got < want) {
-                const ssize_t n = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                got += n;
-            }
-            const qint64 whole = got / m_recordSize;
-            const char *from = block.get();
-            for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
-                if (selection.accept && !selection.accept(at + k, from))
-                    continue;
-                char *to = buffer->data + numbers.size() * size_t(m_keptSize);
-                for (const Range &range : std::as_const(m_ranges)) {
-                    std::memcpy(to, from + range.from, size_t(range.length));
-                    to += range.length;
-                }
-                numbers.push_back(qint64(numbers.size()) + 1);
-                if (selection.key)
-                    keys.push_back(selection.key(from));
-            }
-            at += whole;
-            if (got < want) {
+        for (const Part &p : part) {
+            if (p.outOfMemory)
+                throw std::bad_alloc();
+        }
+        for (Part &p : part) {
+            for (qint64 j = 0; j < p.selected; ++j)
+                places.push_back(p.first + j);
+            for (QString &key : p.keys)
+                keys.push_back(std::move(key));
+            at = p.first + p.read;
+            if (p.read < p.last - p.first) {
                 complete = false;
                 break;
             }
@@ -706,19 +832,18 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     }
 
     // The order: by key when the whole file was read, else reading order.
-    const size_t n = numbers.size();
+    const size_t n = places.size();
     std::vector<qint64> order(n);
     for (size_t i = 0; i < n; ++i)
         order[i] = qint64(i);
-    if (selection.key && complete) {
-        std::stable_sort(order.begin(), order.end(), [&keys](qint64 a, qint64 b) {
-            return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseInsensitive) < 0;
-        });
-    }
+    if (selection.key && complete)
+        sortByKey(keys, order);
     std::vector<qint64> sortedNumbers(n);
     std::vector<QString> sortedKeys(keys.empty() ? 0 : n);
+    std::vector<qint64> sortedSlots(n);
     for (size_t i = 0; i < n; ++i) {
-        sortedNumbers[i] = numbers[size_t(order[i])];
+        sortedNumbers[i] = order[i] + 1;
+        sortedSlots[i] = places[size_t(order[i])];
         if (!keys.empty())
             sortedKeys[i] = std::move(keys[size_t(order[i])]);
     }
@@ -729,7 +854,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     m_fileRecords = at;
     m_numbers = std::move(sortedNumbers);
     m_keys = std::move(sortedKeys);
-    m_slots = std::move(order);
+    m_slots = std::move(sortedSlots);
     m_typed.clear();
 }
 

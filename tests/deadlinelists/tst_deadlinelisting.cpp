@@ -27,6 +27,7 @@ private slots:
     void imminentTestTakesWhatAlertCounts();
     void selectionSortsAndKeepsReadingNumbers();
     void selectionOfEmptyAndUnmatchedFiles();
+    void largeSelectionReadInPartsAsOnePass();
 };
 
 void TestDeadlineListing::summaryLine_data()
@@ -236,6 +237,48 @@ void TestDeadlineListing::selectionOfEmptyAndUnmatchedFiles()
     rows.load(path, none);
     QCOMPARE(rows.fileRecords(), 2);
     QCOMPARE(rows.count(), 0);
+}
+
+void TestDeadlineListing::largeSelectionReadInPartsAsOnePass()
+{
+    // A year file large enough to be read in parts side by side: the rows are
+    // the selected records numbered in reading order, sorted by their key,
+    // equal keys in reading order.
+    TempProgramFolder folder;
+    const QString path = DeadlineRecord::path(u"2024");
+    const int records = int((qint64(34) << 20) / DeadlineRecord::size()) + 3;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records) * DeadlineRecord::size());
+    std::vector<std::pair<QString, qint64>> expected; // key, reading number
+    for (int i = 0; i < records; ++i) {
+        const Deadline d { .data
+            = QStringLiteral("%1/0%2/2024").arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(1 + i % 3),
+            .ora = QStringLiteral("09:%1").arg(i % 7, 2, 10, QLatin1Char('0')),
+            .dettagli = i % 5 == 0 ? QStringLiteral("x") : QStringLiteral("Vaccino") };
+        const QByteArray record = d.bytes();
+        bytes += record;
+        if (i % 5 != 0)
+            expected.emplace_back(DeadlineListing::sortKey(record.constData()), qint64(expected.size()) + 1);
+    }
+    TestSupport::writeFile(path, bytes);
+    std::stable_sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    SpreadsheetExport::RecordRows rows(DeadlineRecord::layout(), dateAndKey());
+    rows.load(path,
+        { [](qint64, const char *r) { return FieldRef::of(DeadlineRecord::layout(), D::Dettagli).load(r) != "x"; },
+            &DeadlineListing::sortKey });
+    QCOMPARE(rows.fileRecords(), records);
+    QCOMPARE(rows.count(), qsizetype(expected.size()));
+    for (qsizetype r = 0; r < rows.count(); ++r) {
+        const auto &[key, number] = expected[size_t(r)];
+        QCOMPARE(rows.text(r, 0), QString::number(number));
+        QCOMPARE(rows.text(r, 3), key);
+        // The row's bytes are its own record's.
+        const QByteArray record
+            = bytes.mid((number - 1) / 4 * 5 * DeadlineRecord::size() + ((number - 1) % 4 + 1) * DeadlineRecord::size(),
+                DeadlineRecord::size());
+        QCOMPARE(rows.text(r, 1), FieldRef::of(DeadlineRecord::layout(), D::Data).load(record.constData()));
+        QCOMPARE(rows.text(r, 2), FieldRef::of(DeadlineRecord::layout(), D::Ora).load(record.constData()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDeadlineListing)

@@ -73,6 +73,9 @@ private slots:
     void storedBlanksCountInMatch_data();
     void storedBlanksCountInMatch();
     void compactKeySortKeepsLineOrder();
+    void longListSortsAsOnePass_data();
+    void longListSortsAsOnePass();
+    void largeArchiveListsAsOnePass();
     void listingBoundedByAvailableMemory_data();
     void listingBoundedByAvailableMemory();
     void hugeSparseArchiveFailsFastForMemory();
@@ -320,6 +323,76 @@ void TestSearchMatch::compactKeySortKeepsLineOrder()
     for (size_t i = 0; i < lines.size(); ++i) {
         QCOMPARE(lines[i].text, expected[i].text);
         QCOMPARE(lines[i].record, expected[i].record);
+    }
+}
+
+void TestSearchMatch::longListSortsAsOnePass_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("common");
+    // A short list sorts in one part, a long one in parts that are merged;
+    // lines agree up to and past the compact key.
+    QTest::newRow("one part") << 3000 << 100;
+    QTest::newRow("parts merged") << 40000 << 100;
+    QTest::newRow("parts merged, short lines") << 40000 << 6;
+}
+
+void TestSearchMatch::longListSortsAsOnePass()
+{
+    QFETCH(int, count);
+    QFETCH(int, common);
+    const QString alphabet = QStringLiteral("aAbB \u00E9\u00C9\u00FF\u20AC_z");
+    const QString beginning = QString(common, QLatin1Char('x'));
+    ListLines lines;
+    quint32 seed = 777;
+    auto next = [&seed](quint32 bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    for (qint64 i = 0; i < count; ++i) {
+        QString text = beginning.left(qsizetype(next(quint32(common) + 1)));
+        const int extra = int(next(5));
+        for (int k = 0; k < extra; ++k)
+            text += alphabet.at(next(quint32(alphabet.size())));
+        lines.push_back({ text, i });
+    }
+    ListLines expected = lines;
+    std::stable_sort(expected.begin(), expected.end(),
+        [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
+    sortLines(lines);
+    QCOMPARE(lines.size(), expected.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].text, expected[i].text);
+        QCOMPARE(lines[i].record, expected[i].record);
+    }
+}
+
+void TestSearchMatch::largeArchiveListsAsOnePass()
+{
+    // An archive large enough to be read in parts side by side: the lines
+    // are those of one pass, in file order, each with its own record.
+    TestSupport::TempProgramFolder folder;
+    const int records = int((qint64(24) << 20) / OwnerRecord::size()) + 7;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records) * OwnerRecord::size());
+    for (int i = 0; i < records; ++i) {
+        const Owner o { QStringLiteral("Owner %1 %2").arg(i).arg(i % 3 == 0 ? "rossi" : "verdi"),
+            QStringLiteral("Roma"), QString() };
+        bytes += ownerBytes(o);
+    }
+    TestSupport::writeFile(OwnerRecord::path(), bytes);
+    const MultiFilter filter(filtersWith(QStringLiteral("rossi")), OwnerListing::filterFields());
+    ListLines lines;
+    lines.push_back({ QStringLiteral("before"), -1 }); // lines are appended to what is there
+    collectLines(
+        OwnerRecord::path(), OwnerRecord::size(), [&](const char *r) { return filter.matches(r); },
+        OwnerListing::searchLine, lines);
+    QCOMPARE(lines.size(), size_t(1 + (records + 2) / 3));
+    QCOMPARE(lines[0].text, QStringLiteral("before"));
+    for (size_t k = 1; k < lines.size(); ++k) {
+        const qint64 index = qint64(k - 1) * 3;
+        QCOMPARE(lines[k].record, index);
+        QCOMPARE(lines[k].text, OwnerListing::searchLine(bytes.constData() + index * OwnerRecord::size()));
     }
 }
 
