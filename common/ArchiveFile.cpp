@@ -205,16 +205,8 @@ QByteArray ArchiveFile::readAll()
 void ArchiveFile::scan(const std::function<void(qint64, const char *)> &visit)
 {
     const qint64 n = count();
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
     QByteArray block;
-    for (qint64 first = 0; first < n; first += perBlock) {
-        const qint64 records = qMin(perBlock, n - first);
-        block.resize(records * m_recordSize);
-        if (!readAllAt(m_fd, block.data(), block.size(), first * m_recordSize))
-            throw ArchiveAccessError();
-        for (qint64 k = 0; k < records; ++k)
-            visit(first + k, block.constData() + k * m_recordSize);
-    }
+    scanRange(0, n, visit, block);
     m_index = n;
 }
 

@@ -385,6 +385,22 @@ void sortByKey(const std::vector<QString> &keys, std::vector<qint64> &order)
         order[i] = qint64(folded[i].index);
 }
 
+// Reads up to `want` bytes at `offset`, retrying after signals; returns how
+// many arrived (fewer at the end of the file or on a failure).
+qint64 readUpTo(int fd, char *into, qint64 want, qint64 offset)
+{
+    qint64 got = 0;
+    while (got < want) {
+        const ssize_t n = ::pread(fd, into + got, size_t(want - got), off_t(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    return got;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -646,15 +662,7 @@ void RecordRows::load(const QString &path)
             const qint64 want = qMin(perBlock, last - at) * m_recordSize;
             char *to = buffer->data + at * m_keptSize;
             char *const into = wholeRecords ? to : block.get();
-            qint64 got = 0;
-            while (got < want) {
-                const ssize_t n = ::pread(fd, into + got, size_t(want - got), off_t(at * m_recordSize + got));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                got += n;
-            }
+            const qint64 got = readUpTo(fd, into, want, at * m_recordSize);
             const qint64 whole = got / m_recordSize;
             const char *from = block.get();
             for (qint64 k = 0; !wholeRecords && k < whole; ++k, from += m_recordSize) {
@@ -761,16 +769,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
             qint64 at = mine.first;
             while (at < mine.last) {
                 const qint64 want = qMin(perBlock, mine.last - at) * m_recordSize;
-                qint64 got = 0;
-                while (got < want) {
-                    const ssize_t n
-                        = ::pread(fd, block.get() + got, size_t(want - got), off_t(at * m_recordSize + got));
-                    if (n < 0 && errno == EINTR)
-                        continue;
-                    if (n <= 0)
-                        break;
-                    got += n;
-                }
+                const qint64 got = readUpTo(fd, block.get(), want, at * m_recordSize);
                 const qint64 whole = got / m_recordSize;
                 const char *from = block.get();
                 for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
