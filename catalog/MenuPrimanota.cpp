@@ -19,14 +19,6 @@ TfrmMenuPrimanota *frmMenuPrimanota = nullptr;
 namespace
 {
 
-QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
-{
-    QLabel *label = Art::pictureLabel(parent, objectName, picture, QSize(40, 40));
-    label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(tip);
-    return label;
-}
-
 QPushButton *menuButton(QWidget *parent, const char *objectName, const QString &text)
 {
     auto *button = new QPushButton(text, parent);
@@ -43,17 +35,7 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora - Listino Prezzi e Box per Cani"), parent)
 {
     setObjectName(QLatin1String(WindowNames::frmMenuPrimanota));
-    setWindowState(Qt::WindowMaximized);
-    setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmMenuPrimanota")));
-
-    auto *outer = new QGridLayout(this);
-    panContainer = new QFrame(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setStyleSheet(
-        QStringLiteral("#panContainer { background: white; border: 2px solid %1; border-radius: 14px; }")
-            .arg(Style::css(Style::FrameBlue)));
-    panContainer->setFixedSize(760, 500);
-    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
+    panContainer = WindowKit::menuPanel(this, QStringLiteral("TfrmMenuPrimanota"), QSize(760, 500));
 
     auto *body = new QVBoxLayout(panContainer);
     body->setContentsMargins(26, 22, 26, 20);
@@ -65,7 +47,7 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
     imgTitolo->setFont(Style::shellFont(24, true));
     imgTitolo->setStyleSheet(QStringLiteral("color: %1;").arg(Style::css(Style::BrandBlue)));
     imgTitolo->setAlignment(Qt::AlignCenter);
-    imgGuida = smallCommand(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
+    imgGuida = Art::commandPicture(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
     top->addSpacing(40);
     top->addWidget(imgTitolo, 1);
     top->addWidget(imgGuida, 0, Qt::AlignTop);
@@ -115,7 +97,7 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
     body->addStretch(1);
 
     auto *bottom = new QHBoxLayout;
-    imgEsci = smallCommand(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci"));
+    imgEsci = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci"));
     bottom->addStretch(1);
     bottom->addWidget(imgEsci);
     body->addLayout(bottom);

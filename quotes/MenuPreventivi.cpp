@@ -28,34 +28,11 @@ TfrmMenuPreventivi *frmMenuPreventivi = nullptr;
 const QString TfrmMenuPreventivi::kYearWarning
     = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
-namespace
-{
-
-QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
-{
-    QLabel *label = Art::pictureLabel(parent, objectName, picture, QSize(40, 40));
-    label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(tip);
-    return label;
-}
-
-} // namespace
-
 TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora - Emissione Preventivi"), parent)
 {
     setObjectName(QLatin1String(WindowNames::frmMenuPreventivi));
-    setWindowState(Qt::WindowMaximized);
-    setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmMenuPreventivi")));
-
-    auto *outer = new QGridLayout(this);
-    panContainer = new QFrame(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setStyleSheet(
-        QStringLiteral("#panContainer { background: white; border: 2px solid %1; border-radius: 14px; }")
-            .arg(Style::css(Style::FrameBlue)));
-    panContainer->setFixedSize(640, 420);
-    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
+    panContainer = WindowKit::menuPanel(this, QStringLiteral("TfrmMenuPreventivi"), QSize(640, 420));
 
     auto *body = new QVBoxLayout(panContainer);
     body->setContentsMargins(26, 22, 26, 20);
@@ -67,7 +44,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
     title->setObjectName(QStringLiteral("lblTitolo"));
     title->setFont(Style::shellFont(22, true));
     title->setStyleSheet(QStringLiteral("color: %1;").arg(Style::css(Style::BrandBlue)));
-    imgGuida = smallCommand(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
+    imgGuida = Art::commandPicture(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
     top->addWidget(picture);
     top->addSpacing(14);
     top->addWidget(title, 1);
@@ -126,7 +103,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
     lnkWeb->setFont(Style::shellFont(12));
     lnkWeb->setCursor(Qt::PointingHandCursor);
     WindowKit::linkPressColour(lnkWeb, { imgEmail });
-    imgEsci = smallCommand(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci"));
+    imgEsci = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci"));
     bottom->addWidget(imgEmail);
     bottom->addSpacing(6);
     bottom->addWidget(lnkWeb);

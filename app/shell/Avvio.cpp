@@ -5,6 +5,7 @@
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Info.h"
 #include "app/shell/Splash.h"
+#include "common/ui/Art.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
@@ -85,19 +86,6 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &text
 
 } // namespace ShellArt
 
-namespace
-{
-
-QLabel *smallCommand(QWidget *parent, const char *objectName, const QString &picture, const QString &tip)
-{
-    QLabel *label = Art::pictureLabel(parent, objectName, picture, QSize(40, 40));
-    label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(tip);
-    return label;
-}
-
-} // namespace
-
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora"), parent)
 {
@@ -126,8 +114,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
     // Top row: information, title, help.
     auto *top = new QHBoxLayout;
-    imgInfo = smallCommand(panContainer, "imgInfo", QStringLiteral("info"), QStringLiteral("Informazioni su Kennora"));
-    imgGuida = smallCommand(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
+    imgInfo = Art::commandPicture(
+        panContainer, "imgInfo", QStringLiteral("info"), QStringLiteral("Informazioni su Kennora"));
+    imgGuida = Art::commandPicture(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
     imgTitolo = new QLabel(QStringLiteral("Kennora"), panContainer);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setFont(Style::shellFont(30, true));
@@ -197,9 +186,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
     // Bottom: splash and exit, then the web-site strip.
     auto *bottom = new QHBoxLayout;
-    imgCopyright = smallCommand(
+    imgCopyright = Art::commandPicture(
         panContainer, "imgCopyright", QStringLiteral("copyright"), QStringLiteral("Kennora - note sul software"));
-    imgEsci = smallCommand(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
+    imgEsci
+        = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
     bottom->addWidget(imgCopyright);
     bottom->addStretch(1);
     bottom->addWidget(imgEsci);

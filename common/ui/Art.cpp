@@ -112,4 +112,12 @@ QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &nam
     return label;
 }
 
+QLabel *commandPicture(QWidget *parent, const char *objectName, const QString &name, const QString &tip)
+{
+    QLabel *label = pictureLabel(parent, objectName, name, QSize(40, 40));
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(tip);
+    return label;
+}
+
 } // namespace Art

@@ -46,5 +46,8 @@ void paint(QPainter &painter, const QString &name, const QRectF &target);
 // when the label is first polished or shown, so a window that is made and
 // never shown costs no drawing).
 QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &name, QSize size);
+// A 40 x 40 picture that works as a command (pointing hand, `tip` as its tool
+// tip): the help, information and exit pictures of the menus.
+QLabel *commandPicture(QWidget *parent, const char *objectName, const QString &name, const QString &tip);
 
 } // namespace Art

@@ -1,11 +1,14 @@
 #include "common/ui/WindowKit.h"
 
 #include "common/TextRoutines.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -496,6 +499,21 @@ void focusFirstField(QWidget *window, QWidget *field)
 }
 
 // ---------------------------------------------------------------------------
+
+QFrame *menuPanel(QWidget *window, const QString &className, QSize size)
+{
+    window->setWindowState(Qt::WindowMaximized);
+    window->setStyleSheet(Style::windowBackgroundSheet(className));
+    auto *outer = new QGridLayout(window);
+    auto *panel = new QFrame(window);
+    panel->setObjectName(QStringLiteral("panContainer"));
+    panel->setStyleSheet(
+        QStringLiteral("#panContainer { background: white; border: 2px solid %1; border-radius: 14px; }")
+            .arg(Style::css(Style::FrameBlue)));
+    panel->setFixedSize(size);
+    outer->addWidget(panel, 0, 0, Qt::AlignCenter);
+    return panel;
+}
 
 QLabel *hiddenLabel(QWidget *parent, const char *objectName)
 {

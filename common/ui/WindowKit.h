@@ -16,6 +16,7 @@
 class QAbstractButton;
 class QCloseEvent;
 class QKeyEvent;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QShowEvent;
@@ -149,6 +150,11 @@ template <class Dialog> int openModalDialog(QWidget *owner, const std::function<
 
 // A hidden label used as a variable (lblMemory, lblFile, lblPosizione ...).
 QLabel *hiddenLabel(QWidget *parent, const char *objectName);
+
+// The white panel "panContainer" of a menu window, framed in blue with round
+// corners, of a fixed size and centred in the window (which is maximised, on
+// the program's background, with `className` naming it in the sheet).
+QFrame *menuPanel(QWidget *window, const QString &className, QSize size);
 
 // The caller mode: the trimmed text of lblMemory.
 QString callerMode(const QLabel *lblMemory);
