@@ -1,5 +1,6 @@
 #include "common/ArchiveFile.h"
 
+#include "common/RecordJournal.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -105,7 +106,14 @@ void ArchiveFile::open(const QString &path, int recordSize)
         fd = SafeFile::openRegular(path, O_RDWR | O_CREAT | O_EXCL, &failure);
     if (fd < 0)
         throw ArchiveAccessError();
+    // An overwrite cut short by a crash is completed or dropped before anyone
+    // reads the file.
+    if (!RecordJournal::recover(fd, path, recordSize)) {
+        ::close(fd);
+        throw ArchiveAccessError();
+    }
     m_fd = fd;
+    m_path = path;
     m_recordSize = recordSize;
     m_index = 0;
 }
@@ -156,6 +164,13 @@ void ArchiveFile::write(const QByteArray &buffer)
         throw ArchiveAccessError();
     const qint64 oldSize = st.st_size;
     const qint64 offset = m_index * m_recordSize;
+    if (offset + m_recordSize <= oldSize) {
+        // A stored record: replaced whole or not at all.
+        if (!RecordJournal::overwrite(m_fd, m_path, offset, buffer))
+            throw ArchiveAccessError();
+        ++m_index;
+        return;
+    }
     if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, offset)) {
         // A record that grew the file and failed half way (a full disk) is
         // taken away again: the file goes back to the size it had.

@@ -40,7 +40,8 @@ public:
     // Opens the existing file for reading and writing; creates it empty only
     // when it does not exist. An existing file is never truncated. Anything
     // but a regular file (a folder, a device, a pipe, a link to one) is
-    // refused without blocking.
+    // refused without blocking. An overwrite that a crash cut short is put
+    // right first (completed or dropped, see RecordJournal.h).
     void open(const QString &path, int recordSize);
     void close();
     bool isOpen() const { return m_fd >= 0; }
@@ -51,7 +52,9 @@ public:
     // Reads the record at the current index into buffer and advances.
     void read(QByteArray &buffer);
     // Writes the buffer (exactly one record) at the current index and advances.
-    // A write past the end that fails puts the file back to its earlier size.
+    // A stored record is replaced whole or not at all, even by a crash half way
+    // (through a journal beside the file, see RecordJournal.h); a write past
+    // the end that fails puts the file back to its earlier size.
     void write(const QByteArray &buffer);
     // Appends under an exclusive lock, recounting under it; returns the
     // 1-based position of the new record.
@@ -78,6 +81,7 @@ public:
 private:
     void truncateTo(qint64 size);
 
+    QString m_path;
     int m_fd = -1;
     int m_recordSize = 0;
     qint64 m_index = 0;

@@ -1,5 +1,6 @@
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
+#include "common/RecordJournal.h"
 #include "common/RecordLayout.h"
 #include "tests/support/CoreSupport.h"
 #include "tests/support/FailDevice.h"
@@ -7,7 +8,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace TestSupport;
@@ -20,6 +23,10 @@ const RecordLayout &sampleLayout()
     static const RecordLayout layout { { "Nome", 50 }, { "Citta", 10 }, { "Flag", 2 } };
     return layout;
 }
+
+// What the program's stop at a step of an overwrite leaves behind.
+struct Crash {
+};
 } // namespace
 
 class TestArchiveFile : public QObject
@@ -46,6 +53,9 @@ private slots:
     void specialFileIsNoArchive_data();
     void specialFileIsNoArchive();
     void hugeSparseArchiveIsNotReadWhole();
+    void overwriteCutShortIsOldOrNew_data();
+    void overwriteCutShortIsOldOrNew();
+    void fullDiskOverwriteKeepsTheOldRecord();
 };
 
 void TestArchiveFile::layoutOffsets()
@@ -342,6 +352,99 @@ void TestArchiveFile::hugeSparseArchiveIsNotReadWhole()
     f.read(first);
     QCOMPARE(first, QByteArray(65, 'x'));
     QVERIFY(clock.elapsed() < 1000);
+}
+
+void TestArchiveFile::overwriteCutShortIsOldOrNew_data()
+{
+    // The journal of a 65-byte record: 16 bytes of header, the record, 4 of checksum.
+    QTest::addColumn<RecordJournal::Step>("step"); // where the program stops
+    QTest::addColumn<int>("inPlace"); // bytes of the new record already in place then
+    QTest::addColumn<int>("journalCut"); // the journal cut to this size (-1: whole)
+    QTest::addColumn<int>("flipped"); // a journal byte changed (-1: none)
+    QTest::addColumn<bool>("isNew"); // what the reopened archive holds
+    const auto synced = RecordJournal::Step::JournalSynced;
+    QTest::newRow("journal whole, nothing in place") << synced << 0 << -1 << -1 << true;
+    QTest::newRow("journal whole, a part in place") << synced << 30 << -1 << -1 << true;
+    QTest::newRow("journal whole, all but a byte in place") << synced << 64 << -1 << -1 << true;
+    QTest::newRow("record in place, journal not yet removed")
+        << RecordJournal::Step::RecordSynced << 0 << -1 << -1 << true;
+    QTest::newRow("torn journal: empty") << synced << 0 << 0 << -1 << false;
+    QTest::newRow("torn journal: header only") << synced << 0 << 16 << -1 << false;
+    QTest::newRow("torn journal: half the record") << synced << 0 << 48 << -1 << false;
+    QTest::newRow("torn journal: no checksum") << synced << 0 << 81 << -1 << false;
+    QTest::newRow("torn journal: last byte missing") << synced << 0 << 84 << -1 << false;
+    QTest::newRow("journal with a damaged byte") << synced << 0 << -1 << 40 << false;
+    QTest::newRow("journal with a damaged offset") << synced << 0 << -1 << 5 << false;
+}
+
+void TestArchiveFile::overwriteCutShortIsOldOrNew()
+{
+    QFETCH(RecordJournal::Step, step);
+    QFETCH(int, inPlace);
+    QFETCH(int, journalCut);
+    QFETCH(int, flipped);
+    QFETCH(bool, isNew);
+    TempProgramFolder folder;
+    const QString path = folder.file("Anagrafica_Cani.pro");
+    const QString journal = RecordJournal::pathFor(path);
+    QCOMPARE(journal, path + ".jnl");
+    const QByteArray oldRecord(65, 'o'), newRecord(65, 'n');
+    const QByteArray before = QByteArray(65, '1') + oldRecord + QByteArray(65, '3');
+    const QByteArray after = QByteArray(65, '1') + newRecord + QByteArray(65, '3');
+    writeFile(path, before);
+
+    const auto unhook = qScopeGuard([] { RecordJournal::setStepHook({}); });
+    RecordJournal::setStepHook([&](RecordJournal::Step reached) {
+        if (reached != step)
+            return;
+        if (inPlace > 0) {
+            QFile archive(path);
+            QVERIFY(archive.open(QIODevice::ReadWrite) && archive.seek(65));
+            QCOMPARE(archive.write(newRecord.left(inPlace)), qint64(inPlace));
+        }
+        QByteArray bytes = readFile(journal);
+        QCOMPARE(bytes.size(), 85);
+        if (journalCut >= 0)
+            bytes.truncate(journalCut);
+        if (flipped >= 0)
+            bytes[flipped] = char(bytes.at(flipped) ^ 0x01);
+        writeFile(journal, bytes);
+        throw Crash();
+    });
+    {
+        ArchiveFile f(path, 65);
+        f.seek(1);
+        QVERIFY_THROWS_EXCEPTION(Crash, f.write(newRecord));
+    }
+    QVERIFY(QFileInfo::exists(journal));
+
+    // The next open, a reader's as much as a writer's, puts the archive right.
+    ArchiveFile f(path, 65);
+    QCOMPARE(f.count(), qint64(3));
+    QVERIFY(!QFileInfo::exists(journal));
+    QCOMPARE(readFile(path), isNew ? after : before);
+}
+
+void TestArchiveFile::fullDiskOverwriteKeepsTheOldRecord()
+{
+    TempProgramFolder folder;
+    const QString path = folder.file("Box_Cani.pro");
+    const QByteArray before = QByteArray(65, '1') + QByteArray(65, 'o');
+    writeFile(path, before);
+    ArchiveFile f(path, 65);
+    {
+        // Room for part of the journal only.
+        FileSizeLimit limit(40);
+        f.seek(1);
+        QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.write(QByteArray(65, 'n')));
+    }
+    QCOMPARE(readFile(path), before);
+    QVERIFY(!QFileInfo::exists(RecordJournal::pathFor(path)));
+    // With room again the record is replaced, and nothing stays beside it.
+    f.seek(1);
+    f.write(QByteArray(65, 'n'));
+    QCOMPARE(readFile(path), QByteArray(65, '1') + QByteArray(65, 'n'));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Box_Cani.pro" });
 }
 
 QTEST_GUILESS_MAIN(TestArchiveFile)

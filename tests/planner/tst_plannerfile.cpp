@@ -4,6 +4,7 @@
 
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
+#include "common/RecordJournal.h"
 #include "planner/core/PlannerRecord.h"
 #include "planner/core/PlannerYear.h"
 #include "tests/support/CoreSupport.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <unistd.h>
@@ -34,6 +36,8 @@ private slots:
     void wrongFiles_data();
     void wrongFiles();
     void readOnlyFolderCreatesNothing();
+    void saveCutShortLeavesOldOrNewYear_data();
+    void saveCutShortLeavesOldOrNewYear();
     void yearText_data();
     void yearText();
     void boxNumberInFileName_data();
@@ -259,6 +263,52 @@ void TestPlannerFile::readOnlyFolderCreatesNothing()
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+void TestPlannerFile::saveCutShortLeavesOldOrNewYear_data()
+{
+    QTest::addColumn<bool>("journalWhole"); // else the program stopped while writing it
+    QTest::addColumn<bool>("isNew");
+    QTest::newRow("stopped with half the record in place") << true << true;
+    QTest::newRow("stopped while the journal was written") << false << false;
+}
+
+void TestPlannerFile::saveCutShortLeavesOldOrNewYear()
+{
+    QFETCH(bool, journalWhole);
+    QFETCH(bool, isNew);
+    TempProgramFolder folder;
+    const QString path = programFile(PlannerRecord::fileName(QStringLiteral("1"), QStringLiteral("2026")));
+    const int christmas = PlannerRecord::dayIndex(12, 25);
+    PlannerYear stored;
+    stored.setDay(1, QStringLiteral("Stored"));
+    stored.setDay(christmas, QStringLiteral("Natale"));
+    stored.save(path);
+    PlannerYear visit;
+    visit.setDay(0, QStringLiteral("Visita"));
+    const QByteArray record = visit.record();
+
+    struct Stop {
+    };
+    const auto unhook = qScopeGuard([] { RecordJournal::setStepHook({}); });
+    RecordJournal::setStepHook([&](RecordJournal::Step) {
+        if (journalWhole) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.write(record.left(record.size() / 2));
+        } else {
+            QFile::resize(RecordJournal::pathFor(path), record.size() / 2);
+        }
+        throw Stop();
+    });
+    QVERIFY_THROWS_EXCEPTION(Stop, visit.save(path));
+
+    PlannerYear loaded;
+    QCOMPARE(loaded.load(path), PlannerYear::Load::Read);
+    QCOMPARE(loaded.day(0), isNew ? QStringLiteral("Visita") : QString());
+    QCOMPARE(loaded.day(1), isNew ? QString() : QStringLiteral("Stored"));
+    QCOMPARE(loaded.day(christmas), isNew ? QString() : QStringLiteral("Natale"));
+    QCOMPARE(readFile(path), isNew ? record : stored.record());
+}
+
 void TestPlannerFile::yearText_data()
 {
     QTest::addColumn<QString>("year");
@@ -290,6 +340,9 @@ void TestPlannerFile::boxNumberInFileName_data()
     QTest::newRow("backslash") << "A\\B" << false;
     QTest::newRow("dot dot") << ".." << false;
     QTest::newRow("dot") << "." << false;
+    QTest::newRow("four dots") << "...." << false;
+    QTest::newRow("dot dot inside") << "A..B" << false;
+    QTest::newRow("single dots") << ".A.B." << true;
     QTest::newRow("vertical bar") << "A|B" << false;
     QTest::newRow("colon") << "C:1" << false;
     QTest::newRow("question mark") << "1?" << false;
