@@ -288,6 +288,15 @@ QString TfrmPlanning::longerFileWarning()
         "Vengono lette e salvate solo le prenotazioni dell'anno; il resto del file resta com'\u00E8.");
 }
 
+QString TfrmPlanning::unsavedVisitWarning()
+{
+    return QStringLiteral(
+        "Attenzione: il file delle prenotazioni di questo box e di questo anno non \u00E8 stato letto "
+        "all'apertura del planner.\n\r\n\r"
+        "Le prenotazioni registrate in questa sessione non sono state salvate: il file resta "
+        "com'\u00E8.");
+}
+
 void TfrmPlanning::openYear(
     const QString &year, const QString &box, const QString &dimensioni, const QString &capacita, const QString &prezzo)
 {
@@ -378,6 +387,7 @@ void TfrmPlanning::cmdNuovoClick()
 
 void TfrmPlanning::formShow()
 {
+    m_loadFailed = false;
     cmdNuovoClick();
     TfrmMenuDisponibili *chooser = frmMenuDisponibili;
     if (chooser) {
@@ -403,13 +413,11 @@ void TfrmPlanning::formShow()
         MessageBoxes::warning(shortFileWarning(), this);
         return;
     case PlannerYear::Load::CannotOpen:
-        // Nothing was read, so nothing can be lost: leaving tries the save
-        // again (and reports it when it fails once more).
-        MessageBoxes::error(kArchiveAccessMessage, this);
-        return;
     case PlannerYear::Load::Failed:
-        // The stored year could not be read: it is never overwritten.
+        // The stored year could not be read: it is never overwritten, not
+        // even when the file can be reached again before leaving.
         lblPosizione->clear();
+        m_loadFailed = true;
         MessageBoxes::error(kArchiveAccessMessage, this);
         return;
     }
@@ -462,5 +470,9 @@ void TfrmPlanning::showEvent(QShowEvent *event)
 void TfrmPlanning::onClosed()
 {
     cmdSalvaClick();
+    if (m_loadFailed) {
+        m_loadFailed = false;
+        MessageBoxes::warning(unsavedVisitWarning(), this);
+    }
     WindowKit::returnToStartMenu(this);
 }

@@ -33,6 +33,9 @@ public:
     // The messages of a planner file of the wrong size.
     static QString shortFileWarning();
     static QString longerFileWarning();
+    // Shown on leaving a visit whose planner file could not be read when it
+    // began: the visit's bookings were not written.
+    static QString unsavedVisitWarning();
 
     // What the chooser's "Apri" writes into the planner before showing it.
     void openYear(const QString &year, const QString &box, const QString &dimensioni, const QString &capacita,
@@ -86,6 +89,8 @@ private:
     QList<QLabel *> m_mem;
     QList<DayTile *> m_lib;
     QList<DayTile *> m_occ;
+    // The load failed: nothing is written on leaving, and leaving says so.
+    bool m_loadFailed = false;
 };
 
 extern TfrmPlanning *frmPlanning;

@@ -14,11 +14,13 @@
 #include "planner/MenuDisponibili.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
+#include "planner/core/PlannerYear.h"
 #include "tests/planner/PlannerScene.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +92,8 @@ private slots:
     void february29_data();
     void february29();
     void unreadableRecordIsNeverOverwritten();
+    void failedLoadIsNeverWrittenOnLeaving_data();
+    void failedLoadIsNeverWrittenOnLeaving();
     void failedSaveIsReportedAndStartMenuFollows();
     void hintLineOverTilesAndBackground();
     void screenshot();
@@ -273,6 +277,8 @@ void TestPlannerWindows::apriRefusesAndTouchesNoFile_data()
                                  << "2025" << 0 << name;
     QTest::newRow("dot dot") << ".."
                              << "2025" << 0 << name;
+    QTest::newRow("four dots") << "...."
+                               << "2026" << 0 << name;
     QTest::newRow("vertical bar") << "A|B"
                                   << "2025" << 0 << name;
     QTest::newRow("colon") << "C:1"
@@ -411,19 +417,74 @@ void TestPlannerWindows::unreadableRecordIsNeverOverwritten()
     QVERIFY(m_scene->startMenu.isVisible());
 }
 
-void TestPlannerWindows::failedSaveIsReportedAndStartMenuFollows()
+void TestPlannerWindows::failedLoadIsNeverWrittenOnLeaving_data()
 {
+    QTest::addColumn<bool>("link"); // a link into a missing folder, else a folder in the file's place
+    QTest::newRow("a folder in its place") << false;
+    QTest::newRow("a link whose folder comes back during the visit") << true;
+}
+
+void TestPlannerWindows::failedLoadIsNeverWrittenOnLeaving()
+{
+    QFETCH(bool, link);
     writeBoxes({ { "1", "3 x 2 m", "2", "18,00", "No" } });
     const QString path = programFile(QStringLiteral("Prenotazioni box 1 anno 2024.pln"));
-    QVERIFY(QDir().mkdir(path));
+    const QString target = programFile(QStringLiteral("condivisa/Prenotazioni.pln"));
+    if (link)
+        QVERIFY(QFile::link(target, path));
+    else
+        QVERIFY(QDir().mkdir(path));
     openPlanner(QStringLiteral("2024"), 0);
     QCOMPARE(m_scene->messages.count(), 1);
     QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Error);
     QCOMPARE(m_scene->messages.text(0), kArchiveAccessMessage);
-    frmPlanning->setDay(3, QStringLiteral("Rex"));
+    QVERIFY(frmPlanning->lblPosizione->text().isEmpty());
+    frmPlanning->setDay(0, QStringLiteral("Visita"));
+
+    // The share is back before leaving, holding bookings of its own.
+    PlannerYear stored;
+    stored.setDay(1, QStringLiteral("Stored"));
+    stored.setDay(PlannerRecord::dayIndex(12, 25), QStringLiteral("Natale"));
+    if (link) {
+        QVERIFY(QDir().mkdir(programFile(QStringLiteral("condivisa"))));
+        writeFile(target, stored.record());
+    }
     frmPlanning->close();
     QCOMPARE(m_scene->messages.count(), 2);
-    QCOMPARE(m_scene->messages.text(1), kArchiveAccessMessage);
+    QCOMPARE(m_scene->messages.kind(1), MessageBoxes::Kind::Warning);
+    QCOMPARE(m_scene->messages.text(1), TfrmPlanning::unsavedVisitWarning());
+    QVERIFY(m_scene->startMenu.isVisible());
+    QVERIFY(!frmPlanning->isVisible());
+    if (!link) {
+        QVERIFY(QFileInfo(path).isDir());
+        return;
+    }
+    QCOMPARE(readFile(target), stored.record());
+
+    // The next visit reads the file and writes it on leaving, without a word.
+    m_scene->messages.clear();
+    openPlanner(QStringLiteral("2024"), 0);
+    QCOMPARE(frmPlanning->memDay(1)->text(), QStringLiteral("Stored"));
+    QVERIFY(!frmPlanning->dayBooked(0));
+    frmPlanning->close();
+    QCOMPARE(m_scene->messages.count(), 0);
+    QCOMPARE(readFile(target).size(), 18775);
+}
+
+void TestPlannerWindows::failedSaveIsReportedAndStartMenuFollows()
+{
+    writeBoxes({ { "1", "3 x 2 m", "2", "18,00", "No" } });
+    const QString path = programFile(QStringLiteral("Prenotazioni box 1 anno 2024.pln"));
+    openPlanner(QStringLiteral("2024"), 0);
+    QCOMPARE(m_scene->messages.count(), 0);
+    // The file goes away during the visit and a folder takes its place.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkdir(path));
+    frmPlanning->setDay(3, QStringLiteral("Rex"));
+    frmPlanning->close();
+    QCOMPARE(m_scene->messages.count(), 1);
+    QCOMPARE(m_scene->messages.kind(0), MessageBoxes::Kind::Error);
+    QCOMPARE(m_scene->messages.text(0), kArchiveAccessMessage);
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(m_scene->startMenu.isVisible());
     QVERIFY(!frmPlanning->isVisible());
