@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QtNumeric>
 #include <cerrno>
 
 namespace LogoFile
@@ -51,8 +52,15 @@ bool cutBitmap(const QByteArray &bytes)
     const quint32 compression = littleEndian(bytes, 30, 4);
     if (compression != 0 && compression != 3) // run-length packed: no fixed size
         return false;
-    const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    return qint64(bytes.size()) < qint64(pixelsAt) + stride * height;
+    // A header may name any size: a picture whose pixels no file could hold
+    // is damaged as well.
+    qint64 bits = 0;
+    qint64 pixelBytes = 0;
+    qint64 end = 0;
+    if (qMulOverflow(width, bitCount, &bits) || qMulOverflow((bits + 31) / 32 * 4, height, &pixelBytes)
+        || qAddOverflow(qint64(pixelsAt), pixelBytes, &end))
+        return true;
+    return qint64(bytes.size()) < end;
 }
 
 QImage decode(const QByteArray &bytes)

@@ -239,6 +239,12 @@ void TestLogo::damagedLogoShowsTheDefaultSilently_data()
     QTest::newRow("no picture") << QByteArray("BM not a bitmap at all") << false;
     QTest::newRow("empty file") << QByteArray() << false;
     QTest::newRow("cut bitmap") << bmp.left(70) << false;
+    // A header naming a picture larger than any file.
+    const auto sized = [&bmp](const char *fourBytes) {
+        return QByteArray(bmp).replace(18, 4, fourBytes, 4).replace(22, 4, fourBytes, 4);
+    };
+    QTest::newRow("width and height 0x7fffffff") << sized("\xff\xff\xff\x7f") << false;
+    QTest::newRow("width and height 0x80000000") << sized("\x00\x00\x00\x80") << false;
     QTest::newRow("a folder named Logo.bmp") << QByteArray() << true;
 }
 
