@@ -147,6 +147,9 @@ public:
             return Invalid;
         if (filter != Filter::None && countRefused(filter, input) > countRefused(filter, m_previous))
             return Invalid;
+        // A file name part never holds "..", whichever key or paste would make it.
+        if (filter == Filter::BoxFileName && input.count(u"..") > m_previous.count(u".."))
+            return Invalid;
         return Acceptable;
     }
 

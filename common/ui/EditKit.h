@@ -30,7 +30,7 @@ enum class Filter {
     Numeric, // digits and Backspace/Delete/Left/Right only; Tab, Home, End, Up, Down, Escape refused
     Amount, // as Numeric, and the comma
     BoxNumber, // refuses " * / : < > ? \ ° Ç Ñ ç ñ
-    BoxFileName, // as BoxNumber, and | and the control characters (the box editor: a file name part)
+    BoxFileName, // as BoxNumber, and | and the control characters, and ".." (the box editor: a file name part)
     QuoteDescription, // refuses & / < > 0x80 £ and the accented letters of the quote descriptions
 };
 

@@ -123,7 +123,7 @@ bool isYearText(QStringView year)
 
 bool boxFitsFileName(QStringView box)
 {
-    if (box.isEmpty() || box == QLatin1String(".") || box == QLatin1String(".."))
+    if (box.isEmpty() || box == QLatin1String(".") || box.contains(QLatin1String("..")))
         return false;
     return std::none_of(box.begin(), box.end(), BoxNumberCharRefused);
 }

@@ -50,8 +50,8 @@ int dayOfKey(QStringView key);
 // The year of a planner file: exactly four ASCII digits.
 bool isYearText(QStringView year);
 // Whether a box number can stand in a planner file name: not empty, no
-// character that BoxNumberCharRefused (common/TextRoutines.h) names, and not
-// a folder name ("." or "..").
+// character that BoxNumberCharRefused (common/TextRoutines.h) names, not
+// "." and never holding "..".
 bool boxFitsFileName(QStringView box);
 // "Prenotazioni box " + box + " anno " + year + ".pln" (texts as given).
 QString fileName(const QString &box, const QString &year);

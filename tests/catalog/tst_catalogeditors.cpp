@@ -365,6 +365,10 @@ void TestCatalogEditors::boxNumberRefusesFileNameCharacters_data()
     QTest::newRow("vertical bar") << "3|4"
                                   << "34";
     QTest::newRow("accents, digits, blank, hyphen") << u"à è ù-09"_qs << u"à è ù-09"_qs;
+    QTest::newRow("four dots") << "...."
+                               << ".";
+    QTest::newRow("dots apart pass, a pair does not") << ".5.6..7"
+                                                      << ".5.6.7";
 }
 
 void TestCatalogEditors::boxNumberRefusesFileNameCharacters()
@@ -401,6 +405,10 @@ void TestCatalogEditors::boxNumberRefusesPaste_data()
                          << "";
     QTest::newRow("line feed") << "A\nB"
                                << "";
+    QTest::newRow("four dots") << "...."
+                               << "";
+    QTest::newRow("dot dot inside") << "A..B"
+                                    << "";
     QTest::newRow("a plain name") << u"Box 12-à"_qs << u"Box 12-à"_qs;
 }
 
