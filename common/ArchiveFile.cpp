@@ -196,7 +196,14 @@ qint64 ArchiveFile::append(const QByteArray &buffer)
 bool ArchiveFile::fitsInMemory() const
 {
     const qint64 bytes = count() * m_recordSize;
-    return bytes == 0 || bytes <= MemoryRoom::available();
+    // Measured once for a size: the parts of one reading, side by side, take
+    // the verdict of its start, whatever their own blocks hold by then.
+    if (bytes <= m_fitsUpTo.load(std::memory_order_relaxed))
+        return true;
+    if (bytes > MemoryRoom::available())
+        return false;
+    m_fitsUpTo.store(bytes, std::memory_order_relaxed);
+    return true;
 }
 
 void ArchiveFile::requireFitsInMemory() const

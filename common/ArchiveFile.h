@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <stdexcept>
 
@@ -101,4 +102,5 @@ private:
     int m_fd = -1;
     int m_recordSize = 0;
     qint64 m_index = 0;
+    mutable std::atomic<qint64> m_fitsUpTo { 0 }; // the largest size found to fit
 };
