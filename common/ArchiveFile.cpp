@@ -1,5 +1,6 @@
 #include "common/ArchiveFile.h"
 
+#include "common/MemoryRoom.h"
 #include "common/RecordJournal.h"
 #include "common/SafeFile.h"
 
@@ -33,23 +34,30 @@ bool writeAllAt(int fd, const char *data, qint64 size, qint64 offset)
     return true;
 }
 
+// Reads up to `size` bytes at `offset`, retrying after signals; returns how
+// many arrived (fewer at the end of the file or on a failure).
+qint64 readUpTo(int fd, char *data, qint64 size, qint64 offset)
+{
+    qint64 got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd, data + got, size_t(size - got), off_t(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    return got;
+}
+
+// All of `size` bytes, or false (a failure, or a short file: the record is
+// not all there).
 bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
 {
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, data, size_t(size), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            return false; // short file: the record is not all there
-        data += n;
-        size -= n;
-        offset += n;
-    }
-    return true;
+    return readUpTo(fd, data, size, offset) == size;
 }
+
+constexpr qint64 kBlockBytes = 1 << 20;
 
 class AppendLock
 {
@@ -200,11 +208,31 @@ qint64 ArchiveFile::append(const QByteArray &buffer)
     return m_index;
 }
 
+bool ArchiveFile::fitsInMemory() const
+{
+    const qint64 bytes = count() * m_recordSize;
+    // Measured once for a size: the parts of one reading, side by side, take
+    // the verdict of its start, whatever their own blocks hold by then.
+    if (bytes <= m_fitsUpTo.load(std::memory_order_relaxed))
+        return true;
+    if (bytes > MemoryRoom::available())
+        return false;
+    m_fitsUpTo.store(bytes, std::memory_order_relaxed);
+    return true;
+}
+
+void ArchiveFile::requireFitsInMemory() const
+{
+    if (!fitsInMemory())
+        throw ArchiveTooLargeError();
+}
+
 QByteArray ArchiveFile::readAll()
 {
     const qint64 n = count();
     if (n * m_recordSize > kReadAllLimit)
         throw ArchiveTooLargeError();
+    requireFitsInMemory();
     QByteArray all;
     try {
         all.resize(n * m_recordSize);
@@ -228,15 +256,29 @@ void ArchiveFile::scan(const std::function<void(qint64, const char *)> &visit)
 void ArchiveFile::scanRange(
     qint64 first, qint64 last, const std::function<void(qint64, const char *)> &visit, QByteArray &block) const
 {
-    if (m_fd < 0)
-        throw ArchiveAccessError();
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    requireFitsInMemory();
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_recordSize);
     for (qint64 at = first; at < last; at += perBlock) {
         const qint64 records = qMin(perBlock, last - at);
         block.resize(records * m_recordSize);
-        if (!readAllAt(m_fd, block.data(), block.size(), at * m_recordSize))
-            throw ArchiveAccessError();
-        for (qint64 k = 0; k < records; ++k)
+        const qint64 done = readUpTo(m_fd, block.data(), block.size(), at * m_recordSize) / m_recordSize;
+        for (qint64 k = 0; k < done; ++k)
             visit(at + k, block.constData() + k * m_recordSize);
+        if (done < records)
+            throw ArchiveAccessError();
+    }
+}
+
+void ArchiveFile::readRange(qint64 first, qint64 last, char *into, qint64 &done) const
+{
+    done = 0;
+    requireFitsInMemory();
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_recordSize);
+    for (qint64 at = first; at < last; at += perBlock) {
+        const qint64 want = qMin(perBlock, last - at) * m_recordSize;
+        const qint64 got = readUpTo(m_fd, into + (at - first) * m_recordSize, want, at * m_recordSize);
+        done += got / m_recordSize;
+        if (got < want)
+            throw ArchiveAccessError();
     }
 }

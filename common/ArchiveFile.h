@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <stdexcept>
 
@@ -64,9 +65,19 @@ public:
     bool atEnd() const { return m_index == count(); }
     int recordSize() const { return m_recordSize; }
 
+    // Every read of a whole archive or of a range of one (readAll, scan,
+    // scanRange, readRange) is bounded by what memory can hold: a file whose
+    // whole records take more bytes than this process can still allocate
+    // (MemoryRoom::available()) is refused with ArchiveTooLargeError at once,
+    // before a byte is read. No archive that the program keeps comes near
+    // that size, and walking one (a huge sparse file) would hold the program
+    // for minutes. Reading or writing one record is never refused.
+    bool fitsInMemory() const;
+
     // Reads the whole file's whole records in one go (for readers that walk
     // every record); index order, recordSize bytes each. Throws
-    // ArchiveTooLargeError for more than kReadAllLimit bytes, before allocating.
+    // ArchiveTooLargeError beyond the memory bound or kReadAllLimit bytes,
+    // before allocating.
     QByteArray readAll();
     static constexpr qint64 kReadAllLimit = qint64(256) << 20;
     // Walks every whole record in file order, reading in large blocks;
@@ -74,15 +85,26 @@ public:
     void scan(const std::function<void(qint64, const char *)> &visit);
     // The same for the records [first, last) only, read into `block`, leaving
     // the current index alone; several threads may walk distinct ranges of
-    // one open file at once, each with its own block.
+    // one open file at once, each with its own block. A read that fails
+    // midway throws ArchiveAccessError after visiting the whole records that
+    // arrived before the failure.
     void scanRange(
         qint64 first, qint64 last, const std::function<void(qint64, const char *)> &visit, QByteArray &block) const;
+    // Reads the records [first, last) straight into `into` (room for
+    // (last - first) * recordSize() bytes), in blocks of about 1 MB, leaving
+    // the current index alone; safe side by side like scanRange. `done`
+    // counts the whole records in place as they arrive. A read that fails,
+    // or a file that ends before `last`, throws ArchiveAccessError; `done`
+    // then holds the records that arrived before it.
+    void readRange(qint64 first, qint64 last, char *into, qint64 &done) const;
 
 private:
     void truncateTo(qint64 size);
+    void requireFitsInMemory() const;
 
     QString m_path;
     int m_fd = -1;
     int m_recordSize = 0;
     qint64 m_index = 0;
+    mutable std::atomic<qint64> m_fitsUpTo { 0 }; // the largest size found to fit
 };

@@ -106,10 +106,9 @@ public:
 };
 extern const QString kMemoryMessage; // "Attenzione: memoria insufficiente per completare la ricerca."
 
-// The bytes this process can still allocate: the smallest of the memory the
-// system has available (with free swap), what the address-space and data
-// limits leave, and what the memory control group leaves. A test may set a
-// fixed figure (a negative figure goes back to the measured one).
+// The bytes this process can still allocate (MemoryRoom::available()). A test
+// may set a fixed figure for the listings' bound (a negative figure goes back
+// to the measured one).
 qint64 availableMemory();
 void setAvailableMemoryForTest(qint64 bytes);
 
@@ -122,6 +121,8 @@ qint64 lineBytes(int minChars);
 // `line(record)` with its record index to `out`. A failure throws
 // ArchiveAccessError; the lines appended before it stay in `out`. A missing
 // archive is created empty.
+// An archive beyond the memory bound of every whole read (see
+// ArchiveFile::fitsInMemory) throws ListingMemoryError at once.
 // With `bytesPerLine` > 0 the listing is bounded by what the file can hold:
 // when every record of the file listed at that cost would not fit in
 // availableMemory(), nothing is read and ListingMemoryError is thrown at once.

@@ -6,24 +6,21 @@
 #include "common/SafeFileWriter.h"
 #include "common/TextRoutines.h"
 
-#include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
 
 #include <algorithm>
-#include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <limits>
 #include <mutex>
 #include <new>
-#include <sys/stat.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -60,6 +57,12 @@ constexpr char kLeftOpen[] = "<td style=\"text-align: left;\">";
 constexpr char kRightOpen[] = "<td style=\"text-align: right;\">";
 constexpr char kLeftTextOpen[] = "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">";
 constexpr char kRightTextOpen[] = "<td style=\"text-align: right;\" class=\"txt\" sdnum=\"1040;0;@\">";
+// A cell of another column that a spreadsheet would read as a formula: the
+// text format in the cell itself (the header may declare no text class).
+constexpr char kLeftFormulaOpen[]
+    = "<td style=\"text-align: left; mso-number-format:'\\@';\" class=\"txt\" sdnum=\"1040;0;@\">";
+constexpr char kRightFormulaOpen[]
+    = "<td style=\"text-align: right; mso-number-format:'\\@';\" class=\"txt\" sdnum=\"1040;0;@\">";
 constexpr char kCellClose[] = "</td>";
 constexpr char kRowOpen[] = "<tr>";
 constexpr char kRowClose[] = "</tr>";
@@ -67,18 +70,22 @@ constexpr char kTail[] = "</table></body></html>";
 
 constexpr qsizetype kBlock = 1 << 20;
 
-// The bytes that a cell cannot hold as they are.
+// The bytes that a cell cannot hold as they are: markup, and the control
+// characters (line breaks, BEL, ESC, VT, ...), which are written as blanks.
 struct SpecialBytes {
     bool table[256] = {};
     constexpr SpecialBytes()
     {
-        table[uchar('&')] = table[uchar('<')] = table[uchar('>')] = table[uchar('\r')] = table[uchar('\n')] = true;
+        for (int b = 0; b < 0x20; ++b)
+            table[b] = true;
+        table[0x7F] = true;
+        table[uchar('&')] = table[uchar('<')] = table[uchar('>')] = true;
     }
 };
 constexpr SpecialBytes kSpecial;
 
-// Appends Windows-1252 bytes with markup written as entities and line breaks
-// as blanks.
+// Appends Windows-1252 bytes with markup written as entities and control
+// characters as blanks.
 void appendEscaped(QByteArray &out, const char *s, qsizetype n)
 {
     qsizetype run = 0;
@@ -134,6 +141,51 @@ char *putEscaped(char *p, const char *s, qsizetype n)
         }
     }
     return p;
+}
+
+// Whether a spreadsheet would read a cell (its bytes as written) as a
+// formula: it begins with '=', or with '+', '-' or '@' and is not a plain
+// number (a sign, then digits with single '.' or ',' between them).
+bool readAsFormula(QByteArrayView cell)
+{
+    if (cell.isEmpty())
+        return false;
+    const char lead = cell.front();
+    if (lead == '=')
+        return true;
+    if (lead != '+' && lead != '-' && lead != '@')
+        return false;
+    if (lead == '@' || cell.size() == 1)
+        return true;
+    bool digitBefore = false;
+    for (qsizetype i = 1; i < cell.size(); ++i) {
+        const char c = cell[i];
+        if (c >= '0' && c <= '9') {
+            digitBefore = true;
+        } else if ((c == '.' || c == ',') && digitBefore) {
+            digitBefore = false;
+        } else {
+            return true;
+        }
+    }
+    return !digitBefore;
+}
+
+// A cell that a spreadsheet would read as a formula (its bytes from `cell` to
+// the end of `out`, behind its opening tag) gets the opening tag of a text
+// cell in place of a plain one, so it is shown as the text it is.
+void keepFormulaAsText(QByteArray &out, qsizetype cell)
+{
+    if (!readAsFormula(QByteArrayView(out).sliced(cell)))
+        return;
+    for (const auto &[plain, text] :
+        { std::pair { kLeftOpen, kLeftFormulaOpen }, std::pair { kRightOpen, kRightFormulaOpen } }) {
+        const qsizetype n = qsizetype(std::strlen(plain));
+        if (cell >= n && QByteArrayView(out).sliced(cell - n, n) == QByteArrayView(plain, n)) {
+            out.replace(cell - n, n, text);
+            return;
+        }
+    }
 }
 
 // A stored field's text, trimmed as loading trims it (codes 32 and below).
@@ -385,22 +437,6 @@ void sortByKey(const std::vector<QString> &keys, std::vector<qint64> &order)
         order[i] = qint64(folded[i].index);
 }
 
-// Reads up to `want` bytes at `offset`, retrying after signals; returns how
-// many arrived (fewer at the end of the file or on a failure).
-qint64 readUpTo(int fd, char *into, qint64 want, qint64 offset)
-{
-    qint64 got = 0;
-    while (got < want) {
-        const ssize_t n = ::pread(fd, into + got, size_t(want - got), off_t(offset + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    return got;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -422,12 +458,12 @@ void appendCellBytes(QByteArray &out, QStringView text)
         case u'>':
             out.append("&gt;", 4);
             continue;
-        case u'\r':
-        case u'\n':
-            out.append(' ');
-            continue;
         default:
             break;
+        }
+        if (ch < 0x20 || ch == 0x7F) {
+            out.append(' '); // a control character: line breaks, BEL, ESC, VT...
+            continue;
         }
         if (QChar::isHighSurrogate(ch) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
             out.append('?'); // one character beyond the code page, one '?'
@@ -500,10 +536,12 @@ void write(QIODevice &device, const QString &sheetName, const QList<Column> &col
         }
         for (int c = 0; c < columnCount; ++c) {
             buffer.append(before[c]);
+            const qsizetype cell = buffer.size();
             if (rows.appendCell)
                 rows.appendCell(row, c, buffer);
             else if (rows.cell)
                 appendCellBytes(buffer, rows.cell(row, c));
+            keepFormulaAsText(buffer, cell);
         }
         buffer.append(rowEnd);
         out.flushIfFull();
@@ -608,25 +646,13 @@ RecordRows::~RecordRows() = default;
 
 void RecordRows::load(const QString &path)
 {
-    {
-        // Opened as every reader opens it: created empty when missing.
-        ArchiveFile archive(path, m_recordSize);
-    }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw ArchiveAccessError();
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer { fd };
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        throw ArchiveAccessError();
+    // Opened as every reader opens it: created empty when missing.
+    ArchiveFile archive(path, m_recordSize);
 
     // Bounded by the whole records the file holds and by the memory.
-    const qint64 records = qint64(st.st_size) / m_recordSize;
+    const qint64 records = archive.count();
     const qint64 kept = records * m_keptSize;
-    if (kept > memoryBound())
+    if (!archive.fitsInMemory() || kept > memoryBound())
         throw TooLargeError();
     std::unique_ptr<Buffer> buffer;
     try {
@@ -637,10 +663,9 @@ void RecordRows::load(const QString &path)
     }
 
     // The file is read in a few parts side by side (a large archive), each
-    // part in blocks of about 1 MB, keeping the fields' bytes of each record.
-    // A read that fails or finds the file shorter keeps the whole records
-    // before it.
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
+    // part in blocks of about 1 MB: whole records straight into place, else
+    // keeping the fields' bytes of each record. A read that fails or finds
+    // the file shorter keeps the whole records before it.
     const qint64 bytesPerPart = 16 << 20;
     const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
     const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
@@ -650,32 +675,28 @@ void RecordRows::load(const QString &path)
     const auto readPart = [&](int part) {
         const qint64 first = qMin(records, part * perPart);
         const qint64 last = qMin(records, first + perPart);
-        std::unique_ptr<char[]> block;
+        qint64 &done = readInPart[size_t(part)];
         try {
-            if (!wholeRecords)
-                block.reset(new char[size_t(perBlock * m_recordSize)]);
-        } catch (const std::bad_alloc &) {
-            return;
-        }
-        qint64 at = first;
-        while (at < last) {
-            const qint64 want = qMin(perBlock, last - at) * m_recordSize;
-            char *to = buffer->data + at * m_keptSize;
-            char *const into = wholeRecords ? to : block.get();
-            const qint64 got = readUpTo(fd, into, want, at * m_recordSize);
-            const qint64 whole = got / m_recordSize;
-            const char *from = block.get();
-            for (qint64 k = 0; !wholeRecords && k < whole; ++k, from += m_recordSize) {
-                for (const Range &range : std::as_const(m_ranges)) {
-                    std::memcpy(to, from + range.from, size_t(range.length));
-                    to += range.length;
-                }
+            if (wholeRecords) {
+                archive.readRange(first, last, buffer->data + first * m_keptSize, done);
+                return;
             }
-            at += whole;
-            if (got < want)
-                break;
+            QByteArray block;
+            char *to = buffer ? buffer->data + first * m_keptSize : nullptr;
+            archive.scanRange(
+                first, last,
+                [&](qint64, const char *from) {
+                    for (const Range &range : std::as_const(m_ranges)) {
+                        std::memcpy(to, from + range.from, size_t(range.length));
+                        to += range.length;
+                    }
+                    ++done;
+                },
+                block);
+        } catch (const ArchiveAccessError &) {
+            // `done` holds the records before the failure.
+        } catch (const std::bad_alloc &) {
         }
-        readInPart[size_t(part)] = at - first;
     };
     std::vector<std::thread> helpers;
     for (int part = 1; part < parts; ++part) {
@@ -712,22 +733,10 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
         load(path);
         return;
     }
-    {
-        // Opened as every reader opens it: created empty when missing.
-        ArchiveFile archive(path, m_recordSize);
-    }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw ArchiveAccessError();
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer { fd };
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        throw ArchiveAccessError();
-    const qint64 records = qint64(st.st_size) / m_recordSize;
-    if (records * m_keptSize > memoryBound())
+    // Opened as every reader opens it: created empty when missing.
+    ArchiveFile archive(path, m_recordSize);
+    const qint64 records = archive.count();
+    if (!archive.fitsInMemory() || records * m_keptSize > memoryBound())
         throw TooLargeError();
 
     // The file is read in a few parts side by side (a large archive), each
@@ -764,18 +773,14 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     const auto readPart = [&](int p) {
         Part &mine = part[size_t(p)];
         try {
-            const qint64 perBlock = qMax<qint64>(1, (1 << 20) / m_recordSize);
-            std::unique_ptr<char[]> block(new char[size_t(perBlock * m_recordSize)]);
-            qint64 at = mine.first;
-            while (at < mine.last) {
-                const qint64 want = qMin(perBlock, mine.last - at) * m_recordSize;
-                const qint64 got = readUpTo(fd, block.get(), want, at * m_recordSize);
-                const qint64 whole = got / m_recordSize;
-                const char *from = block.get();
-                for (qint64 k = 0; k < whole; ++k, from += m_recordSize) {
-                    if (selection.accept && !selection.accept(at + k, from))
-                        continue;
-                    char *to = buffer->data + (mine.first + mine.selected) * m_keptSize;
+            QByteArray block;
+            archive.scanRange(
+                mine.first, mine.last,
+                [&](qint64 index, const char *from) {
+                    mine.read = index + 1 - mine.first;
+                    if (selection.accept && !selection.accept(index, from))
+                        return;
+                    char *to = buffer ? buffer->data + (mine.first + mine.selected) * m_keptSize : nullptr;
                     for (const Range &range : std::as_const(m_ranges)) {
                         std::memcpy(to, from + range.from, size_t(range.length));
                         to += range.length;
@@ -783,12 +788,10 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
                     if (selection.key)
                         mine.keys.push_back(selection.key(from));
                     ++mine.selected;
-                }
-                at += whole;
-                mine.read = at - mine.first;
-                if (got < want)
-                    break;
-            }
+                },
+                block);
+        } catch (const ArchiveAccessError &) {
+            // The part ends at the failure; `read` holds the records before it.
         } catch (const std::bad_alloc &) {
             mine.outOfMemory = true;
         }
@@ -967,13 +970,33 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
 {
     const char *bytes = record(row);
     const int columns = int(exported.size());
-    if (!bytes || !m_typed.isEmpty() || m_hasKeyColumn || before.size() != columns) {
+    const auto cellByCell = [&] {
         for (int c = 0; c < columns; ++c) {
             out.append(before.at(c));
+            const qsizetype cell = out.size();
             appendCell(row, exported.at(c), out);
+            keepFormulaAsText(out, cell);
         }
         out.append(rowEnd);
+    };
+    if (!bytes || !m_typed.isEmpty() || m_hasKeyColumn || before.size() != columns) {
+        cellByCell();
         return;
+    }
+    // A cell that may read as a formula (rare) takes the way cell by cell.
+    for (int c = 0; c < columns; ++c) {
+        const RecordText &source = m_columns.at(exported.at(c));
+        if (source.isRowNumber())
+            continue;
+        QByteArrayView lead
+            = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+        if (lead.isEmpty() && source.second >= 0)
+            lead = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+        if (!lead.isEmpty()
+            && (lead.front() == '=' || lead.front() == '+' || lead.front() == '-' || lead.front() == '@')) {
+            cellByCell();
+            return;
+        }
     }
     // Straight from the record into room made for the longest row.
     qsizetype worst = rowEnd.size();

@@ -20,14 +20,19 @@ class RecordLayout;
 //
 // Cell texts and titles are trimmed, their '&', '<' and '>' written as
 // entities (so the spreadsheet shows the text as typed and a stray "<!--"
-// cannot swallow the rest of the table), and any line break inside them
-// written as a blank; a character the code page lacks becomes '?'.
+// cannot swallow the rest of the table), and any control character inside
+// them (a line break, BEL, ESC, VT, ...) written as a blank; a character the
+// code page lacks becomes '?'.
 //
 // Code-like columns (VAT number, fiscal code, phones, postcode, card, IBAN,
 // box and service codes) are marked as text: their data cells carry the text
 // class declared in the header (read by Excel and LibreOffice) and the
 // LibreOffice text format, so "01234567890" keeps its leading zero and a long
-// digit run does not turn into a number in exponent form.
+// digit run does not turn into a number in exponent form. A data cell of any
+// other column that a spreadsheet would read as a formula (its text begins
+// with '=', or with '+', '-' or '@' and is not a plain number such as
+// "-12,50") is written as a text cell too, with the text format in its own
+// style, so "=HYPERLINK(...)" stays the text that was typed.
 namespace SpreadsheetExport
 {
 

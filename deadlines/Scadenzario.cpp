@@ -2,8 +2,10 @@
 
 #include "app/checkers/OpenChecker.h"
 #include "app/dialogs/Guida.h"
+#include "common/ArchiveFile.h"
 #include "common/Clock.h"
 #include "common/ProgramFolder.h"
+#include "common/SearchMatch.h"
 #include "common/TextRoutines.h"
 #include "common/YearFile.h"
 #include "common/ui/AlertSound.h"
@@ -629,6 +631,10 @@ void TfrmScadenzario::alert()
     Imminence::Scan scan;
     try {
         scan = Imminence::scan(Imminence::currentYearPath(today), today);
+    } catch (const ArchiveTooLargeError &) {
+        // Not read at all: a file beyond what memory can hold.
+        MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
+        return;
     } catch (...) {
         return; // the file cannot be read: banner and button stay as they are
     }

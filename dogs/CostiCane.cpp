@@ -208,6 +208,9 @@ void TfrmCostiCane::openLedger()
         lstRecords->lines()->setLines(std::move(listing.lines));
         lstRecords->lines()->setItemWidth(kItemWidth);
         lblTotale->setText(DogCostRecord::totalText(total));
+    } catch (const ArchiveTooLargeError &) {
+        // Not read at all: a file beyond what memory can hold.
+        MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
     } catch (...) {
         // The ledger could not be read (a folder in its place, no access):
         // nothing is listed and the user learns why; the file is left alone.

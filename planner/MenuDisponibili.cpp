@@ -5,6 +5,7 @@
 #include "common/ArchiveFile.h"
 #include "common/Clock.h"
 #include "common/ProgramFolder.h"
+#include "common/SearchMatch.h"
 #include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/EditKit.h"
@@ -234,6 +235,10 @@ void TfrmMenuDisponibili::formShow()
 
     try {
         m_entries = BoxChoice::read(BoxRecord::path());
+    } catch (const ArchiveTooLargeError &) {
+        // Not read at all: a file beyond what memory can hold.
+        m_entries.clear();
+        MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
     } catch (const ArchiveAccessError &) {
         m_entries.clear();
         MessageBoxes::error(kArchiveAccessMessage, this);

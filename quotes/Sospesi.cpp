@@ -8,7 +8,7 @@
 namespace
 {
 
-ListWindow::Setup pendingSetup()
+ListWindow::Setup pendingSetup(QWidget *self)
 {
     ListWindow::Setup s;
     s.caption = QStringLiteral(" Riepilogo preventivi in sospeso");
@@ -18,14 +18,14 @@ ListWindow::Setup pendingSetup()
     s.sorted = false;
     s.fill = ListWindow::archiveFill(
         &QuoteDelivery::yearFile, QuoteRecord::size(), &QuoteListing::isPending, &QuoteListing::line);
-    s.pick = ListWindow::tablePick(&QuoteDelivery::yearFile, QuoteRecord::size(), TfrmSospesi::deliveries());
+    s.pick = QuoteDelivery::pick(self, TfrmSospesi::deliveries());
     return s;
 }
 
 } // namespace
 
 TfrmSospesi::TfrmSospesi(QWidget *owner)
-    : ListWindow(owner, pendingSetup())
+    : ListWindow(owner, pendingSetup(this))
 {
     setObjectName(QLatin1String(WindowNames::frmSospesi));
 }

@@ -1,7 +1,9 @@
 #include "quotes/TrovaPreventivi.h"
 
+#include "common/ArchiveFile.h"
 #include "common/TextRoutines.h"
 #include "common/ui/ControlText.h"
+#include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/core/QuoteListing.h"
@@ -23,8 +25,7 @@ SearchWindow::Setup quoteSearchSetup(TfrmTrovaPreventivi *self)
     s.list.printTitle = QStringLiteral("Riepilogo preventivi emessi");
     s.list.lastSearchText = &TfrmTrovaPreventivi::lastSearchText();
     s.list.itemWidth = 1600;
-    s.list.pick = ListWindow::tablePick(
-        &QuoteDelivery::yearFile, QuoteRecord::size(), QuoteDelivery::searchTable(), [self] { return self->mode(); });
+    s.list.pick = QuoteDelivery::pick(self, QuoteDelivery::searchTable(), [self] { return self->mode(); });
     s.filters = {
         { "txtNumFatt", QStringLiteral("Preventivo n."), field(NumFatt), "txtData" },
         { "txtData", QStringLiteral("Data emissione (gg/mm/aaaa):"), field(Data), "txtCliente" },
@@ -90,6 +91,19 @@ const Delivery::Table &searchTable()
 {
     static const Delivery::Table t { &QuoteRecord::layout(), { editorRoute(QStringLiteral("preventivi")) } };
     return t;
+}
+
+std::function<void(qint64)> pick(QWidget *list, const Delivery::Table &table, std::function<QString()> mode)
+{
+    const auto load = ListWindow::tablePick(&yearFile, QuoteRecord::size(), table, std::move(mode));
+    return [list, load](qint64 record) {
+        try {
+            load(record);
+        } catch (const ArchiveAccessError &) {
+            MessageBoxes::plain(kArchiveAccessMessage, list);
+            throw;
+        }
+    };
 }
 
 } // namespace QuoteDelivery

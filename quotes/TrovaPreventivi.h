@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 class QWidget;
 
@@ -50,4 +52,10 @@ QString yearFile();
 Delivery::Route editorRoute(const QString &mode);
 // The quote search's one route, mode "preventivi".
 const Delivery::Table &searchTable();
+// The double click of the quote search and of the pending list: the quote at
+// `record` (0-based) of the year file into the editor, through `table`. A
+// year file that cannot be read then (a folder in its place, a file cut
+// short) is reported in a plain box over `list` with the archive access
+// message; the editor stays as it was and the list closes.
+std::function<void(qint64)> pick(QWidget *list, const Delivery::Table &table, std::function<QString()> mode = {});
 } // namespace QuoteDelivery

@@ -329,6 +329,13 @@ void ExportWindow::showEvent(QShowEvent *event)
     FixedDialog::showEvent(event);
 }
 
+void ExportWindow::tellTooLarge()
+{
+    // Said once the window stands, so the box has its owner on screen.
+    QMetaObject::invokeMethod(
+        this, [this] { MessageBoxes::warning(kTooLarge, this); }, Qt::QueuedConnection);
+}
+
 void ExportWindow::fill()
 {
     if (!m_setup.archive)
@@ -339,9 +346,9 @@ void ExportWindow::fill()
             return;
         m_grid->load(path, m_setup.selection ? m_setup.selection() : SpreadsheetExport::RecordSelection {});
     } catch (const SpreadsheetExport::TooLargeError &) {
-        // Said once the window stands, so the box has its owner on screen.
-        QMetaObject::invokeMethod(
-            this, [this] { MessageBoxes::warning(kTooLarge, this); }, Qt::QueuedConnection);
+        tellTooLarge();
+    } catch (const ArchiveTooLargeError &) {
+        tellTooLarge(); // a selection that reads the archive first
     } catch (...) {
         // The filling ends silently; the grid stays as it was.
     }

@@ -139,6 +139,7 @@ public:
     // as it was; an archive too large to be held leaves the grid as it was and
     // shows kTooLarge.
     void fill();
+    void tellTooLarge();
 
     // The export command of every export window: asks whether to export, writes
     // the file into the program folder, offers to open it. A failure shows the

@@ -329,6 +329,11 @@ void ListWindow::fillList()
         if (m_setup.fill)
             m_setup.fill(lines);
         complete = true;
+    } catch (const SearchMatch::ListingMemoryError &) {
+        // An archive beyond what memory can hold is not read at all: said
+        // once the window stands, so the box has its owner on screen.
+        QMetaObject::invokeMethod(
+            this, [this] { MessageBoxes::plain(SearchMatch::kMemoryMessage, this); }, Qt::QueuedConnection);
     } catch (...) {
         // The fill ends silently; the lines read so far are listed.
     }

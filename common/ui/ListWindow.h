@@ -103,6 +103,8 @@ public:
         bool sorted = true; // false: lines stay in the order the fill gives
         // ListFill: appends the lines of the list (see SearchMatch::collectLines).
         // A failure ends the fill silently; the lines appended before it stay.
+        // An archive beyond what memory can hold (ListingMemoryError) lists
+        // nothing and is reported in a plain box with the memory message.
         std::function<void(ListLines &lines)> fill;
         // ListPickRecord: writes record `record` (0-based) into the target;
         // throws on failure.

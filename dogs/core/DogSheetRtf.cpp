@@ -99,10 +99,14 @@ QByteArray document(const QStringList &values)
         out += i == 0 ? "\\par \\pard\\f0\\fs20 " : "\\par \\b ";
         out += list.at(i).label;
         out += "\\b0\\f1  \\f0 ";
-        // Line breaks cannot come from an edit; should one reach a value, it
-        // must not break the document's one line.
+        // A control character typed or pasted into a value (a line break,
+        // BEL, ESC, VT, ...) is written as a blank: the document stays one
+        // well-formed line.
         QString value = escaped(values.value(i));
-        value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        for (QChar &c : value) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                c = QLatin1Char(' ');
+        }
         out += Cp1252::encode(value);
         if (i == list.size() - 1)
             out += "\\b";

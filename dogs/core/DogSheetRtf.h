@@ -12,7 +12,8 @@ class FileFailure;
 // an empty paragraph between two of them. One line of Windows-1252 text
 // (no CR or LF anywhere). Values are written as typed, except that the three
 // characters with a meaning in rich text ("\", "{", "}") are escaped, so a
-// value reads back exactly as it was typed.
+// value reads back exactly as it was typed, and that a control character
+// (a line break, BEL, ESC, VT, ...) is written as a blank.
 namespace DogSheetRtf
 {
 

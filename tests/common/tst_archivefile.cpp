@@ -1,5 +1,6 @@
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
+#include "common/MemoryRoom.h"
 #include "common/RecordJournal.h"
 #include "common/RecordLayout.h"
 #include "tests/support/CoreSupport.h"
@@ -40,6 +41,8 @@ private slots:
     void seekAndReadBounds();
     void appendReturnsPosition();
     void scanVisitsEveryRecord();
+    void rangeReadsKeepWhatArrivedBeforeTheEnd_data();
+    void rangeReadsKeepWhatArrivedBeforeTheEnd();
     void openFailureLeavesFileUntouched();
     void storeText_data();
     void storeText();
@@ -168,6 +171,59 @@ void TestArchiveFile::scanVisitsEveryRecord()
     QVERIFY(inOrder);
     QCOMPARE(seen, qint64(40000));
     QVERIFY(f.atEnd());
+}
+
+void TestArchiveFile::rangeReadsKeepWhatArrivedBeforeTheEnd_data()
+{
+    // A file of 40,000 records and half of one more, read as if it still held
+    // `asked` records (a file cut short while it is read).
+    QTest::addColumn<qint64>("first");
+    QTest::addColumn<qint64>("asked");
+    QTest::addColumn<qint64>("arrived");
+    QTest::newRow("whole file") << qint64(0) << qint64(40000) << qint64(40000);
+    QTest::newRow("a range inside") << qint64(16130) << qint64(16140) << qint64(10);
+    QTest::newRow("past the end, in the last block") << qint64(39990) << qint64(40005) << qint64(10);
+    QTest::newRow("past the end, blocks later") << qint64(0) << qint64(80000) << qint64(40000);
+    QTest::newRow("nothing left") << qint64(40000) << qint64(40001) << qint64(0);
+}
+
+void TestArchiveFile::rangeReadsKeepWhatArrivedBeforeTheEnd()
+{
+    QFETCH(qint64, first);
+    QFETCH(qint64, asked);
+    QFETCH(qint64, arrived);
+    TempProgramFolder folder;
+    const QString path = folder.file("A.pro");
+    QByteArray all;
+    for (int i = 0; i < 40000; ++i)
+        all += QByteArray(65, char('a' + i % 26));
+    writeFile(path, all + QByteArray(30, 'x'));
+    ArchiveFile f(path, 65);
+    const bool whole = first + arrived == asked;
+
+    QByteArray into((asked - first) * 65, '\0');
+    qint64 done = -1;
+    if (whole)
+        f.readRange(first, asked, into.data(), done);
+    else
+        QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.readRange(first, asked, into.data(), done));
+    QCOMPARE(done, arrived);
+    QCOMPARE(into.left(arrived * 65), all.mid(first * 65, arrived * 65));
+
+    qint64 next = first;
+    bool inOrder = true;
+    QByteArray block;
+    const auto visit = [&](qint64 index, const char *bytes) {
+        inOrder = inOrder && index == next && QByteArray(bytes, 65) == all.mid(index * 65, 65);
+        ++next;
+    };
+    if (whole)
+        f.scanRange(first, asked, visit, block);
+    else
+        QVERIFY_THROWS_EXCEPTION(ArchiveAccessError, f.scanRange(first, asked, visit, block));
+    QVERIFY(inOrder);
+    QCOMPARE(next - first, arrived); // every record before the end was visited
+    QCOMPARE(f.position(), qint64(0)); // range reads leave the index alone
 }
 
 void TestArchiveFile::openFailureLeavesFileUntouched()
@@ -347,6 +403,20 @@ void TestArchiveFile::hugeSparseArchiveIsNotReadWhole()
     ArchiveFile f(path, 65);
     QCOMPARE(f.count(), (qint64(1) << 40) / 65);
     QVERIFY_THROWS_EXCEPTION(ArchiveTooLargeError, f.readAll());
+    // Beyond what memory can hold, no whole read or range read starts at all.
+    if ((qint64(1) << 40) > MemoryRoom::available()) {
+        QVERIFY(!f.fitsInMemory());
+        int visited = 0;
+        const auto visit = [&](qint64, const char *) { ++visited; };
+        QByteArray block;
+        QVERIFY_THROWS_EXCEPTION(ArchiveTooLargeError, f.scan(visit));
+        QVERIFY_THROWS_EXCEPTION(ArchiveTooLargeError, f.scanRange(0, 10, visit, block));
+        QByteArray into(10 * 65, '\0');
+        qint64 done = -1;
+        QVERIFY_THROWS_EXCEPTION(ArchiveTooLargeError, f.readRange(0, 10, into.data(), done));
+        QCOMPARE(done, 0);
+        QCOMPARE(visited, 0);
+    }
     QByteArray first;
     f.seek(0);
     f.read(first);

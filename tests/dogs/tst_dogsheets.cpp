@@ -164,6 +164,7 @@ void TestDogSheets::valuesAreEscaped_data()
     QTest::newRow("euro sign") << QStringLiteral("20 \u20AC") << QByteArray("20 \x80");
     QTest::newRow("no equivalent") << QStringLiteral("\u4E2D") << QByteArray("?");
     QTest::newRow("line break kept off the one line") << "a\r\nb" << QByteArray("a  b");
+    QTest::newRow("BEL, ESC, VT and DEL as blanks") << "a\ab\x1B[31mc\vd\x7F" << QByteArray("a b [31mc d ");
 }
 
 void TestDogSheets::valuesAreEscaped()

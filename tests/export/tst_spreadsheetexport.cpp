@@ -75,6 +75,8 @@ private slots:
     void exportOnFullDiskKeepsTheEarlierFile_data();
     void exportOnFullDiskKeepsTheEarlierFile();
     void textColumnsKeepTheirCellsAsText();
+    void cellsThatReadAsFormulasAreText_data();
+    void cellsThatReadAsFormulasAreText();
     void recordCellsAreWrittenAsTheirTexts_data();
     void recordCellsAreWrittenAsTheirTexts();
     void hugeSparseArchiveFailsCleanlyWithinASecond();
@@ -106,6 +108,7 @@ void TestSpreadsheetExport::cellBytes_data()
     QTest::newRow("markup") << "<b>&" << QByteArray("&lt;b&gt;&amp;");
     QTest::newRow("entity stays visible") << "&amp;" << QByteArray("&amp;amp;");
     QTest::newRow("inner line break") << "riga uno\r\nriga due" << QByteArray("riga uno  riga due");
+    QTest::newRow("inner BEL, ESC, VT, DEL") << "a\ab\x1B[31mc\vd\x7F." << QByteArray("a b [31mc d .");
     QTest::newRow("outside code page") << QString::fromUtf8("Zoë 日本") << QByteArray("Zo\xEB ??");
     QTest::newRow("one ? per character beyond 16 bits") << QString::fromUtf8("a🐕b") << QByteArray("a?b");
 }
@@ -311,6 +314,48 @@ void TestSpreadsheetExport::textColumnsKeepTheirCellsAsText()
     QVERIFY(bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=150>Partita IVA</td>"));
 }
 
+void TestSpreadsheetExport::cellsThatReadAsFormulasAreText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("formula");
+    QTest::newRow("formula") << "=HYPERLINK(\"http://esempio.it\";\"clic\")" << true;
+    QTest::newRow("lone equals") << "=" << true;
+    QTest::newRow("blanks before equals") << "  =1+1" << true;
+    QTest::newRow("at sign") << "@somma" << true;
+    QTest::newRow("plus and words") << "+39 0543 123456" << true;
+    QTest::newRow("minus and a formula") << "-1+SOMMA(A1)" << true;
+    QTest::newRow("lone minus") << "-" << true;
+    QTest::newRow("two signs") << "--5" << true;
+    QTest::newRow("separator first") << "-,5" << true;
+    QTest::newRow("separator last") << "-5," << true;
+    QTest::newRow("two separators together") << "-1,,5" << true;
+    QTest::newRow("exponent") << "-1E5" << true;
+    QTest::newRow("negative amount") << "-12,50" << false;
+    QTest::newRow("signed integer") << "+5" << false;
+    QTest::newRow("thousands and decimals") << "-1.234,56" << false;
+    QTest::newRow("point decimals") << "-0.5" << false;
+    QTest::newRow("no sign") << "12-3" << false;
+    QTest::newRow("words") << "Toelettatura" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestSpreadsheetExport::cellsThatReadAsFormulasAreText()
+{
+    // As typed, whatever the column: left, right, already text.
+    QFETCH(QString, text);
+    QFETCH(bool, formula);
+    const QList<Column> columns { { "Note", 250 }, { "Totale", 120, true }, { "Codice", 80, false, true } };
+    const QByteArray bytes = writeToBuffer("Foglio", columns, table({ { text, text, text } }));
+    const QByteArray cell = SpreadsheetExport::cellBytes(text) + "</td>";
+    const QByteArray row = formula
+        ? "<tr><td style=\"text-align: left; mso-number-format:'\\@';\" class=\"txt\" sdnum=\"1040;0;@\">" + cell
+            + "<td style=\"text-align: right; mso-number-format:'\\@';\" class=\"txt\" sdnum=\"1040;0;@\">" + cell
+            + "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">" + cell + "</tr>"
+        : "<tr><td style=\"text-align: left;\">" + cell + "<td style=\"text-align: right;\">" + cell
+            + "<td style=\"text-align: left;\" class=\"txt\" sdnum=\"1040;0;@\">" + cell + "</tr>";
+    QVERIFY2(bytes.contains(row), bytes.mid(bytes.indexOf("</tr>") + 5).constData());
+}
+
 void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts_data()
 {
     // Raw field bytes (length byte, then the text) of a record {Nome 10, Comune 8, Prov 2}, and the
@@ -336,6 +381,10 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts_data()
     QTest::newRow("length above capacity")
         << QByteArray("\xFFRossiMario") << QByteArray("\x09PortoAzz") << QByteArray("\x03LI")
         << QByteArray("RossiMario") << QByteArray("PortoAzz LI");
+    QTest::newRow("control characters inside") << QByteArray("\7a\ab\33c\vd") << QByteArray("\3x\177y") << QByteArray()
+                                               << QByteArray("a b c d") << QByteArray("x y");
+    QTest::newRow("formula-like texts") << QByteArray("\x0A=SOMMA(A1)") << QByteArray("\x06-12,50")
+                                        << QByteArray("\x02@a") << QByteArray("=SOMMA(A1)") << QByteArray("-12,50 @a");
     QTest::newRow("code page bytes") << QByteArray("\x05\x80\x81\xA0\xE0\x9D") << QByteArray("\x03\xA0z\xA0")
                                      << QByteArray() << QByteArray("\x80\x81\xA0\xE0\x9D") << QByteArray("\xA0z\xA0");
 }

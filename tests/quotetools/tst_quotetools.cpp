@@ -191,7 +191,8 @@ private slots:
     void doubleClickLoadsEveryFieldAndThePosition();
     void equalLinesLoadTheirOwnRecord();
     void otherModeLoadsNothing();
-    void loadFromTornRecordWritesNothing();
+    void loadFromUnreadableYearFileIsReported_data();
+    void loadFromUnreadableYearFileIsReported();
     void pendingListInFileOrderOnlySi();
     void emptyYearExportsTitleAndTenEmptyRows();
     void threeQuotesExportInFileOrderWithRightAlignedTotals();
@@ -365,20 +366,53 @@ void TestQuoteTools::otherModeLoadsNothing()
     QCOMPARE(editor.position->text(), kBefore);
 }
 
-void TestQuoteTools::loadFromTornRecordWritesNothing()
+void TestQuoteTools::loadFromUnreadableYearFileIsReported_data()
 {
-    TempProgramFolder folder;
+    QTest::addColumn<bool>("pendingList"); // else the search
+    QTest::addColumn<bool>("folder"); // a folder in the file's place, else the file cut short
+    QTest::newRow("search, file cut short") << false << false;
+    QTest::newRow("search, folder in its place") << false << true;
+    QTest::newRow("pending list, file cut short") << true << false;
+    QTest::newRow("pending list, folder in its place") << true << true;
+}
+
+void TestQuoteTools::loadFromUnreadableYearFileIsReported()
+{
+    QFETCH(bool, pendingList);
+    QFETCH(bool, folder);
+    TempProgramFolder programFolder;
     Editor editor;
     writeQuotes({ quote("1"), quote("2") });
-    TfrmTrovaPreventivi w;
-    search(w);
-    // The file loses the second half of quote 2 after the search.
-    QFile file(yearPath());
-    QVERIFY(file.resize(QuoteRecord::size() + QuoteRecord::size() / 2));
-    w.lstRecords->setCurrentRow(1); // quote 2
-    QCOMPARE(w.lstRecords->record(1), qint64(1));
-    w.pickCommand();
-    QVERIFY(!w.isVisible());
+    std::unique_ptr<ListWindow> w;
+    if (pendingList) {
+        w = std::make_unique<TfrmSospesi>();
+        w->show();
+    } else {
+        auto finder = std::make_unique<TfrmTrovaPreventivi>();
+        search(*finder);
+        w = std::move(finder);
+    }
+    QCOMPARE(w->listedLines().size(), 2);
+    // The year file becomes unreadable after the listing: quote 2 loses its
+    // second half, or the file gives way to a folder.
+    if (folder) {
+        QVERIFY(QFile::remove(yearPath()));
+        QVERIFY(QDir().mkpath(yearPath()));
+    } else {
+        QFile file(yearPath());
+        QVERIFY(file.resize(QuoteRecord::size() + QuoteRecord::size() / 2));
+    }
+    MessageRecorder boxes;
+    w->lstRecords->setCurrentRow(1); // quote 2
+    QCOMPARE(w->lstRecords->record(1), qint64(1));
+    w->pickCommand();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastKind(), Kind::Plain);
+    QCOMPARE(boxes.lastText(),
+        QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                       "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                       "programma."));
+    QVERIFY(!w->isVisible());
     QCOMPARE(editor.text(QuoteRecord::NumFatt), kBefore);
     QCOMPARE(editor.text(QuoteRecord::Cliente), kBefore);
     QCOMPARE(editor.position->text(), kBefore);
