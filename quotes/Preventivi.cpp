@@ -903,8 +903,11 @@ void TfrmPreventivi::showPage(int page)
 
 void TfrmPreventivi::turnTo(int page)
 {
-    showPage(page);
+    // The page shown takes the focus before the others hide: the focus goes
+    // from the edit left straight to the page's first quantity.
+    grpPage[page - 1]->show();
     txtQuant[(page - 1) * 5]->setFocus(Qt::OtherFocusReason);
+    showPage(page);
 }
 
 int TfrmPreventivi::visiblePage() const

@@ -330,6 +330,10 @@ void TestEditorRules::hiddenPageLeavesTheEdit_data()
     QTest::newRow("quote price without decimals") << "quotes" << QStringList() << "txtPrezzo03"
                                                   << "12"
                                                   << "12,00" << QStringList { "Prezzo03=12,00" };
+    QTest::newRow("quote price, a loaded VAT rate kept")
+        << "quotes" << QStringList { "txtPercIva=22,50" } << "txtPrezzo02"
+        << "5"
+        << "5,00" << QStringList { "Prezzo02=5,00", "PercIva=22,50" };
     QTest::newRow("quote quantity on the last page") << "quotes" << QStringList() << "txtQuant28"
                                                      << "2,50"
                                                      << "2,5" << QStringList { "Quant28=2,5" };
@@ -369,6 +373,10 @@ void TestEditorRules::hiddenPageLeavesTheEdit()
 
     e.turn(edit);
     QCOMPARE(exits, 1);
+    // The focus went from the edit to the page's first control: no other
+    // edit was entered and left on the way.
+    for (const auto &[name, text] : pairs(before))
+        QCOMPARE(e.edit(name)->text(), text);
     QVERIFY(!edit->hasFocus());
     QCOMPARE(edit->text(), left);
     QVERIFY(EditKit::highlightFill(edit) != EditKit::FocusFill);
