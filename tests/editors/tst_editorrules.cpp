@@ -260,7 +260,7 @@ Editor openEditor(const QString &name)
 void typeInto(QLineEdit *edit, const QString &text)
 {
     edit->setFocus(Qt::MouseFocusReason);
-    QVERIFY(edit->hasFocus());
+    QTRY_VERIFY(edit->hasFocus());
     edit->clear();
     QTest::keyClicks(edit, text);
 }
@@ -529,9 +529,9 @@ void TestEditorRules::focusAfterTheBox()
     QWidget elsewhere;
     showActive(&elsewhere);
     showActive(e.window.get());
-    QApplication::processEvents();
+    // The window system may hand the focus over a little later.
+    QTRY_VERIFY(QApplication::focusWidget());
     QWidget *now = QApplication::focusWidget();
-    QVERIFY(now);
     QCOMPARE(now->objectName(), focus);
     // No other field shows its focus.
     for (QLineEdit *line : e.window->findChildren<QLineEdit *>()) {
