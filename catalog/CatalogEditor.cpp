@@ -168,6 +168,7 @@ void TCatalogEditor::buildArchiveEditor()
     s.firstField = m_edits.first();
     for (const Mandatory &m : std::as_const(m_twin.mandatory))
         s.checks.append(ArchiveEditor::mandatory(edit(m.field), QString::fromUtf8(m.warning)));
+    s.checks.append(ArchiveEditor::amountFits(txtPrezzo, m_twin.layout->capacity(m_twin.priceField)));
     setUpArchive(s, m_twin.controlName);
 }
 

@@ -544,6 +544,7 @@ void TfrmScadenzario::buildArchiveEditor()
                                      "una data valida."),
                 txtGiorno };
         },
+        ArchiveEditor::amountFits(txtCosto, DeadlineRecord::layout().capacity(DeadlineRecord::Costo)),
     };
     setUpArchive(s, &DeadlineRecord::controlName);
 }

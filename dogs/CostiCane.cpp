@@ -5,6 +5,7 @@
 #include "common/SearchMatch.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
+#include "common/ui/ArchiveEditor.h"
 #include "common/ui/Art.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
@@ -283,6 +284,12 @@ void TfrmCostiCane::saveCommand()
     // The amount is stored as leaving its edit would have made it, even when
     // the save came before the edit was left.
     ControlText::setText(txtImporto, AmountNormaliser(txtImporto->text(), 2));
+    if (const auto refusal
+        = ArchiveEditor::amountRefusal(txtImporto, DogCostRecord::layout().capacity(DogCostRecord::Importo))) {
+        MessageBoxes::warning(refusal->text, this);
+        txtImporto->setFocus();
+        return;
+    }
 
     RecordBuffer record(DogCostRecord::layout());
     QLineEdit *edits[] = { txtData, txtCausale, txtPagatore, txtBeneficiario, txtImporto };

@@ -74,9 +74,6 @@ const QString kCalculationFailed
     = QStringLiteral("Attenzione: il campo evidenziato non contiene un numero valido, per cui non \u00E8 possibile "
                      "calcolare i totali del preventivo.\n\r\n\rPer poter salvare la scheda \u00E8 necessario "
                      "correggere il valore indicato.");
-const QString kNumberTooLong
-    = QStringLiteral("Attenzione: il valore del campo evidenziato \u00E8 troppo grande per essere archiviato.\n\r\n\r"
-                     "Per poter salvare la scheda \u00E8 necessario indicare un valore pi\u00F9 piccolo.");
 const QString kInvalidDate = QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la "
                                             "scheda \u00E8 necessario indicare una data valida nel formato "
                                             "gg/mm/anno.");
@@ -377,9 +374,13 @@ void TfrmPreventivi::buildHeader()
     lblFile = WindowKit::hiddenLabel(panContainer, "lblFile");
     lblInizio = WindowKit::hiddenLabel(panContainer, "lblInizio");
     lblInizio->setText(QStringLiteral("1"));
+    // Takes the focus at a save: shown but of no size, out of the Tab and
+    // click chain, so no field is framed until the user picks one, and the
+    // window keeps it when it is activated again (after a message box).
     btnFocus = new QPushButton(panContainer);
     btnFocus->setObjectName(QStringLiteral("btnFocus"));
-    btnFocus->hide();
+    btnFocus->setFocusPolicy(Qt::NoFocus);
+    btnFocus->setGeometry(0, 0, 0, 0);
 
     for (QFrame *p : { panDitta, panCliente, panNumFattura })
         addHintBackground(p);
@@ -755,42 +756,45 @@ void TfrmPreventivi::buildArchiveEditor()
     s.checks.append(ArchiveEditor::mandatory(txtData, prefix + QStringLiteral("la data del preventivo.")));
     s.checks.append(ArchiveEditor::check(
         [this]() { return IsValidDate(txtData->text()); }, MessageBoxes::Kind::Warning, kInvalidDate, txtData));
-    // A number that its field would cut in its integer part (or an exponent
-    // form) is not stored: the quote would come back with another value.
+    // An amount edit whose text its field would not hold as it is (cut, or in
+    // exponent form), or an amount that its field would cut in its integer
+    // part, is not stored: the quote would come back with another value.
     s.checks.append([this]() -> std::optional<ArchiveEditor::Refusal> {
         const RecordLayout &layout = QuoteRecord::layout();
-        auto tooLong = [&layout](QWidget *control, int field) {
-            return QuoteFields::cutLosesValue(ControlText::text(control), layout.capacity(field));
-        };
-        auto refuse = [this](QWidget *focus) {
-            for (int p = 0; p < kPages; ++p)
-                if (grpPage[p]->isAncestorOf(focus))
+        auto onItsPage = [this](std::optional<ArchiveEditor::Refusal> refusal) {
+            for (int p = 0; refusal && p < kPages; ++p)
+                if (grpPage[p]->isAncestorOf(refusal->focus))
                     showPage(p + 1);
-            return ArchiveEditor::Refusal { MessageBoxes::Kind::Warning, kNumberTooLong, focus };
+            return refusal;
+        };
+        auto amountCut = [&layout](QLabel *amount, int field) {
+            return QuoteFields::cutLosesValue(amount->text(), layout.capacity(field));
+        };
+        auto refuse = [](QWidget *focus) {
+            return ArchiveEditor::Refusal { MessageBoxes::Kind::Warning, ArchiveEditor::kAmountTooLarge, focus };
         };
         for (int i = 0; i < kRows; ++i) {
             const int row = i + 1;
-            if (tooLong(txtQuant[i], rowField(QuoteRecord::Quant01, row)))
-                return refuse(txtQuant[i]);
-            if (tooLong(txtPrezzo[i], rowField(QuoteRecord::Prezzo01, row)))
-                return refuse(txtPrezzo[i]);
-            if (tooLong(txtPercSconto[i], rowField(QuoteRecord::PercSconto01, row)))
-                return refuse(txtPercSconto[i]);
-            if (tooLong(txtImporto[i], rowField(QuoteRecord::Importo01, row)))
-                return refuse(txtPrezzo[i]);
+            const std::pair<QLineEdit *, QuoteRecord::Field> edits[] = { { txtQuant[i], QuoteRecord::Quant01 },
+                { txtPrezzo[i], QuoteRecord::Prezzo01 }, { txtPercSconto[i], QuoteRecord::PercSconto01 } };
+            for (const auto &[edit, first] : edits)
+                if (auto refusal = ArchiveEditor::amountRefusal(edit, layout.capacity(rowField(first, row))))
+                    return onItsPage(refusal);
+            if (amountCut(txtImporto[i], rowField(QuoteRecord::Importo01, row)))
+                return onItsPage(refuse(txtPrezzo[i]));
         }
-        if (tooLong(txtPercIva, QuoteRecord::PercIva))
-            return refuse(txtPercIva);
+        if (auto refusal = ArchiveEditor::amountRefusal(txtPercIva, layout.capacity(QuoteRecord::PercIva)))
+            return refusal;
         const QList<QLabel *> labels = totals();
         for (int k = 0; k < labels.size(); ++k) {
-            if (!tooLong(labels.at(k), QuoteRecord::TotImponibile + (k == 0 ? 0 : k + 1)))
+            if (!amountCut(labels.at(k), QuoteRecord::TotImponibile + (k == 0 ? 0 : k + 1)))
                 continue;
             // A total too large for its field: the largest amount brought it there.
             int largest = 0;
             for (int i = 1; i < kRows; ++i)
                 if (TrimText(txtImporto[i]->text()).size() > TrimText(txtImporto[largest]->text()).size())
                     largest = i;
-            return refuse(txtPrezzo[largest]);
+            return onItsPage(refuse(txtPrezzo[largest]));
         }
         return std::nullopt;
     });
@@ -899,8 +903,11 @@ void TfrmPreventivi::showPage(int page)
 
 void TfrmPreventivi::turnTo(int page)
 {
-    showPage(page);
+    // The page shown takes the focus before the others hide: the focus goes
+    // from the edit left straight to the page's first quantity.
+    grpPage[page - 1]->show();
     txtQuant[(page - 1) * 5]->setFocus(Qt::OtherFocusReason);
+    showPage(page);
 }
 
 int TfrmPreventivi::visiblePage() const
@@ -952,8 +959,7 @@ void TfrmPreventivi::afterNew(qint64)
 void TfrmPreventivi::prepareSave()
 {
     // The edit being typed in is left first, so its normaliser runs.
-    if (QWidget *focused = focusWidget(); focused && focused->hasFocus())
-        focused->clearFocus();
+    btnFocus->setFocus(Qt::OtherFocusReason);
     m_calculated = calculate(&m_faultControl);
 }
 

@@ -4,11 +4,13 @@
 #include "common/TextRoutines.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
+#include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <exception>
 
@@ -22,6 +24,9 @@ const QString ArchiveEditor::kDuplicateNeedsStoredRecord
 const QString ArchiveEditor::kDuplicated
     = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                      "Al termine premere Salva per inserire la scheda in archivio.");
+const QString ArchiveEditor::kAmountTooLarge
+    = QStringLiteral("Attenzione: il valore del campo evidenziato \u00E8 troppo grande per essere archiviato.\n\r\n\r"
+                     "Per poter salvare la scheda \u00E8 necessario indicare un valore pi\u00F9 piccolo.");
 const QString ArchiveEditor::kMandatoryPrefix
     = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
 
@@ -57,6 +62,23 @@ ArchiveEditor::SaveCheck ArchiveEditor::mandatory(QWidget *control, const QStrin
             return std::nullopt;
         return Refusal { MessageBoxes::Kind::Warning, warning, control };
     };
+}
+
+std::optional<ArchiveEditor::Refusal> ArchiveEditor::amountRefusal(QLineEdit *edit, int capacity)
+{
+    if (!edit)
+        return std::nullopt;
+    // Stored as it is: no longer than the field (a longer text would be cut)
+    // and not in exponent form.
+    const QString text = TrimText(EditKit::normalisedText(edit));
+    if (text.size() <= capacity && !text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return std::nullopt;
+    return Refusal { MessageBoxes::Kind::Warning, kAmountTooLarge, edit };
+}
+
+ArchiveEditor::SaveCheck ArchiveEditor::amountFits(QLineEdit *edit, int capacity)
+{
+    return [edit, capacity]() { return amountRefusal(edit, capacity); };
 }
 
 ArchiveEditor::SaveCheck ArchiveEditor::check(

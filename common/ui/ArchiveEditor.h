@@ -16,6 +16,7 @@ class ArchiveFile;
 
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // The commands that every archive editor shares: first, previous, next and
@@ -67,6 +68,13 @@ public:
     // Any other test: when `passes` answers false, a box of `kind` with `text`
     // and the focus on `focus`.
     static SaveCheck check(std::function<bool()> passes, MessageBoxes::Kind kind, const QString &text, QWidget *focus);
+    // An amount edit whose text, as leaving the edit would make it, would not
+    // come back as it is from its field of `capacity` characters (longer, so
+    // cut, or in exponent form): the warning kAmountTooLarge and the focus on
+    // the edit. Every editor refuses such an amount at Save, so no amount is
+    // stored cut.
+    static std::optional<Refusal> amountRefusal(QLineEdit *edit, int capacity);
+    static SaveCheck amountFits(QLineEdit *edit, int capacity);
 
     // How a duplicate treats the archive.
     enum class DuplicateStep {
@@ -122,6 +130,7 @@ public:
     static const QString kAppended;
     static const QString kDuplicateNeedsStoredRecord;
     static const QString kDuplicated;
+    static const QString kAmountTooLarge;
     // The start shared by every mandatory-field warning.
     static const QString kMandatoryPrefix;
     // The box of a kind, as the commands show it.

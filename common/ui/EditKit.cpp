@@ -5,6 +5,7 @@
 #include "common/TextRoutines.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -175,6 +176,14 @@ public:
         if (line != target)
             line->installEventFilter(this);
         connect(line, &QLineEdit::textEdited, this, [this] { afterTyping(); });
+        // The focus may also leave while the window is inactive (a command
+        // that focuses another field when a message box has just closed):
+        // the edit is left when another control of its window takes it.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (m_inside && now && now != m_target && !m_target->isAncestorOf(now)
+                && now->window() == m_target->window())
+                exit();
+        });
     }
 
     QWidget *m_target;
@@ -191,6 +200,7 @@ public:
     QPointer<QWidget> m_frame;
     QRgb m_fill = 0;
     QList<std::function<void()>> m_exitSteps;
+    bool m_inside = false; // entered and not left yet
 
     Guard *guard()
     {
@@ -263,6 +273,7 @@ public:
 
     void enter()
     {
+        m_inside = true;
         if (m_comboDeselect && m_combo) {
             const QString shown = m_combo->currentText();
             m_combo->setCurrentIndex(-1);
@@ -279,6 +290,7 @@ public:
 
     void exit()
     {
+        m_inside = false;
         // The look first, then the normaliser, the upper-casing, the window's own steps.
         if (m_frame)
             m_frame->hide();
@@ -398,9 +410,12 @@ public:
             // A context menu or another window does not leave the field.
             if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
                 return false;
-            // Nor does a window that is closing or being destroyed.
-            if (!m_target->isVisible())
+            // Nor does a window that is closing or being destroyed. An edit
+            // that a page, tab or panel hid is left like any other.
+            if (!m_target->window()->isVisible()) {
+                m_inside = false;
                 return false;
+            }
             exit();
             return false;
         }
@@ -630,6 +645,16 @@ void setAmountNormaliser(QLineEdit *edit, int decimals, bool emptyStaysEmpty)
         b->m_decimals = qMax(0, decimals);
         b->m_emptyStays = emptyStaysEmpty;
     }
+}
+
+QString normalisedText(const QLineEdit *edit)
+{
+    if (!edit)
+        return QString();
+    const Behaviour *b = behaviourOf(targetOf(const_cast<QLineEdit *>(edit)));
+    if (!b || b->m_decimals <= 0)
+        return edit->text();
+    return AmountNormaliser(edit->text(), b->m_decimals, b->m_emptyStays);
 }
 
 void onExit(QLineEdit *edit, std::function<void()> step)

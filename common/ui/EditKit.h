@@ -104,9 +104,15 @@ void setSuccessor(QWidget *edit, std::function<QWidget *()> chooseSuccessor);
 void setFilter(QWidget *edit, Filter filter);
 void setCasing(QLineEdit *edit, Casing casing);
 void setLook(QLineEdit *edit, Look look);
+// The exit steps below run whenever the focus leaves the edit, also when a
+// page, tab or panel that holds it is hidden first; not when the focus only
+// goes to a context menu or another window, nor when the edit's window closes.
 // The money normaliser run when the user leaves the edit (AmountNormaliser of
-// common/TextRoutines.h); not when the focus only leaves for a context menu.
+// common/TextRoutines.h).
 void setAmountNormaliser(QLineEdit *edit, int decimals, bool emptyStaysEmpty = false);
+// The edit's text as its money normaliser would leave it (the text itself
+// when the edit has none).
+QString normalisedText(const QLineEdit *edit);
 // An own exit step of a window (a list check, ...), run after the kit's exit
 // steps (look reset, normaliser, upper-casing), under the same conditions.
 void onExit(QLineEdit *edit, std::function<void()> step);

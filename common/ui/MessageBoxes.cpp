@@ -41,6 +41,11 @@ bool show(Kind kind, const QString &text, QWidget *parent)
         return handler()(kind, text);
     if (!parent)
         parent = QApplication::activeWindow();
+    // A window in which no control has the focus keeps it so: the activation
+    // that follows the box (at once, or later from the window manager) gives
+    // a window its focus widget back, and one without any its first field.
+    if (QWidget *owner = parent ? parent->window() : nullptr; owner && !owner->focusWidget())
+        owner->setFocus(Qt::OtherFocusReason);
     QMessageBox box(parent);
     WindowKit::prepareFixedWindow(&box);
     box.setWindowTitle(title(kind));

@@ -10,6 +10,8 @@ class QWidget;
 // and Cancel and their answer is never read; a confirmation shows Yes and No
 // and only No stops the command; the plain box has no icon, an empty caption
 // and OK. Texts are shown as given (CR LF and LF CR pairs become line breaks).
+// When a box closes, its window's focus is where it was before the box: on
+// the control that had it, or on no field when none had it.
 namespace MessageBoxes
 {
 

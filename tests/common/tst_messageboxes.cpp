@@ -1,9 +1,12 @@
 #include "common/ArchiveFile.h"
 #include "common/ui/CommandGuard.h"
+#include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QWindow>
@@ -26,6 +29,8 @@ private slots:
     void boxesShowNoMinimiseOrMaximise_data();
     void boxesShowNoMinimiseOrMaximise();
     void plainBoxCaptionIsNotTheProgramName();
+    void focusAfterTheBoxIsWhereItWas_data();
+    void focusAfterTheBoxIsWhereItWas();
 };
 
 void TestMessageBoxes::displayText_data()
@@ -182,6 +187,44 @@ void TestMessageBoxes::plainBoxCaptionIsNotTheProgramName()
     QCOMPARE(title, QString());
     QVERIFY(!nativeTitle.isEmpty());
     QCOMPARE(nativeTitle.trimmed(), QString());
+}
+
+void TestMessageBoxes::focusAfterTheBoxIsWhereItWas_data()
+{
+    QTest::addColumn<bool>("fieldHadIt");
+    QTest::newRow("a field had the focus") << true;
+    QTest::newRow("no field had it") << false;
+}
+
+// The window is activated again after the box has closed, as a window
+// manager does, at once or a while later: the focus goes back where it was,
+// never to the window's first field.
+void TestMessageBoxes::focusAfterTheBoxIsWhereItWas()
+{
+    QFETCH(bool, fieldHadIt);
+    QWidget window;
+    QLineEdit *first = EditKit::makeEdit(&window, { "txtPrimo" });
+    QLineEdit *second = EditKit::makeEdit(&window, { "txtSecondo" });
+    second->move(0, 40);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    second->setFocus();
+    if (!fieldHadIt)
+        second->clearFocus();
+
+    onNextModal([](QWidget *w) { qobject_cast<QMessageBox *>(w)->buttons().constFirst()->click(); });
+    MessageBoxes::information("x", &window);
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), fieldHadIt ? second : nullptr);
+    QCOMPARE(EditKit::focusFrame(second)->isVisible(), fieldHadIt);
+    QVERIFY(!EditKit::focusFrame(first)->isVisible());
 }
 
 QTEST_MAIN(TestMessageBoxes)

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFormLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,6 +103,8 @@ private slots:
     void moneyNormalisedOnLeaving_data();
     void moneyNormalisedOnLeaving();
     void contextMenuIsNotLeaving();
+    void hiddenPageLeavesClosedWindowDoesNot_data();
+    void hiddenPageLeavesClosedWindowDoesNot();
     void upperCasing();
     void comboDeselectKeepsText();
     void screenshot();
@@ -472,6 +475,41 @@ void TestEditKit::contextMenuIsNotLeaving()
     QCOMPARE(prezzo->text(), QStringLiteral("12,5"));
     focus(m_window->edit("txtNome"));
     QCOMPARE(prezzo->text(), QStringLiteral("12,50"));
+}
+
+void TestEditKit::hiddenPageLeavesClosedWindowDoesNot_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("its page hidden") << false << "12,50";
+    QTest::newRow("its window closed") << true << "12,5";
+}
+
+// The focus leaves an edit whose page is hidden under it (the next control
+// takes it): the exit steps run. A window that closes is not left.
+void TestEditKit::hiddenPageLeavesClosedWindowDoesNot()
+{
+    QFETCH(bool, closeWindow);
+    QFETCH(QString, shown);
+    QWidget window;
+    auto *page = new QFrame(&window);
+    QLineEdit *prezzo = makeEdit(page, { "txtPrezzo", 0, nullptr, Filter::Amount, Casing::None, Look::Highlight, 2 });
+    QLineEdit *after = makeEdit(&window, { "txtNote" });
+    after->move(0, 60);
+    int exits = 0;
+    onExit(prezzo, [&exits] { ++exits; });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    focus(prezzo);
+    QTest::keyClicks(prezzo, "12,5");
+    if (closeWindow)
+        window.close();
+    else
+        page->hide();
+    QCOMPARE(exits, closeWindow ? 0 : 1);
+    QCOMPARE(prezzo->text(), shown);
+    QCOMPARE(highlightFill(prezzo), closeWindow ? FocusFill : RestFill);
 }
 
 void TestEditKit::upperCasing()
