@@ -18,6 +18,7 @@
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
 #include "deadlines/DeadlineCard.h"
+#include "deadlines/DeadlineControls.h"
 #include "deadlines/ExpScadenzario.h"
 #include "deadlines/Summaries.h"
 #include "deadlines/TrovaScadenzario.h"
@@ -367,8 +368,8 @@ void TfrmScadenzario::buildFields()
 
     // The fields in rows.
     for (const FieldRow &row : fieldRows()) {
-        const QByteArray name = DeadlineRecord::controlName(row.field).toLatin1();
-        const QByteArray successor = DeadlineRecord::controlName(row.successor).toLatin1();
+        const QByteArray name = DeadlineControls::name(row.field).toLatin1();
+        const QByteArray successor = DeadlineControls::name(row.successor).toLatin1();
         const EditRow edit { .name = name.constData(),
             .successor = successor.constData(),
             .filter = row.filter,
@@ -543,7 +544,7 @@ void TfrmScadenzario::buildArchiveEditor()
                 txtGiorno };
         },
     };
-    setUpArchive(s, &DeadlineRecord::controlName);
+    setUpArchive(s, &DeadlineControls::name);
 }
 
 // ---- the steps of the commands ---------------------------------------------------

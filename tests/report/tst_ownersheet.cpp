@@ -5,6 +5,7 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
 #include "common/ui/MessageBoxes.h"
+#include "owners/OwnerControls.h"
 #include "owners/OwnerSheet.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/report/PdfTools.h"
@@ -30,7 +31,7 @@ public:
     EditorStandIn()
     {
         for (int f = 0; f < OwnerRecord::Ricontatta; ++f) {
-            const QString name = OwnerRecord::controlName(f);
+            const QString name = OwnerControls::name(f);
             QWidget *w = nullptr;
             if (f == OwnerRecord::ProvNasc || f == OwnerRecord::ProvRes) {
                 auto *combo = new QComboBox(this);

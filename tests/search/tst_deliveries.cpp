@@ -13,6 +13,7 @@
 #include "dogs/TrovaCani.h"
 #include "dogs/core/DogRecord.h"
 #include "owners/Clienti.h"
+#include "owners/OwnerControls.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
@@ -168,7 +169,7 @@ void TestDeliveries::deliveryIntoMissingControlReported()
         if (f == OwnerRecord::Email)
             continue;
         auto *e = new QLineEdit(QStringLiteral("before"), &editor);
-        e->setObjectName(OwnerRecord::controlName(f));
+        e->setObjectName(OwnerControls::name(f));
     }
     auto *position = new QLabel(QStringLiteral("before"), &editor);
     position->setObjectName(QStringLiteral("lblPosizione"));

@@ -7,6 +7,7 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
+#include "owners/OwnerControls.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
@@ -111,7 +112,7 @@ std::unique_ptr<QWidget> ownerEditorStandIn()
 {
     QStringList edits, labels { QStringLiteral("lblPosizione") };
     for (int f = 0; f < OwnerRecord::FieldCount; ++f) {
-        const QString name = OwnerRecord::controlName(f);
+        const QString name = OwnerControls::name(f);
         if (f == OwnerRecord::ProvNasc || f == OwnerRecord::ProvRes || f == OwnerRecord::Ricontatta)
             continue;
         (name.startsWith(QLatin1String("lbl")) ? labels : edits) << name;
