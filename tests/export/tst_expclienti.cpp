@@ -6,6 +6,7 @@
 #include "owners/ExpClienti.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/FailDevice.h"
+#include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -63,31 +64,6 @@ void writeOwners()
     record.clear();
     record.setText(OwnerRecord::Cliente, u"Verdi Luca");
     archive.append(record.bytes());
-}
-
-// The cells of the data rows of an exported file, row by row.
-QList<QByteArrayList> dataRows(const QByteArray &file)
-{
-    QList<QByteArrayList> rows;
-    const QByteArray body = file.mid(file.indexOf("<table x:str>"));
-    const QByteArrayList trs = body.split('<');
-    QByteArrayList *row = nullptr;
-    bool titleRowSeen = false;
-    for (const QByteArray &piece : trs) {
-        if (piece == "tr>") {
-            if (!titleRowSeen) {
-                titleRowSeen = true;
-                continue;
-            }
-            rows.append(QByteArrayList());
-            row = &rows.last();
-        } else if ((piece.startsWith("td style=\"text-align: left;\">")
-                       || piece.startsWith("td style=\"text-align: left;\" class=\"txt\""))
-            && row) { // a plain cell or a cell kept as text
-            row->append(piece.mid(piece.indexOf('>') + 1));
-        }
-    }
-    return rows;
 }
 
 struct Opened {
@@ -208,7 +184,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     QVERIFY(!file.contains('\r'));
     QVERIFY(!file.contains('\n'));
     QVERIFY(!file.contains("Neri Ugo"));
-    const QList<QByteArrayList> rows = dataRows(file);
+    const QList<QByteArrayList> rows = SheetFile::dataRows(file);
     QCOMPARE(rows.size(), 3);
     for (const QByteArrayList &row : rows)
         QCOMPARE(row.size(), 25);
@@ -236,7 +212,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     boxes.answerNext(false);
     press(window, "cmdEsporta");
     QCOMPARE(opened.urls.size(), 1);
-    QCOMPARE(dataRows(readFile(path)).at(2).at(24), "seconda");
+    QCOMPARE(SheetFile::dataRows(readFile(path)).at(2).at(24), "seconda");
 }
 
 void TestExpClienti::typedCellReachesTheFileNotTheArchive()
@@ -272,7 +248,7 @@ void TestExpClienti::typedCellReachesTheFileNotTheArchive()
     press(window, "cmdEsporta");
 
     QCOMPARE(cells.text(1, note), QStringLiteral("Nuova nota"));
-    QCOMPARE(dataRows(readFile(folder.file("Proprietari.xls"))).at(1).at(24), "Nuova nota");
+    QCOMPARE(SheetFile::dataRows(readFile(folder.file("Proprietari.xls"))).at(1).at(24), "Nuova nota");
     QCOMPARE(readFile(OwnerRecord::path()), archiveBefore);
 }
 
@@ -378,8 +354,7 @@ void TestExpClienti::openedModallyWithHelpAndExit()
 
 void TestExpClienti::libreOfficeReadsOneRowPerOwner()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (SheetFile::soffice().isEmpty())
         QSKIP("soffice is not installed");
     TempProgramFolder folder;
     writeOwners();
@@ -390,15 +365,7 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
     window.show();
     press(window, "cmdEsporta");
 
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(soffice,
-        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
-            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
-            folder.file("Proprietari.xls") });
-    QVERIFY(office.waitForFinished(120000));
-    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
-                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = SheetFile::calcLines(folder.path(), "Proprietari.xls");
     QCOMPARE(lines.size(), 4); // titles and three owners
     QVERIFY(lines[0].startsWith(QString::fromUtf8("Cognome e nome,Data di nascita,Comune di nascita,")));
     QVERIFY(lines[0].contains(QString::fromUtf8("Modalità di pagamento")));
@@ -411,8 +378,7 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
 
 void TestExpClienti::libreOfficeKeepsCodesAsTyped()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (SheetFile::soffice().isEmpty())
         QSKIP("soffice is not installed");
     TempProgramFolder folder;
     {
@@ -441,15 +407,7 @@ void TestExpClienti::libreOfficeKeepsCodesAsTyped()
         window.grid().index(0, window.grid().column(u"colIban")), QStringLiteral("00012"), Qt::EditRole);
     press(window, "cmdEsporta");
 
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(soffice,
-        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
-            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
-            folder.file("Proprietari.xls") });
-    QVERIFY(office.waitForFinished(120000));
-    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
-                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = SheetFile::calcLines(folder.path(), "Proprietari.xls");
     QCOMPARE(lines.size(), 2);
     const QStringList cells = lines[1].split(u',');
     QCOMPARE(cells.size(), 25);
