@@ -13,6 +13,7 @@
 #include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
@@ -106,22 +107,6 @@ QByteArray cellText(const QByteArray &cell)
 {
     return cell.mid(cell.indexOf('>') + 1);
 }
-
-void press(QWidget &window, const char *command)
-{
-    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
-    QVERIFY2(button, command);
-    button->click();
-}
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
 
 const QStringList kServiceTitles = { "Codice", "Descrizione", "Prezzo in euro", "Tipologia", "Supplementi", "Luogo",
     "Durata", "Vincoli", "Responsabile", "Note", "Non erogabile" };
@@ -234,7 +219,7 @@ void TestCatalogExports::recordsFillGridAndFile()
     TempProgramFolder folder;
     writeRecords(twin);
     MessageRecorder boxes; // Yes to both questions
-    Opened opened;
+    OpenedUrls opened;
     auto window = t.exportWindow();
     window->show();
     ExportWindow::Grid &grid = window->grid();

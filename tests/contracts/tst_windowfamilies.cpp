@@ -19,6 +19,7 @@
 #include "common/ui/ListWindow.h"
 #include "common/ui/SearchWindow.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
@@ -75,15 +76,6 @@ bool isExport(QWidget *w)
 {
     return qobject_cast<ExportWindow *>(w) != nullptr;
 }
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
 
 } // namespace
 
@@ -247,7 +239,7 @@ void TestWindowFamilies::exportWindowWritesItsGrid()
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false);
-    Opened opened;
+    OpenedUrls opened;
     window->show();
     window->fill(); // the start-up instance may have been shown before, on another folder
     QCOMPARE(window->windowTitle(), setup.caption);

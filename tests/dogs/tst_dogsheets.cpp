@@ -18,6 +18,7 @@
 #include "dogs/StampaCane.h"
 #include "dogs/core/DogSheetRtf.h"
 #include "tests/support/FixtureData.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -39,15 +40,6 @@ using Kind = MessageBoxes::Kind;
 
 namespace
 {
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
 
 // The print dialog answered by the test: confirmed prints into `path` as PDF.
 struct PrintDialogAnswer {
@@ -220,7 +212,7 @@ void TestDogSheets::questionsDecideWriteAndOpen()
     QFETCH(bool, open);
     QFETCH(bool, written);
     QFETCH(int, questions);
-    Opened opened;
+    OpenedUrls opened;
     const QString path = DogSheetRtf::path();
     QCOMPARE(path, m_folder->file(QStringLiteral("Scheda_Cane.rtf")));
     writeFile(path, "earlier");
@@ -262,7 +254,7 @@ void TestDogSheets::questionsDecideWriteAndOpen()
 
 void TestDogSheets::targetThatCannotBeWrittenKeepsNoHalfFile()
 {
-    Opened opened;
+    OpenedUrls opened;
     const QString path = DogSheetRtf::path();
     QVERIFY(QDir().mkpath(path)); // a folder where the document goes
     TfrmCreaRTF window(m_editor.get());

@@ -11,6 +11,7 @@
 #include "dogs/Cani.h"
 #include "dogs/ExpCani.h"
 #include "dogs/core/DogRecord.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
@@ -48,22 +49,6 @@ void writeDogs()
     archive.append(record.bytes());
 }
 
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
-
-void press(QWidget &window, const char *command)
-{
-    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
-    QVERIFY2(button && button->isEnabled(), command);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 } // namespace
 
 class TestExpCani : public QObject
@@ -84,7 +69,7 @@ void TestExpCani::emptyArchiveExportsTitlesAndDesignRows()
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false);
-    Opened opened;
+    OpenedUrls opened;
     TfrmExpCani window;
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral(" Esporta archivio anagrafico cani in Microsoft Excel"));
@@ -117,7 +102,7 @@ void TestExpCani::dogsFillTheGridAndTheFile()
     TempProgramFolder folder;
     writeDogs();
     MessageRecorder boxes;
-    Opened opened;
+    OpenedUrls opened;
     TfrmExpCani window;
     window.show();
     ExportWindow::Grid &grid = window.grid();

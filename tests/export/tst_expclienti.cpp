@@ -6,6 +6,7 @@
 #include "owners/ExpClienti.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/FailDevice.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
@@ -66,26 +67,9 @@ void writeOwners()
     archive.append(record.bytes());
 }
 
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
-
 QTableView *gridOf(QWidget &window)
 {
     return window.findChild<QTableView *>(QStringLiteral("grdRecords"));
-}
-
-void press(QWidget &window, const char *command)
-{
-    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
-    QVERIFY2(button, command);
-    QVERIFY2(button->isEnabled(), command);
-    button->click();
 }
 
 } // namespace
@@ -113,7 +97,7 @@ void TestExpClienti::emptyArchiveWritesTheGoldenFile()
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false); // do not open
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -150,7 +134,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     TempProgramFolder folder;
     writeOwners();
     MessageRecorder boxes; // Yes to both questions
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -258,7 +242,7 @@ void TestExpClienti::noToTheFirstQuestionWritesNothing()
     writeOwners();
     MessageRecorder boxes;
     boxes.answerNext(false);
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -274,7 +258,7 @@ void TestExpClienti::targetThatCannotBeWrittenShowsThePlainBox()
     TempProgramFolder folder;
     QVERIFY(QDir(folder.path()).mkdir("Proprietari.xls"));
     MessageRecorder boxes;
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -432,7 +416,7 @@ void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
     const QByteArray earlier = "export precedente, completo";
     writeFile(path, earlier);
     MessageRecorder boxes; // Yes to the question; no success question may follow
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
