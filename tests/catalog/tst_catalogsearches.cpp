@@ -19,6 +19,7 @@
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -433,11 +434,8 @@ void TestCatalogSearches::listPrintCarriesItsTitle()
     writeFile(ServiceRecord::path(), services());
     writeFile(BoxRecord::path(), boxes());
     const QString pdf = folder.file(QStringLiteral("elenco.pdf"));
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
+    auto dialog = std::make_unique<PrintToFile>();
+    dialog->path = pdf;
     const Twin &t = twinOf(twin);
     std::unique_ptr<ListWindow> w;
     if (unavailable)
@@ -449,7 +447,7 @@ void TestCatalogSearches::listPrintCarriesItsTitle()
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
     MessageRecorder boxesShown;
     w->printCommand();
-    ReportOutput::setPrintDialog(nullptr);
+    dialog.reset();
     QProcess process;
     process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
     QVERIFY(process.waitForFinished(30000));

@@ -11,6 +11,7 @@
 #include "common/Clock.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLineEdit>
@@ -31,23 +32,6 @@ bool isServices(const QString &twin)
 {
     return twin == QLatin1String("services");
 }
-
-// The print dialog answered by the test: confirmed prints into `path` as PDF.
-struct PrintDialogAnswer {
-    QString path;
-    bool accept = true;
-    int shown = 0;
-    PrintDialogAnswer()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return accept;
-        });
-    }
-    ~PrintDialogAnswer() { ReportOutput::setPrintDialog(nullptr); }
-};
 
 } // namespace
 
@@ -84,7 +68,7 @@ void TestCatalogSheets::printedSheetShowsTheEditorValues()
     TempProgramFolder folder;
     const Clock::Fixed clock(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)));
     MessageRecorder boxes;
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = folder.file(QStringLiteral("scheda.pdf"));
     const bool svc = isServices(twin);
     std::unique_ptr<TCatalogEditor> editor;
@@ -146,7 +130,7 @@ void TestCatalogSheets::cancelledPrintClosesSilently()
     QFETCH(QString, twin);
     TempProgramFolder folder;
     MessageRecorder boxes;
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = folder.file(QStringLiteral("scheda.pdf"));
     dialog.accept = false;
     QWidget owner;

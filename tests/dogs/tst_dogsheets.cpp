@@ -17,6 +17,7 @@
 #include "dogs/PhotoView.h"
 #include "dogs/StampaCane.h"
 #include "dogs/core/DogSheetRtf.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/FixtureData.h"
 #include "tests/support/OpenedUrls.h"
 #include "tests/support/TestSupport.h"
@@ -40,22 +41,6 @@ using Kind = MessageBoxes::Kind;
 
 namespace
 {
-
-// The print dialog answered by the test: confirmed prints into `path` as PDF.
-struct PrintDialogAnswer {
-    QString path;
-    int shown = 0;
-    PrintDialogAnswer()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        });
-    }
-    ~PrintDialogAnswer() { ReportOutput::setPrintDialog(nullptr); }
-};
 
 QStringList emptyValues()
 {
@@ -291,7 +276,7 @@ void TestDogSheets::printedSheetHoldsTheEditorValues()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const Clock::Fixed clock(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)));
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = m_folder->file(QStringLiteral("scheda.pdf"));
     // A dog never saved: every value memo gets its edit's text, trimmed.
     for (const QString &memo : TfrmStampaCane::valueMemos())

@@ -11,6 +11,7 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -478,11 +479,8 @@ void TestSearchWindows::printGoesThroughListTemplate()
     TempProgramFolder folder;
     writeOwners({ { QStringLiteral("Uno"), QString(), QString(), QString(), kSi } });
     const QString pdf = folder.file(QStringLiteral("stampa.pdf"));
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
+    PrintToFile dialog;
+    dialog.path = pdf;
     MessageRecorder boxes;
     TfrmRicontatta w;
     w.show();
