@@ -9,6 +9,7 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
 #include "quotes/Logo.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/QuoteReport.h"
 #include "quotes/core/QuoteRecord.h"
 
@@ -40,7 +41,7 @@ QWidget *filledEditor()
         while (text.size() < width)
             text += QString::number(field % 10);
         auto *edit = new QLineEdit(text.left(width), editor);
-        edit->setObjectName(controlName(field));
+        edit->setObjectName(QuoteControls::name(field));
     }
     return editor;
 }

@@ -1,5 +1,6 @@
 #include "catalog/Box_Cani.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/ExpBox.h"
 #include "catalog/NonPrenotabili.h"
 #include "catalog/StampaBox.h"
@@ -21,7 +22,7 @@ const TCatalogEditor::Twin &boxes()
         .globalName = WindowNames::frmBox_Cani,
         .layout = &layout(),
         .path = &path,
-        .controlName = &controlName,
+        .controlName = &BoxControls::name,
         .fields = {
             { Box, "Box n." },
             { Dimensioni, "Dimensioni:" },

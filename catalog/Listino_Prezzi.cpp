@@ -1,5 +1,6 @@
 #include "catalog/Listino_Prezzi.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/ExpListino.h"
 #include "catalog/NonErogabili.h"
 #include "catalog/StampaListino.h"
@@ -21,7 +22,7 @@ const TCatalogEditor::Twin &services()
         .globalName = WindowNames::frmListino_Prezzi,
         .layout = &layout(),
         .path = &path,
-        .controlName = &controlName,
+        .controlName = &ServiceControls::name,
         .fields = {
             { Codice, "Codice:" },
             { Descrizione, "Descrizione:" },

@@ -1,5 +1,6 @@
 #include "catalog/NonErogabili.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/CatalogSearch.h"
 #include "catalog/core/CatalogListing.h"
 #include "catalog/core/ServiceRecord.h"
@@ -27,6 +28,6 @@ const Delivery::Table &TfrmNonErogabili::deliveries()
 {
     static const Delivery::Table t { &ServiceRecord::layout(),
         { TCatalogSearch::editorRoute(
-            QString(), WindowNames::frmListino_Prezzi, ServiceRecord::layout(), &ServiceRecord::controlName) } };
+            QString(), WindowNames::frmListino_Prezzi, ServiceRecord::layout(), &ServiceControls::name) } };
     return t;
 }

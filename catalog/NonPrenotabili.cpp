@@ -1,5 +1,6 @@
 #include "catalog/NonPrenotabili.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/CatalogSearch.h"
 #include "catalog/core/BoxRecord.h"
 #include "catalog/core/CatalogListing.h"
@@ -26,7 +27,6 @@ QString &TfrmNonPrenotabili::lastSearchText()
 const Delivery::Table &TfrmNonPrenotabili::deliveries()
 {
     static const Delivery::Table t { &BoxRecord::layout(),
-        { TCatalogSearch::editorRoute(
-            QString(), WindowNames::frmBox_Cani, BoxRecord::layout(), &BoxRecord::controlName) } };
+        { TCatalogSearch::editorRoute(QString(), WindowNames::frmBox_Cani, BoxRecord::layout(), &BoxControls::name) } };
     return t;
 }

@@ -1,5 +1,6 @@
 #include "catalog/TrovaBox.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/core/BoxRecord.h"
 #include "catalog/core/CatalogListing.h"
 #include "common/ui/WindowKit.h"
@@ -55,7 +56,7 @@ const Delivery::Table &TfrmTrovaBox::deliveries()
 {
     static const Delivery::Table t { &BoxRecord::layout(),
         { editorRoute(
-            QStringLiteral("box_cani"), WindowNames::frmBox_Cani, BoxRecord::layout(), &BoxRecord::controlName) } };
+            QStringLiteral("box_cani"), WindowNames::frmBox_Cani, BoxRecord::layout(), &BoxControls::name) } };
     return t;
 }
 

@@ -1,5 +1,6 @@
 #include "catalog/TrovaListino.h"
 
+#include "catalog/CatalogControls.h"
 #include "catalog/core/CatalogListing.h"
 #include "catalog/core/ServiceRecord.h"
 #include "common/ui/WindowKit.h"
@@ -55,7 +56,7 @@ const Delivery::Table &TfrmTrovaListino::deliveries()
 {
     static const Delivery::Table t { &ServiceRecord::layout(),
         { editorRoute(QStringLiteral("listino_prezzi"), WindowNames::frmListino_Prezzi, ServiceRecord::layout(),
-            &ServiceRecord::controlName) } };
+            &ServiceControls::name) } };
     return t;
 }
 

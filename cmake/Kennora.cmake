@@ -26,7 +26,9 @@ function(kennora_add_test name)
 endfunction()
 
 # kennora_library(<target> DIRS <dirs...> [DEPS ...]): one static library from
-# the .cpp/.h/.qrc files of whole folders (subfolders only when listed).
+# the .cpp/.h/.qrc files of whole folders (subfolders only when listed). Its
+# files may include only headers of its own folders and of the folders of the
+# libraries it links, directly or through them (kennora_assert_includes).
 function(kennora_library target)
   cmake_parse_arguments(L "" "" "DIRS;DEPS" ${ARGN})
   set(files)
@@ -37,6 +39,47 @@ function(kennora_library target)
   add_library(${target} STATIC ${files})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${L_DEPS})
+  set_target_properties(${target} PROPERTIES KENNORA_DIRS "${L_DIRS}" KENNORA_DEPS "${L_DEPS}" KENNORA_FILES "${files}")
+  # Checked once every library is known (a library may link one defined later).
+  cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY \"${PROJECT_SOURCE_DIR}\" CALL kennora_assert_includes ${target})")
+endfunction()
+
+# kennora_assert_includes(<target>): stops the configuration when one of the
+# target's files includes a header of the program from a folder that is neither
+# the target's own nor one of a library it links (so no include runs from a
+# lower layer up, nor sideways between areas that do not depend on each other).
+function(kennora_assert_includes target)
+  get_target_property(files ${target} KENNORA_FILES)
+  get_target_property(allowed ${target} KENNORA_DIRS)
+  get_target_property(pending ${target} KENNORA_DEPS)
+  set(seen)
+  while(pending)
+    list(POP_FRONT pending dep)
+    if(dep IN_LIST seen OR NOT TARGET ${dep})
+      continue()
+    endif()
+    list(APPEND seen ${dep})
+    get_target_property(dirs ${dep} KENNORA_DIRS)
+    if(dirs)
+      list(APPEND allowed ${dirs})
+      get_target_property(deps ${dep} KENNORA_DEPS)
+      list(APPEND pending ${deps})
+    endif()
+  endwhile()
+  foreach(file ${files})
+    file(STRINGS ${file} lines REGEX "^#include \"")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
+      if(NOT EXISTS ${PROJECT_SOURCE_DIR}/${header})
+        continue()
+      endif()
+      get_filename_component(dir ${PROJECT_SOURCE_DIR}/${header} DIRECTORY)
+      if(NOT dir IN_LIST allowed)
+        message(FATAL_ERROR "${file} includes ${header}, which ${target} does not link: "
+                            "a library includes only its own headers and those of the libraries below it")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # kennora_assert_core_only(<target>): stops the configuration when the target

@@ -4,6 +4,7 @@
 #include "common/ui/ControlText.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DeadlineControls.h"
 #include "deadlines/core/DeadlineRecord.h"
 
 #include <QCalendarWidget>
@@ -19,7 +20,7 @@ Delivery::Route editorRoute(const QString &mode)
 {
     Delivery::Route r { mode, WindowNames::frmScadenzario, {}, true, {} };
     for (int f = 0; f < DeadlineRecord::FieldCount; ++f)
-        r.fields.push_back({ f, DeadlineRecord::controlName(f) });
+        r.fields.push_back({ f, DeadlineControls::name(f) });
     return r;
 }
 

@@ -23,7 +23,7 @@ QString openFile();
 QDate calendarDate();
 
 // The loading of a record into the editor: every field into the control
-// DeadlineRecord::controlName gives, then its position into lblPosizione.
+// DeadlineControls::name gives, then its position into lblPosizione.
 // The summaries use the fixed route (mode ""), the search the route of its
 // caller mode "Scadenzario".
 const Delivery::Table &summaryDeliveries();

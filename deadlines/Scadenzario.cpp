@@ -20,6 +20,7 @@
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
 #include "deadlines/DeadlineCard.h"
+#include "deadlines/DeadlineControls.h"
 #include "deadlines/ExpScadenzario.h"
 #include "deadlines/Summaries.h"
 #include "deadlines/TrovaScadenzario.h"
@@ -369,8 +370,8 @@ void TfrmScadenzario::buildFields()
 
     // The fields in rows.
     for (const FieldRow &row : fieldRows()) {
-        const QByteArray name = DeadlineRecord::controlName(row.field).toLatin1();
-        const QByteArray successor = DeadlineRecord::controlName(row.successor).toLatin1();
+        const QByteArray name = DeadlineControls::name(row.field).toLatin1();
+        const QByteArray successor = DeadlineControls::name(row.successor).toLatin1();
         const EditRow edit { .name = name.constData(),
             .successor = successor.constData(),
             .filter = row.filter,
@@ -546,7 +547,7 @@ void TfrmScadenzario::buildArchiveEditor()
         },
         ArchiveEditor::amountFits(txtCosto, DeadlineRecord::layout().capacity(DeadlineRecord::Costo)),
     };
-    setUpArchive(s, &DeadlineRecord::controlName);
+    setUpArchive(s, &DeadlineControls::name);
 }
 
 // ---- the steps of the commands ---------------------------------------------------

@@ -20,7 +20,7 @@ class QPushButton;
 //  - panContainer, the record editor: the fields of one deadline, the command
 //    column, the navigation strip and the hint line.
 //
-// Every record control is named after its field (DeadlineRecord::controlName),
+// Every record control is named after its field (DeadlineControls::name),
 // so the lists, the summaries, the search and the dog picker write into this
 // window by name; lblFile holds the open year file. The start-up creates the
 // one instance (the global frmScadenzario); the start menu shows it, and

@@ -13,6 +13,7 @@
 #include "common/ui/WindowNames.h"
 #include "dogs/CostiCane.h"
 #include "dogs/CreaRTF.h"
+#include "dogs/DogControls.h"
 #include "dogs/DogPhoto.h"
 #include "dogs/ExpCani.h"
 #include "dogs/PhotoView.h"
@@ -185,7 +186,7 @@ static QLineEdit *makeField(QWidget *parent, const Place &place, int top)
     caption->setFont(verdana(9, true));
     caption->setGeometry(place.x, top, place.width + 40, kCaptionHeight);
 
-    const QByteArray name = DogRecord::controlName(place.field).toLatin1();
+    const QByteArray name = DogControls::name(place.field).toLatin1();
     EditKit::EditRow row { .name = name.constData(), .look = EditKit::Look::Highlight };
     if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc || place.field == DogRecord::CodFisc)
         row.casing = EditKit::Casing::UpperTyping;
@@ -288,7 +289,7 @@ void TfrmCani::buildTabs()
         else if (field == DogRecord::lastField(DogRecord::section(field)))
             EditKit::setSuccessor(e, QStringLiteral("txtNome"));
         else
-            EditKit::setSuccessor(e, DogRecord::controlName(field + 1));
+            EditKit::setSuccessor(e, DogControls::name(field + 1));
     }
 
     // The owner picker at the end of the owner's row, the checker right of
@@ -455,7 +456,7 @@ void TfrmCani::buildArchiveEditor()
         mandatory(txtRazza, "la razza del cane."),
     };
     s.duplicate = ArchiveEditor::DuplicateStep::WithoutArchive;
-    setUpArchive(s, &DogRecord::controlName);
+    setUpArchive(s, &DogControls::name);
 }
 
 // ---- tabs -----------------------------------------------------------------

@@ -14,7 +14,7 @@ class TPhotoView;
 // fields and four tab panels ("Dati psicosomatici" with the photo, "Albero
 // genealogico" with the owner picker, "Situazione sanitaria", "Documenti e
 // costi" with the linked folder). Every field is an edit named after its
-// record field (DogRecord::controlName), so the owner search and the sheets
+// record field (DogControls::name), so the owner search and the sheets
 // find them by name. The record position keys the dog's photo in Album and its
 // linked folder in Cartelle_Abbinate.
 //

@@ -2,6 +2,7 @@
 
 #include "common/ui/WindowNames.h"
 #include "dogs/Cani.h"
+#include "dogs/DogControls.h"
 #include "dogs/core/DogListing.h"
 #include "dogs/core/DogRecord.h"
 
@@ -74,7 +75,7 @@ Delivery::Route dogEditorRoute()
 {
     Delivery::Route r { QStringLiteral("cani"), WindowNames::frmCani, {}, true, {} };
     for (int f = 0; f < DogRecord::FieldCount; ++f)
-        r.fields.push_back({ f, DogRecord::controlName(f) });
+        r.fields.push_back({ f, DogControls::name(f) });
     // The photo of the picked position, as the editor's browsing loads it.
     r.after = [](QWidget *target, const RecordBuffer &, qint64 position) {
         if (auto *editor = qobject_cast<TfrmCani *>(target))

@@ -14,6 +14,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/WindowNames.h"
 #include "owners/ExpClienti.h"
+#include "owners/OwnerControls.h"
 #include "owners/OwnerSheet.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
@@ -198,8 +199,8 @@ void TfrmClienti::buildFields()
     for (const FieldRow &row : fieldRows()) {
         // The name and the Enter successor come from the record field; the
         // typing limit from the layout (setUpArchive).
-        const QByteArray name = OwnerRecord::controlName(row.field).toLatin1();
-        const QByteArray successor = OwnerRecord::controlName(row.successor).toLatin1();
+        const QByteArray name = OwnerControls::name(row.field).toLatin1();
+        const QByteArray successor = OwnerControls::name(row.successor).toLatin1();
         const EditRow edit {
             .name = name.constData(), .successor = successor.constData(), .filter = row.filter, .casing = row.casing
         };
@@ -360,7 +361,7 @@ void TfrmClienti::buildArchiveEditor()
     s.firstField = txtCliente;
     s.checks = { ArchiveEditor::mandatory(
         txtCliente, ArchiveEditor::kMandatoryPrefix + QStringLiteral("il nome del proprietario.")) };
-    setUpArchive(s, &OwnerRecord::controlName);
+    setUpArchive(s, &OwnerControls::name);
 }
 
 void TfrmClienti::emailClick()
@@ -372,6 +373,6 @@ QString TfrmClienti::fieldText(int field) const
 {
     if (field == OwnerRecord::Ricontatta)
         return chkRicontatta->isChecked() ? QStringLiteral("S\u00EC") : QStringLiteral("No");
-    const QWidget *control = findChild<QWidget *>(OwnerRecord::controlName(field));
+    const QWidget *control = findChild<QWidget *>(OwnerControls::name(field));
     return TrimText(ControlText::text(control));
 }

@@ -13,7 +13,7 @@ class QPushButton;
 
 // The owner editor: the address book of the dog owners, one record per owner
 // in Proprietari.pro. Every field is a control named after its record field
-// (OwnerRecord::controlName), so the owner search and the call-back list can
+// (OwnerControls::name), so the owner search and the call-back list can
 // load a record by name, and the sheets can read the fields by name.
 //
 // The start-up creates the one instance (the global frmClienti) and registers

@@ -1,6 +1,7 @@
 #include "owners/TrovaClienti.h"
 
 #include "common/ui/WindowNames.h"
+#include "owners/OwnerControls.h"
 #include "owners/core/OwnerListing.h"
 #include "owners/core/OwnerRecord.h"
 
@@ -70,7 +71,7 @@ Delivery::Route ownerEditorRoute(const QString &mode)
 {
     Delivery::Route r { mode, WindowNames::frmClienti, {}, true, {} };
     for (int f = 0; f < OwnerRecord::FieldCount; ++f)
-        r.fields.push_back({ f, OwnerRecord::controlName(f) });
+        r.fields.push_back({ f, OwnerControls::name(f) });
     return r;
 }
 

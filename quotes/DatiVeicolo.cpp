@@ -7,6 +7,7 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/core/QuoteRecord.h"
 
 #include <QGridLayout>
@@ -29,7 +30,7 @@ const QStringList &TfrmDatiVeicolo::editorLabels()
         using namespace QuoteRecord;
         QStringList n;
         for (int f : { Veicolo, Marca, Colore, Immatricolazione, Alimentazione, Targa })
-            n << controlName(f);
+            n << QuoteControls::name(f);
         return n;
     }();
     return names;

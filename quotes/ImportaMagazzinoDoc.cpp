@@ -4,6 +4,7 @@
 #include "catalog/core/ServiceRecord.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/WindowNames.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/core/QuoteListing.h"
 #include "quotes/core/QuoteRecord.h"
 
@@ -50,9 +51,9 @@ QString TfrmImportaMagazzinoDoc::rowKey(int row)
 QStringList TfrmImportaMagazzinoDoc::emptiedControls(int row)
 {
     using namespace QuoteRecord;
-    QStringList names { controlName(rowField(Importo01, row)) };
+    QStringList names { QuoteControls::name(rowField(Importo01, row)) };
     for (int f : { TotImponibile, TotImposta, TotIva, TotEsente, TotFattura })
-        names << controlName(f);
+        names << QuoteControls::name(f);
     return names;
 }
 
@@ -64,9 +65,9 @@ const Delivery::Table &TfrmImportaMagazzinoDoc::deliveries()
         for (int row = 1; row <= RowCount; ++row) {
             const QStringList emptied = emptiedControls(row);
             table.routes.push_back({ rowKey(row), WindowNames::frmPreventivi,
-                { { ServiceRecord::Codice, controlName(rowField(Codice01, row)) },
-                    { ServiceRecord::Descrizione, controlName(rowField(Desc01, row)) },
-                    { ServiceRecord::Prezzo, controlName(rowField(Prezzo01, row)) } },
+                { { ServiceRecord::Codice, QuoteControls::name(rowField(Codice01, row)) },
+                    { ServiceRecord::Descrizione, QuoteControls::name(rowField(Desc01, row)) },
+                    { ServiceRecord::Prezzo, QuoteControls::name(rowField(Prezzo01, row)) } },
                 false, [emptied](QWidget *target, const RecordBuffer &, qint64) {
                     for (const QString &name : emptied)
                         ControlText::setNamed(target, name, QString());

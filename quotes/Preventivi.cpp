@@ -6,6 +6,7 @@
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/Sospesi.h"
 #include "quotes/StampaPrev.h"
 #include "quotes/TrovaPreventivi.h"
@@ -798,7 +799,7 @@ void TfrmPreventivi::buildArchiveEditor()
         }
         return std::nullopt;
     });
-    setUpArchive(s, &QuoteRecord::controlName);
+    setUpArchive(s, &QuoteControls::name);
 
     // "Nuovo" counts the quotes first, then empties the window and numbers it.
     cmdNuovo->disconnect(archiveEditor());
@@ -843,7 +844,7 @@ bool TfrmPreventivi::calculate(QString *faultControl)
         // An amount label takes no focus: its row's price does.
         if (field >= QuoteRecord::Importo01 && field < QuoteRecord::Importo01 + kRows)
             field = field - QuoteRecord::Importo01 + QuoteRecord::Prezzo01;
-        *faultControl = outcome.ok ? QString() : QuoteRecord::controlName(field);
+        *faultControl = outcome.ok ? QString() : QuoteControls::name(field);
     }
     return outcome.ok;
 }

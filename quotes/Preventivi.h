@@ -16,7 +16,7 @@ class QPushButton;
 // company, customer, the quote's number, date and payment), 30 item rows shown
 // five at a time on six row pages, the totals with the VAT rate, the notes and
 // the "In sospeso" flag. Every record field has its control named after it
-// (QuoteRecord::controlName), so the quote windows around it (search, pending
+// (QuoteControls::name), so the quote windows around it (search, pending
 // list, owner picker, extra data, output) read and write it by name.
 //
 // The company block, payment, bank, IBAN and VAT rate come from

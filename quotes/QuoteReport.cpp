@@ -8,6 +8,7 @@
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/Logo.h"
+#include "quotes/QuoteControls.h"
 
 #include <QAbstractButton>
 #include <QPair>
@@ -162,15 +163,15 @@ std::unique_ptr<ReportTemplate> makeTemplate()
         text(*t, QLatin1String(column.captionName), QRectF(column.left, 82.5, column.width, 4), 8, Qt::AlignHCenter,
             QLatin1String(column.caption));
         for (int row = 1; row <= RowCount; ++row)
-            text(*t, controlName(rowField(column.first, row)),
+            text(*t, QuoteSheet::boxName(rowField(column.first, row)),
                 QRectF(column.left, 88 + 5 * (row - 1), column.width, 4.5), 8, column.alignment);
     }
 
     // Totals.
     for (const Total &total : kTotals) {
         const bool rate = total.field == PercIva;
-        text(*t, controlName(total.field), QRectF(total.valueLeft, rate ? 245.0 : 245.4, total.valueWidth, 3.8), 8,
-            rate ? Qt::AlignHCenter : Qt::AlignRight, none, total.field == TotFattura);
+        text(*t, QuoteSheet::boxName(total.field), QRectF(total.valueLeft, rate ? 245.0 : 245.4, total.valueWidth, 3.8),
+            8, rate ? Qt::AlignHCenter : Qt::AlignRight, none, total.field == TotFattura);
     }
 
     // Dog data, two columns of three.
@@ -208,7 +209,7 @@ QuoteSheet sheetFromWindow(const QWidget *editor)
     if (!editor)
         return sheet;
     for (int field = 0; field < FieldCount; ++field) {
-        const QString name = controlName(field);
+        const QString name = QuoteControls::name(field);
         if (isFlag(field)) {
             const auto *mark = editor->findChild<const QAbstractButton *>(name);
             sheet.setFlag(field, mark && mark->isChecked());

@@ -25,7 +25,7 @@ std::unique_ptr<ReportTemplate> makeTemplate();
 std::unique_ptr<ReportTemplate> filled(const QuoteSheet &sheet, const QImage &logo);
 
 // What the quote editor shows now: the trimmed text of each control named
-// after a field (QuoteRecord::controlName) and the ticks of its marks. A
+// after a field (QuoteControls::name) and the ticks of its marks. A
 // missing control or window reads as empty.
 QuoteSheet sheetFromWindow(const QWidget *editor);
 

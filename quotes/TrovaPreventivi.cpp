@@ -6,6 +6,7 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/core/QuoteListing.h"
 #include "quotes/core/QuoteRecord.h"
 
@@ -83,7 +84,7 @@ Delivery::Route editorRoute(const QString &mode)
 {
     Delivery::Route r { mode, WindowNames::frmPreventivi, {}, true, {} };
     for (int f = 0; f < QuoteRecord::FieldCount; ++f)
-        r.fields.push_back({ f, QuoteRecord::controlName(f) });
+        r.fields.push_back({ f, QuoteControls::name(f) });
     return r;
 }
 

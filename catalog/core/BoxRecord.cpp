@@ -23,14 +23,4 @@ QString path()
     return programFile(fileName());
 }
 
-QString controlName(int field)
-{
-    const QString &name = layout().name(field);
-    if (field == NonPrenotabile)
-        return QStringLiteral("chk") + name;
-    if (field >= File01)
-        return QStringLiteral("lbl") + name;
-    return QStringLiteral("txt") + name;
-}
-
 } // namespace BoxRecord

@@ -42,7 +42,5 @@ inline QString fileName()
     return QStringLiteral("Box_Cani.pro");
 }
 QString path();
-// The editor control behind a field: "txtBox", "chkNonPrenotabile", "lblFile01".
-QString controlName(int field);
 
 } // namespace BoxRecord

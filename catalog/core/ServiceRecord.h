@@ -42,7 +42,5 @@ inline QString fileName()
     return QStringLiteral("Listino_Prezzi.pro");
 }
 QString path();
-// The editor control behind a field: "txtCodice", "chkNonErogabile", "lblFile01".
-QString controlName(int field);
 
 } // namespace ServiceRecord

@@ -33,8 +33,8 @@ QString previewFailureMessage();
 // The question after a PDF export (CR LF CR LF between the sentences).
 QString pdfQuestion();
 // The footer of the printed sheets: "Stampa eseguita in data dd/mm/yyyy alle
-// ore HH:mm:ss".
-QString printStamp(const QDateTime &now = QDateTime::currentDateTime());
+// ore HH:mm:ss". `now` is the caller's Clock::now(), so a test can fix it.
+QString printStamp(const QDateTime &now);
 
 // Builds the report and prints it through the print dialog; a cancel there
 // prints nothing and says nothing. False when it failed (reported by `guard`).

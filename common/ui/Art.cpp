@@ -1,5 +1,6 @@
 #include "common/ui/Art.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -25,6 +26,19 @@ void ensureResource()
     Q_UNUSED(ready);
 }
 
+QStringList &missingNames()
+{
+    static QStringList names;
+    return names;
+}
+
+// Notes a name the resource lacks (see missing()).
+void check(const QString &name)
+{
+    if (!exists(name) && !missingNames().contains(name))
+        missingNames().append(name);
+}
+
 } // namespace
 
 QString path(const QString &name)
@@ -38,9 +52,24 @@ bool exists(const QString &name)
     return QFile::exists(path(name));
 }
 
-void paint(QPainter &painter, const QString &name, const QRectF &target)
+QStringList names()
 {
     ensureResource();
+    QStringList out;
+    for (const QString &file : QDir(QStringLiteral(":/art")).entryList({ QStringLiteral("*.svg") }, QDir::Files))
+        out.append(file.chopped(4));
+    out.sort();
+    return out;
+}
+
+QStringList missing()
+{
+    return missingNames();
+}
+
+void paint(QPainter &painter, const QString &name, const QRectF &target)
+{
+    check(name);
     QSvgRenderer renderer(path(name));
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     renderer.render(&painter, target);
@@ -108,6 +137,7 @@ QLabel *pictureLabel(QWidget *parent, const char *objectName, const QString &nam
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(objectName));
     label->setFixedSize(size);
+    check(name);
     new DrawOnFirstShow(label, name);
     return label;
 }

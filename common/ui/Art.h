@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QPainter;
@@ -32,6 +33,11 @@ namespace Art
 QString path(const QString &name);
 // True when the resource holds the picture.
 bool exists(const QString &name);
+// Every picture the resource holds, by name, sorted.
+QStringList names();
+// The names asked for (by a picture label or a drawing) that the resource does
+// not hold, each once: a window set made without a fault leaves it empty.
+QStringList missing();
 
 // The picture at `size` device-independent pixels, sharp on the screen's pixel
 // ratio (cached: asking twice for the same picture and size costs nothing).

@@ -85,6 +85,26 @@ void write(const Route &route, QWidget *target, const RecordBuffer &record, qint
         route.after(target, record, position);
 }
 
+namespace
+{
+QList<const Table *> &tables()
+{
+    static QList<const Table *> list;
+    return list;
+}
+} // namespace
+
+void enlist(const Table &table)
+{
+    if (!tables().contains(&table))
+        tables().append(&table);
+}
+
+QList<const Table *> enlisted()
+{
+    return tables();
+}
+
 void deliver(const Table &table, const QString &mode, const QByteArray &record, qint64 position)
 {
     const Route *route = table.route(mode);

@@ -3,6 +3,7 @@
 #include "common/RecordLayout.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -81,6 +82,13 @@ QStringList missingControls(const Route &route, const QStringList &controlNames)
 // its state for anything else), then the position, then the after-step.
 // Throws MissingControls (before writing anything) when a control is missing.
 void write(const Route &route, QWidget *target, const RecordBuffer &record, qint64 position);
+
+// The tables of the pickers made so far: ListWindow::tablePick enlists the
+// table of every picker it serves, so a test that makes the window set can hold
+// every table to its real target windows without keeping a list of its own.
+// Each table once, in the order enlisted.
+void enlist(const Table &table);
+QList<const Table *> enlisted();
 
 // The delivery of a picker: the route of `mode` into the registered start-up
 // instance of its target. A mode without a route writes nothing, and so does a

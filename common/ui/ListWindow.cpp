@@ -187,6 +187,7 @@ std::function<void(qint64)> ListWindow::archivePick(
 std::function<void(qint64)> ListWindow::tablePick(
     std::function<QString()> path, int recordSize, const Delivery::Table &table, std::function<QString()> mode)
 {
+    Delivery::enlist(table);
     return [=, &table](qint64 record) {
         QByteArray bytes;
         SearchMatch::readRecord(path(), recordSize, record, bytes);

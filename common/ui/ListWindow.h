@@ -121,7 +121,7 @@ public:
     // The pick of a picker with a delivery table: reads the record and
     // delivers it along the route of the caller mode that `mode` gives (a
     // list window with one fixed route leaves `mode` empty). The table must
-    // outlive the window.
+    // outlive the window; it is enlisted with Delivery::enlist.
     static std::function<void(qint64)> tablePick(std::function<QString()> path, int recordSize,
         const Delivery::Table &table, std::function<QString()> mode = {});
 

@@ -23,15 +23,6 @@ bool isFlag(int field)
     return field == DaConfermare || field == Effettuata;
 }
 
-QString controlName(int field)
-{
-    if (isFlag(field))
-        return QStringLiteral("chk") + layout().name(field);
-    if (field == Anno || field == Data || field == Ora)
-        return QStringLiteral("lbl") + layout().name(field);
-    return QStringLiteral("txt") + layout().name(field);
-}
-
 QString path(QStringView year)
 {
     return YearFile::path(year, u".sca");

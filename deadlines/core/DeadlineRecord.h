@@ -46,8 +46,6 @@ inline int size()
     return layout().size();
 }
 
-// The control behind a field: "txtGiorno", "lblAnno", "chkEffettuata", ...
-QString controlName(int field);
 bool isFlag(int field);
 
 // The year file of `year` (four ASCII digits, see YearFile::isYear).

@@ -21,11 +21,6 @@ QString path(const QString &position)
     return programFile(QStringLiteral("Costi_Cane_") + position.trimmed() + QStringLiteral(".pro"));
 }
 
-QString controlName(int field)
-{
-    return QStringLiteral("txt") + layout().name(field);
-}
-
 QString line(const char *record)
 {
     auto field = [](int f) { return FieldRef::of(layout(), f); };

@@ -19,8 +19,6 @@ inline int size()
 }
 // The ledger of the dog at `position` (its trimmed position text).
 QString path(const QString &position);
-// The edit behind a field: "txtData", ...
-QString controlName(int field);
 
 // The list line of a cost: date, payer, payee, reason, each padded to its
 // width, then the amount as stored.

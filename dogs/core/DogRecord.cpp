@@ -61,14 +61,6 @@ bool isPosition(const QString &position)
     return true;
 }
 
-QString controlName(int field)
-{
-    const QString &name = layout().name(field);
-    if (field >= File01)
-        return QStringLiteral("lbl") + name;
-    return QStringLiteral("txt") + name;
-}
-
 Section section(int field)
 {
     if (field <= Razza)

@@ -96,8 +96,6 @@ inline QString fileName()
     return QStringLiteral("Anagrafica_Cani.pro");
 }
 QString path();
-// The editor control behind a field: "txtNome", "lblFile01".
-QString controlName(int field);
 Section section(int field);
 
 // The dog's files, named after its record position n (the trimmed text of the

@@ -53,14 +53,4 @@ QString path()
     return programFile(fileName());
 }
 
-QString controlName(int field)
-{
-    const QString &name = layout().name(field);
-    if (field == Ricontatta)
-        return QStringLiteral("chk") + name;
-    if (field >= File01)
-        return QStringLiteral("lbl") + name;
-    return QStringLiteral("txt") + name;
-}
-
 } // namespace OwnerRecord

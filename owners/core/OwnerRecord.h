@@ -61,7 +61,5 @@ inline QString fileName()
     return QStringLiteral("Proprietari.pro");
 }
 QString path();
-// The editor control behind a field: "txtCliente", "chkRicontatta", "lblFile01".
-QString controlName(int field);
 
 } // namespace OwnerRecord

@@ -42,16 +42,6 @@ bool isFlag(int field)
     return field == Saldata || (field >= Es01 && field < Es01 + RowCount);
 }
 
-QString controlName(int field)
-{
-    const QString &name = layout().name(field);
-    if (isFlag(field))
-        return QStringLiteral("chk") + name;
-    if (field >= Veicolo && field <= Targa)
-        return QStringLiteral("mem") + name;
-    return QStringLiteral("txt") + name;
-}
-
 QString path(QStringView year)
 {
     return YearFile::path(year, u".pre");

@@ -76,8 +76,6 @@ inline int size()
     return layout().size();
 }
 
-// The control behind a field: "txtNumFatt", "memVeicolo", "chkEs01", ...
-QString controlName(int field);
 // True for the two flags (the exempt rows and "In sospeso").
 bool isFlag(int field);
 

@@ -49,6 +49,11 @@ void QuoteSheet::setFlag(int field, bool yes)
         m_flags[size_t(field)] = yes;
 }
 
+QString QuoteSheet::boxName(int field)
+{
+    return QStringLiteral("txt") + layout().name(field);
+}
+
 QList<QuoteSheet::Memo> QuoteSheet::memos() const
 {
     const QLatin1Char blank(' ');
@@ -89,7 +94,7 @@ QList<QuoteSheet::Memo> QuoteSheet::memos() const
     for (const Field column : { Quant01, Codice01, Desc01, Prezzo01, PercSconto01, Importo01 }) {
         for (int row = 1; row <= RowCount; ++row) {
             const int field = rowField(column, row);
-            memos.append({ controlName(field), t(field) });
+            memos.append({ boxName(field), t(field) });
         }
     }
     memos += QList<Memo> {
@@ -101,7 +106,7 @@ QList<QuoteSheet::Memo> QuoteSheet::memos() const
         { QStringLiteral("titTotFattura"), QStringLiteral("TOT. PREVENTIVO") },
     };
     for (const Field total : { TotImponibile, PercIva, TotImposta, TotIva, TotEsente, TotFattura })
-        memos.append({ controlName(total), t(total) });
+        memos.append({ boxName(total), t(total) });
     memos += QList<Memo> {
         { QStringLiteral("txtVeicolo"), QStringLiteral("Nome animale:  ") + t(Veicolo) },
         { QStringLiteral("txtMarca"), QStringLiteral("Razza:  ") + t(Marca) },

@@ -39,6 +39,9 @@ public:
     // company, customer, references, payment, notes, column captions, the 30
     // rows column by column, total captions, totals, dog data.
     QList<Memo> memos() const;
+    // The document's box of a row or total field: "txt" and the field's name
+    // ("txtQuant01", "txtTotFattura").
+    static QString boxName(int field);
 
 private:
     std::array<QString, QuoteRecord::FieldCount> m_texts;

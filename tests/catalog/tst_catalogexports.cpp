@@ -13,6 +13,8 @@
 #include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
+#include "tests/support/OpenedUrls.h"
+#include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace TestSupport;
@@ -33,28 +36,11 @@ using namespace TestSupport;
 namespace
 {
 
-bool isServices(const QString &twin)
-{
-    return twin == QLatin1String("services");
-}
-
-std::unique_ptr<ExportWindow> exportWindow(const QString &twin)
-{
-    if (isServices(twin))
-        return std::make_unique<TfrmExpListino>();
-    return std::make_unique<TfrmExpBox>();
-}
-
-QString fileName(const QString &twin)
-{
-    return isServices(twin) ? TfrmExpListino::fileName() : TfrmExpBox::fileName();
-}
-
 // Two records: a full one flagged "No" whose code begins with zeros, and one
 // with only its code, flagged "Sì".
 void writeRecords(const QString &twin)
 {
-    if (isServices(twin)) {
+    if (twin == QLatin1String("services")) {
         RecordBuffer r(ServiceRecord::layout());
         ArchiveFile archive(ServiceRecord::path(), ServiceRecord::size());
         r.clear();
@@ -85,6 +71,23 @@ void writeRecords(const QString &twin)
     }
 }
 
+// A twin of the catalogue: its archive, its export and its editor.
+struct Twin {
+    QString (*path)();
+    QString (*fileName)();
+    std::function<std::unique_ptr<ExportWindow>()> exportWindow;
+    std::function<std::unique_ptr<TCatalogEditor>()> editor;
+};
+
+const Twin &twinOf(const QString &name)
+{
+    static const Twin services { &ServiceRecord::path, &TfrmExpListino::fileName,
+        [] { return std::make_unique<TfrmExpListino>(); }, [] { return std::make_unique<TfrmListino_Prezzi>(); } };
+    static const Twin boxes { &BoxRecord::path, &TfrmExpBox::fileName, [] { return std::make_unique<TfrmExpBox>(); },
+        [] { return std::make_unique<TfrmBox_Cani>(); } };
+    return name == QLatin1String("services") ? services : boxes;
+}
+
 // The cells of the rows of an exported file (the title row first), each cell
 // with its opening tag.
 QList<QByteArrayList> rowsOf(const QByteArray &file)
@@ -104,22 +107,6 @@ QByteArray cellText(const QByteArray &cell)
 {
     return cell.mid(cell.indexOf('>') + 1);
 }
-
-void press(QWidget &window, const char *command)
-{
-    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
-    QVERIFY2(button, command);
-    button->click();
-}
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
 
 const QStringList kServiceTitles = { "Codice", "Descrizione", "Prezzo in euro", "Tipologia", "Supplementi", "Luogo",
     "Durata", "Vincoli", "Responsabile", "Note", "Non erogabile" };
@@ -144,46 +131,75 @@ private slots:
     void libreOfficeReadsRowByRow();
 
 private:
+    // What each twin's export shows and writes; each test reads the columns it needs.
     static void addTwins()
     {
         QTest::addColumn<QString>("twin");
-        QTest::newRow("listino") << "services";
-        QTest::newRow("box") << "boxes";
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<QByteArrayList>("firstRow"); // the first record's cells in the file
+        QTest::addColumn<QByteArray>("secondCode");
+        QTest::addColumn<QList<int>>("editable"); // the grid columns that take typing
+        QTest::addColumn<QString>("helpTitle");
+        QTest::addColumn<QStringList>("calcRows"); // the two records as Calc reads them
+        QTest::newRow("listino") << "services"
+                                 << " Esporta listino prezzi in Microsoft Excel" << QByteArray("Listino Prezzi")
+                                 << kServiceTitles
+                                 << QList<int> { 250, 300, 250, 250, 350, 250, 250, 350, 350, 350, 150 }
+                                 << QByteArrayList { "007", "Toelettatura &lt;completa&gt;", "35,00", "Igiene",
+                                        "Unghie: 5 \x80", "Sala", "1 ora", "Nessuno", "Lucia Ferr\xE8",
+                                        "Note &amp; altro", "No" }
+                                 << QByteArray("PASS02") << QList<int> { 7, 10, 11 } // Durata, Note, Non erogabile
+                                 << "Esportazione listino prezzi in Microsoft Excel"
+                                 << QStringList { QString::fromUtf8("007,Toelettatura <completa>,\"35,00\",Igiene,"
+                                                                    "Unghie: 5 €,Sala,1 ora,Nessuno,Lucia Ferrè,"
+                                                                    "Note & altro,No"),
+                                        QString::fromUtf8("PASS02,,,,,,,,,,Sì") };
+        QTest::newRow("box") << "boxes"
+                             << " Esporta archivio box per cani in Microsoft Excel" << QByteArray("Riepilogo Box Cani")
+                             << kBoxTitles << QList<int> { 250, 250, 250, 250, 250, 250, 350, 350, 350, 350, 150 }
+                             << QByteArrayList { "007", "3 x 2 m", "2", "18,00", "Interno", "Piccola",
+                                    "Box &lt;con&gt; cuccia", "Ala nord", "Ciotole", "Note &amp; altro", "No" }
+                             << QByteArray("B12") << QList<int> { 6, 10, 11 } // Taglia cane, Note, Non prenotabile
+                             << "Esportazione archivio box per cani in Microsoft Excel"
+                             << QStringList { QString::fromUtf8("007,3 x 2 m,2,\"18,00\",Interno,Piccola,"
+                                                                "Box <con> cuccia,Ala nord,Ciotole,Note & altro,No"),
+                                    QString::fromUtf8("B12,,,,,,,,,,Sì") };
     }
 };
 
 void TestCatalogExports::emptyArchiveExportsTitlesAndTenEmptyRows()
 {
     QFETCH(QString, twin);
+    QFETCH(QString, caption);
+    QFETCH(QByteArray, sheet);
+    QFETCH(QStringList, titles);
+    QFETCH(QList<int>, widths);
+    const Twin &t = twinOf(twin);
     TempProgramFolder folder;
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false);
-    auto window = exportWindow(twin);
-    QCOMPARE(window->windowTitle(),
-        isServices(twin) ? QStringLiteral(" Esporta listino prezzi in Microsoft Excel")
-                         : QStringLiteral(" Esporta archivio box per cani in Microsoft Excel"));
+    auto window = t.exportWindow();
+    QCOMPARE(window->windowTitle(), caption);
     window->show();
     QCOMPARE(window->grid().rows(), 10);
     QCOMPARE(window->grid().columns(), 12);
     press(*window, "cmdEsporta");
     QCOMPARE(boxes.count(), 2);
 
-    const QByteArray file = readFile(folder.file(fileName(twin)));
-    const QByteArray sheet
-        = isServices(twin) ? "<x:Name>Listino Prezzi</x:Name>" : "<x:Name>Riepilogo Box Cani</x:Name>";
-    QVERIFY(file.contains(sheet));
+    const QByteArray file = readFile(folder.file(t.fileName()));
+    QVERIFY(file.contains("<x:Name>" + sheet + "</x:Name>"));
     const QList<QByteArrayList> rows = rowsOf(file);
     QCOMPARE(rows.size(), 11);
-    const QStringList titles = isServices(twin) ? kServiceTitles : kBoxTitles;
     QCOMPARE(rows.first().size(), titles.size());
     for (int c = 0; c < titles.size(); ++c) {
         QVERIFY(rows.first().at(c).contains("font-weight: bold;"));
         QCOMPARE(cellText(rows.first().at(c)), Cp1252::encode(titles.at(c)));
     }
     // The widths in the file.
-    const QList<int> widths = isServices(twin) ? QList<int> { 250, 300, 250, 250, 350, 250, 250, 350, 350, 350, 150 }
-                                               : QList<int> { 250, 250, 250, 250, 250, 250, 350, 350, 350, 350, 150 };
     for (int c = 0; c < widths.size(); ++c)
         QVERIFY2(rows.first().at(c).contains("width=" + QByteArray::number(widths.at(c)) + ">"),
             rows.first().at(c).constData());
@@ -197,11 +213,14 @@ void TestCatalogExports::emptyArchiveExportsTitlesAndTenEmptyRows()
 void TestCatalogExports::recordsFillGridAndFile()
 {
     QFETCH(QString, twin);
+    QFETCH(QByteArrayList, firstRow);
+    QFETCH(QByteArray, secondCode);
+    const Twin &t = twinOf(twin);
     TempProgramFolder folder;
     writeRecords(twin);
     MessageRecorder boxes; // Yes to both questions
-    Opened opened;
-    auto window = exportWindow(twin);
+    OpenedUrls opened;
+    auto window = t.exportWindow();
     window->show();
     ExportWindow::Grid &grid = window->grid();
     QCOMPARE(grid.rows(), 2);
@@ -210,7 +229,7 @@ void TestCatalogExports::recordsFillGridAndFile()
     QCOMPARE(grid.text(0, 11), QStringLiteral("No"));
     QCOMPARE(grid.text(1, 11), QString::fromUtf8("Sì"));
     press(*window, "cmdEsporta");
-    const QString path = folder.file(fileName(twin));
+    const QString path = folder.file(t.fileName());
     QCOMPARE(opened.urls, QList<QUrl> { QUrl::fromLocalFile(path) });
 
     const QList<QByteArrayList> rows = rowsOf(readFile(path));
@@ -219,120 +238,92 @@ void TestCatalogExports::recordsFillGridAndFile()
     QVERIFY(rows.at(1).at(0).contains("class=\"txt\""));
     QCOMPARE(cellText(rows.at(1).at(0)), QByteArray("007"));
     QVERIFY(!rows.at(1).at(1).contains("class=\"txt\""));
-    const QByteArrayList expected = isServices(twin)
-        ? QByteArrayList { "007", "Toelettatura &lt;completa&gt;", "35,00", "Igiene", "Unghie: 5 \x80", "Sala", "1 ora",
-              "Nessuno", "Lucia Ferr\xE8", "Note &amp; altro", "No" }
-        : QByteArrayList { "007", "3 x 2 m", "2", "18,00", "Interno", "Piccola", "Box &lt;con&gt; cuccia", "Ala nord",
-              "Ciotole", "Note &amp; altro", "No" };
     QByteArrayList first;
     for (const QByteArray &cell : rows.at(1))
         first.append(cellText(cell));
-    QCOMPARE(first, expected);
-    QCOMPARE(cellText(rows.at(2).at(0)), isServices(twin) ? QByteArray("PASS02") : QByteArray("B12"));
+    QCOMPARE(first, firstRow);
+    QCOMPARE(cellText(rows.at(2).at(0)), secondCode);
     QCOMPARE(cellText(rows.at(2).at(10)), QByteArray("S\xEC"));
 }
 
 void TestCatalogExports::editedCellReachesTheFileOnlyInEditableColumns()
 {
     QFETCH(QString, twin);
+    QFETCH(QList<int>, editable);
+    const Twin &t = twinOf(twin);
     TempProgramFolder folder;
     writeRecords(twin);
-    const QString archive = isServices(twin) ? ServiceRecord::path() : BoxRecord::path();
-    const QByteArray before = readFile(archive);
+    const QByteArray before = readFile(t.path());
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false);
-    auto window = exportWindow(twin);
+    auto window = t.exportWindow();
     window->show();
     ExportWindow::Grid &grid = window->grid();
-    // Services: Durata, Note, Non erogabile; boxes: Taglia cane, Note, Non prenotabile.
-    const QList<int> editable = isServices(twin) ? QList<int> { 7, 10, 11 } : QList<int> { 6, 10, 11 };
     for (int c = 1; c < 12; ++c)
         QCOMPARE(bool(grid.flags(grid.index(0, c)) & Qt::ItemIsEditable), editable.contains(c));
     QVERIFY(grid.setData(grid.index(0, 10), QStringLiteral("modificata"), Qt::EditRole));
     press(*window, "cmdEsporta");
-    QCOMPARE(cellText(rowsOf(readFile(folder.file(fileName(twin)))).at(1).at(9)), QByteArray("modificata"));
-    QCOMPARE(readFile(archive), before);
+    QCOMPARE(cellText(rowsOf(readFile(folder.file(t.fileName()))).at(1).at(9)), QByteArray("modificata"));
+    QCOMPARE(readFile(t.path()), before);
 }
 
 void TestCatalogExports::editorCommandOpensExportWithItsHelp()
 {
     QFETCH(QString, twin);
+    QFETCH(QString, caption);
+    QFETCH(QString, helpTitle);
     TempProgramFolder folder;
-    std::unique_ptr<TCatalogEditor> editor;
-    if (isServices(twin))
-        editor = std::make_unique<TfrmListino_Prezzi>();
-    else
-        editor = std::make_unique<TfrmBox_Cani>();
+    std::unique_ptr<TCatalogEditor> editor = twinOf(twin).editor();
     editor->show();
-    QString caption;
+    QString shownCaption;
     QWidget *parent = nullptr;
-    QString helpTitle;
+    QString shownHelpTitle;
     onNextModal([&](QWidget *modal) {
         auto *window = qobject_cast<ExportWindow *>(modal);
         if (!window) {
             modal->close();
             return;
         }
-        caption = window->windowTitle();
+        shownCaption = window->windowTitle();
         parent = window->parentWidget();
         QTimer::singleShot(8000, window, &QDialog::reject); // never hang, whatever happens below
         onNextModal([&, window](QWidget *help) {
             if (auto *title = help->findChild<QLabel *>(QStringLiteral("lblTitolo")))
-                helpTitle = title->text();
+                shownHelpTitle = title->text();
             help->close();
             QTimer::singleShot(0, window->cmdEsci, &QAbstractButton::click);
         });
         window->cmdGuida->click();
     });
     editor->cmdEsporta->click();
-    QCOMPARE(caption,
-        isServices(twin) ? QStringLiteral(" Esporta listino prezzi in Microsoft Excel")
-                         : QStringLiteral(" Esporta archivio box per cani in Microsoft Excel"));
+    QCOMPARE(shownCaption, caption);
     QCOMPARE(parent, editor.get());
-    QCOMPARE(helpTitle,
-        isServices(twin) ? QStringLiteral("Esportazione listino prezzi in Microsoft Excel")
-                         : QStringLiteral("Esportazione archivio box per cani in Microsoft Excel"));
+    QCOMPARE(shownHelpTitle, helpTitle);
     QVERIFY(editor->findChildren<ExportWindow *>().isEmpty()); // freed when closed
 }
 
 void TestCatalogExports::libreOfficeReadsRowByRow()
 {
     QFETCH(QString, twin);
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, calcRows);
+    if (SheetFile::soffice().isEmpty())
         QSKIP("soffice is not installed");
+    const Twin &t = twinOf(twin);
     TempProgramFolder folder;
     writeRecords(twin);
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false);
-    auto window = exportWindow(twin);
+    auto window = t.exportWindow();
     window->show();
     press(*window, "cmdEsporta");
 
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(soffice,
-        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
-            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
-            folder.file(fileName(twin)) });
-    QVERIFY(office.waitForFinished(120000));
-    const QString csv = folder.path() + "csv/" + QFileInfo(fileName(twin)).completeBaseName() + ".csv";
-    const QStringList lines = QString::fromUtf8(readFile(csv)).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = SheetFile::calcLines(folder.path(), t.fileName());
     QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], (isServices(twin) ? kServiceTitles : kBoxTitles).join(u','));
-    if (isServices(twin)) {
-        QCOMPARE(lines[1],
-            QString::fromUtf8("007,Toelettatura <completa>,\"35,00\",Igiene,Unghie: 5 €,Sala,1 ora,Nessuno,"
-                              "Lucia Ferrè,Note & altro,No"));
-        QCOMPARE(lines[2], QString::fromUtf8("PASS02,,,,,,,,,,Sì"));
-    } else {
-        QCOMPARE(lines[1],
-            QString::fromUtf8("007,3 x 2 m,2,\"18,00\",Interno,Piccola,Box <con> cuccia,Ala nord,Ciotole,"
-                              "Note & altro,No"));
-        QCOMPARE(lines[2], QString::fromUtf8("B12,,,,,,,,,,Sì"));
-    }
+    QCOMPARE(lines[0], titles.join(u','));
+    QCOMPARE(lines.mid(1), calcRows);
 }
 
 QTEST_MAIN(TestCatalogExports)

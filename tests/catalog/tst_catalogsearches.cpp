@@ -2,8 +2,9 @@
 // the boxes, each case on both twins: the list lines at their widths, the
 // filters and the count sentence, a double click loading record and position
 // into the real editor (and nothing in a wrong mode), the lists showing only
-// records flagged exactly "Sì", a damaged archive, and the delivery tables
-// held to the real editors.
+// records flagged exactly "Sì", and a damaged archive. What differs between
+// the twins is in the tables' columns; the twins' windows are made through
+// one table of makers.
 
 #include "catalog/Box_Cani.h"
 #include "catalog/Listino_Prezzi.h"
@@ -18,6 +19,7 @@
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -30,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace TestSupport;
@@ -84,9 +87,28 @@ QByteArray boxes()
         + record(l, flag, { { "C3", "2 x 2 m", "1", "0,00", "Interno", "", "", "", "", "" }, "Si", "" });
 }
 
-bool isServices(const QString &twin)
+// A twin of the catalogue: its archive with the three records above, and the
+// makers of its editor, its search and its list of unavailable records.
+struct Twin {
+    QString (*path)();
+    QByteArray (*records)();
+    const RecordLayout &(*layout)();
+    int flagField;
+    int noteField;
+    std::function<std::unique_ptr<TCatalogEditor>()> editor;
+    std::function<std::unique_ptr<TCatalogSearch>()> search;
+    std::function<std::unique_ptr<TCatalogUnavailable>()> unavailable;
+};
+
+const Twin &twinOf(const QString &name)
 {
-    return twin == QLatin1String("services");
+    static const Twin services { &ServiceRecord::path, &::services, &ServiceRecord::layout, ServiceRecord::NonErogabile,
+        ServiceRecord::Note, [] { return std::make_unique<TfrmListino_Prezzi>(); },
+        [] { return std::make_unique<TfrmTrovaListino>(); }, [] { return std::make_unique<TfrmNonErogabili>(); } };
+    static const Twin boxes { &BoxRecord::path, &::boxes, &BoxRecord::layout, BoxRecord::NonPrenotabile,
+        BoxRecord::Note, [] { return std::make_unique<TfrmBox_Cani>(); },
+        [] { return std::make_unique<TfrmTrovaBox>(); }, [] { return std::make_unique<TfrmNonPrenotabili>(); } };
+    return name == QLatin1String("services") ? services : boxes;
 }
 
 void addTwinColumn()
@@ -109,27 +131,18 @@ private slots:
     void listLinesKeepTheirWidths();
     void filtersAndCountSentence_data();
     void filtersAndCountSentence();
-    void doubleClickLoadsRecordAndPosition_data() { addTwins(); }
+    void doubleClickLoadsRecordAndPosition_data();
     void doubleClickLoadsRecordAndPosition();
-    void wrongModeWritesNothing_data() { addTwins(); }
+    void wrongModeWritesNothing_data();
     void wrongModeWritesNothing();
-    void unavailableListShowsOnlySi_data() { addTwins(); }
+    void unavailableListShowsOnlySi_data();
     void unavailableListShowsOnlySi();
-    void damagedArchiveStaysOnFilterPage_data() { addTwins(); }
+    void damagedArchiveStaysOnFilterPage_data();
     void damagedArchiveStaysOnFilterPage();
     void listPrintCarriesItsTitle_data();
     void listPrintCarriesItsTitle();
-    void deliveriesMeetTheRealEditors();
-    void editorCommandsOpenTheirWindows_data() { addTwins(); }
+    void editorCommandsOpenTheirWindows_data();
     void editorCommandsOpenTheirWindows();
-
-private:
-    static void addTwins()
-    {
-        addTwinColumn();
-        QTest::newRow("servizi") << "services";
-        QTest::newRow("box") << "boxes";
-    }
 };
 
 void TestCatalogSearches::listLinesKeepTheirWidths()
@@ -208,14 +221,9 @@ void TestCatalogSearches::filtersAndCountSentence()
     QFETCH(QStringList, firstColumns);
     QFETCH(QString, conta);
     TempProgramFolder folder;
-    std::unique_ptr<TCatalogSearch> w;
-    if (isServices(twin)) {
-        writeFile(ServiceRecord::path(), services());
-        w = std::make_unique<TfrmTrovaListino>();
-    } else {
-        writeFile(BoxRecord::path(), boxes());
-        w = std::make_unique<TfrmTrovaBox>();
-    }
+    const Twin &t = twinOf(twin);
+    writeFile(t.path(), t.records());
+    std::unique_ptr<TCatalogSearch> w = t.search();
     w->show();
     QVERIFY(w->panAvvio->isVisible());
     auto *edit = w->findChild<QLineEdit *>(filter);
@@ -233,63 +241,72 @@ void TestCatalogSearches::filtersAndCountSentence()
         w->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(firstColumns.size()));
 }
 
+void TestCatalogSearches::doubleClickLoadsRecordAndPosition_data()
+{
+    addTwinColumn();
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("line"); // the line of the first record in the file
+    QTest::addColumn<QStringList>("texts"); // the first two edits, the price, the first attachment
+    // The first record in the file is listed last (services) or in the middle (boxes).
+    QTest::newRow("servizi") << "services"
+                             << "listino_prezzi"
+                             << "Cod. TOEL01"
+                             << QStringList { "TOEL01", "Toelettatura completa", "35,00", "listino.pdf" };
+    QTest::newRow("box, mode with blanks") << "boxes"
+                                           << " box_cani "
+                                           << "Box n. 2 " << QStringList { "2", "3 x 2 m", "18,00", "pianta.pdf" };
+}
+
 void TestCatalogSearches::doubleClickLoadsRecordAndPosition()
 {
     QFETCH(QString, twin);
+    QFETCH(QString, mode);
+    QFETCH(QString, line);
+    QFETCH(QStringList, texts);
     TempProgramFolder folder;
-    const bool svc = isServices(twin);
-    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
-    std::unique_ptr<TCatalogEditor> editor;
-    std::unique_ptr<TCatalogSearch> w;
-    if (svc) {
-        editor = std::make_unique<TfrmListino_Prezzi>();
-        w = std::make_unique<TfrmTrovaListino>();
-    } else {
-        editor = std::make_unique<TfrmBox_Cani>();
-        w = std::make_unique<TfrmTrovaBox>();
-    }
+    const Twin &t = twinOf(twin);
+    writeFile(t.path(), t.records());
+    std::unique_ptr<TCatalogEditor> editor = t.editor();
+    std::unique_ptr<TCatalogSearch> w = t.search();
     WindowRegistry::set(editor->objectName(), editor.get());
-    w->lblMemory->setText(svc ? QStringLiteral("listino_prezzi") : QStringLiteral(" box_cani "));
+    w->lblMemory->setText(mode);
     w->show();
     search(*w);
-    // The first record in the file is listed last (services) or in the middle (boxes).
-    const QString first = svc ? QStringLiteral("Cod. TOEL01") : QStringLiteral("Box n. 2 ");
     int row = -1;
     for (int i = 0; i < w->lstRecords->count(); ++i)
-        if (w->lstRecords->text(i).startsWith(first))
+        if (w->lstRecords->text(i).startsWith(line))
             row = i;
     QVERIFY(row >= 0);
     w->lstRecords->setCurrentRow(row);
     w->pickCommand();
     QVERIFY(!w->isVisible());
-    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("TOEL01") : QStringLiteral("2"));
-    QCOMPARE(editor->edits().at(1)->text(), svc ? QStringLiteral("Toelettatura completa") : QStringLiteral("3 x 2 m"));
-    QCOMPARE(editor->txtPrezzo->text(), svc ? QStringLiteral("35,00") : QStringLiteral("18,00"));
+    QCOMPARE(editor->edits().first()->text(), texts.at(0));
+    QCOMPARE(editor->edits().at(1)->text(), texts.at(1));
+    QCOMPARE(editor->txtPrezzo->text(), texts.at(2));
     QVERIFY(!editor->chkFlag->isChecked());
-    QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("lblFile01"))->text(),
-        svc ? QStringLiteral("listino.pdf") : QStringLiteral("pianta.pdf"));
+    QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("lblFile01"))->text(), texts.at(3));
     QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+}
+
+void TestCatalogSearches::wrongModeWritesNothing_data()
+{
+    addTwinColumn();
+    QTest::addColumn<QStringList>("modes"); // the other twin's mode, and the right one in capitals
+    QTest::newRow("servizi") << "services" << QStringList { "box_cani", "LISTINO_PREZZI" };
+    QTest::newRow("box") << "boxes" << QStringList { "listino_prezzi", "Box_Cani" };
 }
 
 void TestCatalogSearches::wrongModeWritesNothing()
 {
     QFETCH(QString, twin);
+    QFETCH(QStringList, modes);
     TempProgramFolder folder;
-    const bool svc = isServices(twin);
-    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
-    std::unique_ptr<TCatalogEditor> editor;
-    std::unique_ptr<TCatalogSearch> w;
-    if (svc) {
-        editor = std::make_unique<TfrmListino_Prezzi>();
-        w = std::make_unique<TfrmTrovaListino>();
-    } else {
-        editor = std::make_unique<TfrmBox_Cani>();
-        w = std::make_unique<TfrmTrovaBox>();
-    }
+    const Twin &t = twinOf(twin);
+    writeFile(t.path(), t.records());
+    std::unique_ptr<TCatalogEditor> editor = t.editor();
+    std::unique_ptr<TCatalogSearch> w = t.search();
     WindowRegistry::set(editor->objectName(), editor.get());
-    // The other twin's mode, and the right one in capitals.
-    for (const QString &mode : { svc ? QStringLiteral("box_cani") : QStringLiteral("listino_prezzi"),
-             svc ? QStringLiteral("LISTINO_PREZZI") : QStringLiteral("Box_Cani") }) {
+    for (const QString &mode : modes) {
         w->lblMemory->setText(mode);
         w->show();
         search(*w);
@@ -301,70 +318,84 @@ void TestCatalogSearches::wrongModeWritesNothing()
     }
 }
 
+void TestCatalogSearches::unavailableListShowsOnlySi_data()
+{
+    addTwinColumn();
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("first"); // the first edit after the pick
+    QTest::addColumn<QString>("note");
+    QTest::newRow("servizi") << "services"
+                             << " Riepilogo servizi non erogabili"
+                             << "Cod. PASS02 "
+                             << "PASS02"
+                             << "Sospesa";
+    QTest::newRow("box") << "boxes"
+                         << " Riepilogo box non prenotabili"
+                         << "Box n. 10 "
+                         << "10"
+                         << "In ristrutturazione";
+}
+
 void TestCatalogSearches::unavailableListShowsOnlySi()
 {
     QFETCH(QString, twin);
+    QFETCH(QString, caption);
+    QFETCH(QString, line);
+    QFETCH(QString, first);
+    QFETCH(QString, note);
     TempProgramFolder folder;
-    const bool svc = isServices(twin);
+    const Twin &t = twinOf(twin);
     // A fourth record, not flagged, that gives the same line as the flagged
     // one and lies after it: the list's line still loads the flagged record.
-    const QByteArray all = svc ? services() : boxes();
-    const int size = svc ? ServiceRecord::size() : BoxRecord::size();
+    const QByteArray all = t.records();
+    const int size = t.layout().size();
     QByteArray twinRecord = all.mid(size, size);
     {
-        RecordBuffer b(svc ? ServiceRecord::layout() : BoxRecord::layout());
+        RecordBuffer b(t.layout());
         b.bytes() = twinRecord;
-        b.setFlag(svc ? int(ServiceRecord::NonErogabile) : int(BoxRecord::NonPrenotabile), false);
-        b.setText(svc ? int(ServiceRecord::Note) : int(BoxRecord::Note), u"Un altro record");
+        b.setFlag(t.flagField, false);
+        b.setText(t.noteField, u"Un altro record");
         twinRecord = b.bytes();
     }
-    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), all + twinRecord);
-    std::unique_ptr<TCatalogEditor> editor;
-    std::unique_ptr<TCatalogUnavailable> w;
-    if (svc) {
-        editor = std::make_unique<TfrmListino_Prezzi>();
-        w = std::make_unique<TfrmNonErogabili>();
-    } else {
-        editor = std::make_unique<TfrmBox_Cani>();
-        w = std::make_unique<TfrmNonPrenotabili>();
-    }
+    writeFile(t.path(), all + twinRecord);
+    std::unique_ptr<TCatalogEditor> editor = t.editor();
+    std::unique_ptr<TCatalogUnavailable> w = t.unavailable();
     WindowRegistry::set(editor->objectName(), editor.get());
-    QCOMPARE(w->windowTitle(),
-        svc ? QStringLiteral(" Riepilogo servizi non erogabili") : QStringLiteral(" Riepilogo box non prenotabili"));
+    QCOMPARE(w->windowTitle(), caption);
     w->show();
     QCOMPARE(w->listedLines().size(), 1);
-    QVERIFY(w->listedLines().first().startsWith(svc ? QStringLiteral("Cod. PASS02 ") : QStringLiteral("Box n. 10 ")));
+    QVERIFY(w->listedLines().first().startsWith(line));
     w->lstRecords->setCurrentRow(0);
     w->pickCommand();
     QVERIFY(!w->isVisible());
-    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("PASS02") : QStringLiteral("10"));
+    QCOMPARE(editor->edits().first()->text(), first);
     QVERIFY(editor->chkFlag->isChecked());
-    QCOMPARE(editor->txtNote->text(), svc ? QStringLiteral("Sospesa") : QStringLiteral("In ristrutturazione"));
+    QCOMPARE(editor->txtNote->text(), note);
     QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
 
     // A missing archive lists nothing.
-    QFile::remove(svc ? ServiceRecord::path() : BoxRecord::path());
-    std::unique_ptr<TCatalogUnavailable> empty;
-    if (svc)
-        empty = std::make_unique<TfrmNonErogabili>();
-    else
-        empty = std::make_unique<TfrmNonPrenotabili>();
+    QFile::remove(t.path());
+    std::unique_ptr<TCatalogUnavailable> empty = t.unavailable();
     empty->show();
     QCOMPARE(empty->listedLines(), QStringList());
+}
+
+void TestCatalogSearches::damagedArchiveStaysOnFilterPage_data()
+{
+    addTwinColumn();
+    QTest::newRow("servizi") << "services";
+    QTest::newRow("box") << "boxes";
 }
 
 void TestCatalogSearches::damagedArchiveStaysOnFilterPage()
 {
     QFETCH(QString, twin);
     TempProgramFolder folder;
-    const bool svc = isServices(twin);
-    QVERIFY(QDir().mkpath(svc ? ServiceRecord::path() : BoxRecord::path())); // a folder instead of the archive
+    const Twin &t = twinOf(twin);
+    QVERIFY(QDir().mkpath(t.path())); // a folder instead of the archive
     MessageRecorder boxesShown;
-    std::unique_ptr<TCatalogSearch> w;
-    if (svc)
-        w = std::make_unique<TfrmTrovaListino>();
-    else
-        w = std::make_unique<TfrmTrovaBox>();
+    std::unique_ptr<TCatalogSearch> w = t.search();
     w->show();
     search(*w);
     QCOMPARE(boxesShown.count(), 1);
@@ -376,26 +407,24 @@ void TestCatalogSearches::damagedArchiveStaysOnFilterPage()
 
 void TestCatalogSearches::listPrintCarriesItsTitle_data()
 {
-    QTest::addColumn<QString>("window");
+    addTwinColumn();
+    QTest::addColumn<bool>("unavailable"); // the list of unavailable records, not the search
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("firstLine");
-    QTest::newRow("TrovaListino") << "TrovaListino"
-                                  << "Listino prezzi servizi"
+    QTest::newRow("TrovaListino") << "services" << false << "Listino prezzi servizi"
                                   << "Cod. ADD03";
-    QTest::newRow("TrovaBox") << "TrovaBox"
-                              << "Riepilogo box per cani"
+    QTest::newRow("TrovaBox") << "boxes" << false << "Riepilogo box per cani"
                               << "Box n. 10";
-    QTest::newRow("NonErogabili") << "NonErogabili"
-                                  << "Riepilogo servizi non erogabili"
+    QTest::newRow("NonErogabili") << "services" << true << "Riepilogo servizi non erogabili"
                                   << "Cod. PASS02";
-    QTest::newRow("NonPrenotabili") << "NonPrenotabili"
-                                    << "Riepilogo box non prenotabili"
+    QTest::newRow("NonPrenotabili") << "boxes" << true << "Riepilogo box non prenotabili"
                                     << "Box n. 10";
 }
 
 void TestCatalogSearches::listPrintCarriesItsTitle()
 {
-    QFETCH(QString, window);
+    QFETCH(QString, twin);
+    QFETCH(bool, unavailable);
     QFETCH(QString, title);
     QFETCH(QString, firstLine);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -405,26 +434,20 @@ void TestCatalogSearches::listPrintCarriesItsTitle()
     writeFile(ServiceRecord::path(), services());
     writeFile(BoxRecord::path(), boxes());
     const QString pdf = folder.file(QStringLiteral("elenco.pdf"));
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
+    auto dialog = std::make_unique<PrintToFile>();
+    dialog->path = pdf;
+    const Twin &t = twinOf(twin);
     std::unique_ptr<ListWindow> w;
-    if (window == QLatin1String("TrovaListino"))
-        w = std::make_unique<TfrmTrovaListino>();
-    else if (window == QLatin1String("TrovaBox"))
-        w = std::make_unique<TfrmTrovaBox>();
-    else if (window == QLatin1String("NonErogabili"))
-        w = std::make_unique<TfrmNonErogabili>();
+    if (unavailable)
+        w = t.unavailable();
     else
-        w = std::make_unique<TfrmNonPrenotabili>();
+        w = t.search();
     w->show();
     if (auto *search = qobject_cast<SearchWindow *>(w.get()))
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
     MessageRecorder boxesShown;
     w->printCommand();
-    ReportOutput::setPrintDialog(nullptr);
+    dialog.reset();
     QProcess process;
     process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
     QVERIFY(process.waitForFinished(30000));
@@ -433,42 +456,40 @@ void TestCatalogSearches::listPrintCarriesItsTitle()
     QVERIFY2(text.contains(firstLine), qPrintable(text));
 }
 
-void TestCatalogSearches::deliveriesMeetTheRealEditors()
+void TestCatalogSearches::editorCommandsOpenTheirWindows_data()
 {
-    TempProgramFolder folder;
-    TfrmListino_Prezzi services;
-    TfrmBox_Cani boxes;
-    struct Case {
-        const Delivery::Table &table;
-        QString mode;
-        QWidget *editor;
-    };
-    for (const Case &c : { Case { TfrmTrovaListino::deliveries(), "listino_prezzi", &services },
-             Case { TfrmNonErogabili::deliveries(), "", &services },
-             Case { TfrmTrovaBox::deliveries(), "box_cani", &boxes },
-             Case { TfrmNonPrenotabili::deliveries(), "", &boxes } }) {
-        const Delivery::Route *route = c.table.route(c.mode);
-        QVERIFY(route);
-        QCOMPARE(QString::fromLatin1(route->target), c.editor->objectName());
-        QCOMPARE(route->controls().size(), ServiceRecord::FieldCount + 1);
-        QCOMPARE(route->controls().last(), QStringLiteral("lblPosizione"));
-        QCOMPARE(Delivery::missingControls(*route, c.editor), QStringList());
-    }
-    QVERIFY(!TfrmTrovaListino::deliveries().route(QStringLiteral("box_cani")));
-    QVERIFY(!TfrmTrovaBox::deliveries().route(QStringLiteral("listino_prezzi")));
+    addTwinColumn();
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("lastFirst"); // the first edit after picking the last line
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("listCommand");
+    QTest::newRow("servizi") << "services"
+                             << "listino_prezzi"
+                             << " Trova servizio in listino prezzi"
+                             << "TOEL01"
+                             << "1"
+                             << "cmdNonErogabile";
+    QTest::newRow("box") << "boxes"
+                         << "box_cani"
+                         << " Trova box per cani in archivio"
+                         << "C3"
+                         << "3"
+                         << "cmdNonPrenotabile";
 }
 
 void TestCatalogSearches::editorCommandsOpenTheirWindows()
 {
     QFETCH(QString, twin);
+    QFETCH(QString, mode);
+    QFETCH(QString, caption);
+    QFETCH(QString, lastFirst);
+    QFETCH(QString, position);
+    QFETCH(QString, listCommand);
     TempProgramFolder folder;
-    const bool svc = isServices(twin);
-    writeFile(svc ? ServiceRecord::path() : BoxRecord::path(), svc ? services() : boxes());
-    std::unique_ptr<TCatalogEditor> editor;
-    if (svc)
-        editor = std::make_unique<TfrmListino_Prezzi>();
-    else
-        editor = std::make_unique<TfrmBox_Cani>();
+    const Twin &t = twinOf(twin);
+    writeFile(t.path(), t.records());
+    std::unique_ptr<TCatalogEditor> editor = t.editor();
     WindowRegistry::set(editor->objectName(), editor.get());
     editor->show();
 
@@ -478,23 +499,20 @@ void TestCatalogSearches::editorCommandsOpenTheirWindows()
         auto *search = qobject_cast<TCatalogSearch *>(dialog);
         QVERIFY(search);
         opened = true;
-        QCOMPARE(search->lblMemory->text(), svc ? QStringLiteral("listino_prezzi") : QStringLiteral("box_cani"));
-        QCOMPARE(search->windowTitle(),
-            svc ? QStringLiteral(" Trova servizio in listino prezzi")
-                : QStringLiteral(" Trova box per cani in archivio"));
+        QCOMPARE(search->lblMemory->text(), mode);
+        QCOMPARE(search->windowTitle(), caption);
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
         search->lstRecords->setCurrentRow(search->lstRecords->count() - 1);
         search->pickCommand();
     });
     QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
     QVERIFY(opened);
-    QCOMPARE(editor->edits().first()->text(), svc ? QStringLiteral("TOEL01") : QStringLiteral("C3"));
-    QCOMPARE(editor->lblPosizione->text(), svc ? QStringLiteral("1") : QStringLiteral("3"));
+    QCOMPARE(editor->edits().first()->text(), lastFirst);
+    QCOMPARE(editor->lblPosizione->text(), position);
 
     opened = false;
-    QPushButton *listCommand = editor->findChild<QPushButton *>(
-        svc ? QStringLiteral("cmdNonErogabile") : QStringLiteral("cmdNonPrenotabile"));
-    QVERIFY(listCommand);
+    QPushButton *command = editor->findChild<QPushButton *>(listCommand);
+    QVERIFY(command);
     onNextModal([&](QWidget *dialog) {
         auto *list = qobject_cast<TCatalogUnavailable *>(dialog);
         QVERIFY(list);
@@ -502,7 +520,7 @@ void TestCatalogSearches::editorCommandsOpenTheirWindows()
         QCOMPARE(list->listedLines().size(), 1);
         list->reject();
     });
-    QTest::mouseClick(listCommand, Qt::LeftButton);
+    QTest::mouseClick(command, Qt::LeftButton);
     QVERIFY(opened);
 }
 

@@ -11,6 +11,7 @@
 #include "common/Clock.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowRegistry.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace TestSupport;
@@ -27,27 +29,21 @@ using namespace TestSupport;
 namespace
 {
 
-bool isServices(const QString &twin)
-{
-    return twin == QLatin1String("services");
-}
-
-// The print dialog answered by the test: confirmed prints into `path` as PDF.
-struct PrintDialogAnswer {
-    QString path;
-    bool accept = true;
-    int shown = 0;
-    PrintDialogAnswer()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return accept;
-        });
-    }
-    ~PrintDialogAnswer() { ReportOutput::setPrintDialog(nullptr); }
+// A twin of the catalogue: its editor, its sheet's table and its sheet window.
+struct Twin {
+    std::function<std::unique_ptr<TCatalogEditor>()> editor;
+    const TCatalogSheet::Twin &(*sheet)();
+    std::function<std::unique_ptr<TCatalogSheet>(QWidget *owner)> window;
 };
+
+const Twin &twinOf(const QString &name)
+{
+    static const Twin services { [] { return std::make_unique<TfrmListino_Prezzi>(); }, &TfrmStampaListino::twin,
+        [](QWidget *owner) { return std::make_unique<TfrmStampaListino>(owner); } };
+    static const Twin boxes { [] { return std::make_unique<TfrmBox_Cani>(); }, &TfrmStampaBox::twin,
+        [](QWidget *owner) { return std::make_unique<TfrmStampaBox>(owner); } };
+    return name == QLatin1String("services") ? services : boxes;
+}
 
 } // namespace
 
@@ -84,18 +80,13 @@ void TestCatalogSheets::printedSheetShowsTheEditorValues()
     TempProgramFolder folder;
     const Clock::Fixed clock(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)));
     MessageRecorder boxes;
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = folder.file(QStringLiteral("scheda.pdf"));
-    const bool svc = isServices(twin);
-    std::unique_ptr<TCatalogEditor> editor;
-    if (svc)
-        editor = std::make_unique<TfrmListino_Prezzi>();
-    else
-        editor = std::make_unique<TfrmBox_Cani>();
+    std::unique_ptr<TCatalogEditor> editor = twinOf(twin).editor();
     WindowRegistry::set(editor->objectName(), editor.get());
     editor->show();
     // Values typed and not saved; one edit left empty, one with blanks around.
-    const TCatalogSheet::Twin &sheet = svc ? TfrmStampaListino::twin() : TfrmStampaBox::twin();
+    const TCatalogSheet::Twin &sheet = twinOf(twin).sheet();
     QStringList values;
     for (int i = 0; i < sheet.rows.size(); ++i) {
         auto *edit = editor->findChild<QLineEdit *>(QLatin1String(sheet.rows.at(i).control));
@@ -120,13 +111,9 @@ void TestCatalogSheets::printedSheetShowsTheEditorValues()
     QCOMPARE(boxes.count(), 0);
     QVERIFY(editor->findChildren<TCatalogSheet *>().isEmpty()); // closed and freed
 
-    QProcess process;
-    process.start(pdftotext,
-        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialog.path,
-            QStringLiteral("-") });
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QString text = pdfText(dialog.path);
+    QVERIFY(!text.isEmpty());
+    QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &line : lines)
         line = line.simplified();
     lines.removeAll(QString());
@@ -146,15 +133,11 @@ void TestCatalogSheets::cancelledPrintClosesSilently()
     QFETCH(QString, twin);
     TempProgramFolder folder;
     MessageRecorder boxes;
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = folder.file(QStringLiteral("scheda.pdf"));
     dialog.accept = false;
     QWidget owner;
-    std::unique_ptr<TCatalogSheet> window;
-    if (isServices(twin))
-        window = std::make_unique<TfrmStampaListino>(&owner);
-    else
-        window = std::make_unique<TfrmStampaBox>(&owner);
+    std::unique_ptr<TCatalogSheet> window = twinOf(twin).window(&owner);
     window->show();
     window->actionButton()->click();
     QCOMPARE(dialog.shown, 1);

@@ -9,6 +9,7 @@
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
 #include "deadlines/DeadlineCard.h"
+#include "deadlines/DeadlineControls.h"
 #include "deadlines/ExpScadenzario.h"
 #include "deadlines/Scadenzario.h"
 #include "deadlines/Summaries.h"
@@ -51,19 +52,10 @@ struct Editor {
         WindowRegistry::set(QLatin1String(WindowNames::frmScadenzario), &window);
     }
 
-    QString text(int field) const { return ControlText::named(&window, DeadlineRecord::controlName(field)); }
-    bool checked(int field) const
-    {
-        return window.findChild<QCheckBox *>(DeadlineRecord::controlName(field))->isChecked();
-    }
-    void set(int field, const QString &text)
-    {
-        ControlText::setNamed(&window, DeadlineRecord::controlName(field), text);
-    }
-    void check(int field, bool on)
-    {
-        window.findChild<QCheckBox *>(DeadlineRecord::controlName(field))->setChecked(on);
-    }
+    QString text(int field) const { return ControlText::named(&window, DeadlineControls::name(field)); }
+    bool checked(int field) const { return window.findChild<QCheckBox *>(DeadlineControls::name(field))->isChecked(); }
+    void set(int field, const QString &text) { ControlText::setNamed(&window, DeadlineControls::name(field), text); }
+    void check(int field, bool on) { window.findChild<QCheckBox *>(DeadlineControls::name(field))->setChecked(on); }
     void openYear(const QString &year)
     {
         window.txtAnno->setText(year);

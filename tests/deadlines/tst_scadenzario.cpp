@@ -15,6 +15,7 @@
 #include "common/ui/PickList.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
+#include "deadlines/DeadlineControls.h"
 #include "deadlines/Scadenzario.h"
 #include "deadlines/core/DeadlineRecord.h"
 #include "dogs/TrovaCani.h"
@@ -199,7 +200,7 @@ void TestScadenzario::conformsToItsLayout()
         "txtPersona", "txtDettagli", "txtOfficina", "txtCosto", "txtContatto", "txtNote", "txtGiorno" };
     EditorConformance::Table table, typed;
     for (int f = 0; f < layout.fieldCount(); ++f) {
-        const QString control = DeadlineRecord::controlName(f);
+        const QString control = DeadlineControls::name(f);
         const qsizetype at = chain.indexOf(control);
         EditorConformance::Row row { layout.name(f), control, at >= 0 ? chain.at(at + 1) : QString() };
         table.append(row);

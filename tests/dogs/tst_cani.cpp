@@ -14,6 +14,7 @@
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/Cani.h"
+#include "dogs/DogControls.h"
 #include "dogs/PhotoView.h"
 #include "dogs/Zoom.h"
 #include "dogs/core/DogRecord.h"
@@ -53,13 +54,13 @@ QString sample(int field)
 
 QLineEdit *edit(const TfrmCani &w, int field)
 {
-    return w.findChild<QLineEdit *>(DogRecord::controlName(field));
+    return w.findChild<QLineEdit *>(DogControls::name(field));
 }
 
 void fillAll(TfrmCani &w)
 {
     for (int f = 0; f < DogRecord::FieldCount; ++f) {
-        QWidget *control = w.findChild<QWidget *>(DogRecord::controlName(f));
+        QWidget *control = w.findChild<QWidget *>(DogControls::name(f));
         if (auto *line = qobject_cast<QLineEdit *>(control))
             line->setText(sample(f));
         else if (auto *label = qobject_cast<QLabel *>(control))

@@ -14,6 +14,7 @@
 #include "dogs/Cani.h"
 #include "dogs/CostiCane.h"
 #include "dogs/core/DogCostRecord.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/EditorConformance.h"
 #include "tests/support/FixtureData.h"
 #include "tests/support/TestSupport.h"
@@ -400,13 +401,11 @@ void TestCostiCane::printedSummaryEndsWithTotal()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString pdf = m_folder->file(QStringLiteral("riepilogo.pdf"));
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    QTest::mouseClick(one.btnStampa, Qt::LeftButton);
-    ReportOutput::setPrintDialog(nullptr);
+    {
+        PrintToFile dialog;
+        dialog.path = pdf;
+        QTest::mouseClick(one.btnStampa, Qt::LeftButton);
+    }
     QCOMPARE(m_boxes->count(), 0);
     QProcess process;
     process.start(pdftotext, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });

@@ -5,6 +5,7 @@
 
 #include "common/ui/Application.h"
 #include "dogs/Cani.h"
+#include "dogs/DogControls.h"
 #include "dogs/core/DogRecord.h"
 #include "tests/support/EditorConformance.h"
 #include "tests/support/FixtureData.h"
@@ -55,8 +56,8 @@ EditorConformance::Table dogTable(Tab tab)
             successor = QLatin1String(firstControls[int(tab)]);
         else if (section != DogRecord::Section::Hidden
             && (section == DogRecord::Section::Header || section == sectionOf(tab)))
-            successor = f == DogRecord::lastField(section) ? QStringLiteral("txtNome") : DogRecord::controlName(f + 1);
-        table.append({ layout.name(f), DogRecord::controlName(f), successor });
+            successor = f == DogRecord::lastField(section) ? QStringLiteral("txtNome") : DogControls::name(f + 1);
+        table.append({ layout.name(f), DogControls::name(f), successor });
     }
     return table;
 }

@@ -17,7 +17,9 @@
 #include "dogs/PhotoView.h"
 #include "dogs/StampaCane.h"
 #include "dogs/core/DogSheetRtf.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/FixtureData.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -39,31 +41,6 @@ using Kind = MessageBoxes::Kind;
 
 namespace
 {
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
-
-// The print dialog answered by the test: confirmed prints into `path` as PDF.
-struct PrintDialogAnswer {
-    QString path;
-    int shown = 0;
-    PrintDialogAnswer()
-    {
-        ReportOutput::setPrintDialog([this](QPrinter &printer, QWidget *) {
-            ++shown;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        });
-    }
-    ~PrintDialogAnswer() { ReportOutput::setPrintDialog(nullptr); }
-};
 
 QStringList emptyValues()
 {
@@ -221,7 +198,7 @@ void TestDogSheets::questionsDecideWriteAndOpen()
     QFETCH(bool, open);
     QFETCH(bool, written);
     QFETCH(int, questions);
-    Opened opened;
+    OpenedUrls opened;
     const QString path = DogSheetRtf::path();
     QCOMPARE(path, m_folder->file(QStringLiteral("Scheda_Cane.rtf")));
     writeFile(path, "earlier");
@@ -263,7 +240,7 @@ void TestDogSheets::questionsDecideWriteAndOpen()
 
 void TestDogSheets::targetThatCannotBeWrittenKeepsNoHalfFile()
 {
-    Opened opened;
+    OpenedUrls opened;
     const QString path = DogSheetRtf::path();
     QVERIFY(QDir().mkpath(path)); // a folder where the document goes
     TfrmCreaRTF window(m_editor.get());
@@ -300,7 +277,7 @@ void TestDogSheets::printedSheetHoldsTheEditorValues()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const Clock::Fixed clock(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)));
-    PrintDialogAnswer dialog;
+    PrintToFile dialog;
     dialog.path = m_folder->file(QStringLiteral("scheda.pdf"));
     // A dog never saved: every value memo gets its edit's text, trimmed.
     for (const QString &memo : TfrmStampaCane::valueMemos())

@@ -6,6 +6,8 @@
 #include "owners/ExpClienti.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/FailDevice.h"
+#include "tests/support/OpenedUrls.h"
+#include "tests/support/SheetFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -65,51 +67,9 @@ void writeOwners()
     archive.append(record.bytes());
 }
 
-// The cells of the data rows of an exported file, row by row.
-QList<QByteArrayList> dataRows(const QByteArray &file)
-{
-    QList<QByteArrayList> rows;
-    const QByteArray body = file.mid(file.indexOf("<table x:str>"));
-    const QByteArrayList trs = body.split('<');
-    QByteArrayList *row = nullptr;
-    bool titleRowSeen = false;
-    for (const QByteArray &piece : trs) {
-        if (piece == "tr>") {
-            if (!titleRowSeen) {
-                titleRowSeen = true;
-                continue;
-            }
-            rows.append(QByteArrayList());
-            row = &rows.last();
-        } else if ((piece.startsWith("td style=\"text-align: left;\">")
-                       || piece.startsWith("td style=\"text-align: left;\" class=\"txt\""))
-            && row) { // a plain cell or a cell kept as text
-            row->append(piece.mid(piece.indexOf('>') + 1));
-        }
-    }
-    return rows;
-}
-
-struct Opened {
-    QList<QUrl> urls;
-    Opened()
-    {
-        TMisc::setOpener([this](const QUrl &url) { urls.append(url); });
-    }
-    ~Opened() { TMisc::setOpener(nullptr); }
-};
-
 QTableView *gridOf(QWidget &window)
 {
     return window.findChild<QTableView *>(QStringLiteral("grdRecords"));
-}
-
-void press(QWidget &window, const char *command)
-{
-    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
-    QVERIFY2(button, command);
-    QVERIFY2(button->isEnabled(), command);
-    button->click();
 }
 
 } // namespace
@@ -137,7 +97,7 @@ void TestExpClienti::emptyArchiveWritesTheGoldenFile()
     MessageRecorder boxes;
     boxes.answerNext(true);
     boxes.answerNext(false); // do not open
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -174,7 +134,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     TempProgramFolder folder;
     writeOwners();
     MessageRecorder boxes; // Yes to both questions
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -208,7 +168,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     QVERIFY(!file.contains('\r'));
     QVERIFY(!file.contains('\n'));
     QVERIFY(!file.contains("Neri Ugo"));
-    const QList<QByteArrayList> rows = dataRows(file);
+    const QList<QByteArrayList> rows = SheetFile::dataRows(file);
     QCOMPARE(rows.size(), 3);
     for (const QByteArrayList &row : rows)
         QCOMPARE(row.size(), 25);
@@ -236,7 +196,7 @@ void TestExpClienti::ownersFillTheGridAndTheFile()
     boxes.answerNext(false);
     press(window, "cmdEsporta");
     QCOMPARE(opened.urls.size(), 1);
-    QCOMPARE(dataRows(readFile(path)).at(2).at(24), "seconda");
+    QCOMPARE(SheetFile::dataRows(readFile(path)).at(2).at(24), "seconda");
 }
 
 void TestExpClienti::typedCellReachesTheFileNotTheArchive()
@@ -272,7 +232,7 @@ void TestExpClienti::typedCellReachesTheFileNotTheArchive()
     press(window, "cmdEsporta");
 
     QCOMPARE(cells.text(1, note), QStringLiteral("Nuova nota"));
-    QCOMPARE(dataRows(readFile(folder.file("Proprietari.xls"))).at(1).at(24), "Nuova nota");
+    QCOMPARE(SheetFile::dataRows(readFile(folder.file("Proprietari.xls"))).at(1).at(24), "Nuova nota");
     QCOMPARE(readFile(OwnerRecord::path()), archiveBefore);
 }
 
@@ -282,7 +242,7 @@ void TestExpClienti::noToTheFirstQuestionWritesNothing()
     writeOwners();
     MessageRecorder boxes;
     boxes.answerNext(false);
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -298,7 +258,7 @@ void TestExpClienti::targetThatCannotBeWrittenShowsThePlainBox()
     TempProgramFolder folder;
     QVERIFY(QDir(folder.path()).mkdir("Proprietari.xls"));
     MessageRecorder boxes;
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();
@@ -378,8 +338,7 @@ void TestExpClienti::openedModallyWithHelpAndExit()
 
 void TestExpClienti::libreOfficeReadsOneRowPerOwner()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (SheetFile::soffice().isEmpty())
         QSKIP("soffice is not installed");
     TempProgramFolder folder;
     writeOwners();
@@ -390,15 +349,7 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
     window.show();
     press(window, "cmdEsporta");
 
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(soffice,
-        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
-            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
-            folder.file("Proprietari.xls") });
-    QVERIFY(office.waitForFinished(120000));
-    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
-                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = SheetFile::calcLines(folder.path(), "Proprietari.xls");
     QCOMPARE(lines.size(), 4); // titles and three owners
     QVERIFY(lines[0].startsWith(QString::fromUtf8("Cognome e nome,Data di nascita,Comune di nascita,")));
     QVERIFY(lines[0].contains(QString::fromUtf8("Modalità di pagamento")));
@@ -411,8 +362,7 @@ void TestExpClienti::libreOfficeReadsOneRowPerOwner()
 
 void TestExpClienti::libreOfficeKeepsCodesAsTyped()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (SheetFile::soffice().isEmpty())
         QSKIP("soffice is not installed");
     TempProgramFolder folder;
     {
@@ -441,15 +391,7 @@ void TestExpClienti::libreOfficeKeepsCodesAsTyped()
         window.grid().index(0, window.grid().column(u"colIban")), QStringLiteral("00012"), Qt::EditRole);
     press(window, "cmdEsporta");
 
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(soffice,
-        { "-env:UserInstallation=file://" + folder.path() + "lo-profile", "--headless", "--infilter=calc_HTML_WebQuery",
-            "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", folder.path() + "csv",
-            folder.file("Proprietari.xls") });
-    QVERIFY(office.waitForFinished(120000));
-    const QStringList lines = QString::fromUtf8(readFile(folder.file("csv/Proprietari.csv")))
-                                  .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+    const QStringList lines = SheetFile::calcLines(folder.path(), "Proprietari.xls");
     QCOMPARE(lines.size(), 2);
     const QStringList cells = lines[1].split(u',');
     QCOMPARE(cells.size(), 25);
@@ -474,7 +416,7 @@ void TestExpClienti::exportOnFullDiskShowsTheFailureAndKeepsTheEarlierFile()
     const QByteArray earlier = "export precedente, completo";
     writeFile(path, earlier);
     MessageRecorder boxes; // Yes to the question; no success question may follow
-    Opened opened;
+    OpenedUrls opened;
 
     TfrmExpClienti window;
     window.show();

@@ -9,6 +9,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
+#include "owners/OwnerControls.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/support/TestSupport.h"
 
@@ -527,8 +528,8 @@ void TestClienti::typingLimitsAreTheFieldCapacities()
     const RecordLayout &layout = OwnerRecord::layout();
     int edits = 0;
     for (int field = 0; field < layout.fieldCount(); ++field) {
-        QWidget *control = w->findChild<QWidget *>(OwnerRecord::controlName(field));
-        QVERIFY2(control, qPrintable(OwnerRecord::controlName(field)));
+        QWidget *control = w->findChild<QWidget *>(OwnerControls::name(field));
+        QVERIFY2(control, qPrintable(OwnerControls::name(field)));
         if (!qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control))
             continue;
         ++edits;

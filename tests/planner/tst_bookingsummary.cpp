@@ -220,22 +220,16 @@ void TestBookingSummary::printCarriesThePlannerTitle()
     bookFixture();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("riepilogo.pdf"));
-    bool accept = false;
-    int shown = 0;
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        ++shown;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return accept;
-    });
+    PrintToFile dialog;
+    dialog.path = path;
+    dialog.accept = false;
     TfrmDisponibilita window(m_planner.get());
     window.show();
     window.btnStampa->click(); // cancelled
     QVERIFY(!QFile::exists(path));
-    accept = true;
+    dialog.accept = true;
     window.btnStampa->click();
-    ReportOutput::setPrintDialog(nullptr);
-    QCOMPARE(shown, 2);
+    QCOMPARE(dialog.shown, 2);
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(window.isVisible()); // the window stays open with its lines
     QCOMPARE(window.lstRecords->count(), 3);

@@ -109,33 +109,27 @@ void TestPlanningSheet::printGoesThroughTheDialogToOneLandscapePage()
     m_planner->setDay(PlannerRecord::dayIndex(6, 27), QStringLiteral("Fido"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("planning.pdf"));
-    bool accept = false;
-    int shown = 0;
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        ++shown;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return accept;
-    });
+    PrintToFile dialog;
+    dialog.path = path;
+    dialog.accept = false;
     {
         TfrmStampaPlanning window(m_planner.get());
         window.show();
         window.actionButton()->click(); // cancelled in the dialog
         QVERIFY(!window.isVisible());
     }
-    QCOMPARE(shown, 1);
+    QCOMPARE(dialog.shown, 1);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(m_messages->count(), 0);
 
-    accept = true;
+    dialog.accept = true;
     {
         TfrmStampaPlanning window(m_planner.get());
         window.show();
         window.actionButton()->click();
         QVERIFY(!window.isVisible());
     }
-    ReportOutput::setPrintDialog(nullptr);
-    QCOMPARE(shown, 2);
+    QCOMPARE(dialog.shown, 2);
     QCOMPARE(m_messages->count(), 0);
     const QString info = runPdfTool(QStringLiteral("pdfinfo"), { path });
     QCOMPARE(pdfInfoValue(info, QStringLiteral("Pages")), QStringLiteral("1"));

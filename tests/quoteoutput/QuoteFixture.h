@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quotes/QuoteControls.h"
 #include "quotes/core/QuoteRecord.h"
 #include "quotes/core/QuoteSheet.h"
 
@@ -72,7 +73,7 @@ inline QWidget *editorShowing(const QuoteSheet &sheet, QWidget *parent = nullptr
     using namespace QuoteRecord;
     auto *editor = new TfrmPreventivi(parent);
     for (int field = 0; field < FieldCount; ++field) {
-        const QString name = controlName(field);
+        const QString name = QuoteControls::name(field);
         if (isFlag(field))
             editor->findChild<QCheckBox *>(name)->setChecked(sheet.flag(field));
         else

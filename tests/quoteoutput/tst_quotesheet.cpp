@@ -157,7 +157,7 @@ void TestQuoteSheet::rowsKeepTheirSlotsColumnByColumn()
     QStringList expected;
     for (const Field column : { Quant01, Codice01, Desc01, Prezzo01, PercSconto01, Importo01 })
         for (int row = 1; row <= RowCount; ++row)
-            expected.append(controlName(rowField(column, row)));
+            expected.append(QuoteSheet::boxName(rowField(column, row)));
     QCOMPARE(rowNames, expected);
 
     const QHash<QString, QString> texts = memoTexts(sheet);
@@ -166,8 +166,8 @@ void TestQuoteSheet::rowsKeepTheirSlotsColumnByColumn()
     QCOMPARE(texts.value("txtImporto01"), QStringLiteral("99,99"));
     QCOMPARE(texts.value("txtDesc01"), QStringLiteral("Pensione [box A1]"));
     for (int row = 2; row <= 4; ++row) {
-        QCOMPARE(texts.value(controlName(rowField(Quant01, row))), QString());
-        QCOMPARE(texts.value(controlName(rowField(Desc01, row))), QString());
+        QCOMPARE(texts.value(QuoteSheet::boxName(rowField(Quant01, row))), QString());
+        QCOMPARE(texts.value(QuoteSheet::boxName(rowField(Desc01, row))), QString());
     }
     QCOMPARE(texts.value("txtQuant05"), QStringLiteral("1"));
     QCOMPARE(texts.value("txtImporto05"), QStringLiteral("35,0000"));

@@ -20,6 +20,7 @@
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/core/IssuerSettings.h"
 #include "quotes/core/QuoteRecord.h"
 #include "tests/support/EditorConformance.h"
@@ -96,7 +97,7 @@ EditorConformance::Table table(int page = 0)
     EditorConformance::Table t;
     const RecordLayout &layout = QuoteRecord::layout();
     for (int f = 0; f < layout.fieldCount(); ++f) {
-        const QString control = QuoteRecord::controlName(f);
+        const QString control = QuoteControls::name(f);
         const bool rowControl = f >= QuoteRecord::Quant01 && f < QuoteRecord::TotImponibile;
         if (page > 0) {
             const int row = control.right(2).toInt();

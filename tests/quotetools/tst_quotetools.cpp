@@ -16,6 +16,7 @@
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Numerazione.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteControls.h"
 #include "quotes/Sospesi.h"
 #include "quotes/TrovaPreventivi.h"
 #include "quotes/core/QuoteNumbering.h"
@@ -56,7 +57,7 @@ struct Editor {
     Editor()
     {
         for (int f = 0; f < QuoteRecord::FieldCount; ++f) {
-            const QString name = QuoteRecord::controlName(f);
+            const QString name = QuoteControls::name(f);
             if (QuoteRecord::isFlag(f))
                 window.findChild<QCheckBox *>(name)->setChecked(true);
             else
@@ -71,11 +72,8 @@ struct Editor {
     ~Editor() { WindowRegistry::clear(); }
 
     QString text(const QString &name) const { return ControlText::named(&window, name); }
-    QString text(int field) const { return text(QuoteRecord::controlName(field)); }
-    bool checked(int field) const
-    {
-        return window.findChild<QCheckBox *>(QuoteRecord::controlName(field))->isChecked();
-    }
+    QString text(int field) const { return text(QuoteControls::name(field)); }
+    bool checked(int field) const { return window.findChild<QCheckBox *>(QuoteControls::name(field))->isChecked(); }
 };
 
 QString yearPath()
@@ -113,7 +111,7 @@ QByteArray fullQuote()
         if (QuoteRecord::isFlag(f))
             continue;
         const int cap = QuoteRecord::layout().capacity(f);
-        r.setText(f, (QStringLiteral("v%1 ").arg(f) + QuoteRecord::controlName(f)).left(cap));
+        r.setText(f, (QStringLiteral("v%1 ").arg(f) + QuoteControls::name(f)).left(cap));
     }
     for (int row = 1; row <= QuoteRecord::RowCount; ++row)
         r.setFlag(QuoteRecord::rowField(QuoteRecord::Es01, row), row % 2 == 1);
@@ -317,7 +315,7 @@ void TestQuoteTools::doubleClickLoadsEveryFieldAndThePosition()
     for (int f = 0; f < QuoteRecord::FieldCount; ++f) {
         if (QuoteRecord::isFlag(f))
             continue;
-        QVERIFY2(editor.text(f) == stored(full, f), qPrintable(QuoteRecord::controlName(f)));
+        QVERIFY2(editor.text(f) == stored(full, f), qPrintable(QuoteControls::name(f)));
     }
     for (int r = 1; r <= QuoteRecord::RowCount; ++r)
         QCOMPARE(editor.checked(QuoteRecord::rowField(QuoteRecord::Es01, r)), r % 2 == 1);
@@ -711,7 +709,7 @@ void TestQuoteTools::importChangesOnlyItsRowAndEmptiesTheTotals()
         (QStringList {
             "txtImporto07", "txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente", "txtTotFattura" }));
     for (int f = 0; f < FieldCount; ++f) {
-        const QString name = controlName(f);
+        const QString name = QuoteControls::name(f);
         if (isFlag(f)) {
             QVERIFY2(editor.checked(f), qPrintable(name));
         } else if (emptied.contains(name)) {

@@ -5,6 +5,7 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
 #include "common/ui/MessageBoxes.h"
+#include "owners/OwnerControls.h"
 #include "owners/OwnerSheet.h"
 #include "owners/core/OwnerRecord.h"
 #include "tests/report/PdfTools.h"
@@ -30,7 +31,7 @@ public:
     EditorStandIn()
     {
         for (int f = 0; f < OwnerRecord::Ricontatta; ++f) {
-            const QString name = OwnerRecord::controlName(f);
+            const QString name = OwnerControls::name(f);
             QWidget *w = nullptr;
             if (f == OwnerRecord::ProvNasc || f == OwnerRecord::ProvRes) {
                 auto *combo = new QComboBox(this);
@@ -336,26 +337,20 @@ void TestOwnerSheet::printThroughTheDialogAndCancel()
     QTemporaryDir dir;
     MessageRecorder boxes;
     const QString path = dir.filePath(QStringLiteral("stampa.pdf"));
-    bool accept = false;
-    int shown = 0;
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        ++shown;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return accept;
-    });
+    PrintToFile dialog;
+    dialog.path = path;
+    dialog.accept = false;
     EditorStandIn editor;
     fillSample(editor);
 
     OwnerSheet::print(&editor); // cancelled in the dialog
-    QCOMPARE(shown, 1);
+    QCOMPARE(dialog.shown, 1);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(boxes.count(), 0);
 
-    accept = true;
+    dialog.accept = true;
     OwnerSheet::print(&editor);
-    ReportOutput::setPrintDialog(nullptr);
-    QCOMPARE(shown, 2);
+    QCOMPARE(dialog.shown, 2);
     QCOMPARE(boxes.count(), 0);
     QVERIFY(pdfText(path).contains(kName));
     QCOMPARE(

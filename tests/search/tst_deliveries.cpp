@@ -1,26 +1,19 @@
-// The delivery tables of the pickers held to their target windows: every
-// control a table writes must exist in the window it writes into. Real windows
-// are opened where they exist; windows not built yet are held to their control
-// lists. A misspelt table must fail the check, and a delivery into a window
-// that lacks a control must be reported at run time, with nothing written.
+// The delivery contract itself (every enlisted table is held to its real
+// targets by the window families' test): a misspelt table must fail the
+// check, the quote tools' writes by name must meet the editor, and a delivery
+// into a window that lacks a control must be reported at run time, with
+// nothing written.
 #include "common/ui/Delivery.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
-#include "deadlines/DeadlineEditorLink.h"
-#include "deadlines/Scadenzario.h"
-#include "deadlines/core/DeadlineRecord.h"
 #include "dogs/Cani.h"
-#include "dogs/TrovaCani.h"
-#include "dogs/core/DogRecord.h"
 #include "owners/Clienti.h"
-#include "owners/Ricontatta.h"
+#include "owners/OwnerControls.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
 #include "quotes/DatiVeicolo.h"
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Preventivi.h"
-#include "quotes/Sospesi.h"
-#include "quotes/TrovaPreventivi.h"
 #include "quotes/core/QuoteRecord.h"
 #include "tests/support/TestSupport.h"
 
@@ -39,87 +32,10 @@ class TestDeliveries : public QObject
     Q_OBJECT
 private slots:
     void cleanup() { WindowRegistry::clear(); }
-    void everyRouteMeetsItsWindow_data();
-    void everyRouteMeetsItsWindow();
     void quoteToolsByNameWritesMeetTheEditor();
     void misspeltTableFailsContract();
     void deliveryIntoMissingControlReported();
 };
-
-void TestDeliveries::everyRouteMeetsItsWindow_data()
-{
-    QTest::addColumn<QString>("picker");
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("controls"); // how many controls the route writes
-
-    QTest::newRow("owner picker, clienti") << "owner picker"
-                                           << "clienti" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
-    QTest::newRow("owner picker, cani") << "owner picker"
-                                        << "cani" << WindowNames::frmCani << 4;
-    QTest::newRow("owner picker, preventivi") << "owner picker"
-                                              << "preventivi" << WindowNames::frmPreventivi << 7;
-    QTest::newRow("dog picker, cani") << "dog picker"
-                                      << "cani" << WindowNames::frmCani << DogRecord::FieldCount + 1;
-    QTest::newRow("dog picker, scadenzario") << "dog picker"
-                                             << "scadenzario" << WindowNames::frmScadenzario << 9;
-    QTest::newRow("call-back list") << "call-back list"
-                                    << "" << WindowNames::frmClienti << OwnerRecord::FieldCount + 1;
-    QTest::newRow("quote search") << "quote search"
-                                  << "preventivi" << WindowNames::frmPreventivi << QuoteRecord::FieldCount + 1;
-    QTest::newRow("pending quotes") << "pending quotes"
-                                    << "" << WindowNames::frmPreventivi << QuoteRecord::FieldCount + 1;
-    QTest::newRow("service import, row 1") << "service import"
-                                           << "pre_art_01" << WindowNames::frmPreventivi << 3;
-    QTest::newRow("service import, row 30") << "service import"
-                                            << "pre_art_30" << WindowNames::frmPreventivi << 3;
-    QTest::newRow("deadline summaries") << "deadline summaries"
-                                        << "" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
-    QTest::newRow("deadline search, Scadenzario")
-        << "deadline search"
-        << "Scadenzario" << WindowNames::frmScadenzario << DeadlineRecord::FieldCount + 1;
-}
-
-void TestDeliveries::everyRouteMeetsItsWindow()
-{
-    QFETCH(QString, picker);
-    QFETCH(QString, mode);
-    QFETCH(QString, target);
-    QFETCH(int, controls);
-    TempProgramFolder folder;
-    const Delivery::Table &table = picker == QLatin1String("owner picker") ? OwnerDelivery::table()
-        : picker == QLatin1String("dog picker")                            ? DogDelivery::table()
-        : picker == QLatin1String("quote search")                          ? QuoteDelivery::searchTable()
-        : picker == QLatin1String("pending quotes")                        ? TfrmSospesi::deliveries()
-        : picker == QLatin1String("service import")                        ? TfrmImportaMagazzinoDoc::deliveries()
-        : picker == QLatin1String("deadline summaries")                    ? DeadlineEditorLink::summaryDeliveries()
-        : picker == QLatin1String("deadline search")                       ? DeadlineEditorLink::searchDeliveries()
-                                                                           : TfrmRicontatta::deliveries();
-    const Delivery::Route *route = table.route(mode);
-    QVERIFY(route);
-    QCOMPARE(QString::fromLatin1(route->target), target);
-    QCOMPARE(route->controls().size(), controls);
-
-    if (target == QLatin1String(WindowNames::frmClienti)) {
-        TfrmClienti window; // the real owner editor
-        QCOMPARE(window.objectName(), target);
-        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
-    } else if (target == QLatin1String(WindowNames::frmCani)) {
-        TfrmCani window; // the real dog editor
-        QCOMPARE(window.objectName(), target);
-        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
-    } else if (target == QLatin1String(WindowNames::frmPreventivi)) {
-        TfrmPreventivi window; // the real quote editor
-        QCOMPARE(window.objectName(), target);
-        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
-    } else if (target == QLatin1String(WindowNames::frmScadenzario)) {
-        TfrmScadenzario window; // the real deadlines editor
-        QCOMPARE(window.objectName(), target);
-        QCOMPARE(Delivery::missingControls(*route, &window), QStringList());
-    } else {
-        QFAIL("a route into a window this test does not know");
-    }
-}
 
 void TestDeliveries::quoteToolsByNameWritesMeetTheEditor()
 {
@@ -168,7 +84,7 @@ void TestDeliveries::deliveryIntoMissingControlReported()
         if (f == OwnerRecord::Email)
             continue;
         auto *e = new QLineEdit(QStringLiteral("before"), &editor);
-        e->setObjectName(OwnerRecord::controlName(f));
+        e->setObjectName(OwnerControls::name(f));
     }
     auto *position = new QLabel(QStringLiteral("before"), &editor);
     position->setObjectName(QStringLiteral("lblPosizione"));

@@ -7,9 +7,11 @@
 #include "common/ui/Application.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/Clienti.h"
+#include "owners/OwnerControls.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
+#include "tests/report/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -111,7 +113,7 @@ std::unique_ptr<QWidget> ownerEditorStandIn()
 {
     QStringList edits, labels { QStringLiteral("lblPosizione") };
     for (int f = 0; f < OwnerRecord::FieldCount; ++f) {
-        const QString name = OwnerRecord::controlName(f);
+        const QString name = OwnerControls::name(f);
         if (f == OwnerRecord::ProvNasc || f == OwnerRecord::ProvRes || f == OwnerRecord::Ricontatta)
             continue;
         (name.startsWith(QLatin1String("lbl")) ? labels : edits) << name;
@@ -477,11 +479,8 @@ void TestSearchWindows::printGoesThroughListTemplate()
     TempProgramFolder folder;
     writeOwners({ { QStringLiteral("Uno"), QString(), QString(), QString(), kSi } });
     const QString pdf = folder.file(QStringLiteral("stampa.pdf"));
-    ReportOutput::setPrintDialog([&](QPrinter &printer, QWidget *) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
+    PrintToFile dialog;
+    dialog.path = pdf;
     MessageRecorder boxes;
     TfrmRicontatta w;
     w.show();

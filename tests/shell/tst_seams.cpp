@@ -2,7 +2,6 @@
 #include "common/Clock.h"
 #include "common/ui/AlertSound.h"
 #include "common/ui/Application.h"
-#include "common/ui/Art.h"
 #include "common/ui/FileDialogs.h"
 #include "tests/support/TestSupport.h"
 
@@ -15,7 +14,7 @@
 using namespace TestSupport;
 
 // The seams the windows share: the clock, the file choosers, the alert sound,
-// Qt's Italian texts and the pictures.
+// Qt's Italian texts (the pictures are held by the window families' test).
 class TestSeams : public QObject
 {
     Q_OBJECT
@@ -27,7 +26,6 @@ private slots:
     void attachmentChooserGoesThroughTheSeam();
     void alertSoundSeamAndSilence();
     void qtTextsAreItalian();
-    void everyPictureIsInTheResource();
 };
 
 void TestSeams::clockCanBeFixed()
@@ -131,24 +129,6 @@ void TestSeams::qtTextsAreItalian()
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Cerca in:"));
     // Installed once: a second call changes nothing.
     QVERIFY(KennoraApplication::installItalianTranslation());
-}
-
-void TestSeams::everyPictureIsInTheResource()
-{
-    const char *const names[] = { "aiuto", "avanti", "badge", "busta", "busta-piccola", "cancella", "cani", "copyright",
-        "email", "esci", "excel", "guida", "indietro", "info", "listino", "logo", "mano", "pdf", "prenotazioni",
-        "preventivi", "primo", "proprietari", "scadenze", "sezione-carta", "sezione-documento", "sezione-note",
-        "sezione-proprietario", "sezione-telefono", "splash", "spunta", "titolo-excel", "ultimo", "uscita", "utente",
-        "warning", "web" };
-    for (const char *name : names) {
-        QVERIFY2(Art::exists(QLatin1String(name)), name);
-        const QImage image = Art::image(QLatin1String(name), QSize(32, 32));
-        bool drawn = false;
-        for (int y = 0; y < image.height() && !drawn; ++y)
-            for (int x = 0; x < image.width() && !drawn; ++x)
-                drawn = qAlpha(image.pixel(x, y)) > 0;
-        QVERIFY2(drawn, name);
-    }
 }
 
 QTEST_MAIN(TestSeams)

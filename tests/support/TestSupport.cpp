@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
@@ -53,6 +54,14 @@ void onNextModal(std::function<void(QWidget *)> action, int timeoutMs)
         if (*poll)
             (*poll)();
     });
+}
+
+void press(QWidget &window, const char *command)
+{
+    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(command));
+    QVERIFY2(button, command);
+    QVERIFY2(button->isEnabled(), command);
+    button->click();
 }
 
 } // namespace TestSupport

@@ -47,4 +47,8 @@ private:
 // within timeoutMs the test fails instead of hanging.
 void onNextModal(std::function<void(QWidget *modal)> action, int timeoutMs = 5000);
 
+// Clicks the enabled button named `command` of `window` (a failed check when
+// it is missing or disabled).
+void press(QWidget &window, const char *command);
+
 } // namespace TestSupport
