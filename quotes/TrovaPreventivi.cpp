@@ -23,6 +23,7 @@ SearchWindow::Setup quoteSearchSetup(TfrmTrovaPreventivi *self)
     s.list.printTitle = QStringLiteral("Riepilogo preventivi emessi");
     s.list.lastSearchText = &TfrmTrovaPreventivi::lastSearchText();
     s.list.itemWidth = 1600;
+    s.list.headingArt = QStringLiteral("preventivi");
     s.list.pick = ListWindow::tablePick(
         &QuoteDelivery::yearFile, QuoteRecord::size(), QuoteDelivery::searchTable(), [self] { return self->mode(); });
     s.filters = {

@@ -71,6 +71,11 @@ public:
     void done(int result) override;
 
 private:
+    // The labels above the filters, in filter order.
+    static constexpr const char *kFilterLabels[] = { "lblCampo01", "lblCampo02", "lblCampo03", "lblCampo04",
+        "lblCampo05", "lblCampo06", "lblCampo07", "lblCampo08", "lblCampo09", "lblCampo10" };
+
+    Layout::Table filterPageTable() const;
     void buildFilterPage();
 
     Setup m_search;
