@@ -4,6 +4,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/Style.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -106,7 +107,13 @@ protected:
         const QRect between = rect().adjusted(left.right() + px(8), 0, -(width() - right.left()) - px(8), 0);
         const QString title = m_item.text.section(QLatin1Char('\n'), 0, 0);
         const QString note = m_item.text.section(QLatin1Char('\n'), 1);
-        painter.setFont(font());
+        // A long title takes smaller letters rather than run under a picture.
+        QFont titleFont = font();
+        while (titleFont.pixelSize() > px(10)
+            && QFontMetrics(titleFont).horizontalAdvance(title) > between.width()) {
+            titleFont.setPixelSize(titleFont.pixelSize() - 1);
+        }
+        painter.setFont(titleFont);
         painter.setPen(palette().color(QPalette::WindowText));
         if (note.isEmpty()) {
             painter.drawText(between, Qt::AlignCenter, title);
@@ -228,6 +235,13 @@ void apply(QWidget *window, const Table &table)
         w->setGeometry(placeIn(parent->size(), item));
         if (item.font.family)
             w->setFont(Style::font(QString::fromLatin1(item.font.family), item.font.points, item.font.bold));
+        if (auto *edit = qobject_cast<QLineEdit *>(w); edit && item.font.family) {
+            // A line of the edit's font taller than the room inside its frame
+            // is drawn over the frame's inner margin rather than cut.
+            const int spare = w->height() - px(4) - QFontMetrics(w->font()).height();
+            if (spare < 0)
+                edit->setTextMargins(0, -px(2), 0, -px(2));
+        }
         if (item.colour != 0) {
             QPalette pal = w->palette();
             pal.setColor(QPalette::WindowText, QColor::fromRgba(item.colour));

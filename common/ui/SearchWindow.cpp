@@ -76,7 +76,7 @@ Layout::Table SearchWindow::filterPageTable() const
         const qreal x = (!wide && i % 2 == 1) ? 488 : 144;
         const qreal y = rows[wide ? i - 4 : i / 2];
         const qreal w = wide ? 664 : 320;
-        t.items.append({ .name = kFilterLabels[i], .in = "panAvvio", .x = x, .y = y - 21, .w = w, .h = 19,
+        t.items.append({ .name = kFilterLabels[i], .in = "panAvvio", .x = x, .y = y - 21, .w = w, .h = 17,
             .font = kLabelFont, .align = Qt::AlignLeft | Qt::AlignBottom });
         t.items.append({ .name = m_search.filters.at(i).name, .in = "panAvvio", .x = x, .y = y, .w = w, .h = 22,
             .font = kEditFont });
