@@ -109,8 +109,7 @@ protected:
         const QString note = m_item.text.section(QLatin1Char('\n'), 1);
         // A long title takes smaller letters rather than run under a picture.
         QFont titleFont = font();
-        while (titleFont.pixelSize() > px(10)
-            && QFontMetrics(titleFont).horizontalAdvance(title) > between.width()) {
+        while (titleFont.pixelSize() > px(10) && QFontMetrics(titleFont).horizontalAdvance(title) > between.width()) {
             titleFont.setPixelSize(titleFont.pixelSize() - 1);
         }
         painter.setFont(titleFont);

@@ -242,9 +242,10 @@ Layout::Table ListWindow::resultPageTable() const
             .font = kNoteFont,
             .colour = NoteBlue,
             .align = Qt::AlignLeft | Qt::AlignVCenter,
-            .text = QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
-                                   "premere il pulsante Trova.\nPer passare alla voce successiva che contiene la "
-                                   "stessa chiave di ricerca, fare di nuovo clic sul pulsante Trova.") },
+            .text
+            = QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+                             "premere il pulsante Trova.\nPer passare alla voce successiva che contiene la "
+                             "stessa chiave di ricerca, fare di nuovo clic sul pulsante Trova.") },
         { .name = "shpLente",
             .in = "panContainer",
             .x = 8,
@@ -296,7 +297,8 @@ Layout::Table ListWindow::resultPageTable() const
             .font = kLabelFont,
             .colour = Crimson,
             .align = Qt::AlignCenter });
-    t.items.append({ .name = "btnChiudi", .in = "panContainer", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.items.append(
+        { .name = "btnChiudi", .in = "panContainer", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
     if (search)
         t.items.append({ .name = "lblTrovate",
             .in = "panContainer",
@@ -307,7 +309,8 @@ Layout::Table ListWindow::resultPageTable() const
             .font = kLabelFont,
             .colour = DarkCyan,
             .align = Qt::AlignCenter });
-    t.items.append({ .name = "btnStampa", .in = "panContainer", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.items.append(
+        { .name = "btnStampa", .in = "panContainer", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
     if (search)
         t.tabOrder = { "txtTrova", "btnTrova", "lstRecords", "btnStampa", "btnChiudi" };
     else

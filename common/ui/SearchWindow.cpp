@@ -76,13 +76,25 @@ Layout::Table SearchWindow::filterPageTable() const
         const qreal x = (!wide && i % 2 == 1) ? 488 : 144;
         const qreal y = rows[wide ? i - 4 : i / 2];
         const qreal w = wide ? 664 : 320;
-        t.items.append({ .name = kFilterLabels[i], .in = "panAvvio", .x = x, .y = y - 21, .w = w, .h = 17,
-            .font = kLabelFont, .align = Qt::AlignLeft | Qt::AlignBottom });
-        t.items.append({ .name = m_search.filters.at(i).name, .in = "panAvvio", .x = x, .y = y, .w = w, .h = 22,
+        t.items.append({ .name = kFilterLabels[i],
+            .in = "panAvvio",
+            .x = x,
+            .y = y - 21,
+            .w = w,
+            .h = 17,
+            .font = kLabelFont,
+            .align = Qt::AlignLeft | Qt::AlignBottom });
+        t.items.append({ .name = m_search.filters.at(i).name,
+            .in = "panAvvio",
+            .x = x,
+            .y = y,
+            .w = w,
+            .h = 22,
             .font = kEditFont });
         t.tabOrder.append(m_search.filters.at(i).name);
     }
-    t.items.append({ .name = "btnAnnulla", .in = "panAvvio", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.items.append(
+        { .name = "btnAnnulla", .in = "panAvvio", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
     t.items.append({ .name = "lblAttendere",
         .in = "panAvvio",
         .x = 168,
@@ -92,8 +104,10 @@ Layout::Table SearchWindow::filterPageTable() const
         .font = kLabelFont,
         .colour = DarkCyan,
         .align = Qt::AlignCenter });
-    t.items.append({ .name = "btnCerca", .in = "panAvvio", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
-    t.tabOrder << "btnAnnulla" << "btnCerca";
+    t.items.append(
+        { .name = "btnCerca", .in = "panAvvio", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.tabOrder << "btnAnnulla"
+               << "btnCerca";
     return t;
 }
 

@@ -123,7 +123,8 @@ void TestGeometry::windowsHoldTheirTables()
             const QRect expected = Layout::windowRect(window.get(), item);
             const bool placed = near(actual.x(), expected.x(), W) && near(actual.y(), expected.y(), H)
                 && near(actual.width(), expected.width(), W) && near(actual.height(), expected.height(), H);
-            QVERIFY2(placed, qPrintable(QStringLiteral("%1: at %2, table %3").arg(where, describe(actual), describe(expected))));
+            QVERIFY2(placed,
+                qPrintable(QStringLiteral("%1: at %2, table %3").arg(where, describe(actual), describe(expected))));
 
             QWidget *parent = control->parentWidget();
             if (parent != window.get()) {
@@ -133,7 +134,8 @@ void TestGeometry::windowsHoldTheirTables()
             const QString parentName = item.in ? QLatin1String(item.in) : QString();
             if (item.kind == Layout::Kind::Control && !control->isHidden()) {
                 for (const QRect &other : std::as_const(controlsIn[parentName]))
-                    QVERIFY2(!other.intersects(actual), qPrintable(where + QStringLiteral(": overlaps ") + describe(other)));
+                    QVERIFY2(
+                        !other.intersects(actual), qPrintable(where + QStringLiteral(": overlaps ") + describe(other)));
                 controlsIn[parentName] << actual;
             }
 
