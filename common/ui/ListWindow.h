@@ -78,7 +78,10 @@ private:
 // of an archive that meet the window's condition) and, through SearchWindow,
 // the search windows. Both have the page `panContainer`: the find field
 // `txtTrova` with `btnTrova`, the sorted list `lstRecords`, the instruction
-// `lblRigo03`, the print command `btnStampa` and `btnChiudi`.
+// `lblRigo03`, the print command `btnStampa` and `btnChiudi`, laid out from a
+// table (see Layout): the heading, the two instruction lines and the
+// magnifier above the find row, the list in its frame, the crimson
+// instruction under it, "Chiudi" at the left and "Stampa" at the right.
 //
 // Find ("Trova"): from the top for a new text, on from the selected line for
 // the same text, wrapping round; the last text is kept in the unit's
