@@ -1,5 +1,7 @@
 #include "catalog/CatalogSearch.h"
 
+#include "catalog/core/ServiceRecord.h"
+
 #include <QLineEdit>
 
 namespace
@@ -12,6 +14,7 @@ SearchWindow::Setup catalogSearchSetup(const TCatalogSearch::Twin &twin, TCatalo
     s.list.printTitle = QString::fromUtf8(twin.printTitle);
     s.list.lastSearchText = twin.lastSearchText;
     s.list.itemWidth = 1600;
+    s.list.headingArt = twin.layout == &ServiceRecord::layout() ? QStringLiteral("listino") : QStringLiteral("box");
     s.list.pick
         = ListWindow::tablePick(twin.path, twin.layout->size(), *twin.deliveries, [self] { return self->mode(); });
     const qsizetype n = twin.filters.size();

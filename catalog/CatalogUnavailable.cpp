@@ -1,5 +1,7 @@
 #include "catalog/CatalogUnavailable.h"
 
+#include "catalog/core/ServiceRecord.h"
+
 namespace
 {
 
@@ -10,6 +12,7 @@ ListWindow::Setup unavailableSetup(const TCatalogUnavailable::Twin &twin)
     s.printTitle = s.caption.trimmed();
     s.lastSearchText = twin.lastSearchText;
     s.itemWidth = 1600;
+    s.headingArt = twin.layout == &ServiceRecord::layout() ? QStringLiteral("listino") : QStringLiteral("box");
     s.fill = ListWindow::archiveFill(twin.path, twin.layout->size(), twin.flagged, twin.line);
     s.pick = ListWindow::tablePick(twin.path, twin.layout->size(), *twin.deliveries);
     return s;

@@ -16,6 +16,7 @@ ListWindow::Setup summarySetup(DeadlineSummary::Kind kind)
     s.caption = QLatin1Char(' ') + s.printTitle;
     s.lastSearchText = &DeadlineSummary::lastSearchText(kind);
     s.itemWidth = 1600;
+    s.headingArt = QStringLiteral("scadenze");
     s.fill = ListWindow::archiveFill(
         &DeadlineEditorLink::openFile, DeadlineRecord::size(),
         [kind](const char *record) { return DeadlineListing::meets(kind, record); }, &DeadlineListing::summaryLine);

@@ -19,6 +19,7 @@ SearchWindow::Setup deadlineSearchSetup(TfrmTrovaScadenzario *self)
     s.list.printTitle = QStringLiteral("Riepilogo scadenze e appuntamenti");
     s.list.lastSearchText = &TfrmTrovaScadenzario::lastSearchText();
     s.list.itemWidth = 1600;
+    s.list.headingArt = QStringLiteral("scadenze");
     s.list.pick = ListWindow::tablePick(&DeadlineEditorLink::openFile, DeadlineRecord::size(),
         DeadlineEditorLink::searchDeliveries(), [self] { return self->mode(); });
     s.filters = {

@@ -21,6 +21,7 @@ SearchWindow::Setup dogSearchSetup(TfrmTrovaCani *self)
     s.list.printTitle = QStringLiteral("Riepilogo cani in archivio");
     s.list.lastSearchText = &TfrmTrovaCani::lastSearchText();
     s.list.itemWidth = 1600;
+    s.list.headingArt = QStringLiteral("cani");
     s.list.pick = ListWindow::tablePick(
         &DogRecord::path, DogRecord::size(), DogDelivery::table(), [self] { return self->mode(); });
     s.filters = {

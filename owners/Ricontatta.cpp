@@ -14,6 +14,7 @@ ListWindow::Setup callBackSetup()
     s.printTitle = QStringLiteral("Riepilogo proprietari da ricontattare");
     s.lastSearchText = &TfrmRicontatta::lastSearchText();
     s.itemWidth = 1600;
+    s.headingArt = QStringLiteral("proprietari");
     s.fill = ListWindow::archiveFill(
         &OwnerRecord::path, OwnerRecord::size(), &OwnerListing::isCallBack, &OwnerListing::callBackLine);
     s.pick = ListWindow::tablePick(&OwnerRecord::path, OwnerRecord::size(), TfrmRicontatta::deliveries());

@@ -20,6 +20,7 @@ SearchWindow::Setup ownerSearchSetup(TfrmTrovaClienti *self)
     s.list.printTitle = QStringLiteral("Riepilogo proprietari cani");
     s.list.lastSearchText = &TfrmTrovaClienti::lastSearchText();
     s.list.itemWidth = 1600;
+    s.list.headingArt = QStringLiteral("proprietari");
     s.list.pick = ListWindow::tablePick(
         &OwnerRecord::path, OwnerRecord::size(), OwnerDelivery::table(), [self] { return self->mode(); });
     s.filters = {

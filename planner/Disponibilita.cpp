@@ -24,6 +24,9 @@ ListWindow::Setup summarySetup(TfrmPlanning *planner)
                            : BookingSummary::printTitle(QString(), QString());
     s.lastSearchText = &TfrmDisponibilita::lastSearchText();
     s.itemWidth = 760;
+    s.headingArt = QStringLiteral("cani");
+    s.headingArtRight = QStringLiteral("banconote");
+    s.instructionLine = false;
     s.sorted = false;
     s.fill = [planner](ListLines &lines) {
         if (!planner)

@@ -21,6 +21,7 @@ ListWindow::Setup importSetup(TfrmImportaMagazzinoDoc *self)
     s.printTitle = QStringLiteral("Servizi in listino prezzi");
     s.lastSearchText = &TfrmImportaMagazzinoDoc::lastSearchText();
     s.itemWidth = 1600;
+    s.headingArt = QStringLiteral("listino");
     s.fill = ListWindow::archiveFill(
         &ServiceRecord::path, ServiceRecord::size(), &QuoteListing::isOfferedService, &CatalogListing::serviceLine);
     s.pick = ListWindow::tablePick(&ServiceRecord::path, ServiceRecord::size(), TfrmImportaMagazzinoDoc::deliveries(),

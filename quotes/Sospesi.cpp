@@ -15,6 +15,7 @@ ListWindow::Setup pendingSetup(QWidget *self)
     s.printTitle = QStringLiteral("Riepilogo preventivi in sospeso");
     s.lastSearchText = &TfrmSospesi::lastSearchText();
     s.itemWidth = 1600;
+    s.headingArt = QStringLiteral("preventivi");
     s.sorted = false;
     s.fill = ListWindow::archiveFill(
         &QuoteDelivery::yearFile, QuoteRecord::size(), &QuoteListing::isPending, &QuoteListing::line);

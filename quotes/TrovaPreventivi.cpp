@@ -26,6 +26,7 @@ SearchWindow::Setup quoteSearchSetup(TfrmTrovaPreventivi *self)
     s.list.printTitle = QStringLiteral("Riepilogo preventivi emessi");
     s.list.lastSearchText = &TfrmTrovaPreventivi::lastSearchText();
     s.list.itemWidth = 1600;
+    s.list.headingArt = QStringLiteral("preventivi");
     s.list.pick = QuoteDelivery::pick(self, QuoteDelivery::searchTable(), [self] { return self->mode(); });
     s.filters = {
         { "txtNumFatt", QStringLiteral("Preventivo n."), field(NumFatt), "txtData" },

@@ -25,7 +25,9 @@ class QWidget;
 // spunta (the check commands), busta and busta-piccola (the e-mail picture and
 // command); the editors' navigation arrows primo, indietro, avanti, ultimo; the
 // dog editor's foto (load a photo), salva (save a copy), zoom, rubrica (the
-// owner picker), cartella (the linked folder) and costi (the cost ledger).
+// owner picker), cartella (the linked folder) and costi (the cost ledger); the
+// list and search windows' lente (magnifying glass) and banconote (a hand
+// holding banknotes).
 namespace Art
 {
 

@@ -10,21 +10,17 @@
 #include "common/ui/MessageBoxes.h"
 
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStackedLayout>
-#include <QVBoxLayout>
 
 namespace
 {
 
 // Sizes in points, as every window gives them (see Style).
 constexpr int kListFontPoints = 12;
-constexpr int kEditFontPoints = 12;
 
 QFont listFont()
 {
@@ -166,8 +162,6 @@ void RecordList::mouseDoubleClickEvent(QMouseEvent *event)
 
 // ---------------------------------------------------------------------------
 
-// ---------------------------------------------------------------------------
-
 std::function<void(ListLines &)> ListWindow::archiveFill(
     std::function<QString()> path, int recordSize, SearchMatch::RecordTest accept, SearchMatch::LineBuilder line)
 {
@@ -198,7 +192,7 @@ std::function<void(qint64)> ListWindow::tablePick(
 ListWindow::ListWindow(QWidget *owner, Setup setup)
     : ListWindow(owner, std::move(setup), true)
 {
-    finishLayout(QSize(862, 560));
+    finishLayout(size());
 }
 
 ListWindow::ListWindow(QWidget *owner, Setup setup, bool fillOnShow)
@@ -207,100 +201,165 @@ ListWindow::ListWindow(QWidget *owner, Setup setup, bool fillOnShow)
     , m_fillOnShow(fillOnShow)
 {
     Q_ASSERT(m_setup.lastSearchText);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEE, 0xF3, 0xF9));
-    setPalette(pal);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    // Title strip with the window's own name.
-    auto *strip = new QLabel(TrimText(m_setup.caption), this);
-    strip->setObjectName(QStringLiteral("lblTitolo"));
-    strip->setAutoFillBackground(true);
-    QPalette stripPal = strip->palette();
-    stripPal.setColor(QPalette::Window, QColor::fromRgba(0xFF6195C0));
-    stripPal.setColor(QPalette::WindowText, Qt::white);
-    strip->setPalette(stripPal);
-    QFont stripFont(QStringLiteral("Verdana"));
-    stripFont.setPixelSize(18);
-    stripFont.setBold(true);
-    strip->setFont(stripFont);
-    strip->setContentsMargins(16, 0, 16, 0);
-    strip->setFixedHeight(44);
-    outer->addWidget(strip);
-
-    m_pages = new QStackedLayout;
-    m_pages->setContentsMargins(0, 0, 0, 0);
-    outer->addLayout(m_pages, 1);
     buildResultPage();
+}
+
+QString ListWindow::heading() const
+{
+    return m_setup.heading.isEmpty() ? TrimText(m_setup.caption).toUpper() : m_setup.heading;
+}
+
+Layout::Table ListWindow::resultPageTable() const
+{
+    using namespace Layout;
+    const bool search = !m_fillOnShow;
+    const bool instruction = m_setup.instructionLine;
+    Table t;
+    t.name = QStringLiteral("result page");
+    t.client = kClient;
+    t.backgroundTop = SteelBlue;
+    t.backgroundBottom = White;
+    t.items = {
+        { .name = "panContainer", .x = Centre, .y = Centre, .w = kPage.width(), .h = kPage.height() },
+        { .name = "imgLogo",
+            .in = "panContainer",
+            .x = 8,
+            .y = 8,
+            .w = 817,
+            .h = 53,
+            .kind = Kind::Heading,
+            .font = kHeadingFont,
+            .colour = HeadingGreen,
+            .text = heading(),
+            .art = m_setup.headingArt,
+            .artRight = m_setup.headingArtRight },
+        { .name = "icoIstruzioni",
+            .in = "panContainer",
+            .x = 8,
+            .y = 66,
+            .w = 642,
+            .h = 32,
+            .kind = Kind::Text,
+            .font = kNoteFont,
+            .colour = NoteBlue,
+            .align = Qt::AlignLeft | Qt::AlignVCenter,
+            .text
+            = QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+                             "premere il pulsante Trova.\nPer passare alla voce successiva che contiene la "
+                             "stessa chiave di ricerca, fare di nuovo clic sul pulsante Trova.") },
+        { .name = "shpLente",
+            .in = "panContainer",
+            .x = 8,
+            .y = 104,
+            .w = 81,
+            .h = 57,
+            .kind = Kind::Shape,
+            .fill = White,
+            .stroke = PanelStroke },
+        { .name = "imgLente",
+            .in = "panContainer",
+            .x = 16,
+            .y = 112,
+            .w = 64,
+            .h = 41,
+            .kind = Kind::Picture,
+            .art = QStringLiteral("lente") },
+        { .name = "shpSfondo",
+            .in = "panContainer",
+            .x = 96,
+            .y = 104,
+            .w = 729,
+            .h = 57,
+            .kind = Kind::Shape,
+            .fill = SteelBlue,
+            .fillBottom = White,
+            .stroke = PanelStroke },
+        { .name = "txtTrova", .in = "panContainer", .x = 112, .y = 122, .w = 593, .h = 22, .font = kEditFont },
+        { .name = "btnTrova", .in = "panContainer", .x = 710, .y = 117, .w = 105, .h = 30, .font = kButtonFont },
+        { .name = "shpLista",
+            .in = "panContainer",
+            .x = 8,
+            .y = 168,
+            .w = 817,
+            .h = 313,
+            .kind = Kind::Shape,
+            .fill = SteelBlue,
+            .fillBottom = White,
+            .stroke = PanelStroke },
+        { .name = "lstRecords", .in = "panContainer", .x = 16, .y = 176, .w = 801, .h = instruction ? 273.0 : 297.0 },
+    };
+    if (instruction)
+        t.items.append({ .name = "lblRigo03",
+            .in = "panContainer",
+            .x = 16,
+            .y = 454,
+            .w = 801,
+            .h = 20,
+            .font = kLabelFont,
+            .colour = Crimson,
+            .align = Qt::AlignCenter });
+    t.items.append(
+        { .name = "btnChiudi", .in = "panContainer", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    if (search)
+        t.items.append({ .name = "lblTrovate",
+            .in = "panContainer",
+            .x = 168,
+            .y = 494,
+            .w = 497,
+            .h = 20,
+            .font = kLabelFont,
+            .colour = DarkCyan,
+            .align = Qt::AlignCenter });
+    t.items.append(
+        { .name = "btnStampa", .in = "panContainer", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    if (search)
+        t.tabOrder = { "txtTrova", "btnTrova", "lstRecords", "btnStampa", "btnChiudi" };
+    else
+        t.tabOrder = { "txtTrova", "lstRecords", "btnStampa", "btnTrova", "btnChiudi" };
+    return t;
 }
 
 void ListWindow::buildResultPage()
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    auto *page = new QVBoxLayout(panContainer);
-    page->setContentsMargins(16, 12, 16, 14);
-    page->setSpacing(8);
+    m_pageList << panContainer;
 
-    const QFont editFont = Style::font(QStringLiteral("Verdana"), kEditFontPoints, true);
-
-    auto *findRow = new QHBoxLayout;
-    findRow->setSpacing(10);
-    auto *findCaption = new QLabel(QStringLiteral("Trova:"), panContainer);
-    findRow->addWidget(findCaption);
     txtTrova = new QLineEdit(panContainer);
     EditKit::apply(txtTrova, { "txtTrova", 0, "btnTrova" });
-    txtTrova->setFont(editFont);
-    txtTrova->setFixedWidth(320);
-    findRow->addWidget(txtTrova);
     btnTrova = new QPushButton(QStringLiteral("Trova"), panContainer);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    btnTrova->setFixedSize(110, 30);
-    findRow->addWidget(btnTrova);
-    findRow->addStretch(1);
-    page->addLayout(findRow);
 
     lstRecords = new RecordList(panContainer);
-    page->addWidget(lstRecords, 1);
 
     lblRigo03
         = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panContainer);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
-    page->addWidget(lblRigo03);
 
-    auto *bottom = new QHBoxLayout;
-    bottom->setSpacing(10);
     if (!m_fillOnShow) {
         // The count sentence of the search windows.
         lblTrovate = new QLabel(panContainer);
         lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-        QFont countFont = lblTrovate->font();
-        countFont.setBold(true);
-        lblTrovate->setFont(countFont);
-        bottom->addWidget(lblTrovate, 1);
-    } else {
-        bottom->addStretch(1);
     }
     btnStampa = new QPushButton(QStringLiteral("Stampa"), panContainer);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    btnStampa->setFixedSize(130, 32);
-    bottom->addWidget(btnStampa);
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFixedSize(130, 32);
-    bottom->addWidget(btnChiudi);
-    page->addLayout(bottom);
+    for (QPushButton *b : { btnTrova, btnStampa, btnChiudi })
+        b->setCursor(Qt::PointingHandCursor);
 
-    m_pages->addWidget(panContainer);
+    Layout::apply(this, resultPageTable());
 
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::findCommand);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::printCommand);
     connect(lstRecords, &RecordList::doubleClickedLine, this, &ListWindow::pickCommand);
     WindowKit::closeOnClick(btnChiudi, this);
+}
+
+void ListWindow::showPage(QWidget *page)
+{
+    for (QWidget *p : std::as_const(m_pageList))
+        p->setVisible(p == page);
 }
 
 void ListWindow::showLines(ListLines lines)

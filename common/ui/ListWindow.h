@@ -2,6 +2,7 @@
 
 #include "common/SearchMatch.h"
 #include "common/ui/Delivery.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowKit.h"
 
 #include <QAbstractListModel>
@@ -15,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QShowEvent;
-class QStackedLayout;
 
 // The lines of a result list: one fixed-width text per line in Courier New,
 // each keeping the number of the record it came from (Qt::UserRole).
@@ -78,7 +78,10 @@ private:
 // of an archive that meet the window's condition) and, through SearchWindow,
 // the search windows. Both have the page `panContainer`: the find field
 // `txtTrova` with `btnTrova`, the sorted list `lstRecords`, the instruction
-// `lblRigo03`, the print command `btnStampa` and `btnChiudi`.
+// `lblRigo03`, the print command `btnStampa` and `btnChiudi`, laid out from a
+// table (see Layout): the heading, the two instruction lines and the
+// magnifier above the find row, the list in its frame, the crimson
+// instruction under it, "Chiudi" at the left and "Stampa" at the right.
 //
 // Find ("Trova"): from the top for a new text, on from the selected line for
 // the same text, wrapping round; the last text is kept in the unit's
@@ -101,6 +104,13 @@ public:
         QString *lastSearchText = nullptr; // the unit's LastSearchText
         int itemWidth = 1600;
         bool sorted = true; // false: lines stay in the order the fill gives
+        // The heading above the find row (empty: the caption in capitals) and
+        // its pictures at the left and at the right.
+        QString heading = {};
+        QString headingArt = QStringLiteral("lente");
+        QString headingArtRight = QStringLiteral("logo");
+        // The instruction line under the list; without it the list is taller.
+        bool instructionLine = true;
         // ListFill: appends the lines of the list (see SearchMatch::collectLines).
         // A failure ends the fill silently; the lines appended before it stay.
         // An archive beyond what memory can hold (ListingMemoryError) lists
@@ -147,6 +157,16 @@ public:
 
     void done(int result) override;
 
+    // The window's client area and its pages, in design units.
+    static constexpr QSize kClient { 862, 560 };
+    static constexpr QSize kPage { 833, 529 };
+    // Fonts of the result and filter pages.
+    static constexpr Layout::Font kHeadingFont { "Verdana", 18, true };
+    static constexpr Layout::Font kNoteFont { "Arial", 8, false };
+    static constexpr Layout::Font kEditFont { "Verdana", 12, true };
+    static constexpr Layout::Font kLabelFont { "Verdana", 9, true };
+    static constexpr Layout::Font kButtonFont { "Verdana", 9, true };
+
 protected:
     // For SearchWindow: builds the result page without filling on show.
     ListWindow(QWidget *owner, Setup setup, bool fillOnShow);
@@ -154,14 +174,18 @@ protected:
     void showLines(ListLines lines);
     void showEvent(QShowEvent *event) override;
     const Setup &setup() const { return m_setup; }
+    // The heading of the window (Setup::heading).
+    QString heading() const;
     // The pages of the window, one visible at a time (panContainer is one).
-    QStackedLayout *pages() const { return m_pages; }
+    void addPage(QWidget *page) { m_pageList << page; }
+    void showPage(QWidget *page);
 
 private:
+    Layout::Table resultPageTable() const;
     void buildResultPage();
     void fillList();
 
     Setup m_setup;
     bool m_fillOnShow;
-    QStackedLayout *m_pages = nullptr;
+    QList<QWidget *> m_pageList;
 };

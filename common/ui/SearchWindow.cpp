@@ -6,13 +6,9 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStackedLayout>
-#include <QVBoxLayout>
 
 #include <new>
 
@@ -22,68 +18,130 @@ SearchWindow::SearchWindow(QWidget *owner, Setup setup)
 {
     lblTrovate->setText(m_search.countBeginning + QStringLiteral("0 schede"));
     buildFilterPage();
-    pages()->setCurrentWidget(panAvvio);
-    finishLayout(QSize(862, 560));
+    showPage(panAvvio);
+    finishLayout(size());
+}
+
+Layout::Table SearchWindow::filterPageTable() const
+{
+    using namespace Layout;
+    Table t;
+    t.name = QStringLiteral("filter page");
+    t.items = {
+        { .name = "panAvvio", .x = Centre, .y = Centre, .w = kPage.width(), .h = kPage.height() },
+        { .name = "shpSpiega",
+            .in = "panAvvio",
+            .x = 8,
+            .y = 8,
+            .w = 817,
+            .h = 78,
+            .kind = Kind::Shape,
+            .fill = White,
+            .stroke = PanelStroke },
+        { .name = "imgSpiega",
+            .in = "panAvvio",
+            .x = 9,
+            .y = 9,
+            .w = 815,
+            .h = 76,
+            .kind = Kind::Heading,
+            .font = kHeadingFont,
+            .colour = HeadingGreen,
+            .text = heading() + QStringLiteral("\nCompilare uno o più campi e premere il pulsante Cerca."),
+            .art = setup().headingArt,
+            .artRight = setup().headingArtRight },
+        { .name = "shpSfondoCampi",
+            .in = "panAvvio",
+            .x = 8,
+            .y = 96,
+            .w = 817,
+            .h = 382,
+            .kind = Kind::Shape,
+            .fill = FilterFieldsTop,
+            .fillBottom = White,
+            .stroke = PanelStroke },
+        { .name = "icoTrova01",
+            .in = "panAvvio",
+            .x = 24,
+            .y = 133,
+            .w = 104,
+            .h = 104,
+            .kind = Kind::Picture,
+            .art = QStringLiteral("lente") },
+    };
+    // Two columns of four filters, then two filters as wide as both columns.
+    static constexpr qreal rows[] = { 133, 195, 257, 319, 381, 438 };
+    for (qsizetype i = 0; i < m_search.filters.size(); ++i) {
+        const bool wide = i >= 8;
+        const qreal x = (!wide && i % 2 == 1) ? 488 : 144;
+        const qreal y = rows[wide ? i - 4 : i / 2];
+        const qreal w = wide ? 664 : 320;
+        t.items.append({ .name = kFilterLabels[i],
+            .in = "panAvvio",
+            .x = x,
+            .y = y - 21,
+            .w = w,
+            .h = 17,
+            .font = kLabelFont,
+            .align = Qt::AlignLeft | Qt::AlignBottom });
+        t.items.append({ .name = m_search.filters.at(i).name,
+            .in = "panAvvio",
+            .x = x,
+            .y = y,
+            .w = w,
+            .h = 22,
+            .font = kEditFont });
+        t.tabOrder.append(m_search.filters.at(i).name);
+    }
+    t.items.append(
+        { .name = "btnAnnulla", .in = "panAvvio", .x = 8, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.items.append({ .name = "lblAttendere",
+        .in = "panAvvio",
+        .x = 168,
+        .y = 494,
+        .w = 497,
+        .h = 20,
+        .font = kLabelFont,
+        .colour = DarkCyan,
+        .align = Qt::AlignCenter });
+    t.items.append(
+        { .name = "btnCerca", .in = "panAvvio", .x = 675, .y = 488, .w = 150, .h = 30, .font = kButtonFont });
+    t.tabOrder << "btnAnnulla"
+               << "btnCerca";
+    return t;
 }
 
 void SearchWindow::buildFilterPage()
 {
+    Q_ASSERT(m_search.filters.size() <= 10);
     panAvvio = new QWidget(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
-    auto *page = new QVBoxLayout(panAvvio);
-    page->setContentsMargins(40, 14, 40, 14);
-    page->setSpacing(10);
+    addPage(panAvvio);
 
-    auto *intro = new QLabel(QStringLiteral("Compilare uno o più campi e premere \"Cerca\":"), panAvvio);
-    page->addWidget(intro);
-
-    const QFont editFont = Style::font(QStringLiteral("Verdana"), 12, true);
-
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(9);
-    int row = 0;
+    qsizetype i = 0;
     for (const Filter &f : m_search.filters) {
         auto *caption = new QLabel(f.caption, panAvvio);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(caption, row, 0);
+        caption->setObjectName(QLatin1String(kFilterLabels[i++]));
         QLineEdit *edit = EditKit::makeEdit(panAvvio, { f.name, 0, f.successor });
-        edit->setFont(editFont);
-        edit->setFixedHeight(26);
-        grid->addWidget(edit, row, 1);
         caption->setBuddy(edit);
         filterEdits << edit;
-        ++row;
     }
-    grid->setColumnStretch(1, 1);
-    page->addLayout(grid);
-    page->addStretch(1);
 
-    auto *bottom = new QHBoxLayout;
-    bottom->setSpacing(10);
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    QFont waitFont = lblAttendere->font();
-    waitFont.setBold(true);
-    lblAttendere->setFont(waitFont);
     lblAttendere->hide();
-    bottom->addWidget(lblAttendere);
-    bottom->addStretch(1);
     btnCerca = new QPushButton(QStringLiteral("Cerca"), panAvvio);
     btnCerca->setObjectName(QStringLiteral("btnCerca"));
-    btnCerca->setFixedSize(130, 32);
-    bottom->addWidget(btnCerca);
     btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setFixedSize(130, 32);
-    bottom->addWidget(btnAnnulla);
-    page->addLayout(bottom);
+    for (QPushButton *b : { btnCerca, btnAnnulla })
+        b->setCursor(Qt::PointingHandCursor);
 
     lblMemory = WindowKit::hiddenLabel(panAvvio, "lblMemory");
     lblConta = WindowKit::hiddenLabel(panAvvio, "lblConta");
     lblConta->setText(QStringLiteral("0"));
 
-    pages()->addWidget(panAvvio);
+    Layout::apply(this, filterPageTable());
 
     connect(btnCerca, &QPushButton::pressed, this, [this] {
         lblAttendere->show();
@@ -133,7 +191,7 @@ void SearchWindow::searchCommand()
         return;
     }
     lblTrovate->setText(SearchMatch::countSentence(m_search.countBeginning, lstRecords->count()));
-    pages()->setCurrentWidget(panContainer);
+    showPage(panContainer);
     txtTrova->clear();
     txtTrova->setFocus();
 }

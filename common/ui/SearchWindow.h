@@ -16,6 +16,8 @@ class QPushButton;
 // looking in one field of the archive, "Cerca" and "Chiudi"; after a search
 // the result page `panContainer` of ListWindow with the count sentence in
 // `lblTrovate`. The filter page is not shown again during that opening.
+// The filters lie in two columns with their labels above them, the last two
+// as wide as both columns; "Chiudi" at the left, "Cerca" at the right.
 //
 // A search reads the archive once, in file order, and lists every record in
 // which each filter that is set (its trimmed text not empty) occurs in its
@@ -71,6 +73,11 @@ public:
     void done(int result) override;
 
 private:
+    // The labels above the filters, in filter order.
+    static constexpr const char *kFilterLabels[] = { "lblCampo01", "lblCampo02", "lblCampo03", "lblCampo04",
+        "lblCampo05", "lblCampo06", "lblCampo07", "lblCampo08", "lblCampo09", "lblCampo10" };
+
+    Layout::Table filterPageTable() const;
     void buildFilterPage();
 
     Setup m_search;

@@ -1,0 +1,299 @@
+#include "common/ui/Layout.h"
+
+#include "common/ui/Art.h"
+#include "common/ui/EditKit.h"
+#include "common/ui/Style.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+namespace Layout
+{
+
+int px(qreal units)
+{
+    return qRound(units);
+}
+
+QRect rect(qreal x, qreal y, qreal w, qreal h)
+{
+    return QRect(px(x), px(y), px(w), px(h));
+}
+
+namespace
+{
+
+void fillArea(QPainter &painter, const QRectF &area, QRgb top, QRgb bottom)
+{
+    if (bottom == 0) {
+        painter.fillRect(area, QColor::fromRgba(top));
+        return;
+    }
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, QColor::fromRgba(top));
+    gradient.setColorAt(1, QColor::fromRgba(bottom));
+    painter.fillRect(area, gradient);
+}
+
+void strokeArea(QPainter &painter, const QRectF &area, QRgb stroke)
+{
+    if (stroke == 0)
+        return;
+    painter.setPen(QPen(QColor::fromRgba(stroke), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// A decorative rectangle: plain or gradient fill, thin stroke.
+class ShapeWidget : public QWidget
+{
+public:
+    ShapeWidget(QWidget *parent, const Item &item)
+        : QWidget(parent)
+        , m_fill(item.fill)
+        , m_fillBottom(item.fillBottom)
+        , m_stroke(item.stroke)
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (m_fill != 0)
+            fillArea(painter, rect(), m_fill, m_fillBottom);
+        strokeArea(painter, rect(), m_stroke);
+    }
+
+private:
+    QRgb m_fill, m_fillBottom, m_stroke;
+};
+
+// A window's heading: white band, a picture at each end, the title in large
+// capitals between them.
+class HeadingWidget : public QWidget
+{
+public:
+    HeadingWidget(QWidget *parent, const Item &item)
+        : QWidget(parent)
+        , m_item(item)
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        fillArea(painter, rect(), White, 0);
+        strokeArea(painter, rect(), PanelStroke);
+        const int side = height() - px(8);
+        const int picture = side * 3 / 2;
+        const QRect left(px(8), px(4), picture, side);
+        const QRect right(width() - px(8) - picture, px(4), picture, side);
+        if (!m_item.art.isEmpty())
+            Art::paint(painter, m_item.art, left);
+        if (!m_item.artRight.isEmpty())
+            Art::paint(painter, m_item.artRight, right);
+        // The title in capitals; a second line, when there is one, in
+        // smaller letters under it.
+        const QRect between = rect().adjusted(left.right() + px(8), 0, -(width() - right.left()) - px(8), 0);
+        const QString title = m_item.text.section(QLatin1Char('\n'), 0, 0);
+        const QString note = m_item.text.section(QLatin1Char('\n'), 1);
+        // A long title takes smaller letters rather than run under a picture.
+        QFont titleFont = font();
+        while (titleFont.pixelSize() > px(10) && QFontMetrics(titleFont).horizontalAdvance(title) > between.width()) {
+            titleFont.setPixelSize(titleFont.pixelSize() - 1);
+        }
+        painter.setFont(titleFont);
+        painter.setPen(palette().color(QPalette::WindowText));
+        if (note.isEmpty()) {
+            painter.drawText(between, Qt::AlignCenter, title);
+            return;
+        }
+        const int titleHeight = between.height() * 3 / 5;
+        painter.drawText(between.adjusted(0, px(2), 0, -(between.height() - titleHeight)), Qt::AlignCenter, title);
+        painter.setFont(Style::font(QStringLiteral("Arial"), 9));
+        painter.setPen(QColor::fromRgba(NoteBlue));
+        painter.drawText(between.adjusted(0, titleHeight, 0, -px(4)), Qt::AlignCenter, note);
+    }
+
+private:
+    Item m_item;
+};
+
+// The tables a window applied, kept as a child of the window.
+class AppliedTables : public QObject
+{
+public:
+    explicit AppliedTables(QWidget *window)
+        : QObject(window)
+    {
+        setObjectName(QStringLiteral("kennoraLayoutTables"));
+    }
+    QList<Table> tables;
+};
+
+AppliedTables *appliedTables(const QWidget *window)
+{
+    return window->findChild<AppliedTables *>(QStringLiteral("kennoraLayoutTables"), Qt::FindDirectChildrenOnly);
+}
+
+QWidget *parentOf(QWidget *window, const Item &item)
+{
+    if (!item.in)
+        return window;
+    return window->findChild<QWidget *>(QLatin1String(item.in));
+}
+
+QWidget *make(QWidget *parent, const Item &item)
+{
+    QWidget *made = nullptr;
+    switch (item.kind) {
+    case Kind::Control:
+        return nullptr;
+    case Kind::Shape:
+        made = new ShapeWidget(parent, item);
+        break;
+    case Kind::Picture:
+        made = Art::pictureLabel(parent, item.name, item.art, rect(0, 0, item.w, item.h).size());
+        break;
+    case Kind::Text: {
+        auto *label = new QLabel(item.text, parent);
+        label->setTextFormat(Qt::PlainText);
+        made = label;
+        break;
+    }
+    case Kind::Heading:
+        made = new HeadingWidget(parent, item);
+        break;
+    }
+    made->setObjectName(QLatin1String(item.name));
+    return made;
+}
+
+QRect placeIn(const QSize &parentSize, const Item &item)
+{
+    QRect r = rect(item.x == Centre ? 0 : item.x, item.y == Centre ? 0 : item.y, item.w, item.h);
+    if (item.x == Centre)
+        r.moveLeft((parentSize.width() - r.width()) / 2);
+    if (item.y == Centre)
+        r.moveTop((parentSize.height() - r.height()) / 2);
+    return r;
+}
+
+const Item *itemNamed(const QWidget *window, const char *name)
+{
+    if (const AppliedTables *applied = appliedTables(window))
+        for (const Table &t : applied->tables)
+            for (const Item &i : t.items)
+                if (qstrcmp(i.name, name) == 0)
+                    return &i;
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *find(const QWidget *window, const Item &item)
+{
+    const QWidget *parent = item.in ? window->findChild<QWidget *>(QLatin1String(item.in)) : window;
+    if (!parent)
+        return nullptr;
+    return parent->findChild<QWidget *>(QLatin1String(item.name), Qt::FindDirectChildrenOnly);
+}
+
+void apply(QWidget *window, const Table &table)
+{
+    if (table.client.isValid())
+        window->setFixedSize(rect(0, 0, table.client.width(), table.client.height()).size());
+    if (table.backgroundTop != 0) {
+        QLinearGradient gradient(0, 0, 0, window->height());
+        gradient.setColorAt(0, QColor::fromRgba(table.backgroundTop));
+        gradient.setColorAt(1, QColor::fromRgba(table.backgroundBottom ? table.backgroundBottom : White));
+        QPalette pal = window->palette();
+        pal.setBrush(QPalette::Window, gradient);
+        window->setPalette(pal);
+        window->setAutoFillBackground(true);
+    }
+    for (const Item &item : table.items) {
+        QWidget *parent = parentOf(window, item);
+        Q_ASSERT_X(parent, "Layout::apply", item.in);
+        if (!parent)
+            continue;
+        QWidget *w = item.kind == Kind::Control ? find(window, item) : make(parent, item);
+        Q_ASSERT_X(w, "Layout::apply", item.name);
+        if (!w)
+            continue;
+        w->setGeometry(placeIn(parent->size(), item));
+        if (item.font.family)
+            w->setFont(Style::font(QString::fromLatin1(item.font.family), item.font.points, item.font.bold));
+        if (auto *edit = qobject_cast<QLineEdit *>(w); edit && item.font.family) {
+            // A line of the edit's font taller than the room inside its frame
+            // is drawn over the frame's inner margin rather than cut.
+            const int spare = w->height() - px(4) - QFontMetrics(w->font()).height();
+            if (spare < 0)
+                edit->setTextMargins(0, -px(2), 0, -px(2));
+        }
+        if (item.colour != 0) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::WindowText, QColor::fromRgba(item.colour));
+            pal.setColor(QPalette::Text, QColor::fromRgba(item.colour));
+            w->setPalette(pal);
+        }
+        if (item.align != 0) {
+            if (auto *label = qobject_cast<QLabel *>(w))
+                label->setAlignment(Qt::Alignment(item.align));
+            else if (auto *edit = qobject_cast<QLineEdit *>(w))
+                edit->setAlignment(Qt::Alignment(item.align));
+        }
+        if (item.kind != Kind::Control && item.hidden)
+            w->hide();
+        w->raise();
+    }
+    // Focus frames lie right behind their edits.
+    for (const Item &item : table.items)
+        if (auto *edit = qobject_cast<QLineEdit *>(find(window, item)))
+            if (QWidget *frame = EditKit::focusFrame(edit))
+                frame->stackUnder(edit);
+    QWidget *previous = nullptr;
+    for (const char *name : table.tabOrder) {
+        QWidget *w = window->findChild<QWidget *>(QLatin1String(name));
+        Q_ASSERT_X(w, "Layout::apply tab order", name);
+        if (previous && w)
+            QWidget::setTabOrder(previous, w);
+        if (w)
+            previous = w;
+    }
+    AppliedTables *applied = appliedTables(window);
+    if (!applied)
+        applied = new AppliedTables(window);
+    applied->tables.append(table);
+}
+
+QList<Table> tables(const QWidget *window)
+{
+    const AppliedTables *applied = appliedTables(window);
+    return applied ? applied->tables : QList<Table>();
+}
+
+QRect windowRect(const QWidget *window, const Item &item)
+{
+    QRect parentRect;
+    if (!item.in) {
+        parentRect = QRect(QPoint(0, 0), window->size());
+    } else if (const Item *parentItem = itemNamed(window, item.in)) {
+        parentRect = windowRect(window, *parentItem);
+    } else if (const QWidget *parent = window->findChild<QWidget *>(QLatin1String(item.in))) {
+        parentRect = QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
+    }
+    return placeIn(parentRect.size(), item).translated(parentRect.topLeft());
+}
+
+} // namespace Layout
