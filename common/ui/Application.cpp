@@ -7,12 +7,31 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
 #include <exception>
+#include <thread>
+
+namespace
+{
+
+// The font configuration is read (its files parsed, the font caches mapped)
+// on a thread of its own while the application object connects to the
+// display; the first window's text then finds it ready.
+std::thread &fontWarmUp()
+{
+    static std::thread thread;
+    return thread;
+}
+
+} // namespace
 
 void KennoraApplication::prepareEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (!fontWarmUp().joinable())
+        fontWarmUp() = std::thread([] { FcInit(); });
 }
 
 KennoraApplication::KennoraApplication(int &argc, char **argv)
@@ -22,6 +41,12 @@ KennoraApplication::KennoraApplication(int &argc, char **argv)
     setOrganizationName(QStringLiteral("Kennora"));
     installFontSubstitutions();
     installItalianTranslation();
+}
+
+KennoraApplication::~KennoraApplication()
+{
+    if (fontWarmUp().joinable())
+        fontWarmUp().join();
 }
 
 void KennoraApplication::installFontSubstitutions()
