@@ -18,10 +18,20 @@ namespace
 // The font configuration is read (its files parsed, the font caches mapped)
 // on a thread of its own while the application object connects to the
 // display; the first window's text then finds it ready.
+struct FontWarmUp {
+    std::thread thread;
+    // A program that ends at once still waits for the reading to finish.
+    ~FontWarmUp()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
 std::thread &fontWarmUp()
 {
-    static std::thread thread;
-    return thread;
+    static FontWarmUp warmUp;
+    return warmUp.thread;
 }
 
 } // namespace
