@@ -6,8 +6,8 @@
 //   - the whole-year grid (every record in file order);
 //   - a summary (payments to make: line, sort);
 //   - the search with two filters, and with none (every record listed).
-// Every figure is the median of five runs with the file in the page cache and
-// should stay within 3x of the plain read.
+// Every figure is the median of five runs with the file in the page cache;
+// the goal is the plain read (1x). The benchmark reports and never fails.
 // Usage: bench_deadlines [records]   (default: 50000)
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
@@ -168,9 +168,9 @@ int main(int argc, char *argv[])
     const auto report = [&](const char *name, const std::function<void()> &work) {
         const double t = timed(work);
         const double ratio = t / read;
-        ok = ok && ratio <= 3.0;
-        std::printf(
-            "%-28s %8.4f s  %6.2f x read  %7zu listed%s\n", name, t, ratio, listed, ratio <= 3.0 ? "" : "  SLOW");
+        ok = ok && ratio <= 1.0;
+        std::printf("%-28s %8.4f s  %6.2f x read  %7zu listed%s\n", name, t, ratio, listed,
+            ratio <= 1.0 ? "" : "  above the goal");
     };
     report("month list (sorted)", monthList);
     report("whole-year grid", wholeYear);
@@ -179,6 +179,7 @@ int main(int argc, char *argv[])
         search({ QStringLiteral("/03/"), QString(), QStringLiteral("rossi"), QString(), QString(), QString(), QString(),
             QString(), QString(), QString() }));
     report("search, no filter", search(QStringList(10)));
-    std::printf(ok ? "all within 3x of the plain read\n" : "SOME FIGURES ABOVE 3x\n");
-    return ok ? 0 : 1;
+    std::printf(ok ? "goal (<= 1x the plain read): met by every figure\n"
+                   : "goal (<= 1x the plain read): NOT met by some figures\n");
+    return 0;
 }

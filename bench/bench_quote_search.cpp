@@ -4,7 +4,7 @@
 //   - every quote listed (no filter: read, lines, sort), the worst case,
 //     printed for information (about 3x: 20,000 lines built and sorted).
 // Every figure is the median of five runs with the file in the page cache.
-// Goal: the search within 3x the plain read.
+// Goal: the search within 1x the plain read (reported; never fails).
 // Usage: bench_quote_search [quotes]   (default: 20000)
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
         double(QFile(path).size()) / 1e6);
     std::printf("read %.3f | search (2 filters, %zu found) %.3f = %.2fx | list all %.3f = %.2fx\n", r, found, s, s / r,
         a, a / r);
-    const bool ok = s / r <= 3;
-    std::printf("goal: the search within 3x the read: %s\n", ok ? "met" : "NOT met");
-    return ok ? 0 : 1;
+    const bool ok = s / r <= 1;
+    std::printf("goal: the search within 1x the read: %s\n", ok ? "met" : "NOT met");
+    return 0;
 }

@@ -1,19 +1,20 @@
-// Start-up to the login window, beside a bare Qt dialog program measured in
-// the same run.
+// Start-up to the exposed login window, beside a separate bare QDialog
+// program (ref_bare_dialog, linking Qt Widgets only), in alternating pairs.
 //
-//   bench_startup [runs]       the comparison: runs the two as separate
-//                              processes in turn (program, bare, program, ...)
-//                              and prints each one's median and the ratio;
-//   bench_startup --program    one start of the program: the application
-//                              object, the whole window set of the start-up
-//                              table, the login window shown and painted;
-//   bench_startup --bare       one start of a program that shows an empty QDialog;
+//   bench_startup [pairs]      the comparison (at least 7 pairs);
+//   bench_startup --program    one start as the program makes it (the same
+//                              libraries, the same steps as its main): the
+//                              application object, the login window shown and
+//                              painted, then the rest of the window set;
 //   bench_startup --windows    the creation time of each window of the set.
 //
 // A start is timed from just before the process is started to the first
 // paint of its window (each child prints the monotonic clock at that moment),
 // so loading the libraries, making the application object and the windows
-// all count. The platform is offscreen unless QT_QPA_PLATFORM says otherwise.
+// all count. Run it under a real X server with a window manager
+// (bench/run_all.sh does); without one it falls back to offscreen.
+
+#include "BenchPairs.h"
 
 #include "app/shell/Password.h"
 #include "app/shell/StartUp.h"
@@ -36,13 +37,6 @@
 namespace
 {
 
-qint64 monotonicNs()
-{
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
 // Prints the clock at the window's first paint, then again once `ready`
 // holds (the whole window set exists), and ends the program.
 class FirstPaint : public QObject
@@ -59,7 +53,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_done) {
             m_done = true;
-            std::printf("%lld\n", static_cast<long long>(monotonicNs()));
+            std::printf("%lld\n", static_cast<long long>(BenchPairs::monotonicNs()));
             QTimer::singleShot(0, this, [this] { waitReady(); });
         }
         return false;
@@ -72,7 +66,7 @@ private:
             QTimer::singleShot(0, this, [this] { waitReady(); });
             return;
         }
-        std::printf("%lld\n", static_cast<long long>(monotonicNs()));
+        std::printf("%lld\n", static_cast<long long>(BenchPairs::monotonicNs()));
         std::fflush(stdout);
         QCoreApplication::quit();
     }
@@ -81,9 +75,10 @@ private:
     bool m_done = false;
 };
 
+// Without an X server the program and the reference start offscreen.
 void defaultPlatform()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -98,18 +93,6 @@ int runProgram(int argc, char **argv)
     login->show();
     const int status = app.exec();
     // The program's own end is not part of its start-up.
-    std::fflush(stdout);
-    std::_Exit(status);
-}
-
-int runBare(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QDialog dialog;
-    dialog.resize(460, 320);
-    FirstPaint watch(&dialog, [] { return true; });
-    dialog.show();
-    const int status = app.exec();
     std::fflush(stdout);
     std::_Exit(status);
 }
@@ -134,70 +117,56 @@ int runWindows(int argc, char **argv)
     return 0;
 }
 
+// One start of the program: ms from just before the process start to the
+// login window's first paint (and to the whole window set made), or -1.
 struct Start {
-    double painted = -1; // ms from the process start to the first paint
-    double ready = -1; // ms to the whole window set
+    double painted = -1;
+    double ready = -1;
 };
 
-Start oneStart(const QString &self, const QString &mode)
+Start programStart(const QString &self)
 {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    const qint64 start = monotonicNs();
-    child.start(self, { mode });
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
+    QByteArray out;
+    const qint64 start = BenchPairs::monotonicNs();
+    if (BenchPairs::runProcess(self, { QStringLiteral("--program") }, &out) < 0)
         return {};
-    }
-    const QStringList lines
-        = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QList<QByteArray> lines = out.split('\n');
     if (lines.size() < 2)
         return {};
     return { (lines[0].toLongLong() - start) / 1e6, (lines[1].toLongLong() - start) / 1e6 };
 }
 
-double median(std::vector<double> values)
+double bareStart(const QString &bare)
 {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+    QByteArray out;
+    const qint64 start = BenchPairs::monotonicNs();
+    if (BenchPairs::runProcess(bare, {}, &out) < 0)
+        return -1;
+    return (out.trimmed().toLongLong() - start) / 1e6;
 }
 
 int compare(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? qMax(3, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
+    const int pairs = BenchPairs::pairCount(argc, argv, 15);
     const QString self = QCoreApplication::applicationFilePath();
-    // One warm-up of each: the page cache holds the libraries afterwards.
-    oneStart(self, QStringLiteral("--program"));
-    oneStart(self, QStringLiteral("--bare"));
-    std::vector<double> program, ready, bare, ratios, readyRatios;
-    for (int i = 0; i < runs; ++i) {
-        const Start p = oneStart(self, QStringLiteral("--program"));
-        const Start b = oneStart(self, QStringLiteral("--bare"));
-        if (p.painted <= 0 || p.ready <= 0 || b.painted <= 0) {
-            std::fprintf(stderr, "a start failed\n");
-            return 1;
-        }
-        program.push_back(p.painted);
-        ready.push_back(p.ready);
-        bare.push_back(b.painted);
-        ratios.push_back(p.painted / b.painted);
-        readyRatios.push_back(p.ready / b.painted);
-    }
-    auto row = [](const char *what, const std::vector<double> &v) {
-        std::printf("  %-38s median %7.1f ms (min %.1f, max %.1f)\n", what, median(v),
-            *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
-    };
-    std::printf("start-up, %d runs each in turn, platform %s, %lld windows in the set\n", runs,
-        qEnvironmentVariable("QT_QPA_PLATFORM").toLatin1().constData(),
+    const QString bare = QCoreApplication::applicationDirPath() + QStringLiteral("/ref_bare_dialog");
+    std::vector<double> ready;
+    const BenchPairs::Pairs p = BenchPairs::run(
+        pairs,
+        [&] {
+            const Start s = programStart(self);
+            if (s.ready > 0)
+                ready.push_back(s.ready);
+            return s.painted;
+        },
+        [&] { return bareStart(bare); });
+    std::printf("start-up, platform %s%s, %lld windows in the set\n",
+        qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb")).toLatin1().constData(),
+        qEnvironmentVariableIsEmpty("DISPLAY") ? " (no X server: run it under xvfb-run with a window manager)" : "",
         static_cast<long long>(StartUp::windowTable().size()));
-    row("program: login window painted", program);
-    row("program: whole window set made", ready);
-    row("bare QDialog program: dialog painted", bare);
-    std::printf("  ratio login painted / bare:            median %5.2f (pair by pair)\n", median(ratios));
-    std::printf("  ratio whole set made / bare:           median %5.2f (pair by pair)\n", median(readyRatios));
+    BenchPairs::print("  login window painted", "bare QDialog", p, 1.5);
+    std::printf("  whole window set made after the start: median %.1f ms\n", BenchPairs::median(ready));
     return 0;
 }
 
@@ -209,8 +178,6 @@ int main(int argc, char **argv)
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (mode == "--program")
         return runProgram(argc, argv);
-    if (mode == "--bare")
-        return runBare(argc, argv);
     if (mode == "--windows")
         return runWindows(argc, argv);
     return compare(argc, argv);

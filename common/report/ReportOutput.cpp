@@ -3,6 +3,7 @@
 #include "common/SafeFile.h"
 #include "common/report/Report.h"
 #include "common/report/ReportPreviewDialog.h"
+#include "common/ui/Modules.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,16 +13,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
-#include <cstring>
-#include <memory>
 
 ReportError::ReportError(const QString &message)
     : std::runtime_error(message.toLocal8Bit().toStdString())
@@ -70,46 +61,18 @@ void paintPages(const Report &report, QPainter &painter, QPagedPaintDevice &devi
 
 // Sets the document information and stores each page's content uncompressed;
 // every other stream (fonts, character maps, pictures) keeps its compression.
+// The work is done by the kennora_pdf module (libqpdf), loaded on the first PDF.
 QByteArray finishPdf(const QByteArray &raw, const PdfProperties &properties)
 {
-    try {
-        QPDF pdf;
-        pdf.setSuppressWarnings(true);
-        pdf.processMemoryFile("report.pdf", raw.constData(), size_t(raw.size()));
-
-        QPDFObjectHandle trailer = pdf.getTrailer();
-        QPDFObjectHandle info = trailer.getKey("/Info");
-        if (!info.isDictionary()) {
-            info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-            trailer.replaceKey("/Info", info);
-        }
-        auto setInfo = [&](const char *key, const QString &value) {
-            info.replaceKey(key, QPDFObjectHandle::newUnicodeString(value.toStdString()));
-        };
-        setInfo("/Title", properties.title);
-        setInfo("/Subject", properties.subject);
-        setInfo("/Author", properties.author);
-        setInfo("/Creator", properties.creator);
-
-        for (QPDFPageObjectHelper &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
-            for (QPDFObjectHandle &content : page.getPageContents()) {
-                std::shared_ptr<Buffer> data = content.getStreamData(qpdf_dl_generalized);
-                content.replaceStreamData(data, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
-            }
-        }
-
-        QPDFWriter writer(pdf);
-        writer.setOutputMemory();
-        writer.setStreamDataMode(qpdf_s_preserve);
-        writer.setPreserveEncryption(false);
-        writer.write();
-        std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char *>(out->getBuffer()), qsizetype(out->getSize()));
-    } catch (const std::exception &e) {
+    using Finish = bool (*)(const QByteArray &raw, const QString *info, QByteArray &out, QString &error);
+    const auto finish = reinterpret_cast<Finish>(Modules::resolve("kennora_pdf", "kennoraFinishPdf"));
+    QByteArray out;
+    QString error = QStringLiteral("Il modulo kennora_pdf non \u00E8 stato trovato.");
+    const QString info[] = { properties.title, properties.subject, properties.author, properties.creator };
+    if (!finish || !finish(raw, info, out, error))
         throw ReportError(
-            QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF.\r\n\r\n%1")
-                .arg(QString::fromLocal8Bit(e.what())));
-    }
+            QStringLiteral("Attenzione: non \u00E8 stato possibile completare il documento PDF.\r\n\r\n%1").arg(error));
+    return out;
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #include "common/ui/AlertSound.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QCoreApplication>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QPointer>
-#include <QUrl>
+#include "common/ui/Modules.h"
+
+#include <QString>
 
 namespace AlertSound
 {
@@ -26,25 +22,23 @@ Stopper &testStopper()
     return stopper;
 }
 
-// Made on the first alert, owned by the application object.
-QMediaPlayer *mediaPlayer()
+// The alert player lives in a module of its own (Qt Multimedia is loaded
+// with it, on the first alert); without the module the alert is silent.
+template <class Function> Function playerFunction(const char *symbol)
 {
-    static QPointer<QMediaPlayer> player;
-    if (!player && QCoreApplication::instance()) {
-        player = new QMediaPlayer(QCoreApplication::instance());
-        auto *output = new QAudioOutput(player);
-        player->setAudioOutput(output);
-        // A file that cannot be played stays silent.
-        QObject::connect(player, &QMediaPlayer::errorOccurred, player, [](QMediaPlayer::Error, const QString &) {});
-    }
-    return player;
+    return reinterpret_cast<Function>(Modules::resolve("kennora_sound", symbol));
 }
+
+// Set once play() has handed a file to the module: before that nothing plays
+// and stop() need not load it.
+bool g_played = false;
 
 } // namespace
 
 bool hasAudioOutput()
 {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    const auto hasOutput = playerFunction<bool (*)()>("kennoraSoundHasOutput");
+    return hasOutput && hasOutput();
 }
 
 void play(const QString &filePath)
@@ -53,14 +47,12 @@ void play(const QString &filePath)
         testPlayer()(filePath);
         return;
     }
-    if (filePath.isEmpty() || !hasAudioOutput())
+    if (filePath.isEmpty())
         return;
-    QMediaPlayer *player = mediaPlayer();
-    if (!player)
-        return;
-    player->stop();
-    player->setSource(QUrl::fromLocalFile(filePath));
-    player->play();
+    if (const auto playFile = playerFunction<void (*)(const QString &)>("kennoraSoundPlay")) {
+        g_played = true;
+        playFile(filePath);
+    }
 }
 
 void stop()
@@ -69,12 +61,10 @@ void stop()
         testStopper()();
         return;
     }
-    if (testPlayer())
+    if (testPlayer() || !g_played)
         return;
-    if (QCoreApplication::instance() && hasAudioOutput()) {
-        if (QMediaPlayer *player = mediaPlayer())
-            player->stop();
-    }
+    if (const auto stopPlaying = playerFunction<void (*)()>("kennoraSoundStop"))
+        stopPlaying();
 }
 
 void setPlayer(Player player)

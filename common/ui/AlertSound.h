@@ -5,9 +5,10 @@
 #include <functional>
 
 // The alert sound (the deadlines alert plays Avviso.mp3 of the program folder).
-// Played through Qt Multimedia; without an audio device, or with a file that
-// cannot be read or decoded, the alert is silent: never an error box, never a
-// wait.
+// Played through Qt Multimedia, which the kennora_sound module loads on the
+// first alert (see Modules); without an audio device, without the module, or
+// with a file that cannot be read or decoded, the alert is silent: never an
+// error box, never a wait.
 namespace AlertSound
 {
 

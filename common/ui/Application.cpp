@@ -7,12 +7,41 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
 #include <exception>
+#include <thread>
+
+namespace
+{
+
+// The font configuration is read (its files parsed, the font caches mapped)
+// on a thread of its own while the application object connects to the
+// display; the first window's text then finds it ready.
+struct FontWarmUp {
+    std::thread thread;
+    // A program that ends at once still waits for the reading to finish.
+    ~FontWarmUp()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+std::thread &fontWarmUp()
+{
+    static FontWarmUp warmUp;
+    return warmUp.thread;
+}
+
+} // namespace
 
 void KennoraApplication::prepareEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (!fontWarmUp().joinable())
+        fontWarmUp() = std::thread([] { FcInit(); });
 }
 
 KennoraApplication::KennoraApplication(int &argc, char **argv)
@@ -22,6 +51,12 @@ KennoraApplication::KennoraApplication(int &argc, char **argv)
     setOrganizationName(QStringLiteral("Kennora"));
     installFontSubstitutions();
     installItalianTranslation();
+}
+
+KennoraApplication::~KennoraApplication()
+{
+    if (fontWarmUp().joinable())
+        fontWarmUp().join();
 }
 
 void KennoraApplication::installFontSubstitutions()

@@ -11,9 +11,11 @@ class KennoraApplication : public QApplication
 {
     Q_OBJECT
 public:
-    // Must run before the application object exists (media backend, fonts).
+    // Must run before the application object exists (media backend, fonts):
+    // also starts reading the font configuration on a thread of its own.
     static void prepareEnvironment();
     KennoraApplication(int &argc, char **argv);
+    ~KennoraApplication() override;
     // The guard costs one try block per event: nothing is allocated unless a
     // failure is caught.
     bool notify(QObject *receiver, QEvent *event) override;

@@ -1,0 +1,37 @@
+#!/bin/sh
+# Runs every benchmark of the build once, under a real X server (Xvfb) with a
+# window manager, and prints their figures. The benchmarks report; none of
+# them judges, so a slow run still ends with status 0.
+#   bench/run_all.sh [build folder] [pairs]     (defaults: build, 9)
+# The pairs go to the benchmarks timed in alternating pairs (those that
+# include BenchPairs.h); the others run with their own defaults.
+# Run it on a quiet machine: every figure is a median of alternating pairs,
+# but a busy machine still widens them.
+set -u
+build=${1:-build}
+pairs=${2:-9}
+bench=$(cd "$build/bench" 2>/dev/null && pwd) || { echo "no benchmarks in $build/bench: build them first"; exit 1; }
+
+if [ -z "${KENNORA_BENCH_X:-}" ]; then
+    export KENNORA_BENCH_X=1
+    exec xvfb-run -a -s "-screen 0 1920x1080x24" sh "$0" "$build" "$pairs"
+fi
+
+unset QT_QPA_PLATFORM
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+src=$(cd "$(dirname "$0")" && pwd)
+for program in "$bench"/bench_*; do
+    [ -f "$program" ] && [ -x "$program" ] || continue
+    name=$(basename "$program")
+    echo "== $name"
+    if grep -q '"BenchPairs.h"' "$src/$name.cpp" 2>/dev/null; then
+        "$program" "$pairs" || echo "   ($name could not run: status $?)"
+    else
+        "$program" || echo "   ($name could not run: status $?)"
+    fi
+    echo
+done
+kill "$wm" 2>/dev/null
+exit 0
