@@ -25,6 +25,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/TextFit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/TrovaClienti.h"
@@ -239,7 +240,8 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent)
                        .objectName = QLatin1String(WindowNames::frmPreventivi),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Bar,
-                       .commandOrigin = QPoint(16, 27) },
+                       .commandOrigin = QPoint(16, 27),
+                       .gradientTop = Style::SteelBlue },
         parent)
 {
     // The hint bar at the bottom left, the notes and the flag beside it.
@@ -566,6 +568,16 @@ void TfrmPreventivi::buildTotals()
     txtTotFattura = caption(grand, QString(), QRect(84, 6, 151, 24), 12, true);
     txtTotFattura->setObjectName(QStringLiteral("txtTotFattura"));
     txtTotFattura->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Quantities, prices, discounts, the VAT rate and the amounts always show whole.
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit *edit : { txtQuant[i], txtPrezzo[i], txtPercSconto[i] })
+            TextFit::keepWhole(edit);
+        TextFit::keepWhole(txtImporto[i]);
+    }
+    TextFit::keepWhole(txtPercIva);
+    for (QLabel *label : totals())
+        TextFit::keepWhole(label);
 
     // The row amounts and the totals empty at every key of these edits.
     for (int i = 0; i < kRows; ++i) {

@@ -29,6 +29,13 @@ QFont shellFont(qreal points, bool bold)
     return font(QStringLiteral("Tahoma"), points, bold);
 }
 
+QFont narrow(const QFont &font)
+{
+    QFont f = font;
+    f.setFamily(QLatin1String(NarrowFamily));
+    return f;
+}
+
 QString hintBandSheet()
 {
     return QStringLiteral("QLabel { color: white; background: %1; border-radius: 5px; padding-left: 10px; }")

@@ -14,6 +14,10 @@ namespace Style
 
 // The hint band of the editors and the export windows (slate blue), with white text.
 inline constexpr QRgb HintBandColour = 0xFF6A5ACD;
+// The planner's hint strip (blue), with white text.
+inline constexpr QRgb PlannerHintColour = 0xFF3030DD;
+// Steel blue, the top of the background gradients that a window's design names so.
+inline constexpr QRgb SteelBlue = 0xFF4682B4;
 // The program's blue (title bands, the start menu's title, links of the menu).
 inline constexpr QRgb BrandBlue = 0xFF2E6DA4;
 inline constexpr QRgb BrandBlueLight = 0xFF4C8DC9;
@@ -39,6 +43,10 @@ int pixelsForPoints(qreal points);
 QFont font(const QString &family, qreal points, bool bold = false);
 // Tahoma (mapped to DejaVu Sans), the font of the shell's windows and buttons.
 QFont shellFont(qreal points, bool bold = false);
+// The narrow face (Arial Narrow, mapped to Nimbus Sans Narrow) of the texts
+// that must show whole in a narrow field: `font` in that face, same size.
+inline constexpr char NarrowFamily[] = "Arial Narrow";
+QFont narrow(const QFont &font);
 
 // ---------------------------------------------------------------------------
 // Style sheets
