@@ -133,7 +133,7 @@ void TCatalogEditor::buildCommands()
         { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 1 },
         { kNavigationStrip, nullptr, nullptr, 2 },
         { "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", 3 },
-        { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3 },
+        { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3, "triangolo" },
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 3 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });

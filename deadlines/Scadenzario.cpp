@@ -240,7 +240,7 @@ void TfrmScadenzario::buildStartPanel()
             .maxLength = 4,
             .successor = "btnApri",
             .filter = Filter::Numeric,
-            .look = EditKit::Look::Highlight });
+            .look = EditKit::Look::None });
     txtAnno->setFont(verdana(22, true));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setGeometry(40, 344, 150, 48);

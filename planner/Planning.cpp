@@ -163,7 +163,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 
     // Hint strip.
     shpInfo = shape(panContainer, "shpInfo", QRect(16, 642, 962, 32),
-        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::HintBandColour)));
+        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::PlannerHintColour)));
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Style::font(QStringLiteral("Tahoma"), 12));

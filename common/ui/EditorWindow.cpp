@@ -34,6 +34,7 @@ constexpr int kHintPadding = 10; // the band's left padding (style sheet), kept 
 constexpr qreal kHintPointSize = 12;
 constexpr qreal kCommandPointSize = 11;
 constexpr qreal kHintSmallestPointSize = 8;
+constexpr int kCommandPicture = 20; // a command's picture left of its caption
 
 const QString kCommandStyle = QStringLiteral(
     "QPushButton { color: white; font-weight: bold; border: 1px solid #1D4F86; border-radius: 5px;"
@@ -123,6 +124,11 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         button->setFont(commandFont());
         button->setStyleSheet(kCommandStyle);
         button->setCursor(Qt::PointingHandCursor);
+        if (def.picture) {
+            const QSize side(kCommandPicture, kCommandPicture);
+            button->setIcon(QIcon(Art::pixmap(QLatin1String(def.picture), side)));
+            button->setIconSize(side);
+        }
         if (def.hint)
             addHint(button, QString::fromUtf8(def.hint));
         buttons.append(button);
@@ -156,7 +162,9 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         for (int i = 0; i < commands.size(); ++i) {
             if (i > 0)
                 total += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
-            const int width = buttons.at(i) ? metrics.horizontalAdvance(buttons.at(i)->text()) + 16 : navigation;
+            const QPushButton *button = buttons.at(i);
+            const int picture = button && !button->icon().isNull() ? kCommandPicture + 6 : 0;
+            const int width = button ? metrics.horizontalAdvance(button->text()) + 16 + picture : navigation;
             widths.append(width);
             total += width;
         }
