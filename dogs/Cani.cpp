@@ -586,7 +586,7 @@ void TfrmCani::loadPhotoCommand()
 {
     const QString path
         = FileDialogs::openFile(this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            QStringLiteral("Immagine JPEG (*.jpg *.jpeg *.JPG *.JPEG);;Immagine Bitmap (*.bmp *.BMP)"));
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (path.isEmpty())
         return;
     QString failure;

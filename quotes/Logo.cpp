@@ -245,9 +245,9 @@ void TfrmLogo::setPicture(const QImage &picture)
 
 void TfrmLogo::browse()
 {
-    const QString file = FileDialogs::openFile(this,
-        QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
-        QStringLiteral("Immagine JPEG (*.jpg *.jpeg *.JPG *.JPEG *.Jpg *.Jpeg);;Immagine Bitmap (*.bmp *.BMP *.Bmp)"));
+    const QString file
+        = FileDialogs::openFile(this, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (file.isEmpty())
         return;
     QString error;
