@@ -33,11 +33,6 @@ constexpr int kNoteCaptionTop = kTop + kColumnRows * kRowPitch + 8;
 constexpr int kNoteTop = kNoteCaptionTop + 22;
 constexpr int kNoteWidth = kEditsLeft + kEditsWidth - kCaptionsLeft - 190;
 
-QFont verdana(int points, bool bold)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
-
 } // namespace
 
 TCatalogEditor::TCatalogEditor(const Twin &twin, QWidget *parent)
@@ -64,30 +59,31 @@ QLineEdit *TCatalogEditor::edit(int field) const
 
 void TCatalogEditor::buildFields()
 {
-    const QFont captionFont = verdana(10, true);
-    const QFont editFont = verdana(11, false);
+    const QFont captionFont = Style::verdana(10, true);
+    const QFont editFont = Style::verdana(11, false);
     const QList<FieldRow> &rows = m_twin.fields;
     Q_ASSERT(rows.size() == kColumnRows + 1);
 
     // The captions of the column, side by side with their edits.
     icoTitoli = new QFrame(panContainer);
     icoTitoli->setObjectName(QStringLiteral("icoTitoli"));
-    icoTitoli->setStyleSheet(QStringLiteral("#icoTitoli { background: #E8F1FA; border: 1px solid %1; "
-                                            "border-radius: 8px; }")
-                                 .arg(Style::css(Style::FrameBlue)));
+    icoTitoli->setStyleSheet(
+        Style::sheet(QStringLiteral("#icoTitoli { background: @CatalogTitleFill; border: 1px solid %1; "
+                                    "border-radius: 8px; }"))
+            .arg(Style::css(Style::FrameBlue)));
     icoTitoli->setGeometry(kCaptionsLeft, kTop - 8, kCaptionsWidth, kColumnRows * kRowPitch + 4);
     for (int i = 0; i < kColumnRows; ++i) {
         auto *caption = new QLabel(QString::fromUtf8(rows.at(i).caption), icoTitoli);
         caption->setObjectName(QStringLiteral("tit") + m_twin.layout->name(rows.at(i).field));
         caption->setFont(captionFont);
-        caption->setStyleSheet(QStringLiteral("color: #24415F; background: transparent;"));
+        caption->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk; background: transparent;")));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(10, 8 + i * kRowPitch, kCaptionsWidth - 22, kEditHeight);
     }
     titNote = new QLabel(QString::fromUtf8(rows.last().caption), panContainer);
     titNote->setObjectName(QStringLiteral("titNote"));
     titNote->setFont(captionFont);
-    titNote->setStyleSheet(QStringLiteral("color: #24415F;"));
+    titNote->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk;")));
     titNote->setGeometry(kCaptionsLeft, kNoteCaptionTop, 200, 20);
 
     for (int i = 0; i < rows.size(); ++i) {
@@ -117,7 +113,7 @@ void TCatalogEditor::buildFields()
 
     chkFlag = new QCheckBox(QString::fromUtf8(m_twin.flagCaption), panContainer);
     chkFlag->setObjectName(m_twin.controlName(m_twin.flagField));
-    chkFlag->setFont(verdana(10, true));
+    chkFlag->setFont(Style::verdana(10, true));
     chkFlag->setGeometry(kCaptionsLeft + kNoteWidth + 20, kNoteTop, 190, kEditHeight);
 }
 
@@ -133,7 +129,7 @@ void TCatalogEditor::buildCommands()
         { "cmdStampa", "Stampa", "Stampa la scheda corrente.", 1 },
         { kNavigationStrip, nullptr, nullptr, 2 },
         { "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", 3 },
-        { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3 },
+        { m_twin.unavailableName, m_twin.unavailableCaption, m_twin.unavailableHint, 3, "triangolo" },
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 3 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });

@@ -59,7 +59,7 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
         panContainer);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setFont(Style::shellFont(12));
-    lblIstruzioni->setStyleSheet(QStringLiteral("color: #5A6B7D;"));
+    lblIstruzioni->setStyleSheet(Style::sheet(QStringLiteral("color: @InstructionGrey;")));
     lblIstruzioni->setAlignment(Qt::AlignCenter);
     lblIstruzioni->setWordWrap(true);
     body->addWidget(lblIstruzioni);
@@ -69,11 +69,11 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
     auto *cards = new QHBoxLayout;
     cards->setSpacing(40);
     auto card = [this](const char *name, const char *pictureName, const QString &picture, QLabel **image,
-                    const char *buttonName, const QString &text, const char *colour) {
+                    const char *buttonName, const QString &text, QRgb colour) {
         auto *frame = new QFrame(panContainer);
         frame->setObjectName(QLatin1String(name));
         frame->setStyleSheet(QStringLiteral("#%1 { background: %2; border-radius: 12px; }")
-                                 .arg(QLatin1String(name), QLatin1String(colour)));
+                                 .arg(QLatin1String(name), Style::css(colour)));
         auto *column = new QVBoxLayout(frame);
         column->setContentsMargins(24, 20, 24, 20);
         column->setSpacing(16);
@@ -84,9 +84,9 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
         return std::make_pair(frame, button);
     };
     auto [shpListino, registra] = card("shpListino", "imgListino", QStringLiteral("listino"), &imgListino,
-        "btnRegistra", QStringLiteral("Listino prezzi"), "#E6F3EC");
-    auto [shpBox, riepiloga] = card(
-        "shpBox", "imgBox", QStringLiteral("box"), &imgBox, "btnRiepiloga", QStringLiteral("Box per cani"), "#FBF0E0");
+        "btnRegistra", QStringLiteral("Listino prezzi"), Style::ServicesTileFill);
+    auto [shpBox, riepiloga] = card("shpBox", "imgBox", QStringLiteral("box"), &imgBox, "btnRiepiloga",
+        QStringLiteral("Box per cani"), Style::BoxesTileFill);
     btnRegistra = registra;
     btnRiepiloga = riepiloga;
     cards->addStretch(1);

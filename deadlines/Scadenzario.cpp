@@ -59,11 +59,6 @@ constexpr int kFrameMargin = 4;
 constexpr int kEditHeight = 26;
 constexpr int kSelectorHeight = 30;
 
-QFont verdana(qreal points, bool bold)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
-
 // The month names of the month selector, lower-cased, in calendar order.
 const QStringList &monthsLower()
 {
@@ -176,15 +171,15 @@ void TfrmScadenzario::buildStartPanel()
     panAvvio = new QFrame(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
     panAvvio->setFixedSize(kPanelWidth, kPanelHeight);
-    panAvvio->setStyleSheet(QStringLiteral(
-        "#panAvvio { background: #F7FAFD; border: 1px solid #8FAED0; border-radius: 10px; }"
-        "QLabel { color: #1F3A5C; }"
-        "QFrame[section=\"true\"] { background: white; border: 1px solid #C9D8E8; border-radius: 8px; }"));
+    panAvvio->setStyleSheet(Style::sheet(QStringLiteral(
+        "#panAvvio { background: @PanelFill; border: 1px solid @PanelEdge; border-radius: 10px; }"
+        "QLabel { color: @TextInk; }"
+        "QFrame[section=\"true\"] { background: white; border: 1px solid @SectionEdge; border-radius: 8px; }")));
 
     imgTitolo = new QLabel(QStringLiteral("SCADENZE E APPUNTAMENTI"), panAvvio);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setFont(Style::shellFont(26, true));
-    imgTitolo->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    imgTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
     imgTitolo->setAlignment(Qt::AlignCenter);
     imgTitolo->setGeometry(80, 14, kPanelWidth - 160, 56);
 
@@ -198,17 +193,19 @@ void TfrmScadenzario::buildStartPanel()
     auto text = [this](const char *name, const QString &caption, const QRect &r, qreal points, bool bold) {
         auto *label = new QLabel(caption, panAvvio);
         label->setObjectName(QLatin1String(name));
-        label->setFont(verdana(points, bold));
+        label->setFont(Style::verdana(points, bold));
         label->setWordWrap(true);
         label->setGeometry(r);
         return label;
     };
-    const QString buttonStyle = QStringLiteral(
-        "QPushButton { color: white; font-weight: bold; border: 1px solid #1D4F86; border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74AEEA, stop:1 #2B6DB8); }"
-        "QPushButton:focus { border: 2px solid #FFD700; }"
-        "QPushButton:disabled { color: #E4EAF1; border-color: #9AAABD; background: #AEBBCB; }");
+    const QString buttonStyle = Style::sheet(QStringLiteral(
+        "QPushButton { color: white; font-weight: bold; border: 1px solid @CommandEdge; border-radius: 6px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 @CommandBottom); }"
+        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandHoverTop, stop:1 "
+        "@CommandHoverBottom); }"
+        "QPushButton:focus { border: 2px solid @FocusGold; }"
+        "QPushButton:disabled { color: @CommandDisabledText; border-color: @CommandDisabledEdge; background: "
+        "@CommandDisabledFill; }"));
     auto button = [&](const char *name, const QString &caption, const QRect &r) {
         auto *b = new QPushButton(caption, panAvvio);
         b->setObjectName(QLatin1String(name));
@@ -243,8 +240,8 @@ void TfrmScadenzario::buildStartPanel()
             .maxLength = 4,
             .successor = "btnApri",
             .filter = Filter::Numeric,
-            .look = EditKit::Look::Highlight });
-    txtAnno->setFont(verdana(22, true));
+            .look = EditKit::Look::None });
+    txtAnno->setFont(Style::verdana(22, true));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setGeometry(40, 344, 150, 48);
     btnApri = button("btnApri", QStringLiteral("Apri"), QRect(210, 350, 110, 36));
@@ -293,8 +290,8 @@ void TfrmScadenzario::buildStartPanel()
 
 void TfrmScadenzario::buildFields()
 {
-    const QFont captionFont = verdana(9, true);
-    const QFont editFont = verdana(12, true);
+    const QFont captionFont = Style::verdana(9, true);
+    const QFont editFont = Style::verdana(12, true);
 
     // Section tiles behind the fields.
     const Section sections[] = {
@@ -346,15 +343,15 @@ void TfrmScadenzario::buildFields()
     txtMese = selector(grpData, "txtMese", PickList::months(), "txtOreApp", QRect(212, 32, 170, kSelectorHeight));
     lblAnno = new QLabel(QStringLiteral("ANNO"), grpData);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    lblAnno->setFont(verdana(18, true));
-    lblAnno->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    lblAnno->setFont(Style::verdana(18, true));
+    lblAnno->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
     lblAnno->setGeometry(398, 28, 100, 40);
     lblData = WindowKit::hiddenLabel(grpData, "lblData");
 
     caption(grpOra, QStringLiteral("Ore:"), QRect(14, 36, 36, 22));
     txtOreApp = selector(grpOra, "txtOreApp", numbers(0, 23), "txtMinutiApp", QRect(52, 32, 72, kSelectorHeight));
     auto *colon = caption(grpOra, QStringLiteral(":"), QRect(132, 34, 10, 22));
-    colon->setFont(verdana(12, true));
+    colon->setFont(Style::verdana(12, true));
     caption(grpOra, QStringLiteral("Minuti:"), QRect(150, 36, 56, 22));
     txtMinutiApp = selector(grpOra, "txtMinutiApp", numbers(0, 59), "txtAvviso", QRect(210, 32, 72, kSelectorHeight));
     lblOra = WindowKit::hiddenLabel(grpOra, "lblOra");
@@ -417,17 +414,18 @@ void TfrmScadenzario::buildFields()
     // Confirmation and payment.
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), panContainer);
     chkDaConfermare->setObjectName(QStringLiteral("chkDaConfermare"));
-    chkDaConfermare->setFont(verdana(10, true));
+    chkDaConfermare->setFont(Style::verdana(10, true));
     chkDaConfermare->setGeometry(20, rowTop(5) + 2, 320, 26);
     auto *tile = new QFrame(panContainer);
     tile->setObjectName(QStringLiteral("shpEffettuata"));
-    tile->setStyleSheet(QStringLiteral("#shpEffettuata { background: #F4E4BC; border: 1px solid #D8C28E;"
-                                       " border-radius: 6px; }"));
+    tile->setStyleSheet(
+        Style::sheet(QStringLiteral("#shpEffettuata { background: @DoneTileFill; border: 1px solid @DoneTileEdge;"
+                                    " border-radius: 6px; }")));
     tile->setGeometry(600, txtNote->y() - 6, 230, kEditHeight + 12);
     addHintBackground(tile);
     chkEffettuata = new QCheckBox(QStringLiteral("Pagamento effettuato"), panContainer);
     chkEffettuata->setObjectName(QStringLiteral("chkEffettuata"));
-    chkEffettuata->setFont(verdana(10, true));
+    chkEffettuata->setFont(Style::verdana(10, true));
     chkEffettuata->setGeometry(614, txtNote->y(), 210, kEditHeight);
     tile->lower();
 

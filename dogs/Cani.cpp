@@ -135,26 +135,22 @@ const QList<Place> &places()
     return list;
 }
 
-QFont verdana(qreal points, bool bold)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
+const QString kTabStyle = Style::sheet(QStringLiteral(
+    "QPushButton { color: @TextInk; font-weight: bold; border: 1px solid @PanelEdge; border-radius: 6px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @White, stop:1 @PaleButtonBottom); }"
+    "QPushButton:hover { background: @PaleButtonHover; }"
+    "QPushButton:focus { border: 2px solid @FocusGold; }"
+    "QPushButton:disabled { color: white; border-color: @CommandEdge;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 @CommandBottom); }"));
 
-const QString kTabStyle
-    = QStringLiteral("QPushButton { color: #1F3A5C; font-weight: bold; border: 1px solid #8FAED0; border-radius: 6px;"
-                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #D6E4F2); }"
-                     "QPushButton:hover { background: #EAF2FB; }"
-                     "QPushButton:focus { border: 2px solid #FFD700; }"
-                     "QPushButton:disabled { color: white; border-color: #1D4F86;"
-                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }");
-
-const QString kPictureButtonStyle
-    = QStringLiteral("QPushButton { color: #1F3A5C; font-weight: bold; border: 1px solid #8FAED0; border-radius: 6px;"
-                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #DCE8F4); }"
-                     "QPushButton:hover { background: #EAF2FB; }"
-                     "QPushButton:pressed { background: #C9DBEE; }"
-                     "QPushButton:focus { border: 2px solid #FFD700; }"
-                     "QPushButton:disabled { color: #9AAABD; background: #EEF2F6; border-color: #C9D3DE; }");
+const QString kPictureButtonStyle = Style::sheet(
+    QStringLiteral("QPushButton { color: @TextInk; font-weight: bold; border: 1px solid @PanelEdge; border-radius: 6px;"
+                   " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @White, stop:1 @PaleToolBottom); }"
+                   "QPushButton:hover { background: @PaleButtonHover; }"
+                   "QPushButton:pressed { background: @PaleButtonPressed; }"
+                   "QPushButton:focus { border: 2px solid @FocusGold; }"
+                   "QPushButton:disabled { color: @CommandDisabledEdge; background: @PaleButtonDisabledFill; "
+                   "border-color: @PaleButtonDisabledEdge; }"));
 
 const QString kLinkedFolderNeedsStoredRecord
     = QStringLiteral("Attenzione: l'abbinamento della cartella al cane pu\u00F2 avvenire soltanto dopo che la scheda "
@@ -183,7 +179,7 @@ static QLineEdit *makeField(QWidget *parent, const Place &place, int top)
 {
     auto *caption = new QLabel(QString::fromUtf8(place.caption), parent);
     caption->setObjectName(QStringLiteral("lbl") + DogRecord::layout().name(place.field));
-    caption->setFont(verdana(9, true));
+    caption->setFont(Style::verdana(9, true));
     caption->setGeometry(place.x, top, place.width + 40, kCaptionHeight);
 
     const QByteArray name = DogControls::name(place.field).toLatin1();
@@ -191,7 +187,7 @@ static QLineEdit *makeField(QWidget *parent, const Place &place, int top)
     if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc || place.field == DogRecord::CodFisc)
         row.casing = EditKit::Casing::UpperTyping;
     QLineEdit *edit = EditKit::makeEdit(parent, row);
-    edit->setFont(verdana(11, true));
+    edit->setFont(Style::verdana(11, true));
     edit->setGeometry(place.x, top + kCaptionHeight + kEditGap, place.width, kEditHeight);
     if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc)
         edit->setAlignment(Qt::AlignCenter);
@@ -335,9 +331,9 @@ void TfrmCani::buildPhoto()
     auto *frame = new QFrame(panPsicosomatica);
     frame->setObjectName(QStringLiteral("shpFoto"));
     frame->setGeometry(kPhoto);
-    frame->setStyleSheet(QStringLiteral("#shpFoto { border: 1px solid #A5C5DF; border-radius: 0px;"
-                                        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                        " stop:0 #4682B4, stop:1 #FFFFFF); }"));
+    frame->setStyleSheet(Style::sheet(QStringLiteral("#shpFoto { border: 1px solid @PhotoEdge; border-radius: 0px;"
+                                                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                                                     " stop:0 @SteelBlue, stop:1 @White); }")));
     addHintBackground(frame);
 
     imgBianco = new TPhotoView(panPsicosomatica);
@@ -587,7 +583,7 @@ void TfrmCani::loadPhotoCommand()
 {
     const QString path
         = FileDialogs::openFile(this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            QStringLiteral("Immagine JPEG (*.jpg *.jpeg *.JPG *.JPEG);;Immagine Bitmap (*.bmp *.BMP)"));
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (path.isEmpty())
         return;
     QString failure;

@@ -32,11 +32,6 @@ constexpr int kItemWidth = 1600;
 
 const QString kMandatoryPrefix = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
 
-QFont verdana(qreal points, bool bold = false)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
-
 QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font)
 {
     auto *label = new QLabel(text, parent);
@@ -49,7 +44,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setFont(verdana(9, true));
+    b->setFont(Style::verdana(9, true));
     b->setGeometry(geometry);
     return b;
 }
@@ -90,18 +85,19 @@ void TfrmCostiCane::buildListPage()
     panContainer = page(this, "panContainer");
     const int inner = panContainer->width() - 32;
 
-    lblTitolo = caption(panContainer, QStringLiteral("NOME CANE E RAZZA"), QRect(16, 12, inner, 26), verdana(12, true));
+    lblTitolo = caption(
+        panContainer, QStringLiteral("NOME CANE E RAZZA"), QRect(16, 12, inner, 26), Style::verdana(12, true));
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setStyleSheet(QStringLiteral("color: #2F5F8F;"));
+    lblTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
 
     caption(panContainer,
         QStringLiteral(
             "Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da cercare e premere "
             "il pulsante Trova."),
-        QRect(16, 44, inner, 20), verdana(8));
+        QRect(16, 44, inner, 20), Style::verdana(8));
     txtTrova = new QLineEdit(panContainer);
     EditKit::apply(txtTrova, { "txtTrova", 0, "btnTrova" });
-    txtTrova->setFont(verdana(11));
+    txtTrova->setFont(Style::verdana(11));
     txtTrova->setGeometry(16, 68, 400, 28);
     btnTrova = button(panContainer, "btnTrova", QStringLiteral("Trova"), QRect(426, 67, 110, 30));
 
@@ -112,9 +108,10 @@ void TfrmCostiCane::buildListPage()
     caption(panContainer,
         QStringLiteral("Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica "
                        "costo."),
-        QRect(16, 412, inner - 300, 20), verdana(8));
-    caption(panContainer, QStringLiteral("TOTALE COSTI:"), QRect(inner - 290, 410, 130, 24), verdana(10, true));
-    lblTotale = caption(panContainer, QStringLiteral("0,00"), QRect(inner - 160, 410, 176, 24), verdana(10, true));
+        QRect(16, 412, inner - 300, 20), Style::verdana(8));
+    caption(panContainer, QStringLiteral("TOTALE COSTI:"), QRect(inner - 290, 410, 130, 24), Style::verdana(10, true));
+    lblTotale
+        = caption(panContainer, QStringLiteral("0,00"), QRect(inner - 160, 410, 176, 24), Style::verdana(10, true));
     lblTotale->setObjectName(QStringLiteral("lblTotale"));
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -136,7 +133,7 @@ void TfrmCostiCane::buildEditPage()
     panCosti = page(this, "panCosti");
     panCosti->hide();
     caption(panCosti, QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), QRect(24, 16, 600, 24),
-        verdana(10, true));
+        Style::verdana(10, true));
 
     using EditKit::Filter;
     using EditKit::Look;
@@ -152,9 +149,9 @@ void TfrmCostiCane::buildEditPage()
     QLineEdit **members[] = { &txtData, &txtCausale, &txtPagatore, &txtBeneficiario, &txtImporto };
     for (int i = 0; i < rows.size(); ++i) {
         const int y = 60 + i * 58;
-        caption(panCosti, QString::fromUtf8(captions[i]), QRect(24, y, 200, 20), verdana(9, true));
+        caption(panCosti, QString::fromUtf8(captions[i]), QRect(24, y, 200, 20), Style::verdana(9, true));
         QLineEdit *edit = EditKit::makeEdit(panCosti, rows.at(i));
-        edit->setFont(verdana(11));
+        edit->setFont(Style::verdana(11));
         edit->setGeometry(24, y + 22, widths[i], 28);
         *members[i] = edit;
     }

@@ -140,11 +140,6 @@ int editTop(int row)
     return rowTop(row) + kCaptionHeight + kFrameMargin;
 }
 
-QFont verdana(int points, bool bold)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
-
 // ---- pictures -------------------------------------------------------------
 
 // The section pictures: a round badge with a simple drawing.
@@ -179,8 +174,8 @@ TfrmClienti::TfrmClienti(QWidget *parent)
 
 void TfrmClienti::buildFields()
 {
-    const QFont captionFont = verdana(9, true);
-    const QFont editFont = verdana(12, true);
+    const QFont captionFont = Style::verdana(9, true);
+    const QFont editFont = Style::verdana(12, true);
 
     // The section panels with their pictures, behind the fields.
     for (int s = 0; s < 5; ++s) {
@@ -231,7 +226,7 @@ void TfrmClienti::buildFields()
         if (row.field == OwnerRecord::Questioni) {
             chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), panContainer);
             chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
-            chkRicontatta->setFont(verdana(10, true));
+            chkRicontatta->setFont(Style::verdana(10, true));
             chkRicontatta->setGeometry(kFieldsLeft + row.x + row.width + 20, editTop(row.row), 190, kEditHeight);
         }
     }

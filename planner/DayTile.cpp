@@ -18,7 +18,7 @@ DayTile::DayTile(QWidget *parent, int day, int number, Kind kind)
 
 void DayTile::paintEvent(QPaintEvent *)
 {
-    static const QFont font = Style::font(QStringLiteral("Verdana"), 9, true);
+    static const QFont font = Style::verdana(9, true);
     const bool free = m_kind == Kind::Free;
     QPainter painter(this);
     painter.fillRect(rect(), free ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xFF, 0xB6, 0xC1));

@@ -48,10 +48,11 @@ TfrmGiorno::TfrmGiorno(QWidget *parent)
     const QString verdana = QStringLiteral("Verdana");
     panContainer = band(this, "panContainer", QRect(12, 12, 634, 309), QStringLiteral("background: transparent;"));
     shpSfondo = band(panContainer, "shpSfondo", QRect(0, 0, 634, 309),
-        QStringLiteral("background: white; border: 1px solid #D0D0D0; border-radius: 6px;"));
-    recTitolo = band(panContainer, "recTitolo", QRect(18, 14, 598, 40), QStringLiteral("background: #B7CFE4;"));
+        Style::sheet(QStringLiteral("background: white; border: 1px solid @DayPanelEdge; border-radius: 6px;")));
+    recTitolo = band(
+        panContainer, "recTitolo", QRect(18, 14, 598, 40), Style::sheet(QStringLiteral("background: @DayTitleFill;")));
     infGiorno = text(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QRect(0, 0, 598, 40),
-        Style::font(verdana, 18, false), QStringLiteral("#A52A2A"));
+        Style::font(verdana, 18, false), Style::css(Style::Brown));
     recCamera = band(panContainer, "recCamera", QRect(18, 60, 598, 30), QStringLiteral("background: black;"));
     infCamera = text(recCamera, "infCamera", QStringLiteral("Box n."), QRect(0, 0, 598, 30),
         Style::font(verdana, 14, false), QStringLiteral("white"));
@@ -62,11 +63,11 @@ TfrmGiorno::TfrmGiorno(QWidget *parent)
     icoInformazioni->setGeometry(18, 98, 598, 39);
     icoInformazioni->setWordWrap(true);
     icoInformazioni->setFont(Style::font(verdana, 8, false));
-    icoInformazioni->setStyleSheet(QStringLiteral("background: #DCEBFA; padding-left: 6px;"));
-    icoInformazioni->setText(QStringLiteral(
-        "<span style='color:#00008B'>Per segnare il box come prenotato, inserire il nome del cliente e/o del cane "
-        "nel campo sottostante.</span><br><span style='color:#8B0000'>Per segnare il box come disponibile, "
-        "cancellare il contenuto dello stesso campo.</span>"));
+    icoInformazioni->setStyleSheet(Style::sheet(QStringLiteral("background: @DayInfoFill; padding-left: 6px;")));
+    icoInformazioni->setText(Style::sheet(QStringLiteral(
+        "<span style='color:@DarkBlue'>Per segnare il box come prenotato, inserire il nome del cliente e/o del cane "
+        "nel campo sottostante.</span><br><span style='color:@DarkRed'>Per segnare il box come disponibile, "
+        "cancellare il contenuto dello stesso campo.</span>")));
 
     icoLetto = Art::pictureLabel(panContainer, "icoLetto", QStringLiteral("cani"), QSize(71, 74));
     icoLetto->setGeometry(40, 148, 71, 74);
@@ -77,8 +78,8 @@ TfrmGiorno::TfrmGiorno(QWidget *parent)
     icoOccupata->hide();
 
     effPrenotazione = band(panContainer, "effPrenotazione", QRect(18, 234, 598, 40),
-        QStringLiteral("background: #FFFF00; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #FFFF00, stop:1 white);"));
+        Style::sheet(QStringLiteral("background: @Yellow; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                    "stop:0 @Yellow, stop:1 white);")));
     txtPrenotazione = new QLineEdit(panContainer);
     txtPrenotazione->setGeometry(28, 241, 548, 26);
     txtPrenotazione->setFont(Style::font(verdana, 12, true));
@@ -89,7 +90,7 @@ TfrmGiorno::TfrmGiorno(QWidget *parent)
     cmdCancella->setCursor(Qt::PointingHandCursor);
     icoIstruzioni = text(panContainer, "icoIstruzioni",
         QStringLiteral("Fare clic sul pulsante Applica e chiudi per salvare le modifiche."), QRect(136, 284, 362, 15),
-        Style::font(verdana, 8, false), QStringLiteral("#333333"));
+        Style::font(verdana, 8, false), Style::css(Style::DarkGrey));
 
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));

@@ -53,14 +53,14 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
     const QFont plain = Style::font(verdana, 9, false);
     const QFont picker = Style::font(verdana, 12, true);
     setObjectName(QStringLiteral("TfrmIntervallo"));
-    setStyleSheet(QStringLiteral("TfrmIntervallo { background: #EBEAEA; }"));
+    setStyleSheet(Style::sheet(QStringLiteral("TfrmIntervallo { background: @IntervalBackground; }")));
     setAttribute(Qt::WA_StyledBackground, true);
 
     panContainer = rectangle(this, "panContainer", QRect(12, 12, 754, 300), QStringLiteral("background: transparent;"));
     shpSfondo = rectangle(panContainer, "shpSfondo", QRect(0, 0, 754, 300),
-        QStringLiteral("background: #EAEAEA; border: 1px solid white;"));
+        Style::sheet(QStringLiteral("background: @IntervalPanel; border: 1px solid white;")));
     recCamera = rectangle(panContainer, "recCamera", QRect(20, 12, 714, 32),
-        QStringLiteral("background: #000080; border: 1px solid white;"));
+        Style::sheet(QStringLiteral("background: @Navy; border: 1px solid white;")));
     infCamera = label(recCamera, "infCamera", QStringLiteral("Box per cane"), QRect(0, 0, 714, 32),
         Style::font(verdana, 14, false), QStringLiteral("white"), Qt::AlignCenter);
     lblCampo03 = label(panContainer, "lblCampo03",
@@ -70,7 +70,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
     const auto group
         = [&](const char *bkg, const char *grp, const QString &caption, int x, QFrame *&background, QGroupBox *&box) {
               background = rectangle(panContainer, bkg, QRect(x, 78, 349, 115),
-                  QStringLiteral("background: #F5F5F5; border: 1px solid white;"));
+                  Style::sheet(QStringLiteral("background: @IntervalField; border: 1px solid white;")));
               box = new QGroupBox(caption, panContainer);
               box->setObjectName(QLatin1String(grp));
               box->setGeometry(x, 78, 349, 115);
@@ -96,7 +96,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
               }
               year = label(box, anno, QStringLiteral("ANNO"), QRect(244, 48, 96, 34), Style::font(verdana, 18, true),
                   QStringLiteral("black"), Qt::AlignCenter);
-              date = label(box, data, QString(), QRect(16, 88, 316, 18), plain, QStringLiteral("#00008B"));
+              date = label(box, data, QString(), QRect(16, 88, 316, 18), plain, Style::css(Style::DarkBlue));
               date->hide();
           };
     pickers(grpDataInizio, "titGiornoInizio", "titMeseInizio", QStringLiteral("txtGiornoInizio"),
@@ -110,8 +110,9 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
     lblCampo02 = label(panContainer, "lblCampo02",
         QStringLiteral("Indicare il nome del cliente nel campo sottostante."), QRect(20, 204, 714, 20), plain);
     effPrenotazione = rectangle(panContainer, "effPrenotazione", QRect(20, 232, 714, 43),
-        QStringLiteral("background: #FEFEC0; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #FFFF00, stop:1 white);"));
+        Style::sheet(
+            QStringLiteral("background: @IntervalFrameFill; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                           "stop:0 @Yellow, stop:1 white);")));
     txtPrenotazione = new QLineEdit(panContainer);
     txtPrenotazione->setGeometry(30, 242, 636, 22);
     txtPrenotazione->setFont(picker);

@@ -29,15 +29,6 @@ TfrmMenuDisponibili *frmMenuDisponibili = nullptr;
 namespace
 {
 
-QFrame *shape(QWidget *parent, const char *name, QRect geometry, const QString &sheet)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("#%1 { %2 }").arg(QLatin1String(name), sheet));
-    return frame;
-}
-
 QLabel *text(QWidget *parent, const char *name, const QString &caption, QPoint at, const QFont &font,
     const QString &colour = QStringLiteral("black"))
 {
@@ -83,8 +74,8 @@ private:
     QWidget *m_previous;
 };
 
-const QString kSteelGradient
-    = QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4682B4, stop:1 white);");
+const QString kSteelGradient = Style::sheet(
+    QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @SteelBlue, stop:1 white);"));
 
 } // namespace
 
@@ -93,8 +84,9 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
 {
     setObjectName(QLatin1String(WindowNames::frmMenuDisponibili));
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(QStringLiteral("TfrmMenuDisponibili { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                 "stop:0 #2853A2, stop:1 white); }"));
+    setStyleSheet(
+        Style::sheet(QStringLiteral("TfrmMenuDisponibili { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                    "stop:0 @PlannerBlue, stop:1 white); }")));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *outer = new QGridLayout(this);
@@ -103,46 +95,46 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     panContainer->setFixedSize(995, 692);
     outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
 
-    shpContainer = shape(panContainer, "shpContainer", QRect(8, 8, 977, 675),
+    shpContainer = Style::shape(panContainer, "shpContainer", QRect(8, 8, 977, 675),
         kSteelGradient + QStringLiteral(" border: 1px solid white;"));
-    shpTitle = shape(panContainer, "shpTitle", QRect(16, 16, 961, 100), QStringLiteral("background: #2853A2;"));
-    bkgTitle = shape(panContainer, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background: white;"));
+    shpTitle = Style::shape(
+        panContainer, "shpTitle", QRect(16, 16, 961, 100), Style::sheet(QStringLiteral("background: @PlannerBlue;")));
+    bkgTitle = Style::shape(panContainer, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background: white;"));
     icoLetto = Art::pictureLabel(panContainer, "icoLetto", QStringLiteral("prenotazioni"), QSize(71, 74));
     icoLetto->move(40, 30);
     icoTitolo = text(panContainer, "icoTitolo", QStringLiteral("PLANNER PRENOTAZIONI BOX"), QPoint(162, 40),
-        Style::font(QStringLiteral("Verdana"), 30, true), QStringLiteral("#2853A2"));
+        Style::verdana(30, true), Style::css(Style::PlannerBlue));
     icoTitolo->setFixedSize(738, 53);
     icoTitolo->setAlignment(Qt::AlignCenter);
 
-    shpBody = shape(panContainer, "shpBody", QRect(16, 122, 961, 561), kSteelGradient);
+    shpBody = Style::shape(panContainer, "shpBody", QRect(16, 122, 961, 561), kSteelGradient);
     lblInformazioni = text(panContainer, "lblInformazioni",
         QStringLiteral("Selezionare un anno solare e un box e premere il pulsante Apri."), QPoint(26, 128),
-        Style::font(QStringLiteral("Verdana"), 12), QStringLiteral("yellow"));
+        Style::verdana(12), QStringLiteral("yellow"));
 
-    shpAnnoFatture = shape(panContainer, "shpAnnoFatture", QRect(24, 152, 945, 62),
-        QStringLiteral("background: #DEEAF3; border: 2px solid white;"));
-    titAnno = text(
-        panContainer, "titAnno", QStringLiteral("Anno:"), QPoint(360, 172), Style::font(QStringLiteral("Verdana"), 14));
+    shpAnnoFatture = Style::shape(panContainer, "shpAnnoFatture", QRect(24, 152, 945, 62),
+        Style::sheet(QStringLiteral("background: @PlannerTileFill; border: 2px solid white;")));
+    titAnno = text(panContainer, "titAnno", QStringLiteral("Anno:"), QPoint(360, 172), Style::verdana(14));
     txtAnnoFatture = new QLineEdit(panContainer);
-    txtAnnoFatture->setFont(Style::font(QStringLiteral("Verdana"), 14, true));
+    txtAnnoFatture->setFont(Style::verdana(14, true));
     txtAnnoFatture->setGeometry(422, 168, 94, 30);
     EditKit::apply(txtAnnoFatture,
         { "txtAnnoFatture", 4, "btnApriFatture", EditKit::Filter::Numeric, EditKit::Casing::None,
             EditKit::Look::FocusFrame });
     btnApriFatture = new QPushButton(QStringLiteral("Apri"), panContainer);
     btnApriFatture->setObjectName(QStringLiteral("btnApriFatture"));
-    btnApriFatture->setFont(Style::font(QStringLiteral("Verdana"), 11));
+    btnApriFatture->setFont(Style::verdana(11));
     btnApriFatture->setGeometry(526, 168, 122, 30);
     btnApriFatture->setCursor(Qt::PointingHandCursor);
     icoMano = new QLabel(QStringLiteral("\u261C"), panContainer);
     icoMano->setObjectName(QStringLiteral("icoMano"));
     icoMano->setFont(Style::font(QStringLiteral("DejaVu Sans"), 22, true));
-    icoMano->setStyleSheet(QStringLiteral("color: #2853A2; background: transparent;"));
+    icoMano->setStyleSheet(Style::sheet(QStringLiteral("color: @PlannerBlue; background: transparent;")));
     icoMano->setGeometry(656, 160, 44, 44);
     icoMano->hide();
 
-    bkgBianco03 = shape(panContainer, "bkgBianco03", QRect(24, 224, 945, 353),
-        QStringLiteral("background: #DEEAF3; border: 2px solid white;"));
+    bkgBianco03 = Style::shape(panContainer, "bkgBianco03", QRect(24, 224, 945, 353),
+        Style::sheet(QStringLiteral("background: @PlannerTileFill; border: 2px solid white;")));
     lstRecords = new QListWidget(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(32, 232, 929, 337);
@@ -156,7 +148,8 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lstRecords->setTextElideMode(Qt::ElideNone);
     lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 2px; }"));
 
-    bkgBianco04 = shape(panContainer, "bkgBianco04", QRect(24, 584, 945, 92), QStringLiteral("background: white;"));
+    bkgBianco04
+        = Style::shape(panContainer, "bkgBianco04", QRect(24, 584, 945, 92), QStringLiteral("background: white;"));
     imgGuida = Art::pictureLabel(panContainer, "imgGuida", QStringLiteral("guida"), QSize(64, 64));
     imgGuida->setGeometry(40, 600, 141, 70);
     imgGuida->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

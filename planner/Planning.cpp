@@ -30,20 +30,11 @@ TfrmPlanning *frmPlanning = nullptr;
 namespace
 {
 
-QFrame *shape(QWidget *parent, const char *name, QRect geometry, const QString &sheet)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("#%1 { %2 }").arg(QLatin1String(name), sheet));
-    return frame;
-}
-
 QLabel *headerCaption(QWidget *parent, const QString &text, QRect geometry)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(Style::font(QStringLiteral("Verdana"), 9));
-    label->setStyleSheet(QStringLiteral("color: #24415F; background: transparent;"));
+    label->setFont(Style::verdana(9));
+    label->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk; background: transparent;")));
     label->setGeometry(geometry);
     return label;
 }
@@ -52,13 +43,14 @@ QPushButton *command(QWidget *parent, const char *name, const QString &text, QRe
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(Style::font(QStringLiteral("Verdana"), 12, true));
+    button->setFont(Style::verdana(12, true));
     button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4C8DC9, "
-        "stop:1 #2E6DA4); border: 1px solid #24415F; border-radius: 6px; }"
-        "QPushButton:disabled { color: #C9D3DD; background: #9AAFC4; border-color: #8A9DB0; }"));
+    button->setStyleSheet(Style::sheet(QStringLiteral(
+        "QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @BrandBlueLight, "
+        "stop:1 @BrandBlue); border: 1px solid @CaptionInk; border-radius: 6px; }"
+        "QPushButton:disabled { color: @PlannerCommandDisabledText; background: @PlannerCommandDisabledFill; "
+        "border-color: @PlannerCommandDisabledEdge; }")));
     return button;
 }
 
@@ -95,27 +87,27 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setFixedSize(995, 692);
     outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
-    shpContainer = shape(panContainer, "shpContainer", QRect(0, 0, 995, 692),
-        QStringLiteral("background: #C8D6E3; border-radius: 8px;"));
+    shpContainer = Style::shape(panContainer, "shpContainer", QRect(0, 0, 995, 692),
+        Style::sheet(QStringLiteral("background: @PlannerSectionFill; border-radius: 8px;")));
 
     // Top strip: title, the four commands, help and exit.
     const QString white = QStringLiteral("background: white; border-radius: 6px;");
-    shpControlli01 = shape(panContainer, "shpControlli01", QRect(16, 16, 215, 57), white);
+    shpControlli01 = Style::shape(panContainer, "shpControlli01", QRect(16, 16, 215, 57), white);
     icoTitolo = new QLabel(QStringLiteral("PLANNER"), panContainer);
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
-    icoTitolo->setFont(Style::font(QStringLiteral("Verdana"), 24, true));
-    icoTitolo->setStyleSheet(QStringLiteral("color: #2E6DA4; background: transparent;"));
+    icoTitolo->setFont(Style::verdana(24, true));
+    icoTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue; background: transparent;")));
     icoTitolo->setAlignment(Qt::AlignCenter);
     icoTitolo->setGeometry(24, 25, 199, 38);
-    shpIntervallo = shape(panContainer, "shpIntervallo", QRect(239, 16, 151, 57), white);
+    shpIntervallo = Style::shape(panContainer, "shpIntervallo", QRect(239, 16, 151, 57), white);
     cmdIntervallo = command(panContainer, "cmdIntervallo", QStringLiteral("Intervallo"), QRect(247, 23, 135, 43));
-    shpControlli04 = shape(panContainer, "shpControlli04", QRect(398, 16, 151, 57), white);
+    shpControlli04 = Style::shape(panContainer, "shpControlli04", QRect(398, 16, 151, 57), white);
     cmdRiepilogo = command(panContainer, "cmdRiepilogo", QStringLiteral("Riepilogo"), QRect(406, 23, 135, 43));
-    shpControlli02 = shape(panContainer, "shpControlli02", QRect(557, 16, 151, 57), white);
+    shpControlli02 = Style::shape(panContainer, "shpControlli02", QRect(557, 16, 151, 57), white);
     cmdAnteprima = command(panContainer, "cmdAnteprima", QStringLiteral("Anteprima"), QRect(565, 23, 135, 43));
-    shpControlli03 = shape(panContainer, "shpControlli03", QRect(716, 16, 151, 57), white);
+    shpControlli03 = Style::shape(panContainer, "shpControlli03", QRect(716, 16, 151, 57), white);
     cmdStampa = command(panContainer, "cmdStampa", QStringLiteral("Stampa"), QRect(724, 23, 135, 43));
-    shpControlli06 = shape(panContainer, "shpControlli06", QRect(875, 16, 103, 57), white);
+    shpControlli06 = Style::shape(panContainer, "shpControlli06", QRect(875, 16, 103, 57), white);
     cmdGuida = Art::pictureLabel(panContainer, "cmdGuida", QStringLiteral("guida"), QSize(37, 39));
     cmdGuida->setGeometry(884, 25, 37, 39);
     cmdGuida->setCursor(Qt::PointingHandCursor);
@@ -124,7 +116,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     cmdEsci->setCursor(Qt::PointingHandCursor);
 
     // Header strip: the box's data and the year.
-    bkgCamera = shape(panContainer, "bkgCamera", QRect(16, 80, 962, 58), white);
+    bkgCamera = Style::shape(panContainer, "bkgCamera", QRect(16, 80, 962, 58), white);
     headerCaption(panContainer, QStringLiteral("Box n."), QRect(28, 82, 170, 18));
     headerCaption(panContainer, QStringLiteral("Dimensioni:"), QRect(214, 82, 200, 18));
     headerCaption(panContainer, QStringLiteral("Capacit\u00E0 ospitativa:"), QRect(424, 82, 200, 18));
@@ -141,7 +133,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     };
     for (const auto &row : header) {
         auto *edit = new QLineEdit(panContainer);
-        edit->setFont(Style::font(QStringLiteral("Verdana"), 12, true));
+        edit->setFont(Style::verdana(12, true));
         edit->setGeometry(row.x, 102, row.width, 30);
         edit->setReadOnly(true);
         EditKit::apply(edit,
@@ -151,19 +143,19 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     icoAnno = new QLabel(QStringLiteral(" ANNO:"), panContainer);
     icoAnno->setObjectName(QStringLiteral("icoAnno"));
-    icoAnno->setFont(Style::font(QStringLiteral("Verdana"), 14, true));
-    icoAnno->setStyleSheet(QStringLiteral("color: white; background: #2E6DA4; border-radius: 6px;"));
+    icoAnno->setFont(Style::verdana(14, true));
+    icoAnno->setStyleSheet(Style::sheet(QStringLiteral("color: white; background: @BrandBlue; border-radius: 6px;")));
     icoAnno->setGeometry(780, 81, 190, 56);
     txtAnno = new QLabel(panContainer);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    txtAnno->setFont(Style::font(QStringLiteral("Verdana"), 23, true));
+    txtAnno->setFont(Style::verdana(23, true));
     txtAnno->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     txtAnno->setGeometry(862, 81, 104, 56);
     txtAnno->setAlignment(Qt::AlignCenter);
 
     // Hint strip.
-    shpInfo = shape(panContainer, "shpInfo", QRect(16, 642, 962, 32),
-        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::HintBandColour)));
+    shpInfo = Style::shape(panContainer, "shpInfo", QRect(16, 642, 962, 32),
+        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::PlannerHintColour)));
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Style::font(QStringLiteral("Tahoma"), 12));
@@ -206,17 +198,19 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 
 void TfrmPlanning::buildCalendar(WindowKit::HintLine *hints)
 {
-    shpSezione01 = shape(panContainer, "shpSezione01", QRect(16, 144, 962, 490),
-        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E9F0F7, stop:1 #B7CBDE); "
-                       "border-radius: 6px;"));
+    shpSezione01 = Style::shape(panContainer, "shpSezione01", QRect(16, 144, 962, 490),
+        Style::sheet(QStringLiteral(
+            "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @PlannerPanelTop, stop:1 @PlannerPanelBottom); "
+            "border-radius: 6px;")));
     panMemGiorni = new QWidget(panContainer);
     panMemGiorni->setObjectName(QStringLiteral("panMemGiorni"));
     panMemGiorni->hide();
 
     auto *keepsHint = new KeepsHint(this);
-    const QFont titleFont = Style::font(QStringLiteral("Verdana"), 11, true);
-    const QString titleSheet = QStringLiteral(
-        "color: white; background: #1F4E8C; border: 2px solid #F39C12; border-radius: 4px; padding-left: 6px;");
+    const QFont titleFont = Style::verdana(11, true);
+    const QString titleSheet
+        = Style::sheet(QStringLiteral("color: white; background: @MonthTitleFill; border: 2px solid @MonthTitleEdge; "
+                                      "border-radius: 4px; padding-left: 6px;"));
     const QString hint = tileHint();
     m_mem.reserve(PlannerRecord::DayCount);
     m_lib.reserve(PlannerRecord::DayCount);

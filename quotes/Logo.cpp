@@ -169,7 +169,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setFont(Style::font(QStringLiteral("Verdana"), 8));
+    b->setFont(Style::verdana(8));
     b->setGeometry(geometry);
     return b;
 }
@@ -199,14 +199,14 @@ TfrmLogo::TfrmLogo(QWidget *owner)
     title->setGeometry(26, 25, 301, 57);
     auto *heading = new QLabel(QStringLiteral("IMPOSTAZIONE LOGO"), title);
     heading->setObjectName(QStringLiteral("lblTitolo"));
-    heading->setFont(Style::font(QStringLiteral("Verdana"), 10, true));
-    heading->setStyleSheet(QStringLiteral("color: #2F5F8F;"));
+    heading->setFont(Style::verdana(10, true));
+    heading->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
     heading->setGeometry(0, 0, 301, 20);
     auto *sentence = new QLabel(QStringLiteral("Caricare il logo della Ditta in formato Jpeg o Bitmap con dimensioni "
                                                "uguali a 297x184 pixel."),
         title);
     sentence->setObjectName(QStringLiteral("lblIstruzioni"));
-    sentence->setFont(Style::font(QStringLiteral("Verdana"), 8));
+    sentence->setFont(Style::verdana(8));
     sentence->setWordWrap(true);
     sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     sentence->setGeometry(0, 22, 301, 35);
@@ -253,9 +253,9 @@ void TfrmLogo::setPicture(const QImage &picture)
 
 void TfrmLogo::browse()
 {
-    const QString file = FileDialogs::openFile(this,
-        QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
-        QStringLiteral("Immagine JPEG (*.jpg *.jpeg *.JPG *.JPEG *.Jpg *.Jpeg);;Immagine Bitmap (*.bmp *.BMP *.Bmp)"));
+    const QString file
+        = FileDialogs::openFile(this, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (file.isEmpty())
         return;
     QString error;

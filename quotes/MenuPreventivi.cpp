@@ -57,7 +57,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
         panContainer);
     line->setObjectName(QStringLiteral("lblIstruzioni"));
     line->setFont(Style::shellFont(12));
-    line->setStyleSheet(QStringLiteral("color: #5A6B7D;"));
+    line->setStyleSheet(Style::sheet(QStringLiteral("color: @InstructionGrey;")));
     line->setWordWrap(true);
     body->addWidget(line);
     body->addStretch(1);
@@ -65,8 +65,8 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
     // The year and "Apri" on a card.
     auto *card = new QFrame(panContainer);
     card->setObjectName(QStringLiteral("shpAnno"));
-    card->setStyleSheet(
-        QStringLiteral("#shpAnno { background: #EEF4FA; border: 1px solid #C9D8E8; border-radius: 12px; }"));
+    card->setStyleSheet(Style::sheet(
+        QStringLiteral("#shpAnno { background: @SectionFill; border: 1px solid @SectionEdge; border-radius: 12px; }")));
     auto *row = new QHBoxLayout(card);
     row->setContentsMargins(24, 18, 24, 18);
     row->setSpacing(14);
@@ -77,7 +77,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
             .maxLength = 4,
             .successor = "btnApriPreventivi",
             .filter = EditKit::Filter::Numeric });
-    txtAnnoPreventivi->setFont(Style::font(QStringLiteral("Verdana"), 16, true));
+    txtAnnoPreventivi->setFont(Style::verdana(16, true));
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
     txtAnnoPreventivi->setFixedSize(110, 36);
     btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), card);

@@ -37,7 +37,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner)
     txtInizio = EditKit::makeEdit(grpNumerazione, { "txtInizio", 5, "btnApplica", EditKit::Filter::Numeric });
     txtInizio->setAlignment(Qt::AlignCenter);
     txtInizio->setText(QStringLiteral("1"));
-    txtInizio->setFont(Style::font(QStringLiteral("Verdana"), 12, true));
+    txtInizio->setFont(Style::verdana(12, true));
     txtInizio->setMinimumHeight(30);
     group->addWidget(txtInizio);
     body->addWidget(grpNumerazione);

@@ -26,6 +26,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/TextFit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "owners/TrovaClienti.h"
@@ -84,15 +85,10 @@ QString two(int n)
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QFont verdana(qreal points, bool bold = false)
-{
-    return Style::font(QStringLiteral("Verdana"), points, bold);
-}
-
 QLabel *caption(QWidget *parent, const QString &text, const QRect &place, qreal points = 8, bool bold = true)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(verdana(points, bold));
+    label->setFont(Style::verdana(points, bold));
     label->setGeometry(place);
     // Labels do not catch the mouse: the hint line sees what lies beneath.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -100,15 +96,12 @@ QLabel *caption(QWidget *parent, const QString &text, const QRect &place, qreal 
 }
 
 // A rectangle behind other controls; named, so the hint line can clear over it.
-QFrame *shape(
+QFrame *rectangle(
     QWidget *parent, const QString &name, const QRect &place, const QString &fill, const QString &border = QString())
 {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(place);
-    frame->setStyleSheet(
-        QStringLiteral("#%1 { background: %2; border: %3; border-radius: 5px; }")
-            .arg(name, fill, border.isEmpty() ? QStringLiteral("none") : QStringLiteral("1px solid ") + border));
+    QFrame *frame = Style::shape(parent, name, place,
+        QStringLiteral("background: %1; border: %2; border-radius: 5px;")
+            .arg(fill, border.isEmpty() ? QStringLiteral("none") : QStringLiteral("1px solid ") + border));
     frame->lower();
     return frame;
 }
@@ -237,13 +230,14 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent)
                        .objectName = QLatin1String(WindowNames::frmPreventivi),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Bar,
-                       .commandOrigin = QPoint(16, 27) },
+                       .commandOrigin = QPoint(16, 27),
+                       .gradientTop = Style::SteelBlue },
         parent)
 {
     // The hint bar at the bottom left, the notes and the flag beside it.
     panInfo->setGeometry(16, 642, 449, 32);
-    shape(panContainer, QStringLiteral("shpSezione01"), QRect(16, 80, 961, 556), QStringLiteral("white"),
-        QStringLiteral("#C9D8E8"));
+    rectangle(panContainer, QStringLiteral("shpSezione01"), QRect(16, 80, 961, 556), QStringLiteral("white"),
+        Style::css(Style::SectionEdge));
     buildHeader();
     buildRows();
     buildTotals();
@@ -261,10 +255,10 @@ QList<QLabel *> TfrmPreventivi::totals() const
 
 void TfrmPreventivi::buildHeader()
 {
-    const QFont editFont = verdana(10);
+    const QFont editFont = Style::verdana(10);
     auto panel = [this](const char *name, const QRect &place) {
-        QFrame *frame
-            = shape(panContainer, QLatin1String(name), place, QStringLiteral("#EEF4FA"), QStringLiteral("#C9D8E8"));
+        QFrame *frame = rectangle(
+            panContainer, QLatin1String(name), place, Style::css(Style::SectionFill), Style::css(Style::SectionEdge));
         frame->raise();
         return frame;
     };
@@ -343,7 +337,7 @@ void TfrmPreventivi::buildHeader()
     txtRiferimenti = edit(panCliente, { .name = "txtRiferimenti", .successor = "txtNumFatt" }, 6, 212, "Riferimenti:");
     cmdDatiComputer = new QPushButton(QStringLiteral("Altre informazioni"), panCliente);
     cmdDatiComputer->setObjectName(QStringLiteral("cmdDatiComputer"));
-    cmdDatiComputer->setFont(verdana(8, true));
+    cmdDatiComputer->setFont(Style::verdana(8, true));
     cmdDatiComputer->setCursor(Qt::PointingHandCursor);
     cmdDatiComputer->setGeometry(kEditX, kFirstTop + 7 * kPitch, 212, kEditHeight + 2);
     memVeicolo = WindowKit::hiddenLabel(panCliente, "memVeicolo");
@@ -354,7 +348,7 @@ void TfrmPreventivi::buildHeader()
     memTarga = WindowKit::hiddenLabel(panCliente, "memTarga");
 
     // The quote's own data: captions above the edits in the narrow panel.
-    shape(panNumFattura, QStringLiteral("shpNumFattura"), QRect(4, 3, 201, 46), QStringLiteral("#FDF1DA"));
+    rectangle(panNumFattura, QStringLiteral("shpNumFattura"), QRect(4, 3, 201, 46), Style::css(Style::AmountFill));
     auto stacked = [&](const EditRow &row, int item, int width, const char *text) {
         caption(panNumFattura, QString::fromUtf8(text), QRect(8, 6 + 48 * item, 193, 15));
         QLineEdit *e = EditKit::makeEdit(panNumFattura, row);
@@ -390,8 +384,8 @@ void TfrmPreventivi::buildHeader()
 
 void TfrmPreventivi::buildRows()
 {
-    const QFont rowFont = verdana(12, true);
-    const QFont titleFont = verdana(9, true);
+    const QFont rowFont = Style::verdana(12, true);
+    const QFont titleFont = Style::verdana(9, true);
     const char letters[] = "ABCDEF";
     for (int page = 0; page < kPages; ++page) {
         const QString letter = QString(QLatin1Char(letters[page]));
@@ -399,14 +393,15 @@ void TfrmPreventivi::buildRows()
         grp->setObjectName(QStringLiteral("grpPage%1").arg(two(page + 1)));
         grp->setGeometry(24, 350, 945, 230);
         grp->setStyleSheet(
-            QStringLiteral(
-                "#%1 { background: #F4F8FC; border: 1px solid #C9D8E8; border-radius: 6px; }"
-                "QFrame[role=\"importo\"] { background: #FDF1DA; border: none; border-radius: 5px; }"
-                "QFrame[role=\"arrow\"] { background: white; border: 1px solid #C9D8E8; border-radius: 5px; }"
-                "QLabel[role=\"number\"] { color: #800000; }"
-                "QLabel[role=\"column\"] { color: #00008B; }"
-                "QLabel[role=\"title\"] { color: white; border-radius: 5px; background: "
-                "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }")
+            Style::sheet(
+                QStringLiteral(
+                    "#%1 { background: @RowPageFill; border: 1px solid @SectionEdge; border-radius: 6px; }"
+                    "QFrame[role=\"importo\"] { background: @AmountFill; border: none; border-radius: 5px; }"
+                    "QFrame[role=\"arrow\"] { background: white; border: 1px solid @SectionEdge; border-radius: 5px; }"
+                    "QLabel[role=\"number\"] { color: @Maroon; }"
+                    "QLabel[role=\"column\"] { color: @DarkBlue; }"
+                    "QLabel[role=\"title\"] { color: white; border-radius: 5px; background: "
+                    "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 @CommandBottom); }"))
                 .arg(grp->objectName())
             + EditorWindow::smallButtonStyle());
         grpPage[page] = grp;
@@ -419,7 +414,7 @@ void TfrmPreventivi::buildRows()
         title->setObjectName(QStringLiteral("titProdotti_") + letter);
         title->setGeometry(64, 8, 817, 30);
         title->setAlignment(Qt::AlignCenter);
-        title->setFont(verdana(10, true));
+        title->setFont(Style::verdana(10, true));
         title->setProperty("role", QStringLiteral("title"));
         for (QWidget *area :
             { static_cast<QWidget *>(back), static_cast<QWidget *>(forth), static_cast<QWidget *>(title) })
@@ -525,11 +520,11 @@ void TfrmPreventivi::buildRows()
 
 void TfrmPreventivi::buildTotals()
 {
-    const QFont totalFont = verdana(10, true);
+    const QFont totalFont = Style::verdana(10, true);
     auto total = [&](const char *shapeName, const char *name, const char *text, int x, int width) {
         caption(panContainer, QString::fromUtf8(text), QRect(x + 2, 582, width, 15));
-        QFrame *frame = shape(panContainer, QLatin1String(shapeName), QRect(x, 598, width, 26),
-            QStringLiteral("#FDF1DA"), QStringLiteral("#E2C99A"));
+        QFrame *frame = rectangle(panContainer, QLatin1String(shapeName), QRect(x, 598, width, 26),
+            Style::css(Style::AmountFill), Style::css(Style::AmountEdge));
         frame->raise();
         addHintBackground(frame);
         QLabel *label = caption(frame, QString(), QRect(4, 3, width - 8, 20), 10, true);
@@ -542,7 +537,7 @@ void TfrmPreventivi::buildTotals()
 
     caption(panContainer, QStringLiteral("IVA:"), QRect(156, 582, 47, 15));
     txtPercIva = EditKit::makeEdit(panContainer, { .name = "txtPercIva", .successor = "txtNote" });
-    txtPercIva->setFont(verdana(12, true));
+    txtPercIva->setFont(Style::verdana(12, true));
     txtPercIva->setAlignment(Qt::AlignCenter);
     txtPercIva->setGeometry(154, 600, 47, kEditHeight);
     keepMouse(txtPercIva);
@@ -554,20 +549,30 @@ void TfrmPreventivi::buildTotals()
 
     cmdCalcola = new QPushButton(QStringLiteral("Calcola"), panContainer);
     cmdCalcola->setObjectName(QStringLiteral("cmdCalcola"));
-    cmdCalcola->setFont(verdana(10, true));
+    cmdCalcola->setFont(Style::verdana(10, true));
     cmdCalcola->setCursor(Qt::PointingHandCursor);
     cmdCalcola->setGeometry(620, 597, 96, 28);
     addHint(cmdCalcola, QStringLiteral("Effettua il calcolo dei totali."));
     connect(cmdCalcola, &QPushButton::clicked, this, [this]() { calculate(); });
 
-    QFrame *grand = shape(panContainer, QStringLiteral("shpTotFattura"), QRect(726, 592, 243, 36),
-        QStringLiteral("#FBE3B5"), QStringLiteral("#D9A441"));
+    QFrame *grand = rectangle(panContainer, QStringLiteral("shpTotFattura"), QRect(726, 592, 243, 36),
+        Style::css(Style::GrandTotalFill), Style::css(Style::GrandTotalEdge));
     grand->raise();
     addHintBackground(grand);
     caption(grand, QStringLiteral("TOTALE:"), QRect(8, 8, 80, 20), 11, true);
     txtTotFattura = caption(grand, QString(), QRect(84, 6, 151, 24), 12, true);
     txtTotFattura->setObjectName(QStringLiteral("txtTotFattura"));
     txtTotFattura->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Quantities, prices, discounts, the VAT rate and the amounts always show whole.
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit *edit : { txtQuant[i], txtPrezzo[i], txtPercSconto[i] })
+            TextFit::keepWhole(edit);
+        TextFit::keepWhole(txtImporto[i]);
+    }
+    TextFit::keepWhole(txtPercIva);
+    for (QLabel *label : totals())
+        TextFit::keepWhole(label);
 
     // The row amounts and the totals empty at every key of these edits.
     for (int i = 0; i < kRows; ++i) {
@@ -583,12 +588,12 @@ void TfrmPreventivi::buildTotals()
 
     caption(panContainer, QStringLiteral("NOTE:"), QRect(478, 651, 46, 16), 9, true);
     txtNote = EditKit::makeEdit(panContainer, { .name = "txtNote", .successor = "txtDitta" });
-    txtNote->setFont(verdana(10));
+    txtNote->setFont(Style::verdana(10));
     txtNote->setGeometry(524, 648, 342, kEditHeight);
     keepMouse(txtNote);
     chkSaldata = new QCheckBox(QStringLiteral("In sospeso"), panContainer);
     chkSaldata->setObjectName(QStringLiteral("chkSaldata"));
-    chkSaldata->setFont(verdana(9, true));
+    chkSaldata->setFont(Style::verdana(9, true));
     chkSaldata->setCursor(Qt::PointingHandCursor);
     chkSaldata->setGeometry(878, 647, 100, 25);
     addHint(chkSaldata, QStringLiteral("Contrassegna come preventivo in sospeso."));
@@ -633,12 +638,13 @@ void TfrmPreventivi::buildCommands()
     };
     for (const auto &g : groups) {
         const QRect area = g.members.first()->geometry().united(g.members.last()->geometry()).adjusted(-4, -8, 4, 8);
-        QFrame *frame
-            = shape(panContainer, QLatin1String(g.name), area, QStringLiteral("#E3EDF8"), QStringLiteral("#B7CBE2"));
+        QFrame *frame = rectangle(
+            panContainer, QLatin1String(g.name), area, Style::css(Style::GroupFill), Style::css(Style::GroupEdge));
         frame->lower();
         addHintBackground(frame);
     }
-    QFrame *bar = shape(panContainer, QStringLiteral("shpInfo"), panInfo->geometry(), QStringLiteral("#5770DA"));
+    QFrame *bar
+        = rectangle(panContainer, QStringLiteral("shpInfo"), panInfo->geometry(), Style::css(Style::QuoteHintColour));
     addHintBackground(bar);
     panInfo->setAttribute(Qt::WA_NoMousePropagation);
 

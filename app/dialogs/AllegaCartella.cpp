@@ -76,8 +76,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
     setObjectName(QLatin1String(WindowNames::frmAllegaCartella));
     setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmAllegaCartella")));
 
-    const QFont captionFont = Style::font(QStringLiteral("Verdana"), 10, true);
-    const QFont editFont = Style::font(QStringLiteral("Verdana"), 12, true);
+    const QFont captionFont = Style::verdana(10, true);
+    const QFont editFont = Style::verdana(12, true);
     const QFont buttonFont = Style::shellFont(10, true);
 
     QLineEdit **files[] = { &txtFile01, &txtFile02, &txtFile03 };
@@ -95,9 +95,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
         auto *panel = new QFrame(this);
         panel->setObjectName(QStringLiteral("panSlot") + two);
         panel->setGeometry(12, top - 8, 610, 138);
-        panel->setStyleSheet(QStringLiteral("#panSlot%1 { background: white; border: 1px solid #B8C7DA; "
-                                            "border-radius: 6px; }")
-                                 .arg(two));
+        panel->setStyleSheet(
+            Style::sheet(QStringLiteral("#panSlot%1 { background: white; border: 1px solid @PanelBorder; "
+                                        "border-radius: 6px; }"))
+                .arg(two));
 
         auto *nameCaption = new QLabel(QStringLiteral("Nome %1\u00B0 file allegato:").arg(n), this);
         nameCaption->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 1, 2, 10, QLatin1Char('0')));
@@ -109,7 +110,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
         file->setObjectName(QStringLiteral("txtFile") + two);
         file->setReadOnly(true);
         file->setFont(editFont);
-        file->setStyleSheet(QStringLiteral("QLineEdit { color: #707070; background: #F4F4F4; }"));
+        file->setStyleSheet(Style::sheet(QStringLiteral("QLineEdit { color: @DimGrey; background: @ReadOnlyFill; }")));
         file->setFocusPolicy(Qt::ClickFocus);
         file->setGeometry(24, top + 24, 362, 30);
 

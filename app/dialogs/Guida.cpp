@@ -42,7 +42,7 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     : WindowKit::FixedDialog(owner, QStringLiteral(" Guida all'utilizzo del software"))
 {
     setObjectName(QLatin1String(WindowNames::frmGuida));
-    setStyleSheet(QStringLiteral("TfrmGuida { background: #EEF3F9; }"));
+    setStyleSheet(Style::sheet(QStringLiteral("TfrmGuida { background: @WindowBackground; }")));
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(16, 14, 16, 14);
@@ -54,8 +54,8 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     shpSfondo = new QFrame(this);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setFixedSize(76, 76);
-    shpSfondo->setStyleSheet(
-        QStringLiteral("#shpSfondo { background: white; border: 1px solid #CDDFEE; border-radius: 6px; }"));
+    shpSfondo->setStyleSheet(Style::sheet(
+        QStringLiteral("#shpSfondo { background: white; border: 1px solid @FrameBlue; border-radius: 6px; }")));
     auto *logoBox = new QVBoxLayout(shpSfondo);
     logoBox->setContentsMargins(6, 6, 6, 6);
     imgLogo = new QLabel(shpSfondo);
@@ -84,8 +84,8 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     txtGuida->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtGuida->setFont(makeFont("Verdana", 12, true));
     txtGuida->document()->setDocumentMargin(10);
-    txtGuida->setStyleSheet(QStringLiteral(
-        "#txtGuida { background: white; color: #1E2A36; border: 1px solid #B8C7DA; border-radius: 4px; }"));
+    txtGuida->setStyleSheet(Style::sheet(QStringLiteral(
+        "#txtGuida { background: white; color: @HelpTextInk; border: 1px solid @PanelBorder; border-radius: 4px; }")));
     root->addWidget(txtGuida, 1);
 
     // The manual link and the close command.

@@ -1,5 +1,7 @@
 #include "app/shell/Avvio.h"
 
+#include "common/ui/Style.h"
+
 #include "app/core/HelpText.h"
 #include "app/dialogs/Guida.h"
 #include "app/dialogs/OpenURL.h"
@@ -43,7 +45,7 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     product->setStyleSheet(QStringLiteral("color: white;"));
     auto *subtitle = new QLabel(title, band);
     subtitle->setFont(Style::shellFont(11));
-    subtitle->setStyleSheet(QStringLiteral("color: #DDEBF7;"));
+    subtitle->setStyleSheet(Style::sheet(QStringLiteral("color: @SubtitlePale;")));
     texts->addStretch(1);
     texts->addWidget(product);
     texts->addWidget(subtitle);
@@ -104,8 +106,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
     shpSfondo = new QFrame(panContainer);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(
-        QStringLiteral("#shpSfondo { background: white; border: 2px solid #CDDFEE; border-radius: 14px; }"));
+    shpSfondo->setStyleSheet(Style::sheet(
+        QStringLiteral("#shpSfondo { background: white; border: 2px solid @FrameBlue; border-radius: 14px; }")));
     shpSfondo->setGeometry(0, 0, 860, 640);
 
     auto *body = new QVBoxLayout(panContainer);
@@ -120,7 +122,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     imgTitolo = new QLabel(QStringLiteral("Kennora"), panContainer);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setFont(Style::shellFont(30, true));
-    imgTitolo->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    imgTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
     imgTitolo->setAlignment(Qt::AlignCenter);
     top->addWidget(imgInfo, 0, Qt::AlignTop);
     top->addWidget(imgTitolo, 1);
@@ -129,7 +131,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     imgSottotitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), panContainer);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
     imgSottotitolo->setFont(Style::shellFont(13));
-    imgSottotitolo->setStyleSheet(QStringLiteral("color: #5A6B7D;"));
+    imgSottotitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @InstructionGrey;")));
     imgSottotitolo->setAlignment(Qt::AlignCenter);
     body->addWidget(imgSottotitolo);
     body->addStretch(1);
@@ -156,7 +158,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         auto *caption = new QLabel(QString::fromUtf8(def.text), panContainer);
         caption->setObjectName(QLatin1String(def.caption));
         caption->setFont(Style::shellFont(12, true));
-        caption->setStyleSheet(QStringLiteral("QLabel { color: #24415F; } QLabel:disabled { color: #A9B4C0; }"));
+        caption->setStyleSheet(Style::sheet(
+            QStringLiteral("QLabel { color: @CaptionInk; } QLabel:disabled { color: @DisabledCaption; }")));
         caption->setAlignment(Qt::AlignCenter);
         const QString target = QLatin1String(def.target);
         for (QLabel *part : { picture, caption }) {
@@ -198,7 +201,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
     imgSito = new QFrame(panContainer);
     imgSito->setObjectName(QStringLiteral("imgSito"));
-    imgSito->setStyleSheet(QStringLiteral("#imgSito { background: #EEF3F8; border-radius: 8px; }"));
+    imgSito->setStyleSheet(Style::sheet(QStringLiteral("#imgSito { background: @SiteLinkFill; border-radius: 8px; }")));
     imgSito->setCursor(Qt::PointingHandCursor);
     imgSito->setFixedHeight(40);
     auto *strip = new QHBoxLayout(imgSito);
@@ -207,7 +210,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     strip->addWidget(Art::pictureLabel(imgSito, "imgSitoGlobo", QStringLiteral("web"), QSize(24, 24)));
     auto *address = new QLabel(QStringLiteral("Visita il sito %1").arg(QLatin1String(Maker::WebAddress)), imgSito);
     address->setFont(Style::shellFont(11));
-    address->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    address->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
     strip->addWidget(address);
     strip->addStretch(1);
     body->addWidget(imgSito);

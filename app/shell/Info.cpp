@@ -1,5 +1,7 @@
 #include "app/shell/Info.h"
 
+#include "common/ui/Style.h"
+
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
 #include "common/ui/WindowNames.h"
@@ -27,7 +29,7 @@ QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &p
     auto *label = new QLabel(text, box);
     label->setFont(Style::shellFont(10));
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #33414F;"));
+    label->setStyleSheet(Style::sheet(QStringLiteral("color: @InfoTextInk;")));
     row->addWidget(label, 1);
     return box;
 }
@@ -51,8 +53,8 @@ TfrmInfo::TfrmInfo(QWidget *parent)
 
     shpSfondo = new QFrame(this);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(
-        QStringLiteral("#shpSfondo { background: white; border: 1px solid #CDDFEE; border-radius: 10px; }"));
+    shpSfondo->setStyleSheet(Style::sheet(
+        QStringLiteral("#shpSfondo { background: white; border: 1px solid @FrameBlue; border-radius: 10px; }")));
     outer->addWidget(shpSfondo, 1);
     auto *body = new QVBoxLayout(shpSfondo);
     body->setContentsMargins(24, 18, 24, 18);
@@ -65,7 +67,7 @@ TfrmInfo::TfrmInfo(QWidget *parent)
     auto *names = new QVBoxLayout;
     auto *product = new QLabel(QStringLiteral("Kennora"), shpSfondo);
     product->setFont(Style::shellFont(20, true));
-    product->setStyleSheet(QStringLiteral("color: #2E6DA4;"));
+    product->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
     lblTitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), shpSfondo);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Style::shellFont(12, true));

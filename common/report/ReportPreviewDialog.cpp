@@ -87,10 +87,13 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, QWidget *parent)
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
 
+    // Opened maximised, so a whole page width shows at 100 %; the size below
+    // is the one a restore gives.
     QSize size(1000, 820);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
+    setWindowState(Qt::WindowMaximized);
 }
 
 ReportPreviewDialog::~ReportPreviewDialog()
@@ -104,5 +107,5 @@ void ReportPreviewDialog::setFullScreen(bool on)
     if (on)
         showFullScreen();
     else
-        showNormal();
+        showMaximized();
 }

@@ -7,8 +7,8 @@ class QPrinter;
 class QPrintPreviewWidget;
 class Report;
 
-// The modal preview window of every report: the pages as they will print,
-// at 100 %, with the commands print, zoom, full screen and close only. The
+// The modal preview window of every report, opened maximised: the pages as
+// they will print, at 100 %, with the commands print, zoom, full screen and close only. The
 // pages cannot be edited.
 class ReportPreviewDialog : public QDialog
 {

@@ -1,5 +1,7 @@
 #include "common/report/ReportWindow.h"
 
+#include "common/ui/Style.h"
+
 #include "common/report/Report.h"
 #include "common/report/ReportCommands.h"
 #include "common/ui/Art.h"
@@ -28,13 +30,6 @@ constexpr int kActionLeft = 208;
 constexpr int kButtonWidth = 137;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonsFromBottom = 44;
-
-QFont verdana(int pointSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"), pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -71,7 +66,7 @@ ReportWindow::ReportWindow(QWidget *owner, Setup setup)
     m_action->setObjectName(m_setup.actionName);
     m_action->setGeometry(kActionLeft, size.height() - kButtonsFromBottom, kButtonWidth, kButtonHeight);
     for (QPushButton *button : { m_btnAnnulla, m_action })
-        button->setFont(verdana(9));
+        button->setFont(Style::verdana(9));
     setTabOrder(m_btnAnnulla, m_action);
     WindowKit::closeOnClick(m_btnAnnulla, this);
     connect(m_action, &QPushButton::clicked, this, &ReportWindow::runAction);
@@ -106,13 +101,13 @@ void ReportWindow::buildPanel()
 
     auto *heading = new QLabel(words.heading, panel);
     heading->setObjectName(QStringLiteral("lblTitolo"));
-    heading->setFont(verdana(11, true));
-    heading->setStyleSheet(QStringLiteral("color: #2F5F8F;"));
+    heading->setFont(Style::verdana(11, true));
+    heading->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
     heading->setGeometry(10, 10, inner, 22);
 
     auto *description = new QLabel(words.description, panel);
     description->setObjectName(QStringLiteral("lblDescrizione"));
-    description->setFont(verdana(8));
+    description->setFont(Style::verdana(8));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setGeometry(10, 36, inner, 60);
@@ -138,7 +133,7 @@ void ReportWindow::buildPanel()
     }
     auto *instruction = new QLabel(words.instruction, panel);
     instruction->setObjectName(QStringLiteral("lblIstruzioni"));
-    instruction->setFont(verdana(8));
+    instruction->setFont(Style::verdana(8));
     instruction->setWordWrap(true);
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     instruction->setGeometry(textLeft, lowerTop, panel->width() - textLeft - 10, lowerHeight);

@@ -19,11 +19,13 @@ public:
     // The guard costs one try block per event: nothing is allocated unless a
     // failure is caught.
     bool notify(QObject *receiver, QEvent *event) override;
-    // The fonts of the program: Tahoma and Verdana map to DejaVu Sans.
+    // The fonts of the program: Tahoma and Verdana map to DejaVu Sans, Arial
+    // to Liberation Sans, Arial Narrow to Nimbus Sans Narrow.
     static void installFontSubstitutions();
     // Loads Qt's Italian translation (qtbase_it from Qt's translations folder)
     // into the running application, so Qt's own dialogs (file chooser, print
-    // dialogs) speak Italian. Returns false when the translation is missing;
+    // dialogs) speak Italian, with the few texts that catalogue lacks added by
+    // the program. Returns false when the translation is missing;
     // the program then goes on with Qt's English texts. Installs it once.
     static bool installItalianTranslation();
 };

@@ -18,6 +18,7 @@ class QWidget;
 // Pictures: badge (the kennel badge of the record sheets), box (a dog house,
 // the kennel's boxes), cancella (empty an attachment slot, clear a photo),
 // cani, copyright, email, esci, guida, info, listino, logo (the product picture), pdf (the manual link), prenotazioni,
+// triangolo (the yellow triangle of the unavailable-list commands),
 // scadenze-presenti and scadenze-assenti (the deadlines alert banners, 634 x 95),
 // preventivi, proprietari, scadenze, splash, utente, warning, web; the export
 // window's titolo-excel, excel, aiuto, uscita and mano; the owner editor's

@@ -1,5 +1,7 @@
 #include "common/ui/EditKit.h"
 
+#include "common/ui/TextFit.h"
+
 #include "common/RecordLayout.h"
 
 #include "common/TextRoutines.h"
@@ -575,6 +577,9 @@ void setTypingLimit(QWidget *edit, int limit)
 {
     if (Behaviour *b = behaviour(edit))
         b->guard()->limit = qMax(0, limit);
+    // A narrow field (numbers, dates, codes) always shows what it holds whole.
+    if (auto *line = qobject_cast<QLineEdit *>(edit); line && limit > 0 && limit <= kNarrowFieldLimit)
+        TextFit::keepWhole(line);
 }
 
 void setTypingLimits(QWidget *window, const RecordLayout &layout, const std::function<QString(int)> &controlName)

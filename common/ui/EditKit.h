@@ -89,7 +89,9 @@ void applyCombo(QComboBox *combo, const EditRow &row);
 
 // Single behaviours (apply() uses these).
 // Typing and pasting stop at `limit` characters (0: no limit); a text set by
-// code is never cut, and may still be shortened by the user.
+// code is never cut, and may still be shortened by the user. A line edit of
+// at most kNarrowFieldLimit characters keeps its text whole (TextFit).
+inline constexpr int kNarrowFieldLimit = 12;
 void setTypingLimit(QWidget *edit, int limit);
 int typingLimit(const QWidget *edit);
 // The typing limits of a record editor, from its record layout: the control

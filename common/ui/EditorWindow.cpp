@@ -34,15 +34,18 @@ constexpr int kHintPadding = 10; // the band's left padding (style sheet), kept 
 constexpr qreal kHintPointSize = 12;
 constexpr qreal kCommandPointSize = 11;
 constexpr qreal kHintSmallestPointSize = 8;
+constexpr int kCommandPicture = 20; // a command's picture left of its caption
 
-const QString kCommandStyle = QStringLiteral(
-    "QPushButton { color: white; font-weight: bold; border: 1px solid #1D4F86; border-radius: 5px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5D9BDB, stop:1 #215FA6); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #74AEEA, stop:1 #2B6DB8); }"
-    "QPushButton:pressed { background: #1C528F; }"
-    "QPushButton:focus { border: 2px solid #FFD700; }"
-    "QPushButton:disabled { color: #E4EAF1; border-color: #9AAABD;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B9C6D5, stop:1 #98A8BB); }");
+const QString kCommandStyle = Style::sheet(
+    QStringLiteral("QPushButton { color: white; font-weight: bold; border: 1px solid @CommandEdge; border-radius: 5px;"
+                   " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 @CommandBottom); }"
+                   "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandHoverTop, "
+                   "stop:1 @CommandHoverBottom); }"
+                   "QPushButton:pressed { background: @CommandPressed; }"
+                   "QPushButton:focus { border: 2px solid @FocusGold; }"
+                   "QPushButton:disabled { color: @CommandDisabledText; border-color: @CommandDisabledEdge;"
+                   " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandDisabledTop, stop:1 "
+                   "@CommandDisabledBottom); }"));
 
 QFont commandFont()
 {
@@ -53,9 +56,10 @@ QFont commandFont()
 
 QString EditorWindow::smallButtonStyle()
 {
-    return QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px; background: transparent; }"
-                          "QPushButton:hover { border-color: #9DB9D8; background: #EAF2FB; }"
-                          "QPushButton:focus { border-color: #FFD700; }");
+    return Style::sheet(
+        QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px; background: transparent; }"
+                       "QPushButton:hover { border-color: @SmallButtonHoverEdge; background: @PaleButtonHover; }"
+                       "QPushButton:focus { border-color: @FocusGold; }"));
 }
 
 EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
@@ -68,10 +72,10 @@ EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setFixedSize(chrome.panel);
-    panContainer->setStyleSheet(QStringLiteral(
-        "#panContainer { background: #F7FAFD; border: 1px solid #8FAED0; border-radius: 10px; }"
-        "QLabel { color: #1F3A5C; }"
-        "QFrame[section=\"true\"] { background: white; border: 1px solid #C9D8E8; border-radius: 8px; }"));
+    panContainer->setStyleSheet(Style::sheet(QStringLiteral(
+        "#panContainer { background: @PanelFill; border: 1px solid @PanelEdge; border-radius: 10px; }"
+        "QLabel { color: @TextInk; }"
+        "QFrame[section=\"true\"] { background: white; border: 1px solid @SectionEdge; border-radius: 8px; }")));
 
     // The hint line: at the bottom, left of the navigation strip in a column
     // layout, across the panel in a bar layout.
@@ -95,8 +99,8 @@ EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
     positionFont.setBold(true);
     lblPosizione->setFont(positionFont);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("QLabel { color: #1F3A5C; background: white; border: 1px solid #8FAED0; border-radius: 4px; }"));
+    lblPosizione->setStyleSheet(Style::sheet(QStringLiteral(
+        "QLabel { color: @TextInk; background: white; border: 1px solid @PanelEdge; border-radius: 4px; }")));
     lblPosizione->hide(); // shown where addCommands places the strip
 
     // The record's attachment slots.
@@ -123,6 +127,11 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         button->setFont(commandFont());
         button->setStyleSheet(kCommandStyle);
         button->setCursor(Qt::PointingHandCursor);
+        if (def.picture) {
+            const QSize side(kCommandPicture, kCommandPicture);
+            button->setIcon(QIcon(Art::pixmap(QLatin1String(def.picture), side)));
+            button->setIconSize(side);
+        }
         if (def.hint)
             addHint(button, QString::fromUtf8(def.hint));
         buttons.append(button);
@@ -156,7 +165,9 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         for (int i = 0; i < commands.size(); ++i) {
             if (i > 0)
                 total += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
-            const int width = buttons.at(i) ? metrics.horizontalAdvance(buttons.at(i)->text()) + 16 : navigation;
+            const QPushButton *button = buttons.at(i);
+            const int picture = button && !button->icon().isNull() ? kCommandPicture + 6 : 0;
+            const int width = button ? metrics.horizontalAdvance(button->text()) + 16 + picture : navigation;
             widths.append(width);
             total += width;
         }

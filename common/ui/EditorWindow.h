@@ -47,14 +47,16 @@ public:
         Bar, // left to right at `commandOrigin` (dogs); the navigation strip where the table puts it
     };
 
-    // One command button: object name, caption, hint sentence and group (a
-    // gap separates consecutive groups). In a bar, the row named
-    // kNavigationStrip places the navigation strip.
+    // One command button: object name, caption, hint sentence, group (a gap
+    // separates consecutive groups) and, optionally, a picture (Art) shown
+    // left of the caption. In a bar, the row named kNavigationStrip places
+    // the navigation strip.
     struct Command {
         const char *name;
         const char *caption = nullptr;
         const char *hint = nullptr;
         int group = 0;
+        const char *picture = nullptr;
     };
     static constexpr const char *kNavigationStrip = "<navigation>";
 

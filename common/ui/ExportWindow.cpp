@@ -9,12 +9,10 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 const QString ExportWindow::kAskExport = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
@@ -36,6 +34,18 @@ constexpr QRgb kWindowFill = 0xFFEEEDED;
 constexpr int kRowHeight = 21;
 constexpr int kIcon = 44;
 
+// The window's design, in pixels of panContainer.
+constexpr QSize kPanel(837, 533);
+constexpr QRect kStrip(8, 8, 821, 65);
+constexpr QRect kLogo(13, 13, 505, 55);
+constexpr QRect kHand(528, 32, 31, 25);
+constexpr QRect kExport(566, 15, 49, 50);
+constexpr QRect kHelp(670, 13, 50, 55);
+constexpr QRect kExit(766, 15, 40, 50);
+constexpr QRect kGrid(8, 80, 821, 409);
+constexpr QRect kBand(8, 493, 821, 32);
+constexpr QPoint kHintText(14, 499);
+
 // The grid view: an edit still open when a command runs is taken into the grid first.
 class GridView : public QTableView
 {
@@ -54,15 +64,16 @@ public:
     }
 };
 
-QToolButton *commandPicture(QWidget *parent, const char *name, const QString &picture)
+QToolButton *commandPicture(QWidget *parent, const char *name, const QString &picture, const QRect &place)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(Art::pixmap(picture, QSize(kIcon, kIcon))));
-    button->setIconSize(QSize(kIcon, kIcon));
+    const int side = qMin(kIcon, qMin(place.width(), place.height()) - 4);
+    button->setIcon(QIcon(Art::pixmap(picture, QSize(side, side))));
+    button->setIconSize(QSize(side, side));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFixedSize(kIcon + 8, kIcon + 8);
+    button->setGeometry(place);
     return button;
 }
 
@@ -218,9 +229,10 @@ ExportWindow::ExportWindow(QWidget *owner, Setup setup)
     hints->addBackground(this);
     hints->addBackground(grdRecords);
     hints->addBackground(grdRecords->viewport());
-    const auto panels = findChildren<QFrame *>(QStringLiteral("panContainer"));
-    for (QFrame *panel : panels)
-        hints->addBackground(panel);
+    for (const QString &name : { QStringLiteral("panContainer"), QStringLiteral("shpSfondo") }) {
+        if (auto *panel = findChild<QFrame *>(name))
+            hints->addBackground(panel);
+    }
 
     finishLayout(m_setup.size);
 }
@@ -232,50 +244,42 @@ void ExportWindow::buildWindow()
     palette.setColor(QPalette::Window, QColor::fromRgba(kWindowFill));
     setPalette(palette);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    // Everything sits on one panel centred in the client area, at the
+    // places of the window's design (pixels of the panel).
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panContainer"));
+    panel->setGeometry(QRect(
+        QPoint((m_setup.size.width() - kPanel.width()) / 2, (m_setup.size.height() - kPanel.height()) / 2), kPanel));
 
     // The white strip: title picture at the left, commands at the right.
-    auto *strip = new QFrame(this);
-    strip->setObjectName(QStringLiteral("panContainer"));
+    auto *strip = new QFrame(panel);
+    strip->setObjectName(QStringLiteral("shpSfondo"));
     strip->setAutoFillBackground(true);
     QPalette white = strip->palette();
     white.setColor(QPalette::Window, Qt::white);
     strip->setPalette(white);
-    strip->setFixedHeight(76);
-    auto *stripLayout = new QHBoxLayout(strip);
-    stripLayout->setContentsMargins(12, 12, 14, 12);
-    stripLayout->setSpacing(6);
+    strip->setGeometry(kStrip);
 
-    imgLogo = new QLabel(strip);
+    imgLogo = new QLabel(panel);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setGeometry(kLogo);
+    imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     imgLogo->setPixmap(Art::pixmap(QStringLiteral("titolo-excel"), QSize(330, 52)));
-    stripLayout->addWidget(imgLogo);
-    stripLayout->addStretch(1);
 
-    icoHand = new QLabel(strip);
+    icoHand = new QLabel(panel);
     icoHand->setObjectName(QStringLiteral("icoHand"));
-    icoHand->setPixmap(Art::pixmap(QStringLiteral("mano"), QSize(36, kIcon)));
-    stripLayout->addWidget(icoHand);
-    cmdEsporta = commandPicture(strip, "cmdEsporta", QStringLiteral("excel"));
-    stripLayout->addWidget(cmdEsporta);
-    stripLayout->addSpacing(10);
-    cmdGuida = commandPicture(strip, "cmdGuida", QStringLiteral("aiuto"));
-    stripLayout->addWidget(cmdGuida);
-    cmdEsci = commandPicture(strip, "cmdEsci", QStringLiteral("uscita"));
-    stripLayout->addWidget(cmdEsci);
-    layout->addWidget(strip);
-
-    auto *line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(line);
+    icoHand->setGeometry(kHand);
+    icoHand->setAlignment(Qt::AlignCenter);
+    icoHand->setPixmap(Art::pixmap(QStringLiteral("mano"), kHand.size()));
+    cmdEsporta = commandPicture(panel, "cmdEsporta", QStringLiteral("excel"), kExport);
+    cmdGuida = commandPicture(panel, "cmdGuida", QStringLiteral("aiuto"), kHelp);
+    cmdEsci = commandPicture(panel, "cmdEsci", QStringLiteral("uscita"), kExit);
 
     // The grid.
-    auto *view = new GridView(this);
+    auto *view = new GridView(panel);
     grdRecords = view;
     grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords->setGeometry(kGrid);
     grdRecords->setModel(m_grid);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -295,29 +299,23 @@ void ExportWindow::buildWindow()
     grdRecords->setPalette(gridPalette);
     for (int c = 0; c < m_setup.columns.size(); ++c)
         grdRecords->setColumnWidth(c, m_setup.columns.at(c).gridWidth);
-    auto *gridBox = new QVBoxLayout;
-    gridBox->setContentsMargins(10, 10, 10, 10);
-    gridBox->addWidget(grdRecords);
-    layout->addLayout(gridBox, 1);
 
     // The hint line on its band.
-    auto *band = new QFrame(this);
+    auto *band = new QFrame(panel);
     band->setObjectName(QStringLiteral("shpInfo"));
     band->setAutoFillBackground(true);
     QPalette bandPalette = band->palette();
     bandPalette.setColor(QPalette::Window, QColor::fromRgba(Style::HintBandColour));
     band->setPalette(bandPalette);
-    band->setFixedHeight(32);
-    auto *bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(12, 0, 12, 0);
+    band->setGeometry(kBand);
     panInfo = new QLabel(kHintInitial, band);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Style::shellFont(12));
+    panInfo->setGeometry(kHintText.x() - kBand.x(), 0, kBand.width() - 2 * (kHintText.x() - kBand.x()), kBand.height());
+    panInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette hintPalette = panInfo->palette();
     hintPalette.setColor(QPalette::WindowText, Qt::white);
     panInfo->setPalette(hintPalette);
-    bandLayout->addWidget(panInfo, 1);
-    layout->addWidget(band);
 }
 
 void ExportWindow::showEvent(QShowEvent *event)

@@ -1,9 +1,12 @@
 #include "common/ui/FileDialogs.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTreeView>
 #include <QWidget>
@@ -26,6 +29,39 @@ Seam &seam()
     return s;
 }
 
+// The patterns of one entry of a filter: the text between its last
+// parentheses, split at blanks and at ";" ("Immagine JPEG (*.jpg; *.jpeg)"
+// gives "*.jpg" and "*.jpeg").
+QStringList namePatterns(const QString &entry)
+{
+    static const QRegularExpression inner(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    const QRegularExpressionMatch match = inner.match(entry);
+    return match.hasMatch() ? match.captured(1).split(separators, Qt::SkipEmptyParts) : QStringList();
+}
+
+// The chooser shows each entry of its filter as written and lists the files
+// that match the entry's patterns in any letter case.
+void matchPatternsAsWritten(QFileDialog &dialog)
+{
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    if (!model)
+        return;
+    auto apply = [model](const QString &entry) {
+        const QStringList patterns = namePatterns(entry);
+        if (!patterns.isEmpty())
+            model->setNameFilters(patterns);
+    };
+    // Always after the chooser's own handling of the entry chosen (and of the
+    // first one, once it is shown).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, model, apply, Qt::QueuedConnection);
+    if (auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+        QObject::connect(types, &QComboBox::currentTextChanged, model, apply, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        model, [&dialog, apply] { apply(dialog.selectedNameFilter()); }, Qt::QueuedConnection);
+}
+
 QString ask(const Request &request)
 {
     Seam &s = seam();
@@ -39,6 +75,7 @@ QString ask(const Request &request)
     // Qt's own chooser: the same look, size and language on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setViewMode(QFileDialog::Detail);
+    matchPatternsAsWritten(dialog);
     if (request.kind == Kind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

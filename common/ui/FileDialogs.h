@@ -21,7 +21,10 @@ struct Request {
     Kind kind = Kind::Open;
     QWidget *parent = nullptr;
     QString title;
-    QString filter; // e.g. "Tutti i file (*)", "Immagini (*.bmp *.jpg)"
+    // e.g. "Tutti i file (*)", "Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)":
+    // entries separated by ";;", each shown as written; the patterns in its
+    // last parentheses (separated by blanks or ";") match in any letter case.
+    QString filter;
     QString directory; // where the chooser starts (empty: the current folder)
 };
 

@@ -466,11 +466,19 @@ QWidget *startMenu()
     return WindowRegistry::get(QLatin1String(WindowNames::frmAvvio));
 }
 
+void showWindow(QWidget *window)
+{
+    if (auto *main = qobject_cast<MainWindowBase *>(window))
+        main->showMaximised();
+    else if (window)
+        window->show();
+}
+
 void switchWindow(QWidget *from, QWidget *to)
 {
     if (!to)
         return;
-    to->show();
+    showWindow(to);
     if (from && from != to)
         from->hide();
 }
@@ -548,7 +556,7 @@ QWidget *menuCloseRouting(const QLabel *lblMemory, const QList<QPair<QString, QS
         }
     }
     if (target)
-        target->show();
+        showWindow(target);
     return target;
 }
 

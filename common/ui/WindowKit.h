@@ -119,6 +119,8 @@ void pressOnEnter(QAbstractButton *button);
 void setStartMenu(QWidget *startMenu);
 QWidget *startMenu();
 
+// Shows `window`: a main window maximised, any other as it is.
+void showWindow(QWidget *window);
 // SwitchWindow: shows `to` first, then hides `from`, so one window stays visible.
 // A null `to` leaves `from` as it is.
 void switchWindow(QWidget *from, QWidget *to);
@@ -162,7 +164,7 @@ QString callerMode(const QLabel *lblMemory);
 bool modeIs(const QLabel *lblMemory, QStringView literal);
 
 // MenuCloseRouting, for a chooser's close handler: the trimmed word in
-// lblMemory chooses the window to show: "avvio" the start menu, else the
+// lblMemory chooses the window to show (showWindow): "avvio" the start menu, else the
 // start-up instance (WindowRegistry global name) paired with the word; any
 // other word shows nothing. Returns the window shown (nullptr for none). The
 // chooser itself is hidden by its close.
