@@ -19,7 +19,7 @@
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>

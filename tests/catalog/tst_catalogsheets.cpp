@@ -11,7 +11,7 @@
 #include "common/Clock.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/WindowRegistry.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLineEdit>

@@ -14,7 +14,7 @@
 #include "dogs/Cani.h"
 #include "dogs/CostiCane.h"
 #include "dogs/core/DogCostRecord.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/EditorConformance.h"
 #include "tests/support/FixtureData.h"
 #include "tests/support/TestSupport.h"

@@ -17,7 +17,7 @@
 #include "dogs/PhotoView.h"
 #include "dogs/StampaCane.h"
 #include "dogs/core/DogSheetRtf.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/FixtureData.h"
 #include "tests/support/OpenedUrls.h"
 #include "tests/support/TestSupport.h"

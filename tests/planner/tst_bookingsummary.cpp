@@ -11,7 +11,7 @@
 #include "planner/Planning.h"
 #include "planner/core/BookingSummary.h"
 #include "planner/core/PlannerRecord.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLabel>

@@ -13,7 +13,7 @@
 #include "planner/PlanningSheet.h"
 #include "planner/StampaPlanning.h"
 #include "planner/core/PlannerRecord.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "owners/OwnerControls.h"
 #include "owners/OwnerSheet.h"
 #include "owners/core/OwnerRecord.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QComboBox>

@@ -16,8 +16,8 @@
 #include "deadlines/TrovaScadenzario.h"
 #include "deadlines/core/DeadlineRecord.h"
 #include "deadlines/core/Imminence.h"
-#include "tests/deadlinelists/DeadlineFixture.h"
-#include "tests/report/PdfTools.h"
+#include "tests/deadlines/DeadlineFixture.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

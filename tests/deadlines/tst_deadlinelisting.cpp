@@ -4,7 +4,7 @@
 #include "deadlines/core/DeadlineListing.h"
 #include "deadlines/core/DeadlineRecord.h"
 #include "deadlines/core/Imminence.h"
-#include "tests/deadlinelists/DeadlineFixture.h"
+#include "tests/deadlines/DeadlineFixture.h"
 #include "tests/support/CoreSupport.h"
 
 #include <QTest>

@@ -14,8 +14,8 @@
 #include "quotes/Logo.h"
 #include "quotes/QuoteReport.h"
 #include "quotes/StampaPrev.h"
-#include "tests/quoteoutput/QuoteFixture.h"
-#include "tests/report/PdfTools.h"
+#include "tests/quotes/QuoteFixture.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/FailDevice.h"
 #include "tests/support/TestSupport.h"
 

@@ -11,7 +11,7 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "owners/core/OwnerRecord.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>

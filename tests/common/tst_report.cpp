@@ -4,7 +4,7 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Application.h"
 #include "common/ui/MessageBoxes.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAction>

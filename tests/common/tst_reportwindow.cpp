@@ -8,7 +8,7 @@
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/MessageBoxes.h"
-#include "tests/report/PdfTools.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/FailDevice.h"
 #include "tests/support/TestSupport.h"
 
