@@ -8,8 +8,8 @@
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/MessageBoxes.h"
-#include "tests/support/PdfTools.h"
 #include "tests/support/FailDevice.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAction>

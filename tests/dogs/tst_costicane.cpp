@@ -14,9 +14,9 @@
 #include "dogs/Cani.h"
 #include "dogs/CostiCane.h"
 #include "dogs/core/DogCostRecord.h"
-#include "tests/support/PdfTools.h"
 #include "tests/support/EditorConformance.h"
 #include "tests/support/FixtureData.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -17,9 +17,9 @@
 #include "dogs/PhotoView.h"
 #include "dogs/StampaCane.h"
 #include "dogs/core/DogSheetRtf.h"
-#include "tests/support/PdfTools.h"
 #include "tests/support/FixtureData.h"
 #include "tests/support/OpenedUrls.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -15,8 +15,8 @@
 #include "quotes/QuoteReport.h"
 #include "quotes/StampaPrev.h"
 #include "tests/quotes/QuoteFixture.h"
-#include "tests/support/PdfTools.h"
 #include "tests/support/FailDevice.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TestSupport.h"
 
 #include <QBuffer>
