@@ -141,20 +141,41 @@ struct SortKey {
     quint32 index;
 };
 
-void makeKey(SortKey &key, QStringView text, quint32 index)
+void makeKeyBytes(unsigned char (&bytes)[kKeyChars], QStringView text)
 {
-    std::memset(key.bytes, 0, sizeof key.bytes);
-    key.index = index;
+    std::memset(bytes, 0, sizeof bytes);
     const qsizetype n = qMin<qsizetype>(text.size(), kKeyChars);
     const QChar *c = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t f = foldUpper(c[i].unicode());
         if (f >= 0xFF) {
-            key.bytes[i] = 0xFF;
+            bytes[i] = 0xFF;
             break;
         }
-        key.bytes[i] = static_cast<unsigned char>(f);
+        bytes[i] = static_cast<unsigned char>(f);
     }
+}
+
+void makeKey(SortKey &key, QStringView text, quint32 index)
+{
+    makeKeyBytes(key.bytes, text);
+    key.index = index;
+}
+
+// The sort key of a listed record: the key of its line and the record's
+// number (or, for a list given its texts, the line's place), which orders
+// lines whose keys tie until their whole texts are compared.
+struct RecordKey {
+    unsigned char bytes[kKeyChars];
+    qint64 record;
+};
+static_assert(std::is_trivially_copyable_v<RecordKey>);
+
+bool recordKeyLess(const RecordKey &a, const RecordKey &b)
+{
+    if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
+        return c < 0;
+    return a.record < b.record;
 }
 
 // The keys of a list, in memory of their own; a long list's keys in large
@@ -569,6 +590,320 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
         throw ListingMemoryError();
     }
     file.close();
+}
+
+// The keys that collect makes, one array per part of the archive read side
+// by side (each in file order).
+struct RecordListing::Keys {
+    std::vector<std::vector<RecordKey>> parts;
+};
+
+RecordListing::RecordListing() = default;
+RecordListing::~RecordListing() = default;
+RecordListing::RecordListing(RecordListing &&) noexcept = default;
+RecordListing &RecordListing::operator=(RecordListing &&) noexcept = default;
+
+void RecordListing::clear()
+{
+    m_records = {};
+    m_texts = {};
+    m_recent = {};
+    m_keys.reset();
+    m_file.reset();
+    m_line = {};
+    m_recordSize = 0;
+}
+
+void RecordListing::append(const QString &text, qint64 record)
+{
+    Q_ASSERT(!m_file);
+    m_records.push_back(record);
+    m_texts.push_back(text);
+}
+
+void RecordListing::collect(
+    const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line, qint64 bytesPerLine)
+{
+    clear();
+    m_file = std::make_unique<ArchiveFile>(path, recordSize);
+    m_recordSize = recordSize;
+    m_line = line;
+    const ArchiveFile &file = *m_file;
+    const qint64 records = file.count();
+    if (bytesPerLine > 0) {
+        const qint64 room = availableMemory();
+        if (records > 0 && (records > room / bytesPerLine))
+            throw ListingMemoryError();
+    }
+    // A large archive is read in a few parts side by side, each part keeping
+    // its own records (and keys); the parts are then joined in file order. A
+    // part that fails keeps what it took before its failure, and the parts
+    // after it are dropped, so the outcome is that of one pass.
+    const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
+    struct PartOut {
+        std::vector<qint64> records;
+        std::vector<RecordKey> keys;
+        QByteArray block;
+        std::exception_ptr failure;
+    };
+    std::vector<PartOut> outs(parts);
+    try {
+        for (PartOut &out : outs)
+            out.block.reserve(qMax(1 << 20, recordSize));
+    } catch (const std::bad_alloc &) {
+        clear();
+        throw ListingMemoryError();
+    }
+    const bool keyed = m_sorted;
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 first = records * qint64(part) / qint64(parts);
+        const qint64 last = records * qint64(part + 1) / qint64(parts);
+        PartOut &out = outs[part];
+        try {
+            // Room for every record of the part: only what is used is ever touched.
+            if (keyed)
+                out.keys.reserve(size_t(last - first));
+            else
+                out.records.reserve(size_t(last - first));
+            file.scanRange(
+                first, last,
+                [&](qint64 index, const char *record) {
+                    if (accept && !accept(record))
+                        return;
+                    if (keyed) {
+                        RecordKey &key = out.keys.emplace_back();
+                        key.record = index;
+                        makeKeyBytes(key.bytes, line(record));
+                    } else {
+                        out.records.push_back(index);
+                    }
+                },
+                out.block);
+        } catch (...) {
+            out.failure = std::current_exception();
+        }
+        out.block = QByteArray();
+    });
+    std::exception_ptr failure;
+    size_t kept = parts;
+    for (size_t part = 0; part < parts; ++part) {
+        if (outs[part].failure) {
+            failure = outs[part].failure;
+            kept = part + 1;
+            break;
+        }
+    }
+    try {
+        if (failure) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const std::bad_alloc &) {
+                throw;
+            } catch (...) {
+            }
+        }
+        size_t total = 0;
+        for (size_t part = 0; part < kept; ++part)
+            total += keyed ? outs[part].keys.size() : outs[part].records.size();
+        m_records.reserve(total);
+        if (keyed)
+            m_keys = std::make_unique<Keys>();
+        for (size_t part = 0; part < kept; ++part) {
+            if (keyed) {
+                for (const RecordKey &key : outs[part].keys)
+                    m_records.push_back(key.record);
+                m_keys->parts.push_back(std::move(outs[part].keys));
+            } else {
+                m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
+            }
+        }
+    } catch (const std::bad_alloc &) {
+        outs.clear();
+        clear(); // give the memory back before anything else runs
+        throw ListingMemoryError();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void RecordListing::sort()
+{
+    const size_t n = m_records.size();
+    const bool given = !m_file; // a list given its texts
+    std::vector<std::vector<RecordKey>> parts;
+    if (m_keys) {
+        parts = std::move(m_keys->parts);
+        m_keys.reset();
+    } else if (given && n > 1) {
+        parts.emplace_back(n);
+        for (size_t i = 0; i < n; ++i) {
+            makeKeyBytes(parts[0][i].bytes, m_texts[i]);
+            parts[0][i].record = qint64(i);
+        }
+    }
+    if (n < 2 || parts.empty())
+        return;
+    // Each part sorted on its own thread, then the sorted parts merged pairwise
+    // side by side; the order is total (the record decides last), so the
+    // result is that of one sort.
+    if (parts.size() == 1 && n >= kPartLines) {
+        // One part from a small archive's many records: split it for the sort.
+        const size_t pieces = partsFor(n, kPartLines);
+        std::vector<std::vector<RecordKey>> split(pieces);
+        for (size_t p = 0; p < pieces; ++p)
+            split[p].assign(parts[0].begin() + std::ptrdiff_t(n * p / pieces),
+                parts[0].begin() + std::ptrdiff_t(n * (p + 1) / pieces));
+        parts.swap(split);
+    }
+    runSideBySide(parts.size(), [&](size_t p) { std::sort(parts[p].begin(), parts[p].end(), recordKeyLess); });
+    while (parts.size() > 1) {
+        std::vector<std::vector<RecordKey>> merged((parts.size() + 1) / 2);
+        runSideBySide(merged.size(), [&](size_t m) {
+            if (2 * m + 1 == parts.size()) {
+                merged[m] = std::move(parts[2 * m]);
+                return;
+            }
+            const std::vector<RecordKey> &a = parts[2 * m];
+            const std::vector<RecordKey> &b = parts[2 * m + 1];
+            merged[m].resize(a.size() + b.size());
+            std::merge(a.begin(), a.end(), b.begin(), b.end(), merged[m].begin(), recordKeyLess);
+            std::vector<RecordKey>().swap(parts[2 * m]);
+            std::vector<RecordKey>().swap(parts[2 * m + 1]);
+        });
+        parts.swap(merged);
+    }
+    std::vector<RecordKey> &keys = parts[0];
+    // Lines whose keys tie are put in order by their whole texts.
+    for (size_t i = 0; i < n;) {
+        size_t j = i + 1;
+        while (j < n && std::memcmp(keys[i].bytes, keys[j].bytes, sizeof keys[i].bytes) == 0)
+            ++j;
+        if (j - i > 1) {
+            std::vector<std::pair<QString, RecordKey>> tied;
+            tied.reserve(j - i);
+            for (size_t k = i; k < j; ++k)
+                tied.emplace_back(given ? m_texts[size_t(keys[k].record)] : makeText(keys[k].record), keys[k]);
+            std::stable_sort(tied.begin(), tied.end(),
+                [](const auto &a, const auto &b) { return lineCompare(a.first, b.first) < 0; });
+            for (size_t k = i; k < j; ++k)
+                keys[k] = tied[k - i].second;
+        }
+        i = j;
+    }
+    if (given) {
+        std::vector<qint64> records(n);
+        std::vector<QString> texts(n);
+        for (size_t i = 0; i < n; ++i) {
+            const size_t from = size_t(keys[i].record);
+            records[i] = m_records[from];
+            texts[i] = std::move(m_texts[from]);
+        }
+        m_records.swap(records);
+        m_texts.swap(texts);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            m_records[i] = keys[i].record;
+    }
+    m_recent = {};
+}
+
+bool RecordListing::readRecord(qint64 record, QByteArray &bytes) const
+{
+    if (!m_file)
+        return false;
+    bool read = false;
+    try {
+        m_file->scanRange(
+            record, record + 1,
+            [&](qint64, const char *data) {
+                bytes = QByteArray(data, m_recordSize);
+                read = true;
+            },
+            bytes);
+    } catch (...) {
+        return false;
+    }
+    return read;
+}
+
+QString RecordListing::makeText(qint64 record) const
+{
+    QByteArray bytes;
+    if (!m_line || !readRecord(record, bytes))
+        return QString();
+    try {
+        return m_line(bytes.constData());
+    } catch (...) {
+        return QString();
+    }
+}
+
+QString RecordListing::text(qsizetype row) const
+{
+    if (row < 0 || row >= size())
+        return QString();
+    if (m_texts.size() == m_records.size())
+        return m_texts[size_t(row)];
+    if (m_recent.empty())
+        m_recent.assign(kRecentLines, { qsizetype(-1), QString() });
+    auto &slot = m_recent[size_t(row) % kRecentLines];
+    if (slot.first != row)
+        slot = { row, makeText(m_records[size_t(row)]) };
+    return slot.second;
+}
+
+void RecordListing::makeAllTexts() const
+{
+    const size_t n = m_records.size();
+    if (m_texts.size() == n)
+        return;
+    std::vector<QString> texts(n);
+    // The rows in file order, so that the archive is read forwards once.
+    std::vector<std::pair<qint64, quint32>> byRecord(n);
+    for (size_t row = 0; row < n; ++row)
+        byRecord[row] = { m_records[row], quint32(row) };
+    std::sort(byRecord.begin(), byRecord.end());
+    qint64 count = 0;
+    try {
+        count = m_file ? m_file->count() : 0;
+    } catch (...) {
+    }
+    if (qint64(n) * 32 < count) {
+        // A few lines of a large archive: each read on its own.
+        for (const auto &[record, row] : byRecord)
+            texts[row] = makeText(record);
+    } else if (n > 0) {
+        const qint64 first = byRecord.front().first;
+        const qint64 last = qMin(count, byRecord.back().first + 1);
+        const size_t parts = partsFor(size_t(last - first), size_t(kPartRecordBytes / m_recordSize));
+        runSideBySide(parts, [&](size_t part) {
+            const qint64 from = first + (last - first) * qint64(part) / qint64(parts);
+            const qint64 to = first + (last - first) * qint64(part + 1) / qint64(parts);
+            auto at = std::lower_bound(byRecord.begin(), byRecord.end(), std::pair<qint64, quint32>(from, 0));
+            QByteArray block;
+            try {
+                m_file->scanRange(
+                    from, to,
+                    [&](qint64 index, const char *record) {
+                        if (at == byRecord.end() || at->first != index)
+                            return;
+                        texts[at->second] = m_line(record);
+                        ++at;
+                    },
+                    block);
+            } catch (...) {
+                // Lines that could not be read stay empty.
+            }
+        });
+    }
+    m_texts.swap(texts);
+    m_recent = {};
+}
+
+QStringList RecordListing::texts() const
+{
+    makeAllTexts();
+    return QStringList(m_texts.begin(), m_texts.end());
 }
 
 void readRecord(const QString &path, int recordSize, qint64 index, QByteArray &record)
