@@ -596,6 +596,7 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 // by side (each in file order).
 struct RecordListing::Keys {
     std::vector<std::vector<RecordKey>> parts;
+    bool sorted = false; // each part in key order
 };
 
 RecordListing::RecordListing() = default;
@@ -683,6 +684,9 @@ void RecordListing::collect(
             out.failure = std::current_exception();
         }
         out.block = QByteArray();
+        // The part's keys sorted here, while they are at hand.
+        if (keyed)
+            std::sort(out.keys.begin(), out.keys.end(), recordKeyLess);
     });
     std::exception_ptr failure;
     size_t kept = parts;
@@ -713,6 +717,7 @@ void RecordListing::collect(
                 for (const RecordKey &key : outs[part].keys)
                     m_records.push_back(key.record);
                 m_keys->parts.push_back(std::move(outs[part].keys));
+                m_keys->sorted = true;
             } else {
                 m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
             }
@@ -731,8 +736,10 @@ void RecordListing::sort()
     const size_t n = m_records.size();
     const bool given = !m_file; // a list given its texts
     std::vector<std::vector<RecordKey>> parts;
+    bool partsSorted = false;
     if (m_keys) {
         parts = std::move(m_keys->parts);
+        partsSorted = m_keys->sorted;
         m_keys.reset();
     } else if (given && n > 1) {
         parts.emplace_back(n);
@@ -743,66 +750,95 @@ void RecordListing::sort()
     }
     if (n < 2 || parts.empty())
         return;
-    // Each part sorted on its own thread, then the sorted parts merged pairwise
-    // side by side; the order is total (the record decides last), so the
-    // result is that of one sort.
-    if (parts.size() == 1 && n >= kPartLines) {
-        // One part from a small archive's many records: split it for the sort.
-        const size_t pieces = partsFor(n, kPartLines);
-        std::vector<std::vector<RecordKey>> split(pieces);
-        for (size_t p = 0; p < pieces; ++p)
-            split[p].assign(parts[0].begin() + std::ptrdiff_t(n * p / pieces),
-                parts[0].begin() + std::ptrdiff_t(n * (p + 1) / pieces));
-        parts.swap(split);
-    }
-    runSideBySide(parts.size(), [&](size_t p) { std::sort(parts[p].begin(), parts[p].end(), recordKeyLess); });
-    while (parts.size() > 1) {
-        std::vector<std::vector<RecordKey>> merged((parts.size() + 1) / 2);
-        runSideBySide(merged.size(), [&](size_t m) {
-            if (2 * m + 1 == parts.size()) {
-                merged[m] = std::move(parts[2 * m]);
-                return;
-            }
-            const std::vector<RecordKey> &a = parts[2 * m];
-            const std::vector<RecordKey> &b = parts[2 * m + 1];
-            merged[m].resize(a.size() + b.size());
-            std::merge(a.begin(), a.end(), b.begin(), b.end(), merged[m].begin(), recordKeyLess);
-            std::vector<RecordKey>().swap(parts[2 * m]);
-            std::vector<RecordKey>().swap(parts[2 * m + 1]);
-        });
-        parts.swap(merged);
-    }
-    std::vector<RecordKey> &keys = parts[0];
-    // Lines whose keys tie are put in order by their whole texts.
-    for (size_t i = 0; i < n;) {
-        size_t j = i + 1;
-        while (j < n && std::memcmp(keys[i].bytes, keys[j].bytes, sizeof keys[i].bytes) == 0)
-            ++j;
-        if (j - i > 1) {
-            std::vector<std::pair<QString, RecordKey>> tied;
-            tied.reserve(j - i);
-            for (size_t k = i; k < j; ++k)
-                tied.emplace_back(given ? m_texts[size_t(keys[k].record)] : makeText(keys[k].record), keys[k]);
-            std::stable_sort(tied.begin(), tied.end(),
-                [](const auto &a, const auto &b) { return lineCompare(a.first, b.first) < 0; });
-            for (size_t k = i; k < j; ++k)
-                keys[k] = tied[k - i].second;
+    // Each part sorted on its own thread (collect sorts the parts it reads),
+    // then the sorted parts merged in one pass; the order is total (the
+    // record decides last), so the result is that of one sort.
+    if (!partsSorted) {
+        if (parts.size() == 1 && n >= kPartLines) {
+            // One part with many lines: split it for the sort.
+            const size_t pieces = partsFor(n, kPartLines);
+            std::vector<std::vector<RecordKey>> split(pieces);
+            for (size_t p = 0; p < pieces; ++p)
+                split[p].assign(parts[0].begin() + std::ptrdiff_t(n * p / pieces),
+                    parts[0].begin() + std::ptrdiff_t(n * (p + 1) / pieces));
+            parts.swap(split);
         }
-        i = j;
+        runSideBySide(parts.size(), [&](size_t p) { std::sort(parts[p].begin(), parts[p].end(), recordKeyLess); });
+    }
+    // The merge: the smallest head of the parts, each time; a line whose key
+    // equals the line's before it joins that line's run of tied keys.
+    std::vector<qint64> order;
+    order.reserve(n);
+    std::vector<std::pair<size_t, size_t>> runs;
+    std::vector<size_t> heads(parts.size(), 0);
+    const auto headLess = [&](size_t a, size_t b) { // a priority queue's "less": greater key
+        return recordKeyLess(parts[b][heads[b]], parts[a][heads[a]]);
+    };
+    std::vector<size_t> queue;
+    for (size_t p = 0; p < parts.size(); ++p)
+        if (!parts[p].empty())
+            queue.push_back(p);
+    std::make_heap(queue.begin(), queue.end(), headLess);
+    const RecordKey *previous = nullptr;
+    while (!queue.empty()) {
+        std::pop_heap(queue.begin(), queue.end(), headLess);
+        const size_t p = queue.back();
+        const RecordKey &key = parts[p][heads[p]];
+        if (previous && std::memcmp(previous->bytes, key.bytes, sizeof key.bytes) == 0) {
+            if (!runs.empty() && runs.back().second == order.size())
+                ++runs.back().second;
+            else
+                runs.emplace_back(order.size() - 1, order.size() + 1);
+        }
+        order.push_back(key.record);
+        previous = &key;
+        if (++heads[p] < parts[p].size())
+            std::push_heap(queue.begin(), queue.end(), headLess);
+        else
+            queue.pop_back();
+    }
+    parts.clear();
+    // Lines whose keys tie are put in order by their whole texts, made for
+    // all of them in one read of the archive. A run is in record order, which
+    // the stable sort keeps for equal lines.
+    if (!runs.empty()) {
+        std::vector<std::pair<qint64, quint32>> tied; // record, place in `tiedTexts`
+        for (const auto &[i, j] : runs)
+            for (size_t k = i; k < j; ++k)
+                tied.emplace_back(order[k], quint32(tied.size()));
+        std::vector<QString> tiedTexts(tied.size());
+        if (given) {
+            for (const auto &[position, slot] : tied)
+                tiedTexts[slot] = m_texts[size_t(position)];
+        } else {
+            std::vector<std::pair<qint64, quint32>> byRecord = tied;
+            std::sort(byRecord.begin(), byRecord.end());
+            readTexts(byRecord, tiedTexts);
+        }
+        size_t slot = 0;
+        for (const auto &[i, j] : runs) {
+            std::vector<std::pair<const QString *, qint64>> run;
+            run.reserve(j - i);
+            for (size_t k = i; k < j; ++k)
+                run.emplace_back(&tiedTexts[slot++], order[k]);
+            std::stable_sort(run.begin(), run.end(),
+                [](const auto &a, const auto &b) { return lineCompare(*a.first, *b.first) < 0; });
+            for (size_t k = i; k < j; ++k)
+                order[k] = run[k - i].second;
+        }
     }
     if (given) {
         std::vector<qint64> records(n);
         std::vector<QString> texts(n);
         for (size_t i = 0; i < n; ++i) {
-            const size_t from = size_t(keys[i].record);
+            const size_t from = size_t(order[i]);
             records[i] = m_records[from];
             texts[i] = std::move(m_texts[from]);
         }
         m_records.swap(records);
         m_texts.swap(texts);
     } else {
-        for (size_t i = 0; i < n; ++i)
-            m_records[i] = keys[i].record;
+        m_records.swap(order);
     }
     m_recent = {};
 }
@@ -813,13 +849,8 @@ bool RecordListing::readRecord(qint64 record, QByteArray &bytes) const
         return false;
     bool read = false;
     try {
-        m_file->scanRange(
-            record, record + 1,
-            [&](qint64, const char *data) {
-                bytes = QByteArray(data, m_recordSize);
-                read = true;
-            },
-            bytes);
+        // The record is read into `bytes` itself.
+        m_file->scanRange(record, record + 1, [&](qint64, const char *) { read = true; }, bytes);
     } catch (...) {
         return false;
     }
@@ -852,6 +883,47 @@ QString RecordListing::text(qsizetype row) const
     return slot.second;
 }
 
+void RecordListing::readTexts(const std::vector<std::pair<qint64, quint32>> &byRecord, std::vector<QString> &out) const
+{
+    qint64 count = 0;
+    try {
+        count = m_file ? m_file->count() : 0;
+    } catch (...) {
+    }
+    if (byRecord.empty() || count == 0)
+        return;
+    if (qint64(byRecord.size()) * 32 < count) {
+        // A few lines of a large archive: each read on its own.
+        for (const auto &[record, slot] : byRecord)
+            out[slot] = makeText(record);
+        return;
+    }
+    const qint64 first = byRecord.front().first;
+    const qint64 last = qMin(count, byRecord.back().first + 1);
+    if (last <= first)
+        return;
+    const size_t parts = partsFor(size_t(last - first), size_t(kPartRecordBytes / m_recordSize));
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 from = first + (last - first) * qint64(part) / qint64(parts);
+        const qint64 to = first + (last - first) * qint64(part + 1) / qint64(parts);
+        auto at = std::lower_bound(byRecord.begin(), byRecord.end(), std::pair<qint64, quint32>(from, 0));
+        QByteArray block;
+        try {
+            m_file->scanRange(
+                from, to,
+                [&](qint64 index, const char *record) {
+                    while (at != byRecord.end() && at->first == index) {
+                        out[at->second] = m_line(record);
+                        ++at;
+                    }
+                },
+                block);
+        } catch (...) {
+            // Lines that could not be read stay empty.
+        }
+    });
+}
+
 void RecordListing::makeAllTexts() const
 {
     const size_t n = m_records.size();
@@ -863,39 +935,7 @@ void RecordListing::makeAllTexts() const
     for (size_t row = 0; row < n; ++row)
         byRecord[row] = { m_records[row], quint32(row) };
     std::sort(byRecord.begin(), byRecord.end());
-    qint64 count = 0;
-    try {
-        count = m_file ? m_file->count() : 0;
-    } catch (...) {
-    }
-    if (qint64(n) * 32 < count) {
-        // A few lines of a large archive: each read on its own.
-        for (const auto &[record, row] : byRecord)
-            texts[row] = makeText(record);
-    } else if (n > 0) {
-        const qint64 first = byRecord.front().first;
-        const qint64 last = qMin(count, byRecord.back().first + 1);
-        const size_t parts = partsFor(size_t(last - first), size_t(kPartRecordBytes / m_recordSize));
-        runSideBySide(parts, [&](size_t part) {
-            const qint64 from = first + (last - first) * qint64(part) / qint64(parts);
-            const qint64 to = first + (last - first) * qint64(part + 1) / qint64(parts);
-            auto at = std::lower_bound(byRecord.begin(), byRecord.end(), std::pair<qint64, quint32>(from, 0));
-            QByteArray block;
-            try {
-                m_file->scanRange(
-                    from, to,
-                    [&](qint64 index, const char *record) {
-                        if (at == byRecord.end() || at->first != index)
-                            return;
-                        texts[at->second] = m_line(record);
-                        ++at;
-                    },
-                    block);
-            } catch (...) {
-                // Lines that could not be read stay empty.
-            }
-        });
-    }
+    readTexts(byRecord, texts);
     m_texts.swap(texts);
     m_recent = {};
 }

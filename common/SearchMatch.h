@@ -178,6 +178,8 @@ private:
     struct Part;
     QString makeText(qint64 record) const;
     bool readRecord(qint64 record, QByteArray &bytes) const;
+    // The lines of the records of `byRecord` (in file order), each into its place in `out`.
+    void readTexts(const std::vector<std::pair<qint64, quint32>> &byRecord, std::vector<QString> &out) const;
 
     bool m_sorted = true;
     std::vector<qint64> m_records; // by row
