@@ -121,8 +121,8 @@ inline Figures alternate(int pairs, const std::function<double()> &subject, cons
 
 inline void printHeader()
 {
-    std::printf("%-34s %8s %10s %10s %7s %6s  %s\n", "measure (real window)", "records", "window ms", "cat ms",
-        "ratio", "goal", "");
+    std::printf("%-34s %8s %10s %10s %7s %6s  %s\n", "measure (real window)", "records", "window ms", "cat ms", "ratio",
+        "goal", "");
 }
 
 inline void printRow(const char *measure, qint64 records, const Figures &f, double goal)

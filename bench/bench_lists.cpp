@@ -268,8 +268,8 @@ void owners(const Run &run)
         [] { return searchRun<TfrmTrovaClienti>({}, {}); },
         [] { return searchRun<TfrmTrovaClienti>(QStringLiteral("txtCliente"), QStringLiteral("rossi")); });
     printRow("owners to call back", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmRicontatta>([] { return new TfrmRicontatta; }); },
-            run.cat()),
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmRicontatta>([] { return new TfrmRicontatta; }); }, run.cat()),
         1);
 }
 
@@ -278,20 +278,21 @@ void deadlines(const Run &run)
     writeArchive(run.archive, DeadlineRecord::layout(), run.records, makeDeadline);
     EditorStandIn editor(WindowNames::frmScadenzario, run.archive);
     searches(
-        run, "deadline search, no filter", "deadline search, Proprietario", [] {
-            return searchRun<TfrmTrovaScadenzario>({}, {}); },
+        run, "deadline search, no filter", "deadline search, Proprietario",
+        [] { return searchRun<TfrmTrovaScadenzario>({}, {}); },
         [] { return searchRun<TfrmTrovaScadenzario>(QStringLiteral("txtProprietario"), QStringLiteral("rossi")); });
     printRow("payments to make", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmConfermati>([] { return new TfrmConfermati; }); },
-            run.cat()),
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmConfermati>([] { return new TfrmConfermati; }); }, run.cat()),
         1);
     printRow("payments made", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmNonConfermati>([] { return new TfrmNonConfermati; }); },
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmNonConfermati>([] { return new TfrmNonConfermati; }); },
             run.cat()),
         1);
     printRow("appointments to confirm", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmDaConfermare>([] { return new TfrmDaConfermare; }); },
-            run.cat()),
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmDaConfermare>([] { return new TfrmDaConfermare; }); }, run.cat()),
         1);
 }
 
@@ -304,7 +305,8 @@ void quotes(const Run &run)
         [] { return searchRun<TfrmTrovaPreventivi>({}, {}); },
         [] { return searchRun<TfrmTrovaPreventivi>(QStringLiteral("txtCliente"), QStringLiteral("rossi")); });
     printRow("pending quotes", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmSospesi>([] { return new TfrmSospesi; }); }, run.cat()),
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmSospesi>([] { return new TfrmSospesi; }); }, run.cat()),
         1);
 }
 
@@ -312,12 +314,12 @@ void services(const Run &run)
 {
     writeArchive(run.archive, ServiceRecord::layout(), run.records, makeService);
     searches(
-        run, "service search, no filter", "service search, Tipologia", [] {
-            return searchRun<TfrmTrovaListino>({}, {}); },
+        run, "service search, no filter", "service search, Tipologia",
+        [] { return searchRun<TfrmTrovaListino>({}, {}); },
         [] { return searchRun<TfrmTrovaListino>(QStringLiteral("txtTipologia"), QStringLiteral("toelett")); });
     printRow("services not available", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmNonErogabili>([] { return new TfrmNonErogabili; }); },
-            run.cat()),
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmNonErogabili>([] { return new TfrmNonErogabili; }); }, run.cat()),
         1);
 }
 
@@ -328,7 +330,8 @@ void boxes(const Run &run)
         run, "box search, no filter", "box search, Tipologia", [] { return searchRun<TfrmTrovaBox>({}, {}); },
         [] { return searchRun<TfrmTrovaBox>(QStringLiteral("txtTipologia"), QStringLiteral("toelett")); });
     printRow("boxes not bookable", run.records,
-        alternate(run.pairs, [] { return listWindowRun<TfrmNonPrenotabili>([] { return new TfrmNonPrenotabili; }); },
+        alternate(
+            run.pairs, [] { return listWindowRun<TfrmNonPrenotabili>([] { return new TfrmNonPrenotabili; }); },
             run.cat()),
         1);
 }
@@ -336,8 +339,7 @@ void boxes(const Run &run)
 void dogs(const Run &run)
 {
     writeArchive(run.archive, DogRecord::layout(), run.records, makeDog);
-    searches(
-        run, "dog search, no filter", nullptr, [] { return searchRun<TfrmTrovaCani>({}, {}); }, {});
+    searches(run, "dog search, no filter", nullptr, [] { return searchRun<TfrmTrovaCani>({}, {}); }, {});
 }
 
 void chooser(const Run &run)

@@ -850,7 +850,8 @@ bool RecordListing::readRecord(qint64 record, QByteArray &bytes) const
     bool read = false;
     try {
         // The record is read into `bytes` itself.
-        m_file->scanRange(record, record + 1, [&](qint64, const char *) { read = true; }, bytes);
+        m_file->scanRange(
+            record, record + 1, [&](qint64, const char *) { read = true; }, bytes);
     } catch (...) {
         return false;
     }

@@ -114,9 +114,9 @@ void SearchWindow::searchCommand()
     RecordListing lines;
     lines.setSorted(setup().sorted);
     try {
-        lines.collect(m_search.path(), m_search.recordSize,
-            [&filter](const char *record) { return filter.matches(record); }, m_search.line,
-            SearchMatch::lineBytes(m_search.minLineChars));
+        lines.collect(
+            m_search.path(), m_search.recordSize, [&filter](const char *record) { return filter.matches(record); },
+            m_search.line, SearchMatch::lineBytes(m_search.minLineChars));
     } catch (const SearchMatch::ListingMemoryError &) {
         MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
         return;

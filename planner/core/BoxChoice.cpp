@@ -82,7 +82,8 @@ Entry entry(const char *record, qint64 index)
 ListLines lines(const QString &archivePath)
 {
     ListLines out;
-    SearchMatch::collectLines(archivePath, BoxRecord::size(), &isBookable, [](const char *r) { return line(r); }, out);
+    SearchMatch::collectLines(
+        archivePath, BoxRecord::size(), &isBookable, [](const char *r) { return line(r); }, out);
     SearchMatch::sortLines(out);
     return out;
 }
