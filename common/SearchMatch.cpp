@@ -171,11 +171,37 @@ struct RecordKey {
 };
 static_assert(std::is_trivially_copyable_v<RecordKey>);
 
-bool recordKeyLess(const RecordKey &a, const RecordKey &b)
+// What a sort moves about: a key's first eight bytes as one number (their
+// order is the bytes' order) and the key itself.
+struct KeyRef {
+    quint64 head;
+    const RecordKey *key;
+};
+
+std::vector<KeyRef> keyRefs(const RecordKey *keys, size_t count)
 {
-    if (const int c = std::memcmp(a.bytes, b.bytes, sizeof a.bytes); c != 0)
+    std::vector<KeyRef> refs(count);
+    for (size_t i = 0; i < count; ++i) {
+        quint64 head = 0;
+        for (int b = 0; b < 8; ++b)
+            head = (head << 8) | keys[i].bytes[b];
+        refs[i] = { head, keys + i };
+    }
+    return refs;
+}
+
+bool sameKey(const KeyRef &a, const KeyRef &b)
+{
+    return a.head == b.head && std::memcmp(a.key->bytes + 8, b.key->bytes + 8, kKeyChars - 8) == 0;
+}
+
+bool keyRefLess(const KeyRef &a, const KeyRef &b)
+{
+    if (a.head != b.head)
+        return a.head < b.head;
+    if (const int c = std::memcmp(a.key->bytes + 8, b.key->bytes + 8, kKeyChars - 8); c != 0)
         return c < 0;
-    return a.record < b.record;
+    return a.key->record < b.key->record;
 }
 
 // The keys of a list, in memory of their own; a long list's keys in large
@@ -596,7 +622,7 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 // by side (each in file order).
 struct RecordListing::Keys {
     std::vector<std::vector<RecordKey>> parts;
-    bool sorted = false; // each part in key order
+    std::vector<std::vector<KeyRef>> sorted; // each part's keys in order, when made
 };
 
 RecordListing::RecordListing() = default;
@@ -644,6 +670,7 @@ void RecordListing::collect(
     struct PartOut {
         std::vector<qint64> records;
         std::vector<RecordKey> keys;
+        std::vector<KeyRef> refs;
         QByteArray block;
         std::exception_ptr failure;
     };
@@ -685,8 +712,15 @@ void RecordListing::collect(
         }
         out.block = QByteArray();
         // The part's keys sorted here, while they are at hand.
-        if (keyed)
-            std::sort(out.keys.begin(), out.keys.end(), recordKeyLess);
+        if (keyed) {
+            try {
+                out.refs = keyRefs(out.keys.data(), out.keys.size());
+                std::sort(out.refs.begin(), out.refs.end(), keyRefLess);
+            } catch (const std::bad_alloc &) {
+                if (!out.failure)
+                    out.failure = std::current_exception();
+            }
+        }
     });
     std::exception_ptr failure;
     size_t kept = parts;
@@ -716,8 +750,8 @@ void RecordListing::collect(
             if (keyed) {
                 for (const RecordKey &key : outs[part].keys)
                     m_records.push_back(key.record);
-                m_keys->parts.push_back(std::move(outs[part].keys));
-                m_keys->sorted = true;
+                m_keys->parts.push_back(std::move(outs[part].keys)); // the references stay valid
+                m_keys->sorted.push_back(std::move(outs[part].refs));
             } else {
                 m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
             }
@@ -736,10 +770,10 @@ void RecordListing::sort()
     const size_t n = m_records.size();
     const bool given = !m_file; // a list given its texts
     std::vector<std::vector<RecordKey>> parts;
-    bool partsSorted = false;
+    std::vector<std::vector<KeyRef>> sorted;
     if (m_keys) {
         parts = std::move(m_keys->parts);
-        partsSorted = m_keys->sorted;
+        sorted = std::move(m_keys->sorted);
         m_keys.reset();
     } else if (given && n > 1) {
         parts.emplace_back(n);
@@ -753,50 +787,52 @@ void RecordListing::sort()
     // Each part sorted on its own thread (collect sorts the parts it reads),
     // then the sorted parts merged in one pass; the order is total (the
     // record decides last), so the result is that of one sort.
-    if (!partsSorted) {
-        if (parts.size() == 1 && n >= kPartLines) {
-            // One part with many lines: split it for the sort.
-            const size_t pieces = partsFor(n, kPartLines);
-            std::vector<std::vector<RecordKey>> split(pieces);
-            for (size_t p = 0; p < pieces; ++p)
-                split[p].assign(parts[0].begin() + std::ptrdiff_t(n * p / pieces),
-                    parts[0].begin() + std::ptrdiff_t(n * (p + 1) / pieces));
-            parts.swap(split);
+    if (sorted.size() != parts.size()) {
+        sorted.clear();
+        for (const std::vector<RecordKey> &part : parts) {
+            // A part with many lines is sorted in pieces side by side.
+            const size_t count = part.size();
+            const size_t pieces = partsFor(count, kPartLines);
+            for (size_t p = 0; p < pieces; ++p) {
+                const size_t from = count * p / pieces;
+                sorted.push_back(keyRefs(part.data() + from, count * (p + 1) / pieces - from));
+            }
         }
-        runSideBySide(parts.size(), [&](size_t p) { std::sort(parts[p].begin(), parts[p].end(), recordKeyLess); });
+        runSideBySide(sorted.size(), [&](size_t p) { std::sort(sorted[p].begin(), sorted[p].end(), keyRefLess); });
     }
     // The merge: the smallest head of the parts, each time; a line whose key
     // equals the line's before it joins that line's run of tied keys.
     std::vector<qint64> order;
     order.reserve(n);
     std::vector<std::pair<size_t, size_t>> runs;
-    std::vector<size_t> heads(parts.size(), 0);
+    std::vector<size_t> heads(sorted.size(), 0);
     const auto headLess = [&](size_t a, size_t b) { // a priority queue's "less": greater key
-        return recordKeyLess(parts[b][heads[b]], parts[a][heads[a]]);
+        return keyRefLess(sorted[b][heads[b]], sorted[a][heads[a]]);
     };
     std::vector<size_t> queue;
-    for (size_t p = 0; p < parts.size(); ++p)
-        if (!parts[p].empty())
+    for (size_t p = 0; p < sorted.size(); ++p)
+        if (!sorted[p].empty())
             queue.push_back(p);
     std::make_heap(queue.begin(), queue.end(), headLess);
-    const RecordKey *previous = nullptr;
+    KeyRef previous { 0, nullptr };
     while (!queue.empty()) {
         std::pop_heap(queue.begin(), queue.end(), headLess);
         const size_t p = queue.back();
-        const RecordKey &key = parts[p][heads[p]];
-        if (previous && std::memcmp(previous->bytes, key.bytes, sizeof key.bytes) == 0) {
+        const KeyRef &ref = sorted[p][heads[p]];
+        if (previous.key && sameKey(previous, ref)) {
             if (!runs.empty() && runs.back().second == order.size())
                 ++runs.back().second;
             else
                 runs.emplace_back(order.size() - 1, order.size() + 1);
         }
-        order.push_back(key.record);
-        previous = &key;
-        if (++heads[p] < parts[p].size())
+        order.push_back(ref.key->record);
+        previous = ref;
+        if (++heads[p] < sorted[p].size())
             std::push_heap(queue.begin(), queue.end(), headLess);
         else
             queue.pop_back();
     }
+    sorted.clear();
     parts.clear();
     // Lines whose keys tie are put in order by their whole texts, made for
     // all of them in one read of the archive. A run is in record order, which
