@@ -162,46 +162,59 @@ void makeKey(SortKey &key, QStringView text, quint32 index)
     key.index = index;
 }
 
-// The sort key of a listed record: the key of its line and the record's
-// number (or, for a list given its texts, the line's place), which orders
-// lines whose keys tie until their whole texts are compared.
-struct RecordKey {
-    unsigned char bytes[kKeyChars];
-    qint64 record;
-};
-static_assert(std::is_trivially_copyable_v<RecordKey>);
-
-// What a sort moves about: a key's first eight bytes as one number (their
-// order is the bytes' order) and the key itself.
+// The sort key of a listed line: its whole text folded (a-z as A-Z) into
+// bytes that sort as the text does: a code unit below U+00FF as one byte, any
+// other as 0xFF and its two bytes, high first. Keys compare (bytes, then the
+// shorter first) exactly as their lines do under lineLess, and equal keys
+// belong to lines that lineLess holds equal, so the record (or the line's
+// place) settles the rest without looking at the lines again.
+// A key lives in its part's byte store at `at`; `head` is its first eight
+// bytes as one number (zeros after a short key), which settles most
+// comparisons.
 struct KeyRef {
     quint64 head;
-    const RecordKey *key;
+    quint64 at;
+    qint64 record;
+    quint32 length;
 };
 
-std::vector<KeyRef> keyRefs(const RecordKey *keys, size_t count)
+void appendKey(std::vector<unsigned char> &store, KeyRef &ref, QStringView text)
 {
-    std::vector<KeyRef> refs(count);
-    for (size_t i = 0; i < count; ++i) {
-        quint64 head = 0;
-        for (int b = 0; b < 8; ++b)
-            head = (head << 8) | keys[i].bytes[b];
-        refs[i] = { head, keys + i };
+    const size_t start = store.size();
+    store.resize(start + 3 * size_t(text.size()));
+    unsigned char *out = store.data() + start;
+    size_t k = 0;
+    for (const QChar c : text) {
+        const char16_t f = foldUpper(c.unicode());
+        if (f < 0xFF) {
+            out[k++] = static_cast<unsigned char>(f);
+        } else {
+            out[k++] = 0xFF;
+            out[k++] = static_cast<unsigned char>(f >> 8);
+            out[k++] = static_cast<unsigned char>(f & 0xFF);
+        }
     }
-    return refs;
+    store.resize(start + k);
+    quint64 head = 0;
+    for (size_t b = 0; b < 8; ++b)
+        head = (head << 8) | (b < k ? store[start + b] : 0);
+    ref.head = head;
+    ref.at = start;
+    ref.length = quint32(k);
 }
 
-bool sameKey(const KeyRef &a, const KeyRef &b)
-{
-    return a.head == b.head && std::memcmp(a.key->bytes + 8, b.key->bytes + 8, kKeyChars - 8) == 0;
-}
-
-bool keyRefLess(const KeyRef &a, const KeyRef &b)
+bool keyLess(const unsigned char *storeA, const KeyRef &a, const unsigned char *storeB, const KeyRef &b)
 {
     if (a.head != b.head)
         return a.head < b.head;
-    if (const int c = std::memcmp(a.key->bytes + 8, b.key->bytes + 8, kKeyChars - 8); c != 0)
-        return c < 0;
-    return a.key->record < b.key->record;
+    const quint32 common = qMin(a.length, b.length);
+    if (common > 8) {
+        if (const int c = std::memcmp(storeA + a.at + 8, storeB + b.at + 8, common - 8); c != 0)
+            return c < 0;
+    }
+    if (a.length != b.length)
+        return a.length < b.length;
+    return a.record < b.record;
 }
 
 // The keys of a list, in memory of their own; a long list's keys in large
@@ -621,8 +634,12 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 // The keys that collect makes, one array per part of the archive read side
 // by side (each in file order).
 struct RecordListing::Keys {
-    std::vector<std::vector<RecordKey>> parts;
-    std::vector<std::vector<KeyRef>> sorted; // each part's keys in order, when made
+    struct Part {
+        std::vector<unsigned char> store;
+        std::vector<KeyRef> refs;
+        bool sorted = false;
+    };
+    std::vector<Part> parts;
 };
 
 RecordListing::RecordListing() = default;
@@ -669,7 +686,7 @@ void RecordListing::collect(
     const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
     struct PartOut {
         std::vector<qint64> records;
-        std::vector<RecordKey> keys;
+        std::vector<unsigned char> store; // the part's keys
         std::vector<KeyRef> refs;
         QByteArray block;
         std::exception_ptr failure;
@@ -690,7 +707,7 @@ void RecordListing::collect(
         try {
             // Room for every record of the part: only what is used is ever touched.
             if (keyed)
-                out.keys.reserve(size_t(last - first));
+                out.refs.reserve(size_t(last - first));
             else
                 out.records.reserve(size_t(last - first));
             file.scanRange(
@@ -699,9 +716,9 @@ void RecordListing::collect(
                     if (accept && !accept(record))
                         return;
                     if (keyed) {
-                        RecordKey &key = out.keys.emplace_back();
+                        KeyRef &key = out.refs.emplace_back();
                         key.record = index;
-                        makeKeyBytes(key.bytes, line(record));
+                        appendKey(out.store, key, line(record));
                     } else {
                         out.records.push_back(index);
                     }
@@ -713,13 +730,9 @@ void RecordListing::collect(
         out.block = QByteArray();
         // The part's keys sorted here, while they are at hand.
         if (keyed) {
-            try {
-                out.refs = keyRefs(out.keys.data(), out.keys.size());
-                std::sort(out.refs.begin(), out.refs.end(), keyRefLess);
-            } catch (const std::bad_alloc &) {
-                if (!out.failure)
-                    out.failure = std::current_exception();
-            }
+            const unsigned char *store = out.store.data();
+            std::sort(out.refs.begin(), out.refs.end(),
+                [store](const KeyRef &a, const KeyRef &b) { return keyLess(store, a, store, b); });
         }
     });
     std::exception_ptr failure;
@@ -742,16 +755,15 @@ void RecordListing::collect(
         }
         size_t total = 0;
         for (size_t part = 0; part < kept; ++part)
-            total += keyed ? outs[part].keys.size() : outs[part].records.size();
+            total += keyed ? outs[part].refs.size() : outs[part].records.size();
         m_records.reserve(total);
         if (keyed)
             m_keys = std::make_unique<Keys>();
         for (size_t part = 0; part < kept; ++part) {
             if (keyed) {
-                for (const RecordKey &key : outs[part].keys)
+                for (const KeyRef &key : outs[part].refs)
                     m_records.push_back(key.record);
-                m_keys->parts.push_back(std::move(outs[part].keys)); // the references stay valid
-                m_keys->sorted.push_back(std::move(outs[part].refs));
+                m_keys->parts.push_back({ std::move(outs[part].store), std::move(outs[part].refs), true });
             } else {
                 m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
             }
@@ -769,100 +781,77 @@ void RecordListing::sort()
 {
     const size_t n = m_records.size();
     const bool given = !m_file; // a list given its texts
-    std::vector<std::vector<RecordKey>> parts;
-    std::vector<std::vector<KeyRef>> sorted;
+    std::vector<Keys::Part> parts;
     if (m_keys) {
         parts = std::move(m_keys->parts);
-        sorted = std::move(m_keys->sorted);
         m_keys.reset();
     } else if (given && n > 1) {
-        parts.emplace_back(n);
+        Keys::Part &part = parts.emplace_back();
+        part.refs.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            makeKeyBytes(parts[0][i].bytes, m_texts[i]);
-            parts[0][i].record = qint64(i);
+            part.refs[i].record = qint64(i);
+            appendKey(part.store, part.refs[i], m_texts[i]);
         }
     }
     if (n < 2 || parts.empty())
         return;
-    // Each part sorted on its own thread (collect sorts the parts it reads),
-    // then the sorted parts merged in one pass; the order is total (the
-    // record decides last), so the result is that of one sort.
-    if (sorted.size() != parts.size()) {
-        sorted.clear();
-        for (const std::vector<RecordKey> &part : parts) {
-            // A part with many lines is sorted in pieces side by side.
-            const size_t count = part.size();
-            const size_t pieces = partsFor(count, kPartLines);
-            for (size_t p = 0; p < pieces; ++p) {
-                const size_t from = count * p / pieces;
-                sorted.push_back(keyRefs(part.data() + from, count * (p + 1) / pieces - from));
-            }
-        }
-        runSideBySide(sorted.size(), [&](size_t p) { std::sort(sorted[p].begin(), sorted[p].end(), keyRefLess); });
+    // Each part sorted on its own thread (collect sorts the parts it reads;
+    // a part with many lines is sorted here in pieces side by side), then
+    // the sorted runs merged in one pass; the order is total (the record
+    // decides last), so the result is that of one sort.
+    struct Run {
+        const unsigned char *store;
+        std::vector<KeyRef> refs;
+    };
+    std::vector<Run> runs;
+    for (Keys::Part &part : parts) {
+        if (part.sorted)
+            runs.push_back({ part.store.data(), std::move(part.refs) });
     }
-    // The merge: the smallest head of the parts, each time; a line whose key
-    // equals the line's before it joins that line's run of tied keys.
+    const size_t sortedRuns = runs.size();
+    std::vector<Run *> unsorted;
+    for (Keys::Part &part : parts) {
+        if (part.sorted)
+            continue;
+        const size_t count = part.refs.size();
+        const size_t pieces = partsFor(count, kPartLines);
+        for (size_t p = 0; p < pieces; ++p)
+            runs.push_back({ part.store.data(),
+                std::vector<KeyRef>(part.refs.begin() + std::ptrdiff_t(count * p / pieces),
+                    part.refs.begin() + std::ptrdiff_t(count * (p + 1) / pieces)) });
+        std::vector<KeyRef>().swap(part.refs);
+    }
+    for (size_t r = sortedRuns; r < runs.size(); ++r)
+        unsorted.push_back(&runs[r]);
+    if (!unsorted.empty())
+        runSideBySide(unsorted.size(), [&](size_t u) {
+            Run &run = *unsorted[u];
+            std::sort(run.refs.begin(), run.refs.end(),
+                [&run](const KeyRef &a, const KeyRef &b) { return keyLess(run.store, a, run.store, b); });
+        });
+    // The merge: the smallest head of the runs, each time.
     std::vector<qint64> order;
     order.reserve(n);
-    std::vector<std::pair<size_t, size_t>> runs;
-    std::vector<size_t> heads(sorted.size(), 0);
-    const auto headLess = [&](size_t a, size_t b) { // a priority queue's "less": greater key
-        return keyRefLess(sorted[b][heads[b]], sorted[a][heads[a]]);
+    std::vector<size_t> heads(runs.size(), 0);
+    const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
+        return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
     };
     std::vector<size_t> queue;
-    for (size_t p = 0; p < sorted.size(); ++p)
-        if (!sorted[p].empty())
-            queue.push_back(p);
-    std::make_heap(queue.begin(), queue.end(), headLess);
-    KeyRef previous { 0, nullptr };
+    for (size_t r = 0; r < runs.size(); ++r)
+        if (!runs[r].refs.empty())
+            queue.push_back(r);
+    std::make_heap(queue.begin(), queue.end(), greater);
     while (!queue.empty()) {
-        std::pop_heap(queue.begin(), queue.end(), headLess);
-        const size_t p = queue.back();
-        const KeyRef &ref = sorted[p][heads[p]];
-        if (previous.key && sameKey(previous, ref)) {
-            if (!runs.empty() && runs.back().second == order.size())
-                ++runs.back().second;
-            else
-                runs.emplace_back(order.size() - 1, order.size() + 1);
-        }
-        order.push_back(ref.key->record);
-        previous = ref;
-        if (++heads[p] < sorted[p].size())
-            std::push_heap(queue.begin(), queue.end(), headLess);
+        std::pop_heap(queue.begin(), queue.end(), greater);
+        const size_t r = queue.back();
+        order.push_back(runs[r].refs[heads[r]].record);
+        if (++heads[r] < runs[r].refs.size())
+            std::push_heap(queue.begin(), queue.end(), greater);
         else
             queue.pop_back();
     }
-    sorted.clear();
+    runs.clear();
     parts.clear();
-    // Lines whose keys tie are put in order by their whole texts, made for
-    // all of them in one read of the archive. A run is in record order, which
-    // the stable sort keeps for equal lines.
-    if (!runs.empty()) {
-        std::vector<std::pair<qint64, quint32>> tied; // record, place in `tiedTexts`
-        for (const auto &[i, j] : runs)
-            for (size_t k = i; k < j; ++k)
-                tied.emplace_back(order[k], quint32(tied.size()));
-        std::vector<QString> tiedTexts(tied.size());
-        if (given) {
-            for (const auto &[position, slot] : tied)
-                tiedTexts[slot] = m_texts[size_t(position)];
-        } else {
-            std::vector<std::pair<qint64, quint32>> byRecord = tied;
-            std::sort(byRecord.begin(), byRecord.end());
-            readTexts(byRecord, tiedTexts);
-        }
-        size_t slot = 0;
-        for (const auto &[i, j] : runs) {
-            std::vector<std::pair<const QString *, qint64>> run;
-            run.reserve(j - i);
-            for (size_t k = i; k < j; ++k)
-                run.emplace_back(&tiedTexts[slot++], order[k]);
-            std::stable_sort(run.begin(), run.end(),
-                [](const auto &a, const auto &b) { return lineCompare(*a.first, *b.first) < 0; });
-            for (size_t k = i; k < j; ++k)
-                order[k] = run[k - i].second;
-        }
-    }
     if (given) {
         std::vector<qint64> records(n);
         std::vector<QString> texts(n);

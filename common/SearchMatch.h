@@ -136,7 +136,8 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
     ListLines &out, qint64 bytesPerLine = 0);
 
 // The lines of a list window, kept lean: for each listed record only its
-// number and, while the list is sorted, a short sort key. A line's text is
+// number and, until the list is sorted, its sort key (the line folded into
+// about one byte a character). A line's text is
 // made from its record when it is asked for (drawn, found, printed), read
 // again from the archive file as it was opened for the listing; a few recent
 // lines are kept, and all of them once every line has been asked for at once.
