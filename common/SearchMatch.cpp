@@ -178,11 +178,38 @@ struct KeyRef {
     quint32 length;
 };
 
-void appendKey(std::vector<unsigned char> &store, KeyRef &ref, QStringView text)
+// The bytes of a part's keys, grown without clearing bytes that are about to
+// be written anyway.
+class KeyStore
+{
+public:
+    // Room for `n` more bytes after those kept.
+    unsigned char *room(size_t n)
+    {
+        if (m_size + n > m_capacity) {
+            const size_t capacity = std::max({ 2 * m_capacity, m_size + n, size_t(1) << 16 });
+            std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
+            if (m_size > 0)
+                std::memcpy(bytes.get(), m_bytes.get(), m_size);
+            m_bytes = std::move(bytes);
+            m_capacity = capacity;
+        }
+        return m_bytes.get() + m_size;
+    }
+    void keep(size_t n) { m_size += n; }
+    size_t size() const { return m_size; }
+    const unsigned char *data() const { return m_bytes.get(); }
+
+private:
+    std::unique_ptr<unsigned char[]> m_bytes;
+    size_t m_size = 0;
+    size_t m_capacity = 0;
+};
+
+void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
 {
     const size_t start = store.size();
-    store.resize(start + 3 * size_t(text.size()));
-    unsigned char *out = store.data() + start;
+    unsigned char *out = store.room(3 * size_t(text.size()));
     size_t k = 0;
     for (const QChar c : text) {
         const char16_t f = foldUpper(c.unicode());
@@ -194,10 +221,10 @@ void appendKey(std::vector<unsigned char> &store, KeyRef &ref, QStringView text)
             out[k++] = static_cast<unsigned char>(f & 0xFF);
         }
     }
-    store.resize(start + k);
+    store.keep(k);
     quint64 head = 0;
     for (size_t b = 0; b < 8; ++b)
-        head = (head << 8) | (b < k ? store[start + b] : 0);
+        head = (head << 8) | (b < k ? out[b] : 0);
     ref.head = head;
     ref.at = start;
     ref.length = quint32(k);
@@ -635,7 +662,7 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 // by side (each in file order).
 struct RecordListing::Keys {
     struct Part {
-        std::vector<unsigned char> store;
+        KeyStore store;
         std::vector<KeyRef> refs;
         bool sorted = false;
     };
@@ -686,7 +713,7 @@ void RecordListing::collect(
     const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
     struct PartOut {
         std::vector<qint64> records;
-        std::vector<unsigned char> store; // the part's keys
+        KeyStore store; // the part's keys
         std::vector<KeyRef> refs;
         QByteArray block;
         std::exception_ptr failure;
