@@ -168,11 +168,12 @@ void makeKey(SortKey &key, QStringView text, quint32 index)
 // shorter first) exactly as their lines do under lineLess, and equal keys
 // belong to lines that lineLess holds equal, so the record (or the line's
 // place) settles the rest without looking at the lines again.
-// A key lives in its part's byte store at `at`; `head` is its first eight
-// bytes as one number (zeros after a short key), which settles most
-// comparisons.
+// A key lives in its part's byte store at `at`; `head` holds a copy of its
+// first bytes (zeros after a short key), which settles most comparisons
+// without a look into the store.
+constexpr quint32 kHeadBytes = 32;
 struct KeyRef {
-    quint64 head;
+    unsigned char head[kHeadBytes];
     quint64 at;
     qint64 record;
     quint32 length;
@@ -222,21 +223,21 @@ void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
         }
     }
     store.keep(k);
-    quint64 head = 0;
-    for (size_t b = 0; b < 8; ++b)
-        head = (head << 8) | (b < k ? out[b] : 0);
-    ref.head = head;
+    const size_t inHead = qMin<size_t>(k, kHeadBytes);
+    std::memcpy(ref.head, out, inHead);
+    std::memset(ref.head + inHead, 0, kHeadBytes - inHead);
     ref.at = start;
     ref.length = quint32(k);
 }
 
 bool keyLess(const unsigned char *storeA, const KeyRef &a, const unsigned char *storeB, const KeyRef &b)
 {
-    if (a.head != b.head)
-        return a.head < b.head;
+    if (const int c = std::memcmp(a.head, b.head, kHeadBytes); c != 0)
+        return c < 0;
     const quint32 common = qMin(a.length, b.length);
-    if (common > 8) {
-        if (const int c = std::memcmp(storeA + a.at + 8, storeB + b.at + 8, common - 8); c != 0)
+    if (common > kHeadBytes) {
+        const int c = std::memcmp(storeA + a.at + kHeadBytes, storeB + b.at + kHeadBytes, common - kHeadBytes);
+        if (c != 0)
             return c < 0;
     }
     if (a.length != b.length)
