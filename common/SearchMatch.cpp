@@ -140,20 +140,108 @@ struct SortKey {
     quint32 index;
 };
 
-void makeKey(SortKey &key, QStringView text, quint32 index)
+void makeKeyBytes(unsigned char (&bytes)[kKeyChars], QStringView text)
 {
-    std::memset(key.bytes, 0, sizeof key.bytes);
-    key.index = index;
+    std::memset(bytes, 0, sizeof bytes);
     const qsizetype n = qMin<qsizetype>(text.size(), kKeyChars);
     const QChar *c = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t f = foldUpper(c[i].unicode());
         if (f >= 0xFF) {
-            key.bytes[i] = 0xFF;
+            bytes[i] = 0xFF;
             break;
         }
-        key.bytes[i] = static_cast<unsigned char>(f);
+        bytes[i] = static_cast<unsigned char>(f);
     }
+}
+
+void makeKey(SortKey &key, QStringView text, quint32 index)
+{
+    makeKeyBytes(key.bytes, text);
+    key.index = index;
+}
+
+// The sort key of a listed line: its whole text folded (a-z as A-Z) into
+// bytes that sort as the text does: a code unit below U+00FF as one byte, any
+// other as 0xFF and its two bytes, high first. Keys compare (bytes, then the
+// shorter first) exactly as their lines do under lineLess, and equal keys
+// belong to lines that lineLess holds equal, so the record (or the line's
+// place) settles the rest without looking at the lines again.
+// A key lives in its part's byte store at `at`; `head` holds a copy of its
+// first bytes (zeros after a short key), which settles most comparisons
+// without a look into the store.
+constexpr quint32 kHeadBytes = 32;
+struct KeyRef {
+    unsigned char head[kHeadBytes];
+    quint64 at;
+    qint64 record;
+    quint32 length;
+};
+
+// The bytes of a part's keys, grown without clearing bytes that are about to
+// be written anyway.
+class KeyStore
+{
+public:
+    // Room for `n` more bytes after those kept.
+    unsigned char *room(size_t n)
+    {
+        if (m_size + n > m_capacity) {
+            const size_t capacity = std::max({ 2 * m_capacity, m_size + n, size_t(1) << 16 });
+            std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
+            if (m_size > 0)
+                std::memcpy(bytes.get(), m_bytes.get(), m_size);
+            m_bytes = std::move(bytes);
+            m_capacity = capacity;
+        }
+        return m_bytes.get() + m_size;
+    }
+    void keep(size_t n) { m_size += n; }
+    size_t size() const { return m_size; }
+    const unsigned char *data() const { return m_bytes.get(); }
+
+private:
+    std::unique_ptr<unsigned char[]> m_bytes;
+    size_t m_size = 0;
+    size_t m_capacity = 0;
+};
+
+void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
+{
+    const size_t start = store.size();
+    unsigned char *out = store.room(3 * size_t(text.size()));
+    size_t k = 0;
+    for (const QChar c : text) {
+        const char16_t f = foldUpper(c.unicode());
+        if (f < 0xFF) {
+            out[k++] = static_cast<unsigned char>(f);
+        } else {
+            out[k++] = 0xFF;
+            out[k++] = static_cast<unsigned char>(f >> 8);
+            out[k++] = static_cast<unsigned char>(f & 0xFF);
+        }
+    }
+    store.keep(k);
+    const size_t inHead = qMin<size_t>(k, kHeadBytes);
+    std::memcpy(ref.head, out, inHead);
+    std::memset(ref.head + inHead, 0, kHeadBytes - inHead);
+    ref.at = start;
+    ref.length = quint32(k);
+}
+
+bool keyLess(const unsigned char *storeA, const KeyRef &a, const unsigned char *storeB, const KeyRef &b)
+{
+    if (const int c = std::memcmp(a.head, b.head, kHeadBytes); c != 0)
+        return c < 0;
+    const quint32 common = qMin(a.length, b.length);
+    if (common > kHeadBytes) {
+        const int c = std::memcmp(storeA + a.at + kHeadBytes, storeB + b.at + kHeadBytes, common - kHeadBytes);
+        if (c != 0)
+            return c < 0;
+    }
+    if (a.length != b.length)
+        return a.length < b.length;
+    return a.record < b.record;
 }
 
 // The keys of a list, in memory of their own; a long list's keys in large
@@ -475,6 +563,351 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
         throw ListingMemoryError();
     }
     file.close();
+}
+
+// The keys that collect makes, one array per part of the archive read side
+// by side (each in file order).
+struct RecordListing::Keys {
+    struct Part {
+        KeyStore store;
+        std::vector<KeyRef> refs;
+        bool sorted = false;
+    };
+    std::vector<Part> parts;
+};
+
+RecordListing::RecordListing() = default;
+RecordListing::~RecordListing() = default;
+RecordListing::RecordListing(RecordListing &&) noexcept = default;
+RecordListing &RecordListing::operator=(RecordListing &&) noexcept = default;
+
+void RecordListing::clear()
+{
+    m_records = {};
+    m_texts = {};
+    m_recent = {};
+    m_keys.reset();
+    m_file.reset();
+    m_line = {};
+    m_recordSize = 0;
+}
+
+void RecordListing::append(const QString &text, qint64 record)
+{
+    Q_ASSERT(!m_file);
+    m_records.push_back(record);
+    m_texts.push_back(text);
+}
+
+void RecordListing::collect(
+    const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line, qint64 bytesPerLine)
+{
+    clear();
+    m_file = std::make_unique<ArchiveFile>(path, recordSize);
+    m_recordSize = recordSize;
+    m_line = line;
+    const ArchiveFile &file = *m_file;
+    const qint64 records = file.count();
+    if (!file.fitsInMemory()) {
+        clear();
+        throw ListingMemoryError();
+    }
+    if (bytesPerLine > 0) {
+        const qint64 room = availableMemory();
+        if (records > 0 && (records > room / bytesPerLine))
+            throw ListingMemoryError();
+    }
+    // A large archive is read in a few parts side by side, each part keeping
+    // its own records (and keys); the parts are then joined in file order. A
+    // part that fails keeps what it took before its failure, and the parts
+    // after it are dropped, so the outcome is that of one pass.
+    const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
+    struct PartOut {
+        std::vector<qint64> records;
+        KeyStore store; // the part's keys
+        std::vector<KeyRef> refs;
+        QByteArray block;
+        std::exception_ptr failure;
+    };
+    std::vector<PartOut> outs(parts);
+    try {
+        for (PartOut &out : outs)
+            out.block.reserve(qMax(1 << 20, recordSize));
+    } catch (const std::bad_alloc &) {
+        clear();
+        throw ListingMemoryError();
+    }
+    const bool keyed = m_sorted;
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 first = records * qint64(part) / qint64(parts);
+        const qint64 last = records * qint64(part + 1) / qint64(parts);
+        PartOut &out = outs[part];
+        try {
+            // Room for every record of the part: only what is used is ever touched.
+            if (keyed)
+                out.refs.reserve(size_t(last - first));
+            else
+                out.records.reserve(size_t(last - first));
+            file.scanRange(
+                first, last,
+                [&](qint64 index, const char *record) {
+                    if (accept && !accept(record))
+                        return;
+                    if (keyed) {
+                        KeyRef &key = out.refs.emplace_back();
+                        key.record = index;
+                        appendKey(out.store, key, line(record));
+                    } else {
+                        out.records.push_back(index);
+                    }
+                },
+                out.block);
+        } catch (...) {
+            out.failure = std::current_exception();
+        }
+        out.block = QByteArray();
+        // The part's keys sorted here, while they are at hand.
+        if (keyed) {
+            const unsigned char *store = out.store.data();
+            std::sort(out.refs.begin(), out.refs.end(),
+                [store](const KeyRef &a, const KeyRef &b) { return keyLess(store, a, store, b); });
+        }
+    });
+    std::exception_ptr failure;
+    size_t kept = parts;
+    for (size_t part = 0; part < parts; ++part) {
+        if (outs[part].failure) {
+            failure = outs[part].failure;
+            kept = part + 1;
+            break;
+        }
+    }
+    try {
+        if (failure) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const std::bad_alloc &) {
+                throw;
+            } catch (...) {
+            }
+        }
+        size_t total = 0;
+        for (size_t part = 0; part < kept; ++part)
+            total += keyed ? outs[part].refs.size() : outs[part].records.size();
+        m_records.reserve(total);
+        if (keyed)
+            m_keys = std::make_unique<Keys>();
+        for (size_t part = 0; part < kept; ++part) {
+            if (keyed) {
+                for (const KeyRef &key : outs[part].refs)
+                    m_records.push_back(key.record);
+                m_keys->parts.push_back({ std::move(outs[part].store), std::move(outs[part].refs), true });
+            } else {
+                m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
+            }
+        }
+    } catch (const std::bad_alloc &) {
+        outs.clear();
+        clear(); // give the memory back before anything else runs
+        throw ListingMemoryError();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void RecordListing::sort()
+{
+    const size_t n = m_records.size();
+    const bool given = !m_file; // a list given its texts
+    std::vector<Keys::Part> parts;
+    if (m_keys) {
+        parts = std::move(m_keys->parts);
+        m_keys.reset();
+    } else if (given && n > 1) {
+        Keys::Part &part = parts.emplace_back();
+        part.refs.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            part.refs[i].record = qint64(i);
+            appendKey(part.store, part.refs[i], m_texts[i]);
+        }
+    }
+    if (n < 2 || parts.empty())
+        return;
+    // Each part sorted on its own thread (collect sorts the parts it reads;
+    // a part with many lines is sorted here in pieces side by side), then
+    // the sorted runs merged in one pass; the order is total (the record
+    // decides last), so the result is that of one sort.
+    struct Run {
+        const unsigned char *store;
+        std::vector<KeyRef> refs;
+    };
+    std::vector<Run> runs;
+    for (Keys::Part &part : parts) {
+        if (part.sorted)
+            runs.push_back({ part.store.data(), std::move(part.refs) });
+    }
+    const size_t sortedRuns = runs.size();
+    std::vector<Run *> unsorted;
+    for (Keys::Part &part : parts) {
+        if (part.sorted)
+            continue;
+        const size_t count = part.refs.size();
+        const size_t pieces = partsFor(count, kPartLines);
+        for (size_t p = 0; p < pieces; ++p)
+            runs.push_back({ part.store.data(),
+                std::vector<KeyRef>(part.refs.begin() + std::ptrdiff_t(count * p / pieces),
+                    part.refs.begin() + std::ptrdiff_t(count * (p + 1) / pieces)) });
+        std::vector<KeyRef>().swap(part.refs);
+    }
+    for (size_t r = sortedRuns; r < runs.size(); ++r)
+        unsorted.push_back(&runs[r]);
+    if (!unsorted.empty())
+        runSideBySide(unsorted.size(), [&](size_t u) {
+            Run &run = *unsorted[u];
+            std::sort(run.refs.begin(), run.refs.end(),
+                [&run](const KeyRef &a, const KeyRef &b) { return keyLess(run.store, a, run.store, b); });
+        });
+    // The merge: the smallest head of the runs, each time.
+    std::vector<qint64> order;
+    order.reserve(n);
+    std::vector<size_t> heads(runs.size(), 0);
+    const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
+        return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
+    };
+    std::vector<size_t> queue;
+    for (size_t r = 0; r < runs.size(); ++r)
+        if (!runs[r].refs.empty())
+            queue.push_back(r);
+    std::make_heap(queue.begin(), queue.end(), greater);
+    while (!queue.empty()) {
+        std::pop_heap(queue.begin(), queue.end(), greater);
+        const size_t r = queue.back();
+        order.push_back(runs[r].refs[heads[r]].record);
+        if (++heads[r] < runs[r].refs.size())
+            std::push_heap(queue.begin(), queue.end(), greater);
+        else
+            queue.pop_back();
+    }
+    runs.clear();
+    parts.clear();
+    if (given) {
+        std::vector<qint64> records(n);
+        std::vector<QString> texts(n);
+        for (size_t i = 0; i < n; ++i) {
+            const size_t from = size_t(order[i]);
+            records[i] = m_records[from];
+            texts[i] = std::move(m_texts[from]);
+        }
+        m_records.swap(records);
+        m_texts.swap(texts);
+    } else {
+        m_records.swap(order);
+    }
+    m_recent = {};
+}
+
+bool RecordListing::readRecord(qint64 record, QByteArray &bytes) const
+{
+    if (!m_file)
+        return false;
+    bool read = false;
+    try {
+        // The record is read into `bytes` itself.
+        m_file->scanRange(
+            record, record + 1, [&](qint64, const char *) { read = true; }, bytes);
+    } catch (...) {
+        return false;
+    }
+    return read;
+}
+
+QString RecordListing::makeText(qint64 record) const
+{
+    QByteArray bytes;
+    if (!m_line || !readRecord(record, bytes))
+        return QString();
+    try {
+        return m_line(bytes.constData());
+    } catch (...) {
+        return QString();
+    }
+}
+
+QString RecordListing::text(qsizetype row) const
+{
+    if (row < 0 || row >= size())
+        return QString();
+    if (m_texts.size() == m_records.size())
+        return m_texts[size_t(row)];
+    if (m_recent.empty())
+        m_recent.assign(kRecentLines, { qsizetype(-1), QString() });
+    auto &slot = m_recent[size_t(row) % kRecentLines];
+    if (slot.first != row)
+        slot = { row, makeText(m_records[size_t(row)]) };
+    return slot.second;
+}
+
+void RecordListing::readTexts(const std::vector<std::pair<qint64, quint32>> &byRecord, std::vector<QString> &out) const
+{
+    qint64 count = 0;
+    try {
+        count = m_file ? m_file->count() : 0;
+    } catch (...) {
+    }
+    if (byRecord.empty() || count == 0)
+        return;
+    if (qint64(byRecord.size()) * 32 < count) {
+        // A few lines of a large archive: each read on its own.
+        for (const auto &[record, slot] : byRecord)
+            out[slot] = makeText(record);
+        return;
+    }
+    const qint64 first = byRecord.front().first;
+    const qint64 last = qMin(count, byRecord.back().first + 1);
+    if (last <= first)
+        return;
+    const size_t parts = partsFor(size_t(last - first), size_t(kPartRecordBytes / m_recordSize));
+    runSideBySide(parts, [&](size_t part) {
+        const qint64 from = first + (last - first) * qint64(part) / qint64(parts);
+        const qint64 to = first + (last - first) * qint64(part + 1) / qint64(parts);
+        auto at = std::lower_bound(byRecord.begin(), byRecord.end(), std::pair<qint64, quint32>(from, 0));
+        QByteArray block;
+        try {
+            m_file->scanRange(
+                from, to,
+                [&](qint64 index, const char *record) {
+                    while (at != byRecord.end() && at->first == index) {
+                        out[at->second] = m_line(record);
+                        ++at;
+                    }
+                },
+                block);
+        } catch (...) {
+            // Lines that could not be read stay empty.
+        }
+    });
+}
+
+void RecordListing::makeAllTexts() const
+{
+    const size_t n = m_records.size();
+    if (m_texts.size() == n)
+        return;
+    std::vector<QString> texts(n);
+    // The rows in file order, so that the archive is read forwards once.
+    std::vector<std::pair<qint64, quint32>> byRecord(n);
+    for (size_t row = 0; row < n; ++row)
+        byRecord[row] = { m_records[row], quint32(row) };
+    std::sort(byRecord.begin(), byRecord.end());
+    readTexts(byRecord, texts);
+    m_texts.swap(texts);
+    m_recent = {};
+}
+
+QStringList RecordListing::texts() const
+{
+    makeAllTexts();
+    return QStringList(m_texts.begin(), m_texts.end());
 }
 
 void readRecord(const QString &path, int recordSize, qint64 index, QByteArray &record)

@@ -8,8 +8,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <vector>
+
+class ArchiveFile;
 
 // Searching and listing the records of an archive: the line of a record, the
 // order of a list, the multi-filter match, the count sentence and the find
@@ -132,6 +135,67 @@ using RecordTest = std::function<bool(const char *record)>;
 using LineBuilder = std::function<QString(const char *record)>;
 void collectLines(const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line,
     ListLines &out, qint64 bytesPerLine = 0);
+
+// The lines of a list window, kept lean: for each listed record only its
+// number and, until the list is sorted, its sort key (the line folded into
+// about one byte a character). A line's text is
+// made from its record when it is asked for (drawn, found, printed), read
+// again from the archive file as it was opened for the listing; a few recent
+// lines are kept, and all of them once every line has been asked for at once.
+// The lines and their order are those that collectLines and sortLines give.
+// A list may instead be given its texts (a list that comes from no archive).
+class RecordListing
+{
+public:
+    RecordListing();
+    ~RecordListing();
+    RecordListing(RecordListing &&) noexcept;
+    RecordListing &operator=(RecordListing &&) noexcept;
+
+    // Whether collect keeps the sort keys that sort() needs (set first).
+    void setSorted(bool sorted) { m_sorted = sorted; }
+    bool isSorted() const { return m_sorted; }
+
+    // Reads the archive as collectLines does, keeping the records that
+    // `accept` takes, in file order; the same failures, with the records
+    // kept before a failure listed (a memory failure leaves the list empty).
+    void collect(const QString &path, int recordSize, const RecordTest &accept, const LineBuilder &line,
+        qint64 bytesPerLine = 0);
+    // A line that comes from no archive, with the number it stands for.
+    void append(const QString &text, qint64 record);
+    // Puts the lines in list order (lineLess, equal lines in file order).
+    void sort();
+    void clear();
+
+    qsizetype size() const { return qsizetype(m_records.size()); }
+    qint64 record(qsizetype row) const { return m_records[size_t(row)]; }
+    // The line of `row`; empty when its record can no longer be read.
+    QString text(qsizetype row) const;
+    // Every line, top to bottom (each made at most once).
+    QStringList texts() const;
+    // Makes every line now, so that walking them all reads the archive once.
+    void makeAllTexts() const;
+
+private:
+    struct Part;
+    QString makeText(qint64 record) const;
+    bool readRecord(qint64 record, QByteArray &bytes) const;
+    // The lines of the records of `byRecord` (in file order), each into its place in `out`.
+    void readTexts(const std::vector<std::pair<qint64, quint32>> &byRecord, std::vector<QString> &out) const;
+
+    bool m_sorted = true;
+    std::vector<qint64> m_records; // by row
+    std::unique_ptr<ArchiveFile> m_file; // the archive the lines come from
+    int m_recordSize = 0;
+    LineBuilder m_line;
+    // The lines made so far: every line (by row) or a few recent ones.
+    mutable std::vector<QString> m_texts;
+    static constexpr int kRecentLines = 256;
+    mutable std::vector<std::pair<qsizetype, QString>> m_recent;
+    // The sort keys made by collect (file order) until sort() uses them.
+    struct Keys;
+    std::unique_ptr<Keys> m_keys;
+};
 
 // Reads record `index` (0-based) of an archive into `record`; throws
 // ArchiveAccessError when it fails or the archive no longer holds it.

@@ -28,12 +28,12 @@ ListWindow::Setup summarySetup(TfrmPlanning *planner)
     s.headingArtRight = QStringLiteral("banconote");
     s.instructionLine = false;
     s.sorted = false;
-    s.fill = [planner](ListLines &lines) {
+    s.fill = [planner](RecordListing &lines) {
         if (!planner)
             return;
         const QStringList texts = BookingSummary::lines([planner](int day) { return planner->dayText(day); });
         for (const QString &text : texts)
-            lines.push_back({ text, qint64(lines.size()) });
+            lines.append(text, lines.size());
     };
     return s;
 }

@@ -221,29 +221,35 @@ void TfrmMenuDisponibili::formShow()
         const QSignalBlocker blocker(lstRecords);
         lstRecords->clear();
     }
-    m_entries.clear();
+    m_records.clear();
     for (QLabel *label : { lblBox, lblDimensioni, lblCapacita, lblPrezzo })
         label->clear();
     icoMano->hide();
 
+    QStringList texts;
     try {
-        m_entries = BoxChoice::read(BoxRecord::path());
-    } catch (const ArchiveTooLargeError &) {
+        const ListLines lines = BoxChoice::lines(BoxRecord::path());
+        texts.reserve(qsizetype(lines.size()));
+        m_records.reserve(lines.size());
+        for (const ListLine &l : lines) {
+            texts << l.text;
+            m_records.push_back(l.record);
+        }
+    } catch (const SearchMatch::ListingMemoryError &) {
         // Not read at all: a file beyond what memory can hold.
-        m_entries.clear();
+        texts.clear();
+        m_records.clear();
         MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
     } catch (const ArchiveAccessError &) {
-        m_entries.clear();
+        texts.clear();
+        m_records.clear();
         MessageBoxes::error(kArchiveAccessMessage, this);
     }
     {
+        // All the lines in one insertion: line i stands for m_records[i].
         const QSignalBlocker blocker(lstRecords);
         lstRecords->setUpdatesEnabled(false);
-        for (qsizetype i = 0; i < m_entries.size(); ++i) {
-            auto *item = new QListWidgetItem(m_entries.at(i).line);
-            item->setData(Qt::UserRole, int(i));
-            lstRecords->addItem(item);
-        }
+        lstRecords->addItems(texts);
         lstRecords->setCurrentRow(-1);
         lstRecords->setUpdatesEnabled(true);
     }
@@ -255,12 +261,18 @@ void TfrmMenuDisponibili::formShow()
 void TfrmMenuDisponibili::pick(int row)
 {
     QListWidgetItem *item = row >= 0 ? lstRecords->item(row) : nullptr;
-    if (!item)
+    if (!item || row >= qsizetype(m_records.size()))
         return;
-    const int index = item->data(Qt::UserRole).toInt();
-    if (index < 0 || index >= m_entries.size())
+    // The box's fields from its record, as long as it still makes the line shown.
+    QByteArray bytes;
+    try {
+        SearchMatch::readRecord(BoxRecord::path(), BoxRecord::size(), m_records[size_t(row)], bytes);
+    } catch (const ArchiveAccessError &) {
         return;
-    const BoxChoice::Entry &entry = m_entries.at(index);
+    }
+    const BoxChoice::Entry entry = BoxChoice::entry(bytes.constData(), m_records[size_t(row)]);
+    if (entry.line != item->text())
+        return;
     lblBox->setText(entry.box);
     lblDimensioni->setText(entry.dimensioni);
     lblCapacita->setText(entry.capacita);

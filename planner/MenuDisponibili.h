@@ -3,6 +3,8 @@
 #include "common/ui/WindowKit.h"
 #include "planner/core/BoxChoice.h"
 
+#include <vector>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -44,7 +46,7 @@ private:
     void formShow();
     void pick(int row);
 
-    QList<BoxChoice::Entry> m_entries;
+    std::vector<qint64> m_records; // the record of each line
     bool m_picked = false;
 };
 

@@ -41,19 +41,18 @@ RecordListModel::RecordListModel(QObject *parent)
 
 int RecordListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : int(m_listing.size());
 }
 
 QVariant RecordListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const ListLine &l = m_lines[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return l.text;
+        return m_listing.text(index.row());
     case Qt::UserRole:
-        return l.record;
+        return m_listing.record(index.row());
     case Qt::FontRole:
         return listFont();
     case Qt::ForegroundRole:
@@ -65,25 +64,24 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void RecordListModel::setLines(ListLines lines)
+void RecordListModel::setListing(RecordListing listing)
 {
     beginResetModel();
-    m_lines = std::move(lines);
+    m_listing = std::move(listing);
     endResetModel();
+}
+
+void RecordListModel::setLines(const ListLines &lines)
+{
+    RecordListing listing;
+    for (const ListLine &l : lines)
+        listing.append(l.text, l.record);
+    setListing(std::move(listing));
 }
 
 void RecordListModel::clear()
 {
-    setLines({});
-}
-
-QStringList RecordListModel::texts() const
-{
-    QStringList out;
-    out.reserve(qsizetype(m_lines.size()));
-    for (const ListLine &l : m_lines)
-        out << l.text;
-    return out;
+    setListing({});
 }
 
 void RecordListModel::setItemWidth(int width)
@@ -91,7 +89,7 @@ void RecordListModel::setItemWidth(int width)
     if (width == m_itemWidth)
         return;
     m_itemWidth = width;
-    if (!m_lines.empty())
+    if (m_listing.size() > 0)
         emit dataChanged(index(0), index(rowCount() - 1), { Qt::SizeHintRole });
     emit layoutChanged();
 }
@@ -162,10 +160,10 @@ void RecordList::mouseDoubleClickEvent(QMouseEvent *event)
 
 // ---------------------------------------------------------------------------
 
-std::function<void(ListLines &)> ListWindow::archiveFill(
+std::function<void(RecordListing &)> ListWindow::archiveFill(
     std::function<QString()> path, int recordSize, SearchMatch::RecordTest accept, SearchMatch::LineBuilder line)
 {
-    return [=](ListLines &lines) { SearchMatch::collectLines(path(), recordSize, accept, line, lines); };
+    return [=](RecordListing &lines) { lines.collect(path(), recordSize, accept, line); };
 }
 
 std::function<void(qint64)> ListWindow::archivePick(
@@ -362,11 +360,11 @@ void ListWindow::showPage(QWidget *page)
         p->setVisible(p == page);
 }
 
-void ListWindow::showLines(ListLines lines)
+void ListWindow::showLines(RecordListing lines)
 {
     if (m_setup.sorted)
-        SearchMatch::sortLines(lines);
-    lstRecords->lines()->setLines(std::move(lines));
+        lines.sort();
+    lstRecords->lines()->setListing(std::move(lines));
     lstRecords->lines()->setItemWidth(m_setup.itemWidth);
 }
 
@@ -383,7 +381,8 @@ void ListWindow::showEvent(QShowEvent *event)
 
 void ListWindow::fillList()
 {
-    ListLines lines;
+    RecordListing lines;
+    lines.setSorted(m_setup.sorted);
     bool complete = false;
     try {
         if (m_setup.fill)
@@ -397,9 +396,14 @@ void ListWindow::fillList()
     } catch (...) {
         // The fill ends silently; the lines read so far are listed.
     }
-    if (m_setup.sorted)
-        SearchMatch::sortLines(lines);
-    lstRecords->lines()->setLines(std::move(lines));
+    try {
+        if (m_setup.sorted)
+            lines.sort();
+    } catch (...) {
+        lines.clear(); // no memory left to sort: nothing is listed
+        complete = false;
+    }
+    lstRecords->lines()->setListing(std::move(lines));
     if (complete) {
         lstRecords->lines()->setItemWidth(m_setup.itemWidth);
         txtTrova->setFocus();
@@ -413,10 +417,16 @@ void ListWindow::findCommand()
         return;
     }
     try {
-        const RecordListModel *model = lstRecords->lines();
+        const RecordListing &listing = lstRecords->lines()->listing();
+        // A find that walks many lines has them all made in one read of the archive.
+        int asked = 0;
+        const auto lineAt = [&listing, &asked](int i) {
+            if (++asked == 64)
+                listing.makeAllTexts();
+            return listing.text(i);
+        };
         const SearchMatch::FindOutcome outcome = SearchMatch::findNext(
-            lstRecords->count(), [model](int i) { return model->line(i).text; }, lstRecords->currentRow(),
-            txtTrova->text(), *m_setup.lastSearchText);
+            lstRecords->count(), lineAt, lstRecords->currentRow(), txtTrova->text(), *m_setup.lastSearchText);
         lstRecords->setCurrentRow(outcome.selected);
         *m_setup.lastSearchText = outcome.lastSearch;
     } catch (...) {

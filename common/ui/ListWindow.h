@@ -17,8 +17,12 @@ class QLineEdit;
 class QPushButton;
 class QShowEvent;
 
+using SearchMatch::RecordListing;
+
 // The lines of a result list: one fixed-width text per line in Courier New,
-// each keeping the number of the record it came from (Qt::UserRole).
+// each keeping the number of the record it came from (Qt::UserRole). The
+// lines live in a RecordListing: a line's text is made when it is drawn,
+// found or printed.
 class RecordListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -28,16 +32,20 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    void setLines(ListLines lines);
+    void setListing(RecordListing listing);
+    // Lines given whole, in the order given.
+    void setLines(const ListLines &lines);
+    const RecordListing &listing() const { return m_listing; }
     void clear();
-    const ListLine &line(int row) const { return m_lines[size_t(row)]; }
-    QStringList texts() const;
+    QString text(int row) const { return m_listing.text(row); }
+    qint64 record(int row) const { return m_listing.record(row); }
+    QStringList texts() const { return m_listing.texts(); }
     // The width of every line (the list scrolls sideways up to it).
     void setItemWidth(int width);
     int itemWidth() const { return m_itemWidth; }
 
 private:
-    ListLines m_lines;
+    RecordListing m_listing;
     int m_itemWidth = 0;
     int m_rowHeight;
 };
@@ -51,8 +59,8 @@ public:
 
     RecordListModel *lines() const { return m_model; }
     int count() const { return m_model->rowCount(); }
-    QString text(int row) const { return m_model->line(row).text; }
-    qint64 record(int row) const { return m_model->line(row).record; }
+    QString text(int row) const { return m_model->text(row); }
+    qint64 record(int row) const { return m_model->record(row); }
     // The selected line, -1 for none.
     int currentRow() const;
     void setCurrentRow(int row);
@@ -111,18 +119,19 @@ public:
         QString headingArtRight = QStringLiteral("logo");
         // The instruction line under the list; without it the list is taller.
         bool instructionLine = true;
-        // ListFill: appends the lines of the list (see SearchMatch::collectLines).
-        // A failure ends the fill silently; the lines appended before it stay.
+        // ListFill: puts the lines of the list into the listing (see
+        // RecordListing::collect; the listing knows whether the window sorts).
+        // A failure ends the fill silently; the lines taken before it stay.
         // An archive beyond what memory can hold (ListingMemoryError) lists
         // nothing and is reported in a plain box with the memory message.
-        std::function<void(ListLines &lines)> fill;
+        std::function<void(RecordListing &lines)> fill;
         // ListPickRecord: writes record `record` (0-based) into the target;
         // throws on failure.
         std::function<void(qint64 record)> pick;
     };
 
     // The fill of an archive list: every record that `accept` takes, as `line` gives it.
-    static std::function<void(ListLines &)> archiveFill(
+    static std::function<void(RecordListing &)> archiveFill(
         std::function<QString()> path, int recordSize, SearchMatch::RecordTest accept, SearchMatch::LineBuilder line);
     // The pick of an archive list: reads the record and hands its bytes and
     // 1-based position to `deliver`.
@@ -171,7 +180,7 @@ protected:
     // For SearchWindow: builds the result page without filling on show.
     ListWindow(QWidget *owner, Setup setup, bool fillOnShow);
     // Puts lines into the list (sorted when the window sorts) and sets the item width.
-    void showLines(ListLines lines);
+    void showLines(RecordListing lines);
     void showEvent(QShowEvent *event) override;
     const Setup &setup() const { return m_setup; }
     // The heading of the window (Setup::heading).

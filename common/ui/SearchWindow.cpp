@@ -169,17 +169,22 @@ void SearchWindow::searchCommand()
     const SearchMatch::MultiFilter filter(texts, std::move(fields));
     lblConta->setText(QString::number(filter.setCount()));
 
-    ListLines lines;
+    RecordListing lines;
+    lines.setSorted(setup().sorted);
     try {
-        SearchMatch::collectLines(
+        lines.collect(
             m_search.path(), m_search.recordSize, [&filter](const char *record) { return filter.matches(record); },
-            m_search.line, lines, SearchMatch::lineBytes(m_search.minLineChars));
+            m_search.line, SearchMatch::lineBytes(m_search.minLineChars));
     } catch (const SearchMatch::ListingMemoryError &) {
         MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
         return;
     } catch (...) {
         // The lines read so far stay in the (hidden) list; the filter page stays.
-        showLines(std::move(lines));
+        try {
+            showLines(std::move(lines));
+        } catch (const std::bad_alloc &) {
+            lstRecords->lines()->clear();
+        }
         MessageBoxes::plain(kArchiveAccessMessage, this);
         return;
     }

@@ -43,28 +43,49 @@ bool lessThan(const QString &a, const QString &b)
     return a.size() < b.size();
 }
 
-QList<Entry> read(const QString &archivePath)
+bool isBookable(const char *record)
 {
-    QList<Entry> entries;
-    ArchiveFile file(archivePath, BoxRecord::size());
-    RecordBuffer buffer(BoxRecord::layout());
-    file.scan([&](qint64 index, const char *bytes) {
-        std::copy(bytes, bytes + BoxRecord::size(), buffer.bytes().data());
-        if (buffer.text(BoxRecord::NonPrenotabile) == QStringLiteral("S\u00EC"))
-            return;
-        Entry entry;
-        entry.record = index;
-        entry.box = buffer.text(BoxRecord::Box);
-        entry.dimensioni = buffer.text(BoxRecord::Dimensioni);
-        entry.capacita = buffer.text(BoxRecord::Capacita);
-        entry.prezzo = buffer.text(BoxRecord::Prezzo);
-        entry.line = line(entry.box, entry.dimensioni, entry.capacita, entry.prezzo);
-        entries.append(entry);
-    });
-    file.close();
-    std::stable_sort(
-        entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return lessThan(a.line, b.line); });
-    return entries;
+    const QByteArrayView flag = FieldRef::of(BoxRecord::layout(), BoxRecord::NonPrenotabile).trimmedBytes(record);
+    return flag != QByteArrayView("S\xEC", 2);
+}
+
+QString line(const char *record)
+{
+    const RecordLayout &layout = BoxRecord::layout();
+    auto field = [&](int f) { return FieldRef::of(layout, f); };
+    QString out;
+    out.reserve(7 + 25 + 7 + 25 + 9 + 20 + 13 + field(BoxRecord::Prezzo).trimmedLength(record));
+    out += QLatin1String("Box n. ");
+    field(BoxRecord::Box).appendTo(out, record, 25);
+    out += QLatin1String("  Dim. ");
+    field(BoxRecord::Dimensioni).appendTo(out, record, 25);
+    out += QLatin1String("  Posti: ");
+    field(BoxRecord::Capacita).appendTo(out, record, 20);
+    out += QStringLiteral("  Prezzo: \u20AC ");
+    field(BoxRecord::Prezzo).appendTo(out, record);
+    return out;
+}
+
+Entry entry(const char *record, qint64 index)
+{
+    const RecordLayout &layout = BoxRecord::layout();
+    Entry e;
+    e.record = index;
+    e.box = FieldRef::of(layout, BoxRecord::Box).load(record);
+    e.dimensioni = FieldRef::of(layout, BoxRecord::Dimensioni).load(record);
+    e.capacita = FieldRef::of(layout, BoxRecord::Capacita).load(record);
+    e.prezzo = FieldRef::of(layout, BoxRecord::Prezzo).load(record);
+    e.line = line(e.box, e.dimensioni, e.capacita, e.prezzo);
+    return e;
+}
+
+ListLines lines(const QString &archivePath)
+{
+    ListLines out;
+    SearchMatch::collectLines(
+        archivePath, BoxRecord::size(), &isBookable, [](const char *r) { return line(r); }, out);
+    SearchMatch::sortLines(out);
+    return out;
 }
 
 } // namespace BoxChoice

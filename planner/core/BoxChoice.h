@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/SearchMatch.h"
+
 #include <QList>
 #include <QString>
 
@@ -20,9 +22,16 @@ QString line(const QString &box, const QString &dimensioni, const QString &capac
 // code, a line that begins another first.
 bool lessThan(const QString &a, const QString &b);
 
-// Reads the box archive (created empty when missing) and returns the entries
-// of the bookable boxes in list order (stable: equal lines keep file order).
-// Throws ArchiveAccessError when the archive cannot be opened or read.
-QList<Entry> read(const QString &archivePath);
+// Whether a raw box record is listed (not flagged "Sì" as not bookable).
+bool isBookable(const char *record);
+// The line and the entry of a raw box record at 0-based `index`.
+QString line(const char *record);
+Entry entry(const char *record, qint64 index);
+
+// Reads the box archive (created empty when missing) in large blocks and
+// returns the lines of the bookable boxes in list order (stable: equal lines
+// keep file order), each with its record. Throws ArchiveAccessError when the
+// archive cannot be opened or read.
+ListLines lines(const QString &archivePath);
 
 } // namespace BoxChoice

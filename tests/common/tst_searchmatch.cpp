@@ -76,6 +76,8 @@ private slots:
     void longListSortsAsOnePass_data();
     void longListSortsAsOnePass();
     void largeArchiveListsAsOnePass();
+    void leanListingGivesTheSameLines_data();
+    void leanListingGivesTheSameLines();
     void listingBoundedByAvailableMemory_data();
     void listingBoundedByAvailableMemory();
     void hugeSparseArchiveFailsFastForMemory();
@@ -393,6 +395,65 @@ void TestSearchMatch::largeArchiveListsAsOnePass()
         const qint64 index = qint64(k - 1) * 3;
         QCOMPARE(lines[k].record, index);
         QCOMPARE(lines[k].text, OwnerListing::searchLine(bytes.constData() + index * OwnerRecord::size()));
+    }
+}
+
+void TestSearchMatch::leanListingGivesTheSameLines_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("sorted");
+    QTest::addColumn<QString>("filter"); // on the owner's name
+    // Lines that agree past the sort key and differ (or not) only in the
+    // notes at their end; a large archive is read in parts side by side.
+    QTest::newRow("sorted, ties past the key") << 600 << true << QString();
+    QTest::newRow("sorted, filtered") << 600 << true << QStringLiteral("rossi");
+    QTest::newRow("file order") << 600 << false << QString();
+    QTest::newRow("sorted, read in parts") << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
+}
+
+void TestSearchMatch::leanListingGivesTheSameLines()
+{
+    QFETCH(int, records);
+    QFETCH(bool, sorted);
+    QFETCH(QString, filter);
+    TestSupport::TempProgramFolder folder;
+    // Letters below and above U+00FF (Œ, €) and case that folds the same.
+    const char *const names[]
+        = { "Rossi Mario", "rossi mario", "Bianchi Anna", "Verdi \xC3\x80lvaro", "\xC5\x92uvre", "\xE2\x82\xAC uno" };
+    QByteArray bytes;
+    for (int i = 0; i < records; ++i) {
+        const Owner o { QString::fromUtf8(names[(i * 7) % 6]), QStringLiteral("Roma"),
+            QStringLiteral("nota %1").arg((i * 31) % 97) };
+        bytes += ownerBytes(o);
+    }
+    TestSupport::writeFile(OwnerRecord::path(), bytes);
+    const MultiFilter match(filtersWith(filter), OwnerListing::filterFields());
+    const RecordTest accept = [&](const char *r) { return match.matches(r); };
+
+    ListLines expected;
+    collectLines(OwnerRecord::path(), OwnerRecord::size(), accept, OwnerListing::searchLine, expected);
+    if (sorted)
+        sortLines(expected);
+
+    RecordListing listing;
+    listing.setSorted(sorted);
+    listing.collect(OwnerRecord::path(), OwnerRecord::size(), accept, OwnerListing::searchLine);
+    if (sorted)
+        listing.sort();
+    // The archive replaced afterwards: the lines stay those of the listing.
+    QVERIFY(QFile::remove(OwnerRecord::path()));
+    TestSupport::writeFile(OwnerRecord::path(), ownerBytes({ QStringLiteral("Altro"), {}, {} }));
+
+    QCOMPARE(listing.size(), qsizetype(expected.size()));
+    for (qsizetype row = 0; row < listing.size(); row += 5) { // line by line, as drawn
+        QCOMPARE(listing.record(row), expected[size_t(row)].record);
+        QCOMPARE(listing.text(row), expected[size_t(row)].text);
+    }
+    const QStringList texts = listing.texts(); // all at once, as found or printed
+    QCOMPARE(texts.size(), qsizetype(expected.size()));
+    for (size_t row = 0; row < expected.size(); ++row) {
+        QCOMPARE(texts[qsizetype(row)], expected[row].text);
+        QCOMPARE(listing.record(qsizetype(row)), expected[row].record);
     }
 }
 
