@@ -4,51 +4,23 @@
 // separate plain process reading the same archive, as medians of alternating
 // pairs.
 
+#include "BenchPairs.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFile>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace ListBench
 {
 
-inline double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 // One run of `cat <path> > /dev/null`, a process of its own, in seconds.
 inline double catSeconds(const QString &path)
 {
-    const QByteArray file = QFile::encodeName(path);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    char *argv[] = { const_cast<char *>("cat"), const_cast<char *>(file.constData()), nullptr };
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "cat", &actions, nullptr, argv, environ) != 0)
-        qFatal("cannot run cat");
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    posix_spawn_file_actions_destroy(&actions);
-    return seconds;
+    return BenchPairs::catFile(path) / 1e3;
 }
 
 // Waits until `widget` has been painted (the paint itself included).
@@ -100,23 +72,13 @@ struct Figures {
     double ratio() const { return reference > 0 ? subject / reference : 0; }
 };
 
-// `pairs` alternating pairs (subject first, then reference first, ...), each
-// side's median; one run of each before them warms the caches.
+// `pairs` alternating pairs after one warm-up of each side (see
+// BenchPairs::run); each side's median, in seconds.
 inline Figures alternate(int pairs, const std::function<double()> &subject, const std::function<double()> &reference)
 {
-    subject();
-    reference();
-    std::vector<double> s, r;
-    for (int i = 0; i < pairs; ++i) {
-        if (i % 2 == 0) {
-            s.push_back(subject());
-            r.push_back(reference());
-        } else {
-            r.push_back(reference());
-            s.push_back(subject());
-        }
-    }
-    return { median(s), median(r) };
+    const BenchPairs::Pairs p = BenchPairs::run(
+        pairs, [&] { return subject() * 1e3; }, [&] { return reference() * 1e3; });
+    return { p.measureMedian() / 1e3, p.referenceMedian() / 1e3 };
 }
 
 inline void printHeader()
