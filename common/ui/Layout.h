@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/Style.h"
+
 #include <QList>
 #include <QRect>
 #include <QRgb>
@@ -23,15 +25,15 @@ namespace Layout
 int px(qreal units);
 QRect rect(qreal x, qreal y, qreal w, qreal h);
 
-// Colours of the list and search windows.
-inline constexpr QRgb SteelBlue = 0xFF4682B4; // top of the window gradient (to white)
-inline constexpr QRgb PanelStroke = 0xFF9FBED8; // stroke of the find row's and the list's rectangles
-inline constexpr QRgb FilterFieldsTop = 0xFF84ADD0; // top of the filter fields' gradient (to white)
-inline constexpr QRgb Crimson = 0xFFDC143C; // the instruction under the list
-inline constexpr QRgb DarkCyan = 0xFF008B8B; // the count sentence and the search notice
-inline constexpr QRgb HeadingGreen = 0xFF1E8B3A; // the capitals of a window's heading
-inline constexpr QRgb NoteBlue = 0xFF123E8C; // the instruction lines beside the find row
-inline constexpr QRgb White = 0xFFFFFFFF;
+// The colours of the list and search windows (named in Style).
+using Style::Crimson;
+using Style::DarkCyan;
+using Style::FilterFieldsTop;
+using Style::HeadingGreen;
+using Style::NoteBlue;
+using Style::PanelStroke;
+using Style::SteelBlue;
+using Style::White;
 
 struct Font {
     const char *family = nullptr; // nullptr: the control keeps its font

@@ -51,6 +51,13 @@ inline constexpr QRgb DarkBlue = 0xFF00008B;
 inline constexpr QRgb Navy = 0xFF000080;
 inline constexpr QRgb DarkRed = 0xFF8B0000;
 inline constexpr QRgb Brown = 0xFFA52A2A;
+// The list and search windows.
+inline constexpr QRgb PanelStroke = 0xFF9FBED8; // stroke of the find row's and the list's rectangles
+inline constexpr QRgb FilterFieldsTop = 0xFF84ADD0; // top of the filter fields' gradient (to white)
+inline constexpr QRgb Crimson = 0xFFDC143C; // the instruction under the list
+inline constexpr QRgb DarkCyan = 0xFF008B8B; // the count sentence and the search notice
+inline constexpr QRgb HeadingGreen = 0xFF1E8B3A; // the capitals of a window's heading
+inline constexpr QRgb NoteBlue = 0xFF123E8C; // the instruction lines beside the find row
 inline constexpr QRgb White = 0xFFFFFFFF;
 inline constexpr QRgb Yellow = 0xFFFFFF00;
 
