@@ -1,5 +1,6 @@
 #include "common/ArchiveFile.h"
 
+#include "common/FileLock.h"
 #include "common/MemoryRoom.h"
 #include "common/RecordJournal.h"
 #include "common/SafeFile.h"
@@ -59,32 +60,6 @@ bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
 
 constexpr qint64 kBlockBytes = 1 << 20;
 
-class AppendLock
-{
-public:
-    explicit AppendLock(int fd)
-        : m_fd(fd)
-    {
-        struct flock lock = {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        int rc;
-        do {
-            rc = ::fcntl(m_fd, F_SETLKW, &lock);
-        } while (rc < 0 && errno == EINTR);
-        // A file system without locks still gets the append; nothing more to do.
-    }
-    ~AppendLock()
-    {
-        struct flock lock = {};
-        lock.l_type = F_UNLCK;
-        lock.l_whence = SEEK_SET;
-        ::fcntl(m_fd, F_SETLK, &lock);
-    }
-
-private:
-    int m_fd;
-};
 } // namespace
 
 void ArchiveFile::truncateTo(qint64 size)
@@ -193,7 +168,7 @@ qint64 ArchiveFile::append(const QByteArray &buffer)
 {
     if (m_fd < 0 || buffer.size() != m_recordSize)
         throw ArchiveAccessError();
-    AppendLock lock(m_fd);
+    const FileLock lock(m_fd);
     struct stat st;
     if (::fstat(m_fd, &st) != 0)
         throw ArchiveAccessError();

@@ -1,5 +1,6 @@
 #include "common/RecordJournal.h"
 
+#include "common/FileLock.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -135,35 +136,6 @@ bool removeJournal(const QString &journal)
 {
     return ::unlink(QFile::encodeName(journal).constData()) == 0 || errno == ENOENT;
 }
-
-class FileLock
-{
-public:
-    explicit FileLock(int fd)
-        : m_fd(fd)
-    {
-        struct flock lock = {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        int rc;
-        do {
-            rc = ::fcntl(m_fd, F_SETLKW, &lock);
-        } while (rc < 0 && errno == EINTR);
-        // A file system without locks still gets the overwrite.
-    }
-    ~FileLock()
-    {
-        struct flock lock = {};
-        lock.l_type = F_UNLCK;
-        lock.l_whence = SEEK_SET;
-        ::fcntl(m_fd, F_SETLK, &lock);
-    }
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-
-private:
-    int m_fd;
-};
 
 class Descriptor
 {
