@@ -138,6 +138,32 @@ inline double runProcess(const QString &program, const QStringList &arguments, Q
     return ms;
 }
 
+// Gathers the records of a generated archive and writes them to `file` in
+// blocks of about 8 MiB; flush() writes what is left.
+class BlockWriter
+{
+public:
+    explicit BlockWriter(QFile &file)
+        : m_file(file)
+    {
+    }
+    void add(const QByteArray &record)
+    {
+        m_block += record;
+        if (m_block.size() > (8 << 20))
+            flush();
+    }
+    void flush()
+    {
+        m_file.write(m_block);
+        m_block.clear();
+    }
+
+private:
+    QFile &m_file;
+    QByteArray m_block;
+};
+
 // `cat` of a file to /dev/null, a separate process started as lean as the
 // system allows (posix_spawn, no shell): one read from the page cache, in ms.
 inline double catFile(const QString &path)

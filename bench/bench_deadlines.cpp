@@ -17,6 +17,8 @@
 #include "deadlines/core/DeadlineListing.h"
 #include "deadlines/core/DeadlineRecord.h"
 
+#include "BenchPairs.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,7 +52,7 @@ void writeYear(qint64 records)
     QFile file(DeadlineRecord::path(u"2024"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write the year file");
-    QByteArray block;
+    BenchPairs::BlockWriter block(file);
     for (qint64 i = 0; i < records; ++i) {
         const QDate date = QDate(2024, 1, 1).addDays(int((i * 7919) % 366));
         const QString day = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
@@ -77,19 +79,9 @@ void writeYear(qint64 records)
         r.setText(D::Note, QStringLiteral("Portare il libretto sanitario, chiamare il giorno prima"));
         r.setFlag(D::DaConfermare, i % 3 == 0);
         r.setFlag(D::Effettuata, i % 2 == 0);
-        block += r.bytes();
-        if (block.size() > (8 << 20)) {
-            file.write(block);
-            block.clear();
-        }
+        block.add(r.bytes());
     }
-    file.write(block);
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    block.flush();
 }
 
 double timed(const std::function<void()> &work)
@@ -101,7 +93,7 @@ double timed(const std::function<void()> &work)
         work();
         runs.push_back(double(timer.nsecsElapsed()) / 1e9);
     }
-    return median(runs);
+    return BenchPairs::median(runs);
 }
 
 } // namespace

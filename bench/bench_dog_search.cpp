@@ -8,6 +8,8 @@
 #include "dogs/core/DogListing.h"
 #include "dogs/core/DogRecord.h"
 
+#include "BenchPairs.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -35,7 +37,7 @@ void writeArchive(qint64 dogs)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write the archive");
     RecordBuffer buffer(DogRecord::layout());
-    QByteArray block;
+    BenchPairs::BlockWriter block(file);
     for (qint64 i = 0; i < dogs; ++i) {
         buffer.clear();
         buffer.setText(DogRecord::Nome, pick(kNames, i));
@@ -44,19 +46,9 @@ void writeArchive(qint64 dogs)
         buffer.setText(DogRecord::Proprietario, pick(kOwners, i / 7));
         buffer.setText(DogRecord::Recapito, QStringLiteral("06 %1").arg(1000000 + i));
         buffer.setText(DogRecord::Note, QStringLiteral("Socievole con gli altri cani, box %1").arg(i % 40));
-        block += buffer.bytes();
-        if (block.size() > (8 << 20)) {
-            file.write(block);
-            block.clear();
-        }
+        block.add(buffer.bytes());
     }
-    file.write(block);
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    block.flush();
 }
 
 } // namespace
@@ -106,9 +98,9 @@ int main(int argc, char *argv[])
         search();
         searched.push_back(timer.nsecsElapsed() / 1e9);
     }
-    const double ratio = median(searched) / median(read);
+    const double ratio = BenchPairs::median(searched) / BenchPairs::median(read);
     std::printf("%lld dogs (%.0f MB): read %.3f s, search with two filters %.3f s (%zu found), %.2fx the read: %s\n",
-        static_cast<long long>(dogs), dogs * double(DogRecord::size()) / 1e6, median(read), median(searched), found,
-        ratio, ratio <= 1 ? "goal (<= 1x) met" : "goal (<= 1x) NOT met");
+        static_cast<long long>(dogs), dogs * double(DogRecord::size()) / 1e6, BenchPairs::median(read),
+        BenchPairs::median(searched), found, ratio, ratio <= 1 ? "goal (<= 1x) met" : "goal (<= 1x) NOT met");
     return 0;
 }

@@ -12,6 +12,8 @@
 #include "quotes/core/QuoteListing.h"
 #include "quotes/core/QuoteRecord.h"
 
+#include "BenchPairs.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,7 +43,7 @@ void writeYear(const QString &path, qint64 quotes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write the year file");
-    QByteArray block;
+    BenchPairs::BlockWriter block(file);
     for (qint64 i = 0; i < quotes; ++i) {
         r.clear();
         r.setText(NumFatt, QString::number(i + 1));
@@ -67,19 +69,9 @@ void writeYear(const QString &path, qint64 quotes)
         r.setText(TotFattura, u"183,00");
         r.setText(Note, u"Cane socievole, portare il cibo abituale");
         r.setFlag(Saldata, i % 4 == 0);
-        block += r.bytes();
-        if (block.size() > (8 << 20)) {
-            file.write(block);
-            block.clear();
-        }
+        block.add(r.bytes());
     }
-    file.write(block);
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    block.flush();
 }
 
 std::vector<FieldRef> filterFields()
@@ -139,7 +131,7 @@ int main(int argc, char *argv[])
     }
     if (listed != size_t(quotes))
         qFatal("listed %zu of %lld quotes", listed, static_cast<long long>(quotes));
-    const double r = median(read), s = median(searched), a = median(all);
+    const double r = BenchPairs::median(read), s = BenchPairs::median(searched), a = BenchPairs::median(all);
     std::printf("%lld quotes, %.1f MB; medians of 5 runs, seconds\n", static_cast<long long>(quotes),
         double(QFile(path).size()) / 1e6);
     std::printf("read %.3f | search (2 filters, %zu found) %.3f = %.2fx | list all %.3f = %.2fx\n", r, found, s, s / r,
