@@ -1,7 +1,7 @@
 #include "common/ArchiveFile.h"
 
-#include "common/FileLock.h"
 #include "common/MemoryRoom.h"
+#include "common/PosixFile.h"
 #include "common/RecordJournal.h"
 #include "common/SafeFile.h"
 
@@ -19,44 +19,9 @@ const QString kArchiveAccessMessage
 
 namespace
 {
-bool writeAllAt(int fd, const char *data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-        offset += n;
-    }
-    return true;
-}
-
-// Reads up to `size` bytes at `offset`, retrying after signals; returns how
-// many arrived (fewer at the end of the file or on a failure).
-qint64 readUpTo(int fd, char *data, qint64 size, qint64 offset)
-{
-    qint64 got = 0;
-    while (got < size) {
-        const ssize_t n = ::pread(fd, data + got, size_t(size - got), off_t(offset + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    return got;
-}
-
-// All of `size` bytes, or false (a failure, or a short file: the record is
-// not all there).
-bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
-{
-    return readUpTo(fd, data, size, offset) == size;
-}
+using PosixFile::readAllAt;
+using PosixFile::readUpTo;
+using PosixFile::writeAllAt;
 
 constexpr qint64 kBlockBytes = 1 << 20;
 

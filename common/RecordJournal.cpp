@@ -1,6 +1,6 @@
 #include "common/RecordJournal.h"
 
-#include "common/FileLock.h"
+#include "common/PosixFile.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -81,39 +81,8 @@ QByteArray journalBytes(qint64 offset, const QByteArray &record)
     return out;
 }
 
-bool writeAllAt(int fd, const char *data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-        offset += n;
-    }
-    return true;
-}
-
-bool readAllAt(int fd, char *data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, data, size_t(size), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            return false;
-        data += n;
-        size -= n;
-        offset += n;
-    }
-    return true;
-}
+using PosixFile::readAllAt;
+using PosixFile::writeAllAt;
 
 // A file system that cannot sync (or a read-only one) has nothing more to do.
 bool sync(int fd)
