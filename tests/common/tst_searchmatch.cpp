@@ -56,6 +56,21 @@ QStringList filtersWith(const QString &cliente, const QString &comune = {}, cons
     return f;
 }
 
+// sortLines gives the order of one stable sort by lineLess, each line with
+// its own record.
+void sortsAsOneStableSort(ListLines lines)
+{
+    ListLines expected = lines;
+    std::stable_sort(expected.begin(), expected.end(),
+        [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
+    sortLines(lines);
+    QCOMPARE(lines.size(), expected.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].text, expected[i].text);
+        QCOMPARE(lines[i].record, expected[i].record);
+    }
+}
+
 } // namespace
 
 class TestSearchMatch : public QObject
@@ -317,15 +332,7 @@ void TestSearchMatch::compactKeySortKeepsLineOrder()
             text += next(10) == 0 ? QChar(u'\0') : alphabet.at(next(quint32(alphabet.size())));
         lines.push_back({ text, i });
     }
-    ListLines expected = lines;
-    std::stable_sort(expected.begin(), expected.end(),
-        [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
-    sortLines(lines);
-    QCOMPARE(lines.size(), expected.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        QCOMPARE(lines[i].text, expected[i].text);
-        QCOMPARE(lines[i].record, expected[i].record);
-    }
+    sortsAsOneStableSort(lines);
 }
 
 void TestSearchMatch::longListSortsAsOnePass_data()
@@ -358,15 +365,7 @@ void TestSearchMatch::longListSortsAsOnePass()
             text += alphabet.at(next(quint32(alphabet.size())));
         lines.push_back({ text, i });
     }
-    ListLines expected = lines;
-    std::stable_sort(expected.begin(), expected.end(),
-        [](const ListLine &a, const ListLine &b) { return lineLess(a.text, b.text); });
-    sortLines(lines);
-    QCOMPARE(lines.size(), expected.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        QCOMPARE(lines[i].text, expected[i].text);
-        QCOMPARE(lines[i].record, expected[i].record);
-    }
+    sortsAsOneStableSort(lines);
 }
 
 void TestSearchMatch::largeArchiveListsAsOnePass()
