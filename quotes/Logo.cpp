@@ -4,17 +4,16 @@
 #include "common/SafeFile.h"
 #include "common/ui/Art.h"
 #include "common/ui/FileDialogs.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFrame>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
@@ -162,22 +161,50 @@ FileFailure store(const QImage &picture)
 namespace
 {
 
-const QColor kSteelBlue(70, 130, 180);
-const QRect kFrame(18, 98, 326, 214); // shpTesto, the frame of the logo
+// The dialog in units: the instructions at the top, the logo in its frame
+// with the two picture commands in the frame's bottom corners, the buttons.
+Layout::Table logoTable()
+{
+    using Layout::Font;
+    using Layout::Item;
+    using Layout::Kind;
+    const Font buttons { "Verdana", 8 };
+    return {
+        .name = QStringLiteral("logo dialog"),
+        .client = QSize(362, 368),
+        .backgroundTop = Style::SteelBlue,
+        .backgroundBottom = Style::White,
+        .items = {
+            { .name = "shpIstruzioni", .x = 17, .y = 16, .w = 328, .h = 74, .kind = Kind::Shape,
+                .fill = Style::White, .stroke = Style::PanelBorder },
+            { .name = "imgTitolo", .x = 26, .y = 25, .w = 301, .h = 57 },
+            { .name = "lblTitolo", .in = "imgTitolo", .w = 301, .h = 20, .font = { "Verdana", 10, true },
+                .colour = Style::HeadingBlue },
+            { .name = "lblIstruzioni", .in = "imgTitolo", .y = 22, .w = 301, .h = 35, .font = { "Verdana", 8 },
+                .align = Qt::AlignLeft | Qt::AlignTop },
+            { .name = "shpTesto", .x = 18, .y = 98, .w = 326, .h = 214, .kind = Kind::Shape,
+                .fill = Style::SteelBlue, .fillBottom = Style::White, .stroke = Style::White },
+            { .name = "imgLogo", .x = 32, .y = 112, .w = 297, .h = 184 },
+            { .name = "imgEuro", .x = 23, .y = 285, .w = 22, .h = 22, .over = true },
+            { .name = "btnCancLogo", .x = 317, .y = 285, .w = 22, .h = 22, .over = true },
+            { .name = "btnAnnulla", .x = 18, .y = 323, .w = 86, .h = 28, .font = buttons },
+            { .name = "btnSfoglia", .x = 113, .y = 323, .w = 86, .h = 28, .font = buttons },
+            { .name = "btnApplica", .x = 208, .y = 323, .w = 137, .h = 28, .font = buttons },
+        },
+        .tabOrder = { "btnApplica", "btnAnnulla", "btnSfoglia" },
+    };
+}
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setFont(Style::verdana(8));
-    b->setGeometry(geometry);
     return b;
 }
 
-QLabel *pictureCommand(QWidget *parent, const char *name, const QString &art, const QPoint &at)
+QLabel *pictureCommand(QWidget *parent, const char *name, const QString &art)
 {
     QLabel *label = Art::pictureLabel(parent, name, art, QSize(22, 22));
-    label->move(at);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
@@ -189,35 +216,23 @@ TfrmLogo::TfrmLogo(QWidget *owner)
 {
     setObjectName(QLatin1String(WindowNames::frmLogo));
 
-    // The instructions in a white panel at the top.
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("shpIstruzioni"));
-    panel->setGeometry(17, 16, 328, 74);
-    panel->setStyleSheet(Style::whitePanelSheet(QStringLiteral("shpIstruzioni")));
+    // The title picture: a heading and the sentence under it.
     auto *title = new QWidget(this);
     title->setObjectName(QStringLiteral("imgTitolo"));
-    title->setGeometry(26, 25, 301, 57);
     auto *heading = new QLabel(QStringLiteral("IMPOSTAZIONE LOGO"), title);
     heading->setObjectName(QStringLiteral("lblTitolo"));
-    heading->setFont(Style::verdana(10, true));
-    heading->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
-    heading->setGeometry(0, 0, 301, 20);
     auto *sentence = new QLabel(QStringLiteral("Caricare il logo della Ditta in formato Jpeg o Bitmap con dimensioni "
                                                "uguali a 297x184 pixel."),
         title);
     sentence->setObjectName(QStringLiteral("lblIstruzioni"));
-    sentence->setFont(Style::verdana(8));
     sentence->setWordWrap(true);
-    sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    sentence->setGeometry(0, 22, 301, 35);
 
-    // The logo, as it will be stored, in its frame (painted by paintEvent).
+    // The logo, as it will be stored.
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(32, 112, 297, 184);
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgEuro = pictureCommand(this, "imgEuro", QStringLiteral("euro-piccolo"), QPoint(23, 285));
-    btnCancLogo = pictureCommand(this, "btnCancLogo", QStringLiteral("gomma"), QPoint(317, 285));
+    imgEuro = pictureCommand(this, "imgEuro", QStringLiteral("euro-piccolo"));
+    btnCancLogo = pictureCommand(this, "btnCancLogo", QStringLiteral("gomma"));
     WindowKit::onClick(imgEuro, [this] { useDefault(); });
     WindowKit::onClick(btnCancLogo, [this] { clearLogo(); });
 
@@ -226,15 +241,14 @@ TfrmLogo::TfrmLogo(QWidget *owner)
     QLabel *imgBianco = WindowKit::hiddenLabel(this, "imgBianco");
     imgBianco->setPixmap(QPixmap::fromImage(LogoFile::blankPicture()));
 
-    btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Annulla"), QRect(18, 323, 86, 28));
-    btnSfoglia = button(this, "btnSfoglia", QStringLiteral("Sfoglia..."), QRect(113, 323, 86, 28));
-    btnApplica = button(this, "btnApplica", QStringLiteral("Applica e chiudi"), QRect(208, 323, 137, 28));
-    setTabOrder(btnApplica, btnAnnulla);
-    setTabOrder(btnAnnulla, btnSfoglia);
+    btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Annulla"));
+    btnSfoglia = button(this, "btnSfoglia", QStringLiteral("Sfoglia..."));
+    btnApplica = button(this, "btnApplica", QStringLiteral("Applica e chiudi"));
     WindowKit::closeOnClick(btnAnnulla, this);
     connect(btnSfoglia, &QPushButton::clicked, this, &TfrmLogo::browse);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmLogo::apply);
 
+    Layout::apply(this, logoTable());
     finishLayout(QSize(362, 368));
 }
 
@@ -302,20 +316,4 @@ void TfrmLogo::showEvent(QShowEvent *event)
         btnApplica->setFocus();
     }
     WindowKit::FixedDialog::showEvent(event);
-}
-
-void TfrmLogo::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, kSteelBlue);
-    background.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), background);
-    QLinearGradient frame(0, kFrame.top(), 0, kFrame.bottom());
-    frame.setColorAt(0, kSteelBlue);
-    frame.setColorAt(1, Qt::white);
-    painter.setBrush(frame);
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
-    WindowKit::FixedDialog::paintEvent(event);
 }

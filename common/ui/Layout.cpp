@@ -179,6 +179,14 @@ QWidget *make(QWidget *parent, const Item &item)
     return made;
 }
 
+bool underStyleSheet(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (!p->styleSheet().isEmpty())
+            return true;
+    return false;
+}
+
 QRect placeIn(const QSize &parentSize, const Item &item)
 {
     QRect r = rect(item.x == Centre ? 0 : item.x, item.y == Centre ? 0 : item.y, item.w, item.h);
@@ -246,6 +254,10 @@ void apply(QWidget *window, const Table &table)
             pal.setColor(QPalette::WindowText, QColor::fromRgba(item.colour));
             pal.setColor(QPalette::Text, QColor::fromRgba(item.colour));
             w->setPalette(pal);
+            // A style sheet above the control (a panel's "QLabel { color }")
+            // would win over the palette: the control's own sheet wins over it.
+            if (w->styleSheet().isEmpty() && underStyleSheet(w))
+                w->setStyleSheet(QStringLiteral("color: %1;").arg(Style::css(item.colour)));
         }
         if (item.align != 0) {
             if (auto *label = qobject_cast<QLabel *>(w))

@@ -67,6 +67,7 @@ struct Item {
     QRgb fillBottom = 0; // Shape: vertical gradient from fill to fillBottom (0: plain)
     QRgb stroke = 0; // Shape (0: none)
     bool hidden = false; // made hidden (a frame shown by a behaviour, a notice shown while working)
+    bool over = false; // lies over other controls on purpose (a picture command in a corner of a picture)
 };
 
 struct Table {
