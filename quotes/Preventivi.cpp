@@ -6,6 +6,7 @@
 #include "quotes/ImportaMagazzinoDoc.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
+#include "quotes/PreventiviLayout.h"
 #include "quotes/QuoteControls.h"
 #include "quotes/Sospesi.h"
 #include "quotes/StampaPrev.h"
@@ -24,6 +25,7 @@
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/TextFit.h"
@@ -59,19 +61,6 @@ using QuoteRecord::rowField;
 constexpr int kPanelWidth = 995;
 constexpr int kPanelHeight = 692;
 
-// Header panels: a caption column, then the edits; one field every kPitch.
-constexpr int kCaptionX = 8;
-constexpr int kCaptionWidth = 130;
-constexpr int kEditX = 140;
-constexpr int kEditHeight = 22;
-constexpr int kPitch = 31;
-constexpr int kFirstTop = 8;
-constexpr int kSmallButton = 26;
-
-// Row pages: the place of row r (1..5) of a page and the columns.
-constexpr int kRowTop = 66;
-constexpr int kRowPitch = 32;
-
 const QString kCalculationFailed
     = QStringLiteral("Attenzione: il campo evidenziato non contiene un numero valido, per cui non \u00E8 possibile "
                      "calcolare i totali del preventivo.\n\r\n\rPer poter salvare la scheda \u00E8 necessario "
@@ -85,41 +74,17 @@ QString two(int n)
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &place, qreal points = 8, bool bold = true)
+// A label the window fills (a row number, an amount, a total): it does not
+// catch the mouse, so the hint line sees what lies beneath.
+QLabel *valueLabel(QWidget *parent, const QString &name, const QString &text = QString())
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(Style::verdana(points, bold));
-    label->setGeometry(place);
-    // Labels do not catch the mouse: the hint line sees what lies beneath.
+    label->setObjectName(name);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
-// A rectangle behind other controls; named, so the hint line can clear over it.
-QFrame *rectangle(
-    QWidget *parent, const QString &name, const QRect &place, const QString &fill, const QString &border = QString())
-{
-    QFrame *frame = Style::shape(parent, name, place,
-        QStringLiteral("background: %1; border: %2; border-radius: 5px;")
-            .arg(fill, border.isEmpty() ? QStringLiteral("none") : QStringLiteral("1px solid ") + border));
-    frame->lower();
-    return frame;
-}
-
-// A rectangle of the row pages, drawn by its page's style sheet (one sheet
-// for the page, not one for each of its many rectangles).
-QFrame *pageShape(QWidget *page, const QString &name, const QRect &place, const char *role)
-{
-    auto *frame = new QFrame(page);
-    frame->setObjectName(name);
-    frame->setProperty("role", QLatin1String(role));
-    frame->setGeometry(place);
-    frame->lower();
-    return frame;
-}
-
-QPushButton *pictureButton(
-    QWidget *parent, const QString &name, const QString &picture, const QRect &place, bool ownStyle = true)
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &picture, bool ownStyle = true)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
@@ -129,7 +94,6 @@ QPushButton *pictureButton(
     if (ownStyle)
         button->setStyleSheet(EditorWindow::smallButtonStyle());
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(place);
     return button;
 }
 
@@ -230,18 +194,30 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent)
                        .objectName = QLatin1String(WindowNames::frmPreventivi),
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Bar,
-                       .commandOrigin = QPoint(16, 27),
+                       .commandOrigin = QPoint(16, 28),
                        .gradientTop = Style::SteelBlue },
         parent)
 {
-    // The hint bar at the bottom left, the notes and the flag beside it.
-    panInfo->setGeometry(16, 642, 449, 32);
-    rectangle(panContainer, QStringLiteral("shpSezione01"), QRect(16, 80, 961, 556), QStringLiteral("white"),
-        Style::css(Style::SectionEdge));
+    // The panel on its rectangle and the hint bar first: the hint sentences
+    // are fitted to the bar as they are registered.
+    Layout::apply(this, PreventiviLayout::hintBarTable());
     buildHeader();
     buildRows();
     buildTotals();
     buildCommands();
+    Layout::apply(this, PreventiviLayout::table());
+    for (const char *name : PreventiviLayout::shapes())
+        addHintBackground(panContainer->findChild<QWidget *>(QLatin1String(name)));
+    // Quantities, prices, discounts, the VAT rate and the amounts always show
+    // whole, in the fonts of the table.
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit *edit : { txtQuant[i], txtPrezzo[i], txtPercSconto[i] })
+            TextFit::keepWhole(edit);
+        TextFit::keepWhole(txtImporto[i]);
+    }
+    TextFit::keepWhole(txtPercIva);
+    for (QLabel *label : totals())
+        TextFit::keepWhole(label);
     buildArchiveEditor();
     finishWindow();
     for (QCheckBox *box : chkEs)
@@ -255,91 +231,74 @@ QList<QLabel *> TfrmPreventivi::totals() const
 
 void TfrmPreventivi::buildHeader()
 {
-    const QFont editFont = Style::verdana(10);
-    auto panel = [this](const char *name, const QRect &place) {
-        QFrame *frame = rectangle(
-            panContainer, QLatin1String(name), place, Style::css(Style::SectionFill), Style::css(Style::SectionEdge));
-        frame->raise();
+    auto panel = [this](const char *name) {
+        auto *frame = new QFrame(panContainer);
+        frame->setObjectName(QLatin1String(name));
+        frame->setStyleSheet(Style::sheet(QStringLiteral("#%1 { background: @SectionFill; border: 1px solid "
+                                                         "@SectionEdge; border-radius: 5px; }"))
+                                 .arg(QLatin1String(name)));
+        addHintBackground(frame);
         return frame;
     };
-    panDitta = panel("panDitta", QRect(24, 88, 360, 254));
-    panCliente = panel("panCliente", QRect(392, 88, 360, 254));
-    panNumFattura = panel("panNumFattura", QRect(760, 88, 209, 254));
+    panDitta = panel("panDitta");
+    panCliente = panel("panCliente");
+    panNumFattura = panel("panNumFattura");
 
-    auto edit = [&](QFrame *parent, const EditRow &row, int line, int width, const char *text,
-                    int x = kEditX) -> QLineEdit * {
-        if (text)
-            caption(
-                parent, QString::fromUtf8(text), QRect(kCaptionX, kFirstTop + line * kPitch + 3, kCaptionWidth, 16));
+    auto edit = [](QFrame *parent, const EditRow &row) {
         QLineEdit *e = EditKit::makeEdit(parent, row);
-        e->setFont(editFont);
-        e->setGeometry(x, kFirstTop + line * kPitch, width, kEditHeight);
         keepMouse(e);
         return e;
     };
-    auto province = [&](QFrame *parent, const EditRow &row, int line) {
-        caption(parent, QStringLiteral("Prov."), QRect(232, kFirstTop + line * kPitch + 3, 40, 16));
+    auto province = [](QFrame *parent, const EditRow &row) {
         auto *combo = new QComboBox(parent);
         combo->addItems(Provinces::codes());
         combo->setMaxVisibleItems(16);
         EditKit::applyCombo(combo, row);
         combo->setCurrentIndex(-1);
-        combo->setFont(editFont);
-        combo->lineEdit()->setFont(editFont);
-        combo->setGeometry(276, kFirstTop + line * kPitch, 76, kEditHeight);
         keepMouse(combo);
         return combo;
     };
-    auto button = [&](QFrame *parent, const char *name, const char *picture, int line, int x = 326) {
-        return pictureButton(parent, QLatin1String(name), QLatin1String(picture),
-            QRect(x, kFirstTop + line * kPitch, kSmallButton, kEditHeight));
+    auto button = [](QFrame *parent, const char *name, const char *picture) {
+        return pictureButton(parent, QLatin1String(name), QLatin1String(picture));
     };
 
     // The issuing company.
-    txtDitta = edit(panDitta, { .name = "txtDitta", .successor = "txtViaDitta" }, 0, 150, "Ditta emittente:");
-    btnLogo = button(panDitta, "btnLogo", "tavolozza", 0, 294);
-    btnCancDitta = button(panDitta, "btnCancDitta", "cancella", 0, 326);
-    txtViaDitta = edit(panDitta, { .name = "txtViaDitta", .successor = "txtCapDitta" }, 1, 212, "Via e numero civico:");
-    txtCapDitta = edit(panDitta, { .name = "txtCapDitta", .successor = "txtCittaDitta" }, 2, 86, "CAP:");
+    txtDitta = edit(panDitta, { .name = "txtDitta", .successor = "txtViaDitta" });
+    btnLogo = button(panDitta, "btnLogo", "tavolozza");
+    btnCancDitta = button(panDitta, "btnCancDitta", "cancella");
+    txtViaDitta = edit(panDitta, { .name = "txtViaDitta", .successor = "txtCapDitta" });
+    txtCapDitta = edit(panDitta, { .name = "txtCapDitta", .successor = "txtCittaDitta" });
+    txtCittaDitta = edit(panDitta, { .name = "txtCittaDitta", .successor = "txtProvDitta" });
     txtProvDitta
-        = province(panDitta, { .name = "txtProvDitta", .successor = "txtIvaDitta", .casing = Casing::UpperTyping }, 2);
-    txtCittaDitta = edit(panDitta, { .name = "txtCittaDitta", .successor = "txtProvDitta" }, 3, 212, "Citt\u00E0:");
-    txtIvaDitta = edit(panDitta, { .name = "txtIvaDitta", .successor = "txtCodFiscDitta", .filter = Filter::Numeric },
-        4, 180, "Partita IVA:");
+        = province(panDitta, { .name = "txtProvDitta", .successor = "txtIvaDitta", .casing = Casing::UpperTyping });
+    txtIvaDitta = edit(panDitta, { .name = "txtIvaDitta", .successor = "txtCodFiscDitta", .filter = Filter::Numeric });
     txtIvaDitta->setAttribute(Qt::WA_InputMethodEnabled, false);
-    btnIvaDitta = button(panDitta, "btnIvaDitta", "spunta", 4);
+    btnIvaDitta = button(panDitta, "btnIvaDitta", "spunta");
     txtCodFiscDitta
-        = edit(panDitta, { .name = "txtCodFiscDitta", .successor = "txtLibero01", .casing = Casing::UpperTyping }, 5,
-            180, "Codice fiscale:");
-    btnCodFiscDitta = button(panDitta, "btnCodFiscDitta", "spunta", 5);
-    txtLibero01 = edit(panDitta, { .name = "txtLibero01", .successor = "txtLibero02" }, 6, 212, "Campo libero 1:");
-    txtLibero02 = edit(panDitta, { .name = "txtLibero02", .successor = "txtCliente" }, 7, 212, "Campo libero 2:");
+        = edit(panDitta, { .name = "txtCodFiscDitta", .successor = "txtLibero01", .casing = Casing::UpperTyping });
+    btnCodFiscDitta = button(panDitta, "btnCodFiscDitta", "spunta");
+    txtLibero01 = edit(panDitta, { .name = "txtLibero01", .successor = "txtLibero02" });
+    txtLibero02 = edit(panDitta, { .name = "txtLibero02", .successor = "txtCliente" });
 
     // The customer.
-    txtCliente = edit(panCliente, { .name = "txtCliente", .successor = "txtViaCliente" }, 0, 180, "Cliente:");
-    impCliente = button(panCliente, "impCliente", "importa", 0);
-    txtViaCliente
-        = edit(panCliente, { .name = "txtViaCliente", .successor = "txtCapCliente" }, 1, 212, "Via e numero civico:");
-    txtCapCliente = edit(panCliente, { .name = "txtCapCliente", .successor = "txtCittaCliente" }, 2, 86, "CAP:");
-    txtProvCliente = province(panCliente,
-        { .name = "txtProvCliente", .successor = "txtIvaCliente", .casing = Casing::UpperTypingAndExit }, 2);
-    txtCittaCliente
-        = edit(panCliente, { .name = "txtCittaCliente", .successor = "txtProvCliente" }, 3, 212, "Citt\u00E0:");
+    txtCliente = edit(panCliente, { .name = "txtCliente", .successor = "txtViaCliente" });
+    impCliente = button(panCliente, "impCliente", "importa");
+    txtViaCliente = edit(panCliente, { .name = "txtViaCliente", .successor = "txtCapCliente" });
+    txtCapCliente = edit(panCliente, { .name = "txtCapCliente", .successor = "txtCittaCliente" });
+    txtCittaCliente = edit(panCliente, { .name = "txtCittaCliente", .successor = "txtProvCliente" });
+    txtProvCliente = province(
+        panCliente, { .name = "txtProvCliente", .successor = "txtIvaCliente", .casing = Casing::UpperTypingAndExit });
     txtIvaCliente
-        = edit(panCliente, { .name = "txtIvaCliente", .successor = "txtCodFiscCliente", .filter = Filter::Numeric }, 4,
-            180, "Partita IVA:");
+        = edit(panCliente, { .name = "txtIvaCliente", .successor = "txtCodFiscCliente", .filter = Filter::Numeric });
     txtIvaCliente->setAttribute(Qt::WA_InputMethodEnabled, false);
-    btnIvaCliente = button(panCliente, "btnIvaCliente", "spunta", 4);
-    txtCodFiscCliente = edit(panCliente,
-        { .name = "txtCodFiscCliente", .successor = "txtRiferimenti", .casing = Casing::UpperTyping }, 5, 180,
-        "Codice fiscale:");
-    btnCodFiscCliente = button(panCliente, "btnCodFiscCliente", "spunta", 5);
-    txtRiferimenti = edit(panCliente, { .name = "txtRiferimenti", .successor = "txtNumFatt" }, 6, 212, "Riferimenti:");
+    btnIvaCliente = button(panCliente, "btnIvaCliente", "spunta");
+    txtCodFiscCliente = edit(
+        panCliente, { .name = "txtCodFiscCliente", .successor = "txtRiferimenti", .casing = Casing::UpperTyping });
+    btnCodFiscCliente = button(panCliente, "btnCodFiscCliente", "spunta");
+    txtRiferimenti = edit(panCliente, { .name = "txtRiferimenti", .successor = "txtNumFatt" });
     cmdDatiComputer = new QPushButton(QStringLiteral("Altre informazioni"), panCliente);
     cmdDatiComputer->setObjectName(QStringLiteral("cmdDatiComputer"));
-    cmdDatiComputer->setFont(Style::verdana(8, true));
     cmdDatiComputer->setCursor(Qt::PointingHandCursor);
-    cmdDatiComputer->setGeometry(kEditX, kFirstTop + 7 * kPitch, 212, kEditHeight + 2);
     memVeicolo = WindowKit::hiddenLabel(panCliente, "memVeicolo");
     memMarca = WindowKit::hiddenLabel(panCliente, "memMarca");
     memColore = WindowKit::hiddenLabel(panCliente, "memColore");
@@ -347,24 +306,13 @@ void TfrmPreventivi::buildHeader()
     memAlimentazione = WindowKit::hiddenLabel(panCliente, "memAlimentazione");
     memTarga = WindowKit::hiddenLabel(panCliente, "memTarga");
 
-    // The quote's own data: captions above the edits in the narrow panel.
-    rectangle(panNumFattura, QStringLiteral("shpNumFattura"), QRect(4, 3, 201, 46), Style::css(Style::AmountFill));
-    auto stacked = [&](const EditRow &row, int item, int width, const char *text) {
-        caption(panNumFattura, QString::fromUtf8(text), QRect(8, 6 + 48 * item, 193, 15));
-        QLineEdit *e = EditKit::makeEdit(panNumFattura, row);
-        e->setFont(editFont);
-        e->setGeometry(8, 23 + 48 * item, width, kEditHeight);
-        keepMouse(e);
-        return e;
-    };
-    txtNumFatt = stacked({ .name = "txtNumFatt", .successor = "txtData" }, 0, 193, "Preventivo n.");
-    txtNumFatt->setAlignment(Qt::AlignCenter);
-    txtData = stacked({ .name = "txtData", .successor = "txtPagamento" }, 1, 160, "Data emissione:");
-    impOggi = pictureButton(panNumFattura, QStringLiteral("impOggi"), QStringLiteral("importa"),
-        QRect(175, 23 + 48, kSmallButton, kEditHeight));
-    txtPagamento = stacked({ .name = "txtPagamento", .successor = "txtBanca" }, 2, 193, "Pagamento:");
-    txtBanca = stacked({ .name = "txtBanca", .successor = "txtIban" }, 3, 193, "Banca d'appoggio:");
-    txtIban = stacked({ .name = "txtIban", .successor = "txtNote", .casing = Casing::UpperTyping }, 4, 193, "IBAN:");
+    // The quote's own data.
+    txtNumFatt = edit(panNumFattura, { .name = "txtNumFatt", .successor = "txtData" });
+    txtData = edit(panNumFattura, { .name = "txtData", .successor = "txtPagamento" });
+    impOggi = button(panNumFattura, "impOggi", "importa");
+    txtPagamento = edit(panNumFattura, { .name = "txtPagamento", .successor = "txtBanca" });
+    txtBanca = edit(panNumFattura, { .name = "txtBanca", .successor = "txtIban" });
+    txtIban = edit(panNumFattura, { .name = "txtIban", .successor = "txtNote", .casing = Casing::UpperTyping });
 
     lblFile = WindowKit::hiddenLabel(panContainer, "lblFile");
     lblInizio = WindowKit::hiddenLabel(panContainer, "lblInizio");
@@ -376,54 +324,35 @@ void TfrmPreventivi::buildHeader()
     btnFocus->setObjectName(QStringLiteral("btnFocus"));
     btnFocus->setFocusPolicy(Qt::NoFocus);
     btnFocus->setGeometry(0, 0, 0, 0);
-
-    for (QFrame *p : { panDitta, panCliente, panNumFattura })
-        addHintBackground(p);
-    addHintBackground(panNumFattura->findChild<QFrame *>(QStringLiteral("shpNumFattura")));
 }
 
 void TfrmPreventivi::buildRows()
 {
-    const QFont rowFont = Style::verdana(12, true);
-    const QFont titleFont = Style::verdana(9, true);
     const char letters[] = "ABCDEF";
     for (int page = 0; page < kPages; ++page) {
         const QString letter = QString(QLatin1Char(letters[page]));
         auto *grp = new QFrame(panContainer);
         grp->setObjectName(QStringLiteral("grpPage%1").arg(two(page + 1)));
-        grp->setGeometry(24, 350, 945, 230);
         grp->setStyleSheet(
-            Style::sheet(
-                QStringLiteral(
-                    "#%1 { background: @RowPageFill; border: 1px solid @SectionEdge; border-radius: 6px; }"
-                    "QFrame[role=\"importo\"] { background: @AmountFill; border: none; border-radius: 5px; }"
-                    "QFrame[role=\"arrow\"] { background: white; border: 1px solid @SectionEdge; border-radius: 5px; }"
-                    "QLabel[role=\"number\"] { color: @Maroon; }"
-                    "QLabel[role=\"column\"] { color: @DarkBlue; }"
-                    "QLabel[role=\"title\"] { color: white; border-radius: 5px; background: "
-                    "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 @CommandBottom); }"))
+            Style::sheet(QStringLiteral("#%1 { background: @RowPageFill; border: 1px solid @SectionEdge; "
+                                        "border-radius: 6px; }"
+                                        "QLabel[role=\"title\"] { color: white; border-radius: 5px; background: "
+                                        "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @CommandTop, stop:1 "
+                                        "@CommandBottom); }"))
                 .arg(grp->objectName())
             + EditorWindow::smallButtonStyle());
         grpPage[page] = grp;
         addHintBackground(grp);
 
-        QFrame *back = pageShape(grp, QStringLiteral("shpIndietro_") + letter, QRect(8, 8, 50, 30), "arrow");
-        QFrame *forth = pageShape(grp, QStringLiteral("shpAvanti_") + letter, QRect(887, 8, 50, 30), "arrow");
         auto *title = new QLabel(
             QStringLiteral("Articoli del preventivo: righe da %1 a %2").arg(page * 5 + 1).arg(page * 5 + 5), grp);
         title->setObjectName(QStringLiteral("titProdotti_") + letter);
-        title->setGeometry(64, 8, 817, 30);
-        title->setAlignment(Qt::AlignCenter);
-        title->setFont(Style::verdana(10, true));
         title->setProperty("role", QStringLiteral("title"));
-        for (QWidget *area :
-            { static_cast<QWidget *>(back), static_cast<QWidget *>(forth), static_cast<QWidget *>(title) })
-            addHintBackground(area);
+        addHintBackground(title);
 
         // The arrows: active ones with a hand; page 1 has no way back, page 6 none forward.
-        auto arrow = [&](const QString &name, const char *picture, int x, bool active) {
+        auto arrow = [&](const QString &name, const char *picture, bool active) {
             QLabel *img = Art::pictureLabel(grp, name.toLatin1().constData(), QLatin1String(picture), QSize(22, 15));
-            img->setGeometry(x, 16, 22, 15);
             if (active)
                 img->setCursor(Qt::PointingHandCursor);
             else {
@@ -432,8 +361,8 @@ void TfrmPreventivi::buildRows()
             }
             return img;
         };
-        imgIndietro[page] = arrow(QStringLiteral("imgIndietro_") + letter, "indietro", 20, page > 0);
-        imgAvanti[page] = arrow(QStringLiteral("imgAvanti_") + letter, "avanti", 902, page < kPages - 1);
+        imgIndietro[page] = arrow(QStringLiteral("imgIndietro_") + letter, "indietro", page > 0);
+        imgAvanti[page] = arrow(QStringLiteral("imgAvanti_") + letter, "avanti", page < kPages - 1);
         if (page > 0) {
             WindowKit::onClick(imgIndietro[page], [this, page]() { turnTo(page); });
             addHint(imgIndietro[page], QStringLiteral("Visualizza i cinque articoli precedenti."));
@@ -443,136 +372,57 @@ void TfrmPreventivi::buildRows()
             addHint(imgAvanti[page], QStringLiteral("Visualizza i prossimi cinque articoli."));
         }
 
-        const struct {
-            const char *text;
-            int x;
-        } titles[] = { { "Quant.", 44 }, { "Codice articolo:", 108 }, { "Descrizione:", 260 }, { "Prezzo:", 570 },
-            { "% Sc.", 688 }, { "Importo tot.", 752 }, { "Es.", 871 } };
-        for (const auto &t : titles) {
-            QLabel *l = caption(grp, QString::fromUtf8(t.text), QRect(t.x, 46, 120, 16), 9, true);
-            l->setFont(titleFont);
-            l->setProperty("role", QStringLiteral("column"));
-        }
-
         for (int place = 0; place < 5; ++place) {
             const int i = page * 5 + place; // 0-based row
             const QString nn = two(i + 1);
-            const int y = kRowTop + kRowPitch * place;
-            QLabel *number = caption(grp, QStringLiteral("%1.").arg(i + 1), QRect(6, y + 2, 30, 18), 12, true);
-            number->setObjectName(QStringLiteral("lblNum") + nn);
-            number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            number->setProperty("role", QStringLiteral("number"));
+            valueLabel(grp, QStringLiteral("lblNum") + nn, QStringLiteral("%1.").arg(i + 1));
 
-            auto rowEdit = [&](const QString &name, const QString &successor, int x, int width, Filter filter,
-                               Qt::Alignment align) {
+            auto rowEdit = [&](const QString &name, const QString &successor, Filter filter) {
                 const QByteArray n = name.toLatin1(), s = successor.toLatin1();
                 QLineEdit *e
                     = EditKit::makeEdit(grp, { .name = n.constData(), .successor = s.constData(), .filter = filter });
-                e->setFont(rowFont);
-                e->setAlignment(align);
-                e->setGeometry(x, y, width, kEditHeight);
                 keepMouse(e);
                 return e;
             };
-            txtQuant[i] = rowEdit(QStringLiteral("txtQuant") + nn, QStringLiteral("txtCodice") + nn, 44, 54,
-                Filter::None, Qt::AlignCenter);
-            txtCodice[i] = rowEdit(QStringLiteral("txtCodice") + nn, QStringLiteral("txtDesc") + nn, 108, 142,
-                Filter::None, Qt::AlignLeft | Qt::AlignVCenter);
-            txtDesc[i] = rowEdit(QStringLiteral("txtDesc") + nn, QStringLiteral("txtPrezzo") + nn, 260, 300,
-                Filter::QuoteDescription, Qt::AlignLeft | Qt::AlignVCenter);
-            txtPrezzo[i] = rowEdit(QStringLiteral("txtPrezzo") + nn, QStringLiteral("txtPercSconto") + nn, 570, 108,
-                Filter::None, Qt::AlignRight | Qt::AlignVCenter);
-            txtPercSconto[i] = rowEdit(QStringLiteral("txtPercSconto") + nn, QStringLiteral("chkEs") + nn, 688, 54,
-                Filter::None, Qt::AlignCenter);
-
-            pageShape(grp, QStringLiteral("shpImporto") + nn, QRect(752, y, 108, kEditHeight), "importo");
-            addHintBackground(grp->findChild<QFrame *>(QStringLiteral("shpImporto") + nn));
-            txtImporto[i] = caption(grp, QString(), QRect(756, y + 2, 100, 18), 10, true);
-            txtImporto[i]->setObjectName(QStringLiteral("txtImporto") + nn);
-            txtImporto[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            txtQuant[i] = rowEdit(QStringLiteral("txtQuant") + nn, QStringLiteral("txtCodice") + nn, Filter::None);
+            txtCodice[i] = rowEdit(QStringLiteral("txtCodice") + nn, QStringLiteral("txtDesc") + nn, Filter::None);
+            txtDesc[i]
+                = rowEdit(QStringLiteral("txtDesc") + nn, QStringLiteral("txtPrezzo") + nn, Filter::QuoteDescription);
+            txtPrezzo[i]
+                = rowEdit(QStringLiteral("txtPrezzo") + nn, QStringLiteral("txtPercSconto") + nn, Filter::None);
+            txtPercSconto[i]
+                = rowEdit(QStringLiteral("txtPercSconto") + nn, QStringLiteral("chkEs") + nn, Filter::None);
+            txtImporto[i] = valueLabel(grp, QStringLiteral("txtImporto") + nn);
 
             chkEs[i] = new QCheckBox(grp);
             chkEs[i]->setObjectName(QStringLiteral("chkEs") + nn);
-            chkEs[i]->setGeometry(871, y - 1, 26, 25);
             chkEs[i]->setCursor(Qt::PointingHandCursor);
             addHint(chkEs[i], QStringLiteral("Contrassegna come articolo esente da IVA."));
 
-            impMag[i] = pictureButton(
-                grp, QStringLiteral("impMag") + nn, QStringLiteral("listino"), QRect(910, y, 22, 22), false);
+            impMag[i] = pictureButton(grp, QStringLiteral("impMag") + nn, QStringLiteral("listino"), false);
             addHint(impMag[i], QStringLiteral("Importa i dati dell'articolo dal listino prezzi."));
             connect(impMag[i], &QPushButton::clicked, this,
                 [this, i]() { TfrmImportaMagazzinoDoc::openForRow(this, i + 1); });
         }
         grp->setVisible(page == 0);
     }
-
-    // Page 1: the exempt boxes of rows 04 and 05 come after every other field.
-    QList<QWidget *> order;
-    for (int i = 0; i < 5; ++i) {
-        order << txtQuant[i] << txtCodice[i] << txtDesc[i] << txtPrezzo[i] << txtPercSconto[i];
-        if (i < 3)
-            order << chkEs[i];
-    }
-    order << chkEs[3] << chkEs[4];
-    for (qsizetype k = 0; k + 1 < order.size(); ++k)
-        setTabOrder(order.at(k), order.at(k + 1));
 }
 
 void TfrmPreventivi::buildTotals()
 {
-    const QFont totalFont = Style::verdana(10, true);
-    auto total = [&](const char *shapeName, const char *name, const char *text, int x, int width) {
-        caption(panContainer, QString::fromUtf8(text), QRect(x + 2, 582, width, 15));
-        QFrame *frame = rectangle(panContainer, QLatin1String(shapeName), QRect(x, 598, width, 26),
-            Style::css(Style::AmountFill), Style::css(Style::AmountEdge));
-        frame->raise();
-        addHintBackground(frame);
-        QLabel *label = caption(frame, QString(), QRect(4, 3, width - 8, 20), 10, true);
-        label->setObjectName(QLatin1String(name));
-        label->setFont(totalFont);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
-    };
-    txtTotImponibile = total("shpTotImponibile", "txtTotImponibile", "Tot. imponibile:", 24, 120);
-
-    caption(panContainer, QStringLiteral("IVA:"), QRect(156, 582, 47, 15));
+    txtTotImponibile = valueLabel(panContainer, QStringLiteral("txtTotImponibile"));
     txtPercIva = EditKit::makeEdit(panContainer, { .name = "txtPercIva", .successor = "txtNote" });
-    txtPercIva->setFont(Style::verdana(12, true));
-    txtPercIva->setAlignment(Qt::AlignCenter);
-    txtPercIva->setGeometry(154, 600, 47, kEditHeight);
     keepMouse(txtPercIva);
-    caption(panContainer, QStringLiteral("%"), QRect(205, 602, 14, 18), 10, true);
-
-    txtTotImposta = total("shpTotImposta", "txtTotImposta", "Tot. imposta:", 224, 120);
-    txtTotIva = total("shpTotIva", "txtTotIva", "Tot. IVA inclusa:", 352, 130);
-    txtTotEsente = total("shpTotEsente", "txtTotEsente", "Tot. esente:", 490, 120);
+    txtTotImposta = valueLabel(panContainer, QStringLiteral("txtTotImposta"));
+    txtTotIva = valueLabel(panContainer, QStringLiteral("txtTotIva"));
+    txtTotEsente = valueLabel(panContainer, QStringLiteral("txtTotEsente"));
 
     cmdCalcola = new QPushButton(QStringLiteral("Calcola"), panContainer);
     cmdCalcola->setObjectName(QStringLiteral("cmdCalcola"));
-    cmdCalcola->setFont(Style::verdana(10, true));
     cmdCalcola->setCursor(Qt::PointingHandCursor);
-    cmdCalcola->setGeometry(620, 597, 96, 28);
     addHint(cmdCalcola, QStringLiteral("Effettua il calcolo dei totali."));
     connect(cmdCalcola, &QPushButton::clicked, this, [this]() { calculate(); });
-
-    QFrame *grand = rectangle(panContainer, QStringLiteral("shpTotFattura"), QRect(726, 592, 243, 36),
-        Style::css(Style::GrandTotalFill), Style::css(Style::GrandTotalEdge));
-    grand->raise();
-    addHintBackground(grand);
-    caption(grand, QStringLiteral("TOTALE:"), QRect(8, 8, 80, 20), 11, true);
-    txtTotFattura = caption(grand, QString(), QRect(84, 6, 151, 24), 12, true);
-    txtTotFattura->setObjectName(QStringLiteral("txtTotFattura"));
-    txtTotFattura->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    // Quantities, prices, discounts, the VAT rate and the amounts always show whole.
-    for (int i = 0; i < kRows; ++i) {
-        for (QLineEdit *edit : { txtQuant[i], txtPrezzo[i], txtPercSconto[i] })
-            TextFit::keepWhole(edit);
-        TextFit::keepWhole(txtImporto[i]);
-    }
-    TextFit::keepWhole(txtPercIva);
-    for (QLabel *label : totals())
-        TextFit::keepWhole(label);
+    txtTotFattura = valueLabel(panContainer, QStringLiteral("txtTotFattura"));
 
     // The row amounts and the totals empty at every key of these edits.
     for (int i = 0; i < kRows; ++i) {
@@ -586,22 +436,17 @@ void TfrmPreventivi::buildTotals()
     new AmountKeys(txtPercIva, nullptr, totals(), 0);
     normaliseOnExit(txtPercIva, &QuoteFields::quantityNormalised);
 
-    caption(panContainer, QStringLiteral("NOTE:"), QRect(478, 651, 46, 16), 9, true);
     txtNote = EditKit::makeEdit(panContainer, { .name = "txtNote", .successor = "txtDitta" });
-    txtNote->setFont(Style::verdana(10));
-    txtNote->setGeometry(524, 648, 342, kEditHeight);
     keepMouse(txtNote);
     chkSaldata = new QCheckBox(QStringLiteral("In sospeso"), panContainer);
     chkSaldata->setObjectName(QStringLiteral("chkSaldata"));
-    chkSaldata->setFont(Style::verdana(9, true));
     chkSaldata->setCursor(Qt::PointingHandCursor);
-    chkSaldata->setGeometry(878, 647, 100, 25);
     addHint(chkSaldata, QStringLiteral("Contrassegna come preventivo in sospeso."));
 }
 
 void TfrmPreventivi::buildCommands()
 {
-    const QList<QPushButton *> buttons = addCommands({
+    addCommands({
         { "cmdNuovo", "Nuovo", "Predispone la schermata per l'emissione di un nuovo preventivo.", 0 },
         { "cmdSalva", "Salva", "Salva o aggiorna il preventivo corrente.", 0 },
         { "cmdTrova", "Trova", "Trova un preventivo in archivio.", 0 },
@@ -615,37 +460,28 @@ void TfrmPreventivi::buildCommands()
         { "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", 4 },
         { "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", 4 },
     });
-    QPushButton **members[] = { &cmdNuovo, &cmdSalva, &cmdTrova, &cmdSospese, &cmdAnteprima, &cmdStampa, &cmdPDF,
-        &cmdNumerazione, &cmdEsporta, &cmdGuida, &cmdEsci };
-    for (int i = 0; i < buttons.size(); ++i)
-        *members[i] = buttons.at(i);
-    layOutBar();
+    // Each member is the command of its name (the names of the table above).
+    const auto named = [this](const char *name) {
+        QPushButton *button = command(QLatin1String(name));
+        Q_ASSERT_X(button, "TfrmPreventivi", name);
+        return button;
+    };
+    cmdNuovo = named("cmdNuovo");
+    cmdSalva = named("cmdSalva");
+    cmdTrova = named("cmdTrova");
+    cmdSospese = named("cmdSospese");
+    cmdAnteprima = named("cmdAnteprima");
+    cmdStampa = named("cmdStampa");
+    cmdPDF = named("cmdPDF");
+    cmdNumerazione = named("cmdNumerazione");
+    cmdEsporta = named("cmdEsporta");
+    cmdGuida = named("cmdGuida");
+    cmdEsci = named("cmdEsci");
     addHint(cmdPrimo, QStringLiteral("Visualizza il primo preventivo in archivio."));
     addHint(cmdIndietro, QStringLiteral("Visualizza il preventivo precedente in archivio."));
     addHint(cmdAvanti, QStringLiteral("Visualizza il preventivo successivo in archivio."));
     addHint(cmdUltimo, QStringLiteral("Visualizza l'ultimo preventivo in archivio."));
 
-    // The command groups on their backgrounds.
-    const struct {
-        const char *name;
-        QList<QWidget *> members;
-    } groups[] = {
-        { "shpNuovo", { cmdNuovo, cmdSospese } },
-        { "shpStampa", { cmdAnteprima, cmdPDF } },
-        { "shpRecord", { cmdPrimo, cmdUltimo } },
-        { "shpNumerazione", { cmdNumerazione, cmdEsporta } },
-        { "shpEsci", { cmdGuida, cmdEsci } },
-    };
-    for (const auto &g : groups) {
-        const QRect area = g.members.first()->geometry().united(g.members.last()->geometry()).adjusted(-4, -8, 4, 8);
-        QFrame *frame = rectangle(
-            panContainer, QLatin1String(g.name), area, Style::css(Style::GroupFill), Style::css(Style::GroupEdge));
-        frame->lower();
-        addHintBackground(frame);
-    }
-    QFrame *bar
-        = rectangle(panContainer, QStringLiteral("shpInfo"), panInfo->geometry(), Style::css(Style::QuoteHintColour));
-    addHintBackground(bar);
     panInfo->setAttribute(Qt::WA_NoMousePropagation);
 
     addHint(btnLogo, QStringLiteral("Carica il logo della Ditta emittente."));
@@ -690,52 +526,6 @@ void TfrmPreventivi::buildCommands()
     connect(impOggi, &QPushButton::clicked, this, [this]() { txtData->setText(FormatDate(Clock::today())); });
     connect(cmdGuida, &QPushButton::clicked, this, [this]() { ShowHelp(this, HelpTopic::Quotes); });
     WindowKit::closeOnClick(cmdEsci, this);
-}
-
-void TfrmPreventivi::layOutBar()
-{
-    // Eleven commands and the navigation strip span the top of the panel from
-    // x 16 to x 976, the room left over shared by the gaps between the groups.
-    const QList<QList<QPushButton *>> groups = { { cmdNuovo, cmdSalva, cmdTrova, cmdSospese },
-        { cmdAnteprima, cmdStampa, cmdPDF }, {}, { cmdNumerazione, cmdEsporta }, { cmdGuida, cmdEsci } };
-    const QList<QWidget *> strip = { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo };
-    const int stripLeft = cmdPrimo->x();
-    const int stripWidth = cmdUltimo->geometry().right() + 1 - stripLeft;
-    constexpr int left = 16, right = 976, spacing = 4, padding = 14;
-    QFont font = cmdNuovo->font();
-    QList<int> widths;
-    int gap = 0;
-    for (int pixels = Style::pixelsForPoints(11); pixels >= 9; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        widths.clear();
-        int used = stripWidth;
-        for (const auto &group : groups) {
-            for (QPushButton *button : group) {
-                widths.append(metrics.horizontalAdvance(button->text()) + padding);
-                used += widths.last();
-            }
-            used += spacing * qMax(0, int(group.size()) - 1);
-        }
-        gap = (right - left - used) / int(groups.size() - 1);
-        if (gap >= 10)
-            break;
-    }
-    int x = left, k = 0;
-    for (const auto &group : groups) {
-        if (group.isEmpty()) {
-            for (QWidget *w : strip)
-                w->move(w->x() - stripLeft + x, w->y());
-            x += stripWidth;
-        }
-        for (int i = 0; i < group.size(); ++i) {
-            QPushButton *button = group.at(i);
-            button->setFont(font);
-            button->setGeometry(x, button->y(), widths.at(k++), button->height());
-            x += button->width() + (i + 1 < group.size() ? spacing : 0);
-        }
-        x += gap;
-    }
 }
 
 void TfrmPreventivi::buildArchiveEditor()

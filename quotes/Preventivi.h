@@ -105,7 +105,6 @@ private:
     void buildTotals();
     void buildCommands();
     void buildArchiveEditor();
-    void layOutBar();
     void readSettings();
     void writeSettings();
     // Opens the start-up instance of another window modally (nothing when it

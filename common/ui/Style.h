@@ -99,6 +99,7 @@ inline constexpr QRgb PaleButtonDisabledEdge = 0xFFC9D3DE;
 // The quote editor.
 inline constexpr QRgb RowPageFill = 0xFFF4F8FC;
 inline constexpr QRgb GroupFill = 0xFFE3EDF8;
+inline constexpr QRgb ContainerGrey = 0xFFD3D3D3; // the quote editor's panel, grey to white
 inline constexpr QRgb GroupEdge = 0xFFB7CBE2;
 inline constexpr QRgb AmountFill = 0xFFFDF1DA;
 inline constexpr QRgb AmountEdge = 0xFFE2C99A;
