@@ -5,6 +5,7 @@
 TfrmAnteprimaPrev::TfrmAnteprimaPrev(QWidget *owner)
     : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Preview))
 {
+    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Preview));
 }
 
 int TfrmAnteprimaPrev::openModal(QWidget *owner)

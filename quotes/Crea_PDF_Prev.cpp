@@ -5,6 +5,7 @@
 TfrmCrea_PDF_Prev::TfrmCrea_PDF_Prev(QWidget *owner)
     : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Pdf))
 {
+    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Pdf));
 }
 
 int TfrmCrea_PDF_Prev::openModal(QWidget *owner)

@@ -5,6 +5,7 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/Art.h"
 #include "common/ui/ControlText.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/Logo.h"
@@ -280,6 +281,37 @@ ReportWindow::Setup windowSetup(ReportWindow::Output output)
     s.loadPicture = [] { return LogoFile::load(); };
     s.defaultPicture = LogoFile::defaultPicture();
     return s;
+}
+
+Layout::Table windowTable(ReportWindow::Output output)
+{
+    // The instruction picture of each window: 316 units wide, its height
+    // the window's own.
+    const ReportWindow::Setup setup = windowSetup(output);
+    const qreal w = setup.clientSize.width(), h = setup.clientSize.height();
+    const qreal pictureHeight = output == ReportWindow::Output::Preview ? 185
+        : output == ReportWindow::Output::Pdf                           ? 207
+                                                                        : 187;
+    const qreal panelW = w - 36, panelH = h - 72;
+    const qreal x = (panelW - 316) / 2, y = (panelH - pictureHeight) / 2;
+    const Layout::Font buttons { "Verdana", 9 };
+    Layout::Table t;
+    t.name = QStringLiteral("quote output window");
+    t.client = setup.clientSize;
+    t.backgroundTop = Style::SteelBlue;
+    t.backgroundBottom = Style::White;
+    t.items = {
+        { .name = "shpSfondo", .x = 18, .y = 18, .w = panelW, .h = panelH },
+        { .name = "lblTitolo", .in = "shpSfondo", .x = x + 4, .y = y, .w = 308, .h = 22 },
+        { .name = "lblDescrizione", .in = "shpSfondo", .x = x + 4, .y = y + 24, .w = 308, .h = 58 },
+        { .name = "shpSepara", .in = "shpSfondo", .x = x + 2, .y = y + 88, .w = 312, .h = 4 },
+        { .name = "imgSezione", .in = "shpSfondo", .x = x + 6, .y = y + 100, .w = 82, .h = pictureHeight - 104 },
+        { .name = "lblIstruzioni", .in = "shpSfondo", .x = x + 98, .y = y + 100, .w = 214, .h = pictureHeight - 104 },
+        { .name = "btnAnnulla", .x = 18, .y = h - 44, .w = 137, .h = 28, .font = buttons },
+        { .name = "btnStampa", .x = 208, .y = h - 44, .w = 137, .h = 28, .font = buttons },
+    };
+    t.tabOrder = { "btnAnnulla", "btnStampa" };
+    return t;
 }
 
 } // namespace QuoteReport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/report/ReportWindow.h"
+#include "common/ui/Layout.h"
 #include "quotes/core/QuoteSheet.h"
 
 #include <QImage>
@@ -38,5 +39,11 @@ QString pdfPath();
 // showing, the document filled from the editor's start-up instance
 // (frmPreventivi) when the command button is pressed.
 ReportWindow::Setup windowSetup(ReportWindow::Output output);
+
+// The layout of that window in units: its client size, the white panel
+// shpSfondo with the instruction picture (heading, description, separator,
+// picture and instruction) centred in it, "Annulla" at the left and the
+// command button at the right.
+Layout::Table windowTable(ReportWindow::Output output);
 
 } // namespace QuoteReport

@@ -5,6 +5,7 @@
 TfrmStampaPrev::TfrmStampaPrev(QWidget *owner)
     : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Print))
 {
+    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Print));
 }
 
 int TfrmStampaPrev::openModal(QWidget *owner)
