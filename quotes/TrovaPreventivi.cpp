@@ -54,10 +54,23 @@ TfrmTrovaPreventivi::TfrmTrovaPreventivi(QWidget *owner)
     : SearchWindow(owner, quoteSearchSetup(this))
 {
     setObjectName(QLatin1String(WindowNames::frmTrovaPreventivi));
-    QLineEdit **members[] = { &txtNumFatt, &txtData, &txtCliente, &txtViaCliente, &txtCittaCliente, &txtPagamento,
-        &txtIvaCliente, &txtCodFiscCliente, &txtRiferimenti, &txtNote };
-    for (qsizetype i = 0; i < filterEdits.size(); ++i)
-        *members[i] = filterEdits.at(i);
+    // Each member is the filter edit of its name: a filter renamed or left
+    // out of the table fails here, not in a search that reads the wrong edit.
+    const auto filter = [this](const char *name) {
+        auto *edit = panAvvio->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(edit, "TfrmTrovaPreventivi", name);
+        return edit;
+    };
+    txtNumFatt = filter("txtNumFatt");
+    txtData = filter("txtData");
+    txtCliente = filter("txtCliente");
+    txtViaCliente = filter("txtViaCliente");
+    txtCittaCliente = filter("txtCittaCliente");
+    txtPagamento = filter("txtPagamento");
+    txtIvaCliente = filter("txtIvaCliente");
+    txtCodFiscCliente = filter("txtCodFiscCliente");
+    txtRiferimenti = filter("txtRiferimenti");
+    txtNote = filter("txtNote");
 }
 
 QString &TfrmTrovaPreventivi::lastSearchText()
