@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 namespace Layout
@@ -58,6 +59,7 @@ public:
         , m_fill(item.fill)
         , m_fillBottom(item.fillBottom)
         , m_stroke(item.stroke)
+        , m_radius(px(item.radius))
     {
         setFocusPolicy(Qt::NoFocus);
     }
@@ -66,6 +68,24 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        if (m_radius > 0) {
+            // A rounded panel: the stroke half a pixel inside the edge.
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+            QBrush brush = Qt::NoBrush;
+            if (m_fill != 0 && m_fillBottom != 0) {
+                QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+                gradient.setColorAt(0, QColor::fromRgba(m_fill));
+                gradient.setColorAt(1, QColor::fromRgba(m_fillBottom));
+                brush = gradient;
+            } else if (m_fill != 0) {
+                brush = QColor::fromRgba(m_fill);
+            }
+            painter.setBrush(brush);
+            painter.setPen(m_stroke != 0 ? QPen(QColor::fromRgba(m_stroke), 1) : QPen(Qt::NoPen));
+            painter.drawRoundedRect(area, m_radius, m_radius);
+            return;
+        }
         if (m_fill != 0)
             fillArea(painter, rect(), m_fill, m_fillBottom);
         strokeArea(painter, rect(), m_stroke);
@@ -73,6 +93,7 @@ protected:
 
 private:
     QRgb m_fill, m_fillBottom, m_stroke;
+    int m_radius;
 };
 
 // A window's heading: white band, a picture at each end, the title in large
@@ -182,10 +203,11 @@ QWidget *make(QWidget *parent, const Item &item)
 QRect placeIn(const QSize &parentSize, const Item &item)
 {
     QRect r = rect(item.x == Centre ? 0 : item.x, item.y == Centre ? 0 : item.y, item.w, item.h);
+    // Centred; a row larger than its parent starts at the parent's top left.
     if (item.x == Centre)
-        r.moveLeft((parentSize.width() - r.width()) / 2);
+        r.moveLeft(qMax(0, (parentSize.width() - r.width()) / 2));
     if (item.y == Centre)
-        r.moveTop((parentSize.height() - r.height()) / 2);
+        r.moveTop(qMax(0, (parentSize.height() - r.height()) / 2));
     return r;
 }
 
@@ -275,6 +297,13 @@ void apply(QWidget *window, const Table &table)
     if (!applied)
         applied = new AppliedTables(window);
     applied->tables.append(table);
+}
+
+const char *intern(const QString &name)
+{
+    // Names live as long as the program: windows keep their tables.
+    static QSet<QByteArray> names;
+    return names.insert(name.toLatin1())->constData();
 }
 
 QList<Table> tables(const QWidget *window)
