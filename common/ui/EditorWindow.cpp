@@ -227,7 +227,7 @@ void EditorWindow::buildNavigation(QPoint at, int height)
     for (int i = 0; i < 4; ++i) {
         const NavDef &def = defs[i];
         // The navigation arrows: a blue triangle, with a bar for first and last.
-        addSmallButton(panContainer, def.name, def.picture, QString::fromUtf8(def.hint));
+        addSmallButton(panContainer, def.name, def.picture, QString::fromUtf8(def.hint), 20);
         addKitRow({ .name = def.name,
             .in = kPanel,
             .x = qreal(x),
@@ -262,9 +262,10 @@ void EditorWindow::addKitRow(const Layout::Item &row)
             control->setGeometry(Layout::rect(row.x, row.y, row.w, row.h));
 }
 
-QPushButton *EditorWindow::addSmallButton(QWidget *parent, const char *name, const char *picture, const QString &hint)
+QPushButton *EditorWindow::addSmallButton(
+    QWidget *parent, const char *name, const char *picture, const QString &hint, int pictureSide)
 {
-    constexpr QSize side(22, 22);
+    const QSize side(pictureSide, pictureSide);
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), side)));

@@ -105,7 +105,8 @@ public:
         const char *name, const Layout::Item &beside, qreal width = kSmallButtonWidth, qreal gap = kSmallButtonGap);
     // A small picture button (Art `picture`, hand cursor, smallButtonStyle)
     // with its hint sentence; its place comes from the table.
-    QPushButton *addSmallButton(QWidget *parent, const char *name, const char *picture, const QString &hint);
+    QPushButton *addSmallButton(
+        QWidget *parent, const char *name, const char *picture, const QString &hint, int pictureSide = 22);
 
     EditorWindow(const Chrome &chrome, QWidget *parent = nullptr);
 
