@@ -4,6 +4,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/Style.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -254,8 +255,13 @@ void apply(QWidget *window, const Table &table)
         if (!w)
             continue;
         w->setGeometry(placeIn(parent->size(), item));
-        if (item.font.family)
+        if (item.font.family) {
             w->setFont(Style::font(QString::fromLatin1(item.font.family), item.font.points, item.font.bold));
+            // A combo's edit may hold a font of its own (a text kept whole):
+            // it takes the row's font too.
+            if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+                combo->lineEdit()->setFont(w->font());
+        }
         if (auto *edit = qobject_cast<QLineEdit *>(w); edit && item.font.family) {
             // A line of the edit's font taller than the room inside its frame
             // is drawn over the frame's inner margin rather than cut.
