@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace
 {
@@ -32,6 +31,8 @@ constexpr int kColumnRows = 9;
 constexpr int kNoteCaptionTop = kTop + kColumnRows * kRowPitch + 8;
 constexpr int kNoteTop = kNoteCaptionTop + 22;
 constexpr int kNoteWidth = kEditsLeft + kEditsWidth - kCaptionsLeft - 190;
+constexpr Layout::Font kCaptionFont { "Verdana", 10, true };
+constexpr Layout::Font kEditFont { "Verdana", 11, false };
 
 } // namespace
 
@@ -48,7 +49,9 @@ TCatalogEditor::TCatalogEditor(const Twin &twin, QWidget *parent)
     buildFields();
     buildCommands();
     buildArchiveEditor();
-    addHintBackground(icoTitoli);
+    applyPanel(panelRows(), tabOrder());
+    icoTitoli = panContainer->findChild<QWidget *>(QStringLiteral("icoTitoli"));
+    titNote = panContainer->findChild<QLabel *>(QStringLiteral("titNote"));
     finishWindow();
 }
 
@@ -57,35 +60,80 @@ QLineEdit *TCatalogEditor::edit(int field) const
     return findChild<QLineEdit *>(m_twin.controlName(field));
 }
 
+QList<Layout::Item> TCatalogEditor::panelRows() const
+{
+    // The captions of the column on their picture, side by side with their
+    // edits; the notes with their caption and the check box below.
+    const QList<FieldRow> &fields = m_twin.fields;
+    QList<Layout::Item> rows;
+    rows.append({ .name = "icoTitoli",
+        .in = "panContainer",
+        .x = kCaptionsLeft,
+        .y = kTop - 8,
+        .w = kCaptionsWidth,
+        .h = kColumnRows * kRowPitch + 4,
+        .kind = Layout::Kind::Shape,
+        .fill = Style::CatalogTitleFill,
+        .stroke = Style::FrameBlue,
+        .radius = 8 });
+    for (int i = 0; i < kColumnRows; ++i)
+        rows.append({ .name = Layout::intern(QStringLiteral("tit") + m_twin.layout->name(fields.at(i).field)),
+            .in = "panContainer",
+            .x = kCaptionsLeft + 10,
+            .y = qreal(kTop + i * kRowPitch),
+            .w = kCaptionsWidth - 22,
+            .h = kEditHeight,
+            .kind = Layout::Kind::Text,
+            .font = kCaptionFont,
+            .align = int(Qt::AlignRight | Qt::AlignVCenter),
+            .text = QString::fromUtf8(fields.at(i).caption) });
+    rows.append({ .name = "titNote",
+        .in = "panContainer",
+        .x = kCaptionsLeft,
+        .y = kNoteCaptionTop,
+        .w = 200,
+        .h = 20,
+        .kind = Layout::Kind::Text,
+        .font = kCaptionFont,
+        .text = QString::fromUtf8(fields.last().caption) });
+    for (int i = 0; i < fields.size(); ++i) {
+        const int field = fields.at(i).field;
+        const bool column = i < kColumnRows;
+        rows.append({ .name = Layout::intern(m_twin.controlName(field)),
+            .in = "panContainer",
+            .x = qreal(column ? kEditsLeft : kCaptionsLeft),
+            .y = qreal(column ? kTop + i * kRowPitch : kNoteTop),
+            .w = qreal(column ? kEditsWidth : kNoteWidth),
+            .h = kEditHeight,
+            .font = kEditFont,
+            .align = field == m_twin.priceField ? int(Qt::AlignRight | Qt::AlignVCenter) : 0 });
+    }
+    rows.append({ .name = Layout::intern(m_twin.controlName(m_twin.flagField)),
+        .in = "panContainer",
+        .x = kCaptionsLeft + kNoteWidth + 20,
+        .y = kNoteTop,
+        .w = 190,
+        .h = kEditHeight,
+        .font = { "Verdana", 10, true } });
+    return rows;
+}
+
+QList<const char *> TCatalogEditor::tabOrder() const
+{
+    // The ten edits, then the check box.
+    QList<const char *> order;
+    for (const FieldRow &row : m_twin.fields)
+        order.append(Layout::intern(m_twin.controlName(row.field)));
+    order.append(Layout::intern(m_twin.controlName(m_twin.flagField)));
+    return order;
+}
+
 void TCatalogEditor::buildFields()
 {
-    const QFont captionFont = Style::verdana(10, true);
-    const QFont editFont = Style::verdana(11, false);
     const QList<FieldRow> &rows = m_twin.fields;
     Q_ASSERT(rows.size() == kColumnRows + 1);
-
-    // The captions of the column, side by side with their edits.
-    icoTitoli = new QFrame(panContainer);
-    icoTitoli->setObjectName(QStringLiteral("icoTitoli"));
-    icoTitoli->setStyleSheet(
-        Style::sheet(QStringLiteral("#icoTitoli { background: @CatalogTitleFill; border: 1px solid %1; "
-                                    "border-radius: 8px; }"))
-            .arg(Style::css(Style::FrameBlue)));
-    icoTitoli->setGeometry(kCaptionsLeft, kTop - 8, kCaptionsWidth, kColumnRows * kRowPitch + 4);
-    for (int i = 0; i < kColumnRows; ++i) {
-        auto *caption = new QLabel(QString::fromUtf8(rows.at(i).caption), icoTitoli);
-        caption->setObjectName(QStringLiteral("tit") + m_twin.layout->name(rows.at(i).field));
-        caption->setFont(captionFont);
-        caption->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk; background: transparent;")));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        caption->setGeometry(10, 8 + i * kRowPitch, kCaptionsWidth - 22, kEditHeight);
-    }
-    titNote = new QLabel(QString::fromUtf8(rows.last().caption), panContainer);
-    titNote->setObjectName(QStringLiteral("titNote"));
-    titNote->setFont(captionFont);
-    titNote->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk;")));
-    titNote->setGeometry(kCaptionsLeft, kNoteCaptionTop, 200, 20);
-
+    // The edits with their behaviour; places, captions and fonts come from
+    // the panel's table.
     for (int i = 0; i < rows.size(); ++i) {
         const int field = rows.at(i).field;
         const QByteArray name = m_twin.controlName(field).toLatin1();
@@ -98,28 +146,19 @@ void TCatalogEditor::buildFields()
         } else if (i == 0 && m_twin.firstFieldIsBoxNumber) {
             row.filter = EditKit::Filter::BoxFileName;
         }
-        QLineEdit *line = EditKit::makeEdit(panContainer, row);
-        line->setFont(editFont);
-        if (i < kColumnRows)
-            line->setGeometry(kEditsLeft, kTop + i * kRowPitch, kEditsWidth, kEditHeight);
-        else
-            line->setGeometry(kCaptionsLeft, kNoteTop, kNoteWidth, kEditHeight);
-        m_edits.append(line);
+        m_edits.append(EditKit::makeEdit(panContainer, row));
     }
     txtPrezzo = edit(m_twin.priceField);
-    txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtPrezzo->setText(QStringLiteral("0,00"));
     txtNote = m_edits.last();
 
     chkFlag = new QCheckBox(QString::fromUtf8(m_twin.flagCaption), panContainer);
     chkFlag->setObjectName(m_twin.controlName(m_twin.flagField));
-    chkFlag->setFont(Style::verdana(10, true));
-    chkFlag->setGeometry(kCaptionsLeft + kNoteWidth + 20, kNoteTop, 190, kEditHeight);
 }
 
 void TCatalogEditor::buildCommands()
 {
-    const QList<QPushButton *> buttons = addCommands({
+    addCommands({
         { "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", 0 },
         { "cmdDuplica", "Duplica",
             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", 0 },
@@ -133,16 +172,16 @@ void TCatalogEditor::buildCommands()
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 3 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });
-    cmdNuovo = buttons.at(0);
-    cmdDuplica = buttons.at(1);
-    cmdSalva = buttons.at(2);
-    cmdTrova = buttons.at(3);
-    cmdFile = buttons.at(4);
-    cmdStampa = command(QStringLiteral("cmdStampa"));
-    cmdEsporta = command(QStringLiteral("cmdEsporta"));
-    cmdNonDisponibili = command(QLatin1String(m_twin.unavailableName));
-    cmdGuida = command(QStringLiteral("cmdGuida"));
-    cmdEsci = command(QStringLiteral("cmdEsci"));
+    cmdNuovo = commandNamed("cmdNuovo");
+    cmdDuplica = commandNamed("cmdDuplica");
+    cmdSalva = commandNamed("cmdSalva");
+    cmdTrova = commandNamed("cmdTrova");
+    cmdFile = commandNamed("cmdFile");
+    cmdStampa = commandNamed("cmdStampa");
+    cmdEsporta = commandNamed("cmdEsporta");
+    cmdNonDisponibili = commandNamed(m_twin.unavailableName);
+    cmdGuida = commandNamed("cmdGuida");
+    cmdEsci = commandNamed("cmdEsci");
     addHint(chkFlag, QString::fromUtf8(m_twin.flagHint));
 
     const QString mode = QLatin1String(m_twin.attachmentMode);

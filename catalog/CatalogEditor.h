@@ -89,6 +89,8 @@ public:
     void prepareSave() override;
 
 private:
+    QList<Layout::Item> panelRows() const;
+    QList<const char *> tabOrder() const;
     void buildFields();
     void buildCommands();
     void buildArchiveEditor();

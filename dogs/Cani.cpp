@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,21 +44,28 @@ using DogRecord::Section;
 // buttons and the tab panels below them, the hint line at the bottom.
 constexpr int kPanelWidth = 996;
 constexpr int kPanelHeight = 692;
-constexpr int kMargin = 8;
+constexpr int kMargin = EditorWindow::kMargin;
 constexpr int kHeaderTop = 50;
 constexpr int kTabButtonsTop = 106;
 constexpr QSize kTabButton { 200, 32 };
+constexpr int kTabButtonPitch = 206;
 constexpr int kTabsTop = 146;
+constexpr int kTabsWidth = kPanelWidth - 2 * kMargin;
 constexpr int kTabsHeight = kPanelHeight - 50 - kMargin - kTabsTop;
-// A field: its caption, then the edit below it.
-constexpr int kCaptionHeight = 15;
-constexpr int kEditGap = 4;
-constexpr int kEditHeight = 26;
+constexpr Layout::Font kEditFont { "Verdana", 11, true };
+// A field: its caption, then the edit below it; the rows of a panel.
 constexpr int kRowPitch = 47;
 constexpr int kRowsTop = 10;
 // The photo at the top left of "Dati psicosomatici", its buttons below it.
 constexpr QRect kPhoto { 10, 10, 306, 353 };
+constexpr int kPhotoButtonsTop = 10 + 353 + 8;
 constexpr int kPhotoFieldsLeft = 336;
+// "Documenti e costi": two tiles, each a picture above its button.
+constexpr int kTileWidth = 260;
+constexpr int kTileGap = 120;
+constexpr int kTilesLeft = (kTabsWidth - 2 * kTileWidth - kTileGap) / 2;
+constexpr int kTilesTop = 110;
+constexpr int kTilePicture = 128;
 
 // Where a field's caption and edit stand: row and x in its panel, width.
 struct Place {
@@ -135,6 +143,162 @@ const QList<Place> &places()
     return list;
 }
 
+// The tab panels with their buttons, in the order of the buttons.
+struct TabDef {
+    const char *panel;
+    const char *button;
+    const char *caption;
+    const char *hint;
+};
+const TabDef kTabs[] = {
+    { "panPsicosomatica", "btnPsicosomatica", "Dati psicosomatici",
+        "Visualizza la sezione relativa ai dati psicosomatici." },
+    { "panAlbero", "btnAlbero", "Albero genealogico", "Visualizza la sezione relativa all'albero genealogico." },
+    { "panSanitaria", "btnSanitaria", "Situazione sanitaria",
+        "Visualizza la sezione relativa alla situazione sanitaria." },
+    { "panDocumenti", "btnDocumenti", "Documenti e costi", "Visualizza la sezione relativa ai documenti e costi." },
+};
+
+// The photo buttons under the photo: name, x, width.
+struct PhotoButton {
+    const char *name;
+    int x;
+    int width;
+};
+const PhotoButton kPhotoButtons[] = {
+    { "btnCaricaFoto", 10, 157 },
+    { "btnSalvaFoto", 175, 42 },
+    { "btnCancFoto", 225, 42 },
+    { "btnZoomFoto", 274, 42 },
+};
+
+const char *controlOf(int field)
+{
+    return Layout::intern(DogControls::name(field));
+}
+
+// The rows of a field: in the header, or in its tab panel.
+QList<Layout::Item> fieldOf(const Place &place)
+{
+    const Section section = DogRecord::section(place.field);
+    int x = place.x;
+    int y = kHeaderTop;
+    const char *in = nullptr;
+    if (section != Section::Header) {
+        // The panels of the record's sections are the first three tabs.
+        const TabDef &tab = kTabs[int(section) - int(Section::Psicosomatica)];
+        in = tab.panel;
+        x += section == Section::Psicosomatica ? kPhotoFieldsLeft : 12;
+        y = kRowsTop + place.row * (section == Section::Sanitaria ? kRowPitch + 4 : kRowPitch);
+    }
+    const bool centred = place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc;
+    return EditorWindow::captionedField(controlOf(place.field),
+        Layout::intern(QStringLiteral("lbl") + DogRecord::layout().name(place.field)), QString::fromUtf8(place.caption),
+        in, x, y, place.width, kEditFont, centred ? int(Qt::AlignCenter) : 0);
+}
+
+// The panel's table: the header fields, the tab buttons and panels, the
+// photo with its buttons, each panel's fields, the small buttons of the
+// owner's row, the two tiles of "Documenti e costi".
+QList<Layout::Item> panelRows()
+{
+    QList<Layout::Item> rows;
+    QHash<int, Layout::Item> edits;
+    auto addField = [&](const Place &place) {
+        const QList<Layout::Item> field = fieldOf(place);
+        rows << field;
+        edits.insert(place.field, field.last());
+    };
+    for (const Place &place : places())
+        if (DogRecord::section(place.field) == Section::Header)
+            addField(place);
+    for (int i = 0; i < 4; ++i) {
+        rows.append({ .name = kTabs[i].button,
+            .in = "panContainer",
+            .x = qreal(kMargin + i * kTabButtonPitch),
+            .y = kTabButtonsTop,
+            .w = qreal(kTabButton.width()),
+            .h = qreal(kTabButton.height()) });
+        rows.append({ .name = kTabs[i].panel,
+            .in = "panContainer",
+            .x = kMargin,
+            .y = kTabsTop,
+            .w = kTabsWidth,
+            .h = kTabsHeight });
+    }
+    const char *photoIn = kTabs[0].panel;
+    rows.append({ .name = "shpFoto",
+        .in = photoIn,
+        .x = qreal(kPhoto.x()),
+        .y = qreal(kPhoto.y()),
+        .w = qreal(kPhoto.width()),
+        .h = qreal(kPhoto.height()),
+        .kind = Layout::Kind::Shape,
+        .fill = Style::SteelBlue,
+        .fillBottom = Style::White,
+        .stroke = Style::PhotoEdge });
+    for (const char *picture : { "imgBianco", "imgFoto" })
+        rows.append({ .name = picture,
+            .in = photoIn,
+            .x = qreal(kPhoto.x()),
+            .y = qreal(kPhoto.y()),
+            .w = qreal(kPhoto.width()),
+            .h = qreal(kPhoto.height()) });
+    for (const PhotoButton &button : kPhotoButtons)
+        rows.append({ .name = button.name,
+            .in = photoIn,
+            .x = qreal(button.x),
+            .y = kPhotoButtonsTop,
+            .w = qreal(button.width),
+            .h = 40 });
+    for (const Place &place : places())
+        if (DogRecord::section(place.field) != Section::Header)
+            addField(place);
+    rows.append(EditorWindow::besideRow("btnCarta", edits.value(DogRecord::Proprietario), 32, 6));
+    rows.append(EditorWindow::besideRow("btnCodFisc", edits.value(DogRecord::CodFisc), 32, 6));
+    const char *documents = kTabs[3].panel;
+    const std::pair<const char *, const char *> tiles[]
+        = { { "imgCartella", "btnCartella" }, { "imgCosti", "btnCosti" } };
+    for (int i = 0; i < 2; ++i) {
+        const int x = kTilesLeft + i * (kTileWidth + kTileGap);
+        rows.append({ .name = tiles[i].first,
+            .in = documents,
+            .x = qreal(x + (kTileWidth - kTilePicture) / 2),
+            .y = kTilesTop,
+            .w = kTilePicture,
+            .h = kTilePicture,
+            .kind = Layout::Kind::Picture,
+            .art = QLatin1String(i == 0 ? "cartella" : "costi") });
+        rows.append({ .name = tiles[i].second,
+            .in = documents,
+            .x = qreal(x),
+            .y = kTilesTop + 150,
+            .w = kTileWidth,
+            .h = 44 });
+    }
+    return rows;
+}
+
+// Tab: the header, the tab buttons, the photo buttons, then each panel's
+// fields in record order, the tiles' buttons.
+QList<const char *> tabOrder()
+{
+    QList<const char *> order;
+    for (const Place &place : places())
+        if (DogRecord::section(place.field) == Section::Header)
+            order.append(controlOf(place.field));
+    for (const TabDef &tab : kTabs)
+        order.append(tab.button);
+    for (const PhotoButton &button : kPhotoButtons)
+        order.append(button.name);
+    for (const Place &place : places())
+        if (DogRecord::section(place.field) != Section::Header)
+            order.append(controlOf(place.field));
+    order << "btnCartella"
+          << "btnCosti";
+    return order;
+}
+
 const QString kTabStyle = Style::sheet(QStringLiteral(
     "QPushButton { color: @TextInk; font-weight: bold; border: 1px solid @PanelEdge; border-radius: 6px;"
     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @White, stop:1 @PaleButtonBottom); }"
@@ -172,73 +336,54 @@ TfrmCani::TfrmCani(QWidget *parent)
     buildTabs();
     buildCommands();
     buildArchiveEditor();
+    applyPanel(panelRows(), tabOrder());
     finishWindow();
 }
 
-static QLineEdit *makeField(QWidget *parent, const Place &place, int top)
+static QLineEdit *makeField(QWidget *parent, const Place &place)
 {
-    auto *caption = new QLabel(QString::fromUtf8(place.caption), parent);
-    caption->setObjectName(QStringLiteral("lbl") + DogRecord::layout().name(place.field));
-    caption->setFont(Style::verdana(9, true));
-    caption->setGeometry(place.x, top, place.width + 40, kCaptionHeight);
-
     const QByteArray name = DogControls::name(place.field).toLatin1();
     EditKit::EditRow row { .name = name.constData(), .look = EditKit::Look::Highlight };
     if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc || place.field == DogRecord::CodFisc)
         row.casing = EditKit::Casing::UpperTyping;
-    QLineEdit *edit = EditKit::makeEdit(parent, row);
-    edit->setFont(Style::verdana(11, true));
-    edit->setGeometry(place.x, top + kCaptionHeight + kEditGap, place.width, kEditHeight);
-    if (place.field == DogRecord::Sesso || place.field == DogRecord::DataNasc)
-        edit->setAlignment(Qt::AlignCenter);
-    return edit;
+    return EditKit::makeEdit(parent, row);
 }
 
 void TfrmCani::buildHeader()
 {
     for (const Place &place : places())
         if (DogRecord::section(place.field) == Section::Header)
-            m_edits.append(makeField(panContainer, place, kHeaderTop));
+            m_edits.append(makeField(panContainer, place));
 }
 
 void TfrmCani::buildTabs()
 {
-    struct TabDef {
-        QFrame **panel;
-        QPushButton **button;
-        const char *panelName;
-        const char *buttonName;
-        const char *caption;
-        const char *hint;
-    };
-    const TabDef defs[] = {
-        { &panPsicosomatica, &btnPsicosomatica, "panPsicosomatica", "btnPsicosomatica", "Dati psicosomatici",
-            "Visualizza la sezione relativa ai dati psicosomatici." },
-        { &panAlbero, &btnAlbero, "panAlbero", "btnAlbero", "Albero genealogico",
-            "Visualizza la sezione relativa all'albero genealogico." },
-        { &panSanitaria, &btnSanitaria, "panSanitaria", "btnSanitaria", "Situazione sanitaria",
-            "Visualizza la sezione relativa alla situazione sanitaria." },
-        { &panDocumenti, &btnDocumenti, "panDocumenti", "btnDocumenti", "Documenti e costi",
-            "Visualizza la sezione relativa ai documenti e costi." },
-    };
-    for (int i = 0; i < 4; ++i) {
-        const TabDef &def = defs[i];
+    for (const TabDef &def : kTabs) {
         auto *button = new QPushButton(QString::fromUtf8(def.caption), panContainer);
-        button->setObjectName(QLatin1String(def.buttonName));
+        button->setObjectName(QLatin1String(def.button));
         button->setFont(Style::shellFont(11, true));
         button->setStyleSheet(kTabStyle);
         button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(QRect(QPoint(kMargin + i * (kTabButton.width() + 6), kTabButtonsTop), kTabButton));
-        *def.button = button;
         addHint(button, QString::fromUtf8(def.hint));
 
         auto *frame = new QFrame(panContainer);
-        frame->setObjectName(QLatin1String(def.panelName));
+        frame->setObjectName(QLatin1String(def.panel));
         frame->setProperty("section", true);
-        frame->setGeometry(kMargin, kTabsTop, kPanelWidth - 2 * kMargin, kTabsHeight);
-        *def.panel = frame;
         addHintBackground(frame);
     }
+    auto frame = [this](const char *name) {
+        auto *found = panContainer->findChild<QFrame *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(found, "TfrmCani", name);
+        return found;
+    };
+    panPsicosomatica = frame("panPsicosomatica");
+    panAlbero = frame("panAlbero");
+    panSanitaria = frame("panSanitaria");
+    panDocumenti = frame("panDocumenti");
+    btnPsicosomatica = commandNamed("btnPsicosomatica");
+    btnAlbero = commandNamed("btnAlbero");
+    btnSanitaria = commandNamed("btnSanitaria");
+    btnDocumenti = commandNamed("btnDocumenti");
     // The edits of each panel in record order; the photo first, so Tab moves
     // from its buttons to the first field of the panel.
     buildPhoto();
@@ -290,20 +435,9 @@ void TfrmCani::buildTabs()
 
     // The owner picker at the end of the owner's row, the checker right of
     // the fiscal code.
-    auto smallButton = [this](const char *name, const char *picture, QLineEdit *beside) {
-        auto *button = new QPushButton(panAlbero);
-        button->setObjectName(QLatin1String(name));
-        button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), QSize(22, 22))));
-        button->setIconSize(QSize(22, 22));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(smallButtonStyle());
-        button->setGeometry(beside->geometry().right() + 6, beside->y(), 32, kEditHeight);
-        return button;
-    };
-    btnCarta = smallButton("btnCarta", "rubrica", txtProprietario);
-    btnCodFisc = smallButton("btnCodFisc", "spunta", txtCodFisc);
-    addHint(btnCarta, QStringLiteral("Importa i dati dall'archivio anagrafico dei proprietari."));
-    addHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
+    btnCarta = addSmallButton(
+        panAlbero, "btnCarta", "rubrica", QStringLiteral("Importa i dati dall'archivio anagrafico dei proprietari."));
+    btnCodFisc = addSmallButton(panAlbero, "btnCodFisc", "spunta", QStringLiteral("Controlla il codice fiscale."));
     connect(btnCarta, &QPushButton::clicked, this,
         [this]() { TfrmTrovaClienti::openPicker(this, QStringLiteral("cani")); });
     connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });
@@ -314,38 +448,23 @@ void TfrmCani::buildTabs()
 
 void TfrmCani::buildPanel(QFrame *panel, int firstField, int lastField)
 {
-    const int left = panel == panPsicosomatica ? kPhotoFieldsLeft : 12;
-    for (const Place &place : places()) {
-        if (place.field < firstField || place.field > lastField)
-            continue;
-        Place at = place;
-        at.x += left;
-        const int pitch = panel == panSanitaria ? kRowPitch + 4 : kRowPitch;
-        m_edits.append(makeField(panel, at, kRowsTop + place.row * pitch));
-    }
+    for (const Place &place : places())
+        if (place.field >= firstField && place.field <= lastField)
+            m_edits.append(makeField(panel, place));
 }
 
 void TfrmCani::buildPhoto()
 {
-    // The gradient rectangle behind the photo (the blank picture leaves only it).
-    auto *frame = new QFrame(panPsicosomatica);
-    frame->setObjectName(QStringLiteral("shpFoto"));
-    frame->setGeometry(kPhoto);
-    frame->setStyleSheet(Style::sheet(QStringLiteral("#shpFoto { border: 1px solid @PhotoEdge; border-radius: 0px;"
-                                                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                                     " stop:0 @SteelBlue, stop:1 @White); }")));
-    addHintBackground(frame);
-
+    // The photo lies over its gradient rectangle (a row of the table): the
+    // blank picture leaves only the rectangle.
     imgBianco = new TPhotoView(panPsicosomatica);
     imgBianco->setObjectName(QStringLiteral("imgBianco"));
-    imgBianco->setGeometry(kPhoto);
     imgBianco->hide();
     imgFoto = new TPhotoView(panPsicosomatica);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
-    imgFoto->setGeometry(kPhoto.adjusted(1, 1, -1, -1));
     addHintBackground(imgFoto);
 
-    auto pictureButton = [this](const char *name, const char *picture, const QString &caption, int x, int width) {
+    auto pictureButton = [this](const char *name, const char *picture, const QString &caption) {
         auto *button = new QPushButton(caption, panPsicosomatica);
         button->setObjectName(QLatin1String(name));
         button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), QSize(26, 26))));
@@ -353,14 +472,12 @@ void TfrmCani::buildPhoto()
         button->setFont(Style::shellFont(10, true));
         button->setStyleSheet(kPictureButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(x, kPhoto.bottom() + 9, width, 40);
         return button;
     };
-    const int x = kPhoto.x();
-    btnCaricaFoto = pictureButton("btnCaricaFoto", "foto", QStringLiteral("Carica foto"), x, 157);
-    btnSalvaFoto = pictureButton("btnSalvaFoto", "salva", QString(), x + 165, 42);
-    btnCancFoto = pictureButton("btnCancFoto", "cancella", QString(), x + 215, 42);
-    btnZoomFoto = pictureButton("btnZoomFoto", "zoom", QString(), x + 264, 42);
+    btnCaricaFoto = pictureButton("btnCaricaFoto", "foto", QStringLiteral("Carica foto"));
+    btnSalvaFoto = pictureButton("btnSalvaFoto", "salva", QString());
+    btnCancFoto = pictureButton("btnCancFoto", "cancella", QString());
+    btnZoomFoto = pictureButton("btnZoomFoto", "zoom", QString());
     addHint(btnCaricaFoto, QStringLiteral("Carica una foto esistente."));
     addHint(btnSalvaFoto, QStringLiteral("Salva la foto su disco."));
     addHint(btnCancFoto, QStringLiteral("Cancella la foto."));
@@ -373,26 +490,18 @@ void TfrmCani::buildPhoto()
 
 void TfrmCani::buildDocuments()
 {
-    // Two tiles: the linked folder and the cost ledger, each a picture above
-    // its button.
-    const int tileWidth = 260;
-    const int gap = 120;
-    const int left = (panDocumenti->width() - 2 * tileWidth - gap) / 2;
-    const int top = 110;
-    auto tile = [&](int i, const char *pictureName, const char *picture, const char *name, const QString &caption) {
-        const int x = left + i * (tileWidth + gap);
-        QLabel *image = Art::pictureLabel(panDocumenti, pictureName, QLatin1String(picture), QSize(128, 128));
-        image->setGeometry(x + (tileWidth - 128) / 2, top, 128, 128);
+    // Two tiles: the linked folder and the cost ledger, each a picture (a row
+    // of the table) above its button.
+    auto tileButton = [this](const char *name, const QString &caption) {
         auto *button = new QPushButton(caption, panDocumenti);
         button->setObjectName(QLatin1String(name));
         button->setFont(Style::shellFont(12, true));
         button->setStyleSheet(kPictureButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(x, top + 150, tileWidth, 44);
         return button;
     };
-    btnCartella = tile(0, "imgCartella", "cartella", "btnCartella", QStringLiteral("Apri cartella"));
-    btnCosti = tile(1, "imgCosti", "costi", "btnCosti", QStringLiteral("Annota costi"));
+    btnCartella = tileButton("btnCartella", QStringLiteral("Apri cartella"));
+    btnCosti = tileButton("btnCosti", QStringLiteral("Annota costi"));
     addHint(btnCartella, QStringLiteral("Apri la cartella abbinata al cane per aggiungere o rimuovere documenti."));
     addHint(btnCosti, QStringLiteral("Visualizza la finestra per l'annotazione dei costi sostenuti."));
     connect(btnCartella, &QPushButton::clicked, this, &TfrmCani::linkedFolderCommand);
@@ -401,7 +510,7 @@ void TfrmCani::buildDocuments()
 
 void TfrmCani::buildCommands()
 {
-    const QList<QPushButton *> buttons = addCommands({
+    addCommands({
         { "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.", 0 },
         { "cmdDuplica", "Duplica",
             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", 0 },
@@ -415,10 +524,16 @@ void TfrmCani::buildCommands()
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 5 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 5 },
     });
-    QPushButton **members[] = { &cmdNuovo, &cmdDuplica, &cmdSalva, &cmdTrova, &cmdFile, &cmdAnteprima, &cmdStampa,
-        &cmdEsporta, &cmdGuida, &cmdEsci };
-    for (int i = 0; i < buttons.size(); ++i)
-        *members[i] = buttons.at(i);
+    cmdNuovo = commandNamed("cmdNuovo");
+    cmdDuplica = commandNamed("cmdDuplica");
+    cmdSalva = commandNamed("cmdSalva");
+    cmdTrova = commandNamed("cmdTrova");
+    cmdFile = commandNamed("cmdFile");
+    cmdAnteprima = commandNamed("cmdAnteprima");
+    cmdStampa = commandNamed("cmdStampa");
+    cmdEsporta = commandNamed("cmdEsporta");
+    cmdGuida = commandNamed("cmdGuida");
+    cmdEsci = commandNamed("cmdEsci");
 
     connect(cmdAnteprima, &QPushButton::clicked, this, [this]() {
         WindowKit::openModalDialog<TfrmCreaRTF>(

@@ -10,6 +10,7 @@
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/ListWindow.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
@@ -32,20 +33,168 @@ constexpr int kItemWidth = 1600;
 
 const QString kMandatoryPrefix = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font)
+// The window's table (units): the list page panContainer and the edit page
+// panCosti in the same place, one of them shown.
+constexpr int kPageWidth = 956;
+constexpr int kPageHeight = 536;
+constexpr int kInner = kPageWidth - 32;
+constexpr int kButtonsTop = kPageHeight - 52;
+constexpr Layout::Font kButtonFont { "Verdana", 9, true };
+constexpr Layout::Font kEditFont { "Verdana", 11, false };
+
+// The edit page's fields: edit, caption row, caption, width.
+struct CostField {
+    const char *edit;
+    const char *caption;
+    const char *text;
+    int width;
+};
+const CostField kCostFields[] = {
+    { "txtData", "lblData", "Data:", 130 },
+    { "txtCausale", "lblCausale", "Causale:", 520 },
+    { "txtPagatore", "lblPagatore", "Pagatore:", 360 },
+    { "txtBeneficiario", "lblBeneficiario", "Beneficiario:", 360 },
+    { "txtImporto", "lblImporto", "Importo: \u20AC", 180 },
+};
+constexpr int fieldTop(int i)
 {
-    auto *label = new QLabel(text, parent);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    return label;
+    return 60 + i * 58;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+Layout::Table windowTable()
+{
+    using Layout::Kind;
+    Layout::Table table;
+    table.name = QStringLiteral("cost ledger");
+    table.client = kWindow;
+    const char *list = "panContainer";
+    const char *edit = "panCosti";
+    table.items = {
+        { .name = list, .x = 12, .y = 12, .w = kPageWidth, .h = kPageHeight },
+        { .name = edit, .x = 12, .y = 12, .w = kPageWidth, .h = kPageHeight },
+        // The list page.
+        { .name = "lblTitolo",
+            .in = list,
+            .x = 16,
+            .y = 12,
+            .w = kInner,
+            .h = 26,
+            .font = { "Verdana", 12, true },
+            .colour = Style::HeadingBlue },
+        { .name = "lblIstruzioni01",
+            .in = list,
+            .x = 16,
+            .y = 44,
+            .w = kInner,
+            .h = 20,
+            .kind = Kind::Text,
+            .font = { "Verdana", 8 },
+            .text = QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da "
+                                   "cercare e premere il pulsante Trova.") },
+        { .name = "txtTrova", .in = list, .x = 16, .y = 68, .w = 400, .h = 28, .font = kEditFont },
+        { .name = "btnTrova", .in = list, .x = 426, .y = 67, .w = 110, .h = 30, .font = kButtonFont },
+        { .name = "lstRecords", .in = list, .x = 16, .y = 106, .w = kInner, .h = 300 },
+        { .name = "lblIstruzioni02",
+            .in = list,
+            .x = 16,
+            .y = 412,
+            .w = kInner - 300,
+            .h = 20,
+            .kind = Kind::Text,
+            .font = { "Verdana", 8 },
+            .text = QStringLiteral("Per modificare una voce in elenco, selezionarla con un clic e premere il "
+                                   "pulsante Modifica costo.") },
+        { .name = "lblTotaleCosti",
+            .in = list,
+            .x = kInner - 290,
+            .y = 410,
+            .w = 130,
+            .h = 24,
+            .kind = Kind::Text,
+            .font = { "Verdana", 10, true },
+            .text = QStringLiteral("TOTALE COSTI:") },
+        { .name = "lblTotale",
+            .in = list,
+            .x = kInner - 160,
+            .y = 410,
+            .w = 176,
+            .h = 24,
+            .font = { "Verdana", 10, true },
+            .align = int(Qt::AlignRight | Qt::AlignVCenter) },
+        { .name = "btnChiudi", .in = list, .x = 16, .y = kButtonsTop, .w = 150, .h = 34, .font = kButtonFont },
+        { .name = "btnAggiungi",
+            .in = list,
+            .x = kInner - 484,
+            .y = kButtonsTop,
+            .w = 160,
+            .h = 34,
+            .font = kButtonFont },
+        { .name = "btnModifica",
+            .in = list,
+            .x = kInner - 314,
+            .y = kButtonsTop,
+            .w = 160,
+            .h = 34,
+            .font = kButtonFont },
+        { .name = "btnStampa",
+            .in = list,
+            .x = kInner - 144,
+            .y = kButtonsTop,
+            .w = 160,
+            .h = 34,
+            .font = kButtonFont },
+        // The edit page.
+        { .name = "lblIstruzioni03",
+            .in = edit,
+            .x = 24,
+            .y = 16,
+            .w = 600,
+            .h = 24,
+            .kind = Kind::Text,
+            .font = { "Verdana", 10, true },
+            .text = QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva.") },
+    };
+    for (int i = 0; i < int(std::size(kCostFields)); ++i) {
+        const CostField &field = kCostFields[i];
+        table.items.append({ .name = field.caption,
+            .in = edit,
+            .x = 24,
+            .y = qreal(fieldTop(i)),
+            .w = 200,
+            .h = 20,
+            .kind = Kind::Text,
+            .font = { "Verdana", 9, true },
+            .text = QString::fromUtf8(field.text) });
+        table.items.append({ .name = field.edit,
+            .in = edit,
+            .x = 24,
+            .y = qreal(fieldTop(i) + 22),
+            .w = qreal(field.width),
+            .h = 28,
+            .font = kEditFont });
+        table.tabOrder.append(field.edit);
+    }
+    table.items.append(
+        { .name = "impData", .in = edit, .x = 24 + 130 + 8, .y = qreal(fieldTop(0) + 22), .w = 28, .h = 28 });
+    table.items.append(
+        { .name = "cmdClose", .in = edit, .x = 24, .y = kButtonsTop, .w = 150, .h = 34, .font = kButtonFont });
+    table.items.append({ .name = "btnSalva",
+        .in = edit,
+        .x = kPageWidth - 174,
+        .y = kButtonsTop,
+        .w = 150,
+        .h = 34,
+        .font = kButtonFont });
+    table.tabOrder = QList<const char *> {
+        "txtTrova", "btnTrova", "lstRecords", "btnChiudi", "btnAggiungi", "btnModifica", "btnStampa"
+    } + table.tabOrder;
+    return table;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setFont(Style::verdana(9, true));
-    b->setGeometry(geometry);
     return b;
 }
 
@@ -53,7 +202,6 @@ QFrame *page(QWidget *parent, const char *name)
 {
     auto *frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(12, 12, kWindow.width() - 24, kWindow.height() - 24);
     frame->setStyleSheet(Style::whitePanelSheet(QLatin1String(name)));
     return frame;
 }
@@ -77,49 +225,31 @@ TfrmCostiCane::TfrmCostiCane(QWidget *owner)
     lblPosizione = WindowKit::hiddenLabel(this, "lblPosizione");
     buildListPage();
     buildEditPage();
+    Layout::apply(this, windowTable());
     finishLayout(kWindow);
 }
 
 void TfrmCostiCane::buildListPage()
 {
+    // The controls with their behaviour; places, fonts and the fixed texts
+    // come from the window's table.
     panContainer = page(this, "panContainer");
-    const int inner = panContainer->width() - 32;
-
-    lblTitolo = caption(
-        panContainer, QStringLiteral("NOME CANE E RAZZA"), QRect(16, 12, inner, 26), Style::verdana(12, true));
+    lblTitolo = new QLabel(QStringLiteral("NOME CANE E RAZZA"), panContainer);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
-
-    caption(panContainer,
-        QStringLiteral(
-            "Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da cercare e premere "
-            "il pulsante Trova."),
-        QRect(16, 44, inner, 20), Style::verdana(8));
     txtTrova = new QLineEdit(panContainer);
     EditKit::apply(txtTrova, { "txtTrova", 0, "btnTrova" });
-    txtTrova->setFont(Style::verdana(11));
-    txtTrova->setGeometry(16, 68, 400, 28);
-    btnTrova = button(panContainer, "btnTrova", QStringLiteral("Trova"), QRect(426, 67, 110, 30));
+    btnTrova = button(panContainer, "btnTrova", QStringLiteral("Trova"));
 
     lstRecords = new RecordList(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords->setGeometry(16, 106, inner, 300);
 
-    caption(panContainer,
-        QStringLiteral("Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica "
-                       "costo."),
-        QRect(16, 412, inner - 300, 20), Style::verdana(8));
-    caption(panContainer, QStringLiteral("TOTALE COSTI:"), QRect(inner - 290, 410, 130, 24), Style::verdana(10, true));
-    lblTotale
-        = caption(panContainer, QStringLiteral("0,00"), QRect(inner - 160, 410, 176, 24), Style::verdana(10, true));
+    lblTotale = new QLabel(QStringLiteral("0,00"), panContainer);
     lblTotale->setObjectName(QStringLiteral("lblTotale"));
-    lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    const int y = panContainer->height() - 52;
-    btnChiudi = button(panContainer, "btnChiudi", QStringLiteral("Chiudi"), QRect(16, y, 150, 34));
-    btnAggiungi = button(panContainer, "btnAggiungi", QStringLiteral("Aggiungi costo"), QRect(inner - 484, y, 160, 34));
-    btnModifica = button(panContainer, "btnModifica", QStringLiteral("Modifica costo"), QRect(inner - 314, y, 160, 34));
-    btnStampa = button(panContainer, "btnStampa", QStringLiteral("Stampa riepilogo"), QRect(inner - 144, y, 160, 34));
+    btnChiudi = button(panContainer, "btnChiudi", QStringLiteral("Chiudi"));
+    btnAggiungi = button(panContainer, "btnAggiungi", QStringLiteral("Aggiungi costo"));
+    btnModifica = button(panContainer, "btnModifica", QStringLiteral("Modifica costo"));
+    btnStampa = button(panContainer, "btnStampa", QStringLiteral("Stampa riepilogo"));
 
     connect(btnTrova, &QPushButton::clicked, this, &TfrmCostiCane::findCommand);
     connect(btnAggiungi, &QPushButton::clicked, this, &TfrmCostiCane::addCommand);
@@ -132,8 +262,6 @@ void TfrmCostiCane::buildEditPage()
 {
     panCosti = page(this, "panCosti");
     panCosti->hide();
-    caption(panCosti, QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), QRect(24, 16, 600, 24),
-        Style::verdana(10, true));
 
     using EditKit::Filter;
     using EditKit::Look;
@@ -144,28 +272,27 @@ void TfrmCostiCane::buildEditPage()
         { "txtBeneficiario", 26, "txtImporto", Filter::None, EditKit::Casing::None, Look::Highlight },
         { "txtImporto", 15, "txtData", Filter::Amount, EditKit::Casing::None, Look::Highlight, 2 },
     };
-    const char *captions[] = { "Data:", "Causale:", "Pagatore:", "Beneficiario:", "Importo: \u20AC" };
-    const int widths[] = { 130, 520, 360, 360, 180 };
-    QLineEdit **members[] = { &txtData, &txtCausale, &txtPagatore, &txtBeneficiario, &txtImporto };
-    for (int i = 0; i < rows.size(); ++i) {
-        const int y = 60 + i * 58;
-        caption(panCosti, QString::fromUtf8(captions[i]), QRect(24, y, 200, 20), Style::verdana(9, true));
-        QLineEdit *edit = EditKit::makeEdit(panCosti, rows.at(i));
-        edit->setFont(Style::verdana(11));
-        edit->setGeometry(24, y + 22, widths[i], 28);
-        *members[i] = edit;
-    }
+    for (const EditKit::EditRow &row : rows)
+        EditKit::makeEdit(panCosti, row);
+    auto edit = [this](const char *name) {
+        auto *found = panCosti->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(found, "TfrmCostiCane", name);
+        return found;
+    };
+    txtData = edit("txtData");
+    txtCausale = edit("txtCausale");
+    txtPagatore = edit("txtPagatore");
+    txtBeneficiario = edit("txtBeneficiario");
+    txtImporto = edit("txtImporto");
     txtImporto->setText(QStringLiteral("0,00"));
 
     impData = Art::pictureLabel(panCosti, "impData", QStringLiteral("scadenze"), QSize(28, 28));
-    impData->setGeometry(24 + widths[0] + 8, 60 + 22, 28, 28);
     impData->setCursor(Qt::PointingHandCursor);
     impData->setToolTip(QStringLiteral("Data odierna"));
     WindowKit::onClick(impData, [this] { todayCommand(); });
 
-    const int y = panCosti->height() - 52;
-    cmdClose = button(panCosti, "cmdClose", QStringLiteral("Chiudi"), QRect(24, y, 150, 34));
-    btnSalva = button(panCosti, "btnSalva", QStringLiteral("Salva"), QRect(panCosti->width() - 174, y, 150, 34));
+    cmdClose = button(panCosti, "cmdClose", QStringLiteral("Chiudi"));
+    btnSalva = button(panCosti, "btnSalva", QStringLiteral("Salva"));
     connect(btnSalva, &QPushButton::clicked, this, &TfrmCostiCane::saveCommand);
     WindowKit::closeOnClick(cmdClose, this);
 }

@@ -1,12 +1,13 @@
 #include "dogs/Zoom.h"
 
+#include "common/ui/Layout.h"
+#include "common/ui/Style.h"
 #include "common/ui/WindowKit.h"
 #include "dogs/PhotoView.h"
 
 #include <QFrame>
 #include <QPainter>
 #include <QScreen>
-#include <QVBoxLayout>
 
 TfrmZoom::TfrmZoom(QWidget *owner)
     : QDialog(owner)
@@ -40,11 +41,23 @@ QSize TfrmZoom::pictureArea(QSize screen)
 void TfrmZoom::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Sized from the screen each time the window is shown.
-    const QScreen *s = screen();
-    const QSize area = pictureArea(s ? s->size() : QSize(1024, 768));
-    panContainer->resize(area);
-    imgFoto->setGeometry(QRect(QPoint(0, 0), area));
+    // The table is made from the screen when the window is first shown: the
+    // panel centred in the window, the photo filling it.
+    if (Layout::tables(this).isEmpty()) {
+        const QScreen *s = screen();
+        const QSize area = pictureArea(s ? s->size() : QSize(1024, 768));
+        Layout::Table table;
+        table.name = QStringLiteral("zoom");
+        table.items = {
+            { .name = "panContainer",
+                .x = Layout::Centre,
+                .y = Layout::Centre,
+                .w = qreal(area.width()),
+                .h = qreal(area.height()) },
+            { .name = "imgFoto", .in = "panContainer", .w = qreal(area.width()), .h = qreal(area.height()) },
+        };
+        Layout::apply(this, table);
+    }
     placeContainer();
 }
 
@@ -56,14 +69,16 @@ void TfrmZoom::resizeEvent(QResizeEvent *event)
 
 void TfrmZoom::placeContainer()
 {
-    panContainer->move((width() - panContainer->width()) / 2, (height() - panContainer->height()) / 2);
+    // Centred as its row says, whatever the window's size.
+    panContainer->move(
+        qMax(0, (width() - panContainer->width()) / 2), qMax(0, (height() - panContainer->height()) / 2));
 }
 
 void TfrmZoom::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(0x46, 0x82, 0xB4)); // steel blue
+    fill.setColorAt(0, QColor::fromRgba(Style::SteelBlue));
     fill.setColorAt(1, Qt::white);
     p.fillRect(rect(), fill);
 }

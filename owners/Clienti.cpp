@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +37,7 @@ using EditKit::Casing;
 using EditKit::EditRow;
 using EditKit::Filter;
 
-// Geometry of the centred panel and of its grid of field rows.
+// Geometry of the centred panel and of its grid of field rows (units).
 constexpr int kPanelWidth = 995;
 constexpr int kPanelHeight = 692;
 constexpr int kFieldsLeft = 84; // left edge of the fields (the section pictures are left of it)
@@ -44,13 +45,14 @@ constexpr int kFieldsWidth = 736; // width of a row of fields
 constexpr int kTop = 12;
 constexpr int kRowPitch = 50;
 constexpr int kSectionGap = 14;
-// A row: the caption, then the edit with its focus frame (kFrameMargin around
+constexpr int kSectionPicture = 56;
+// A row: the caption, then the edit with its focus frame (kCaptionGap around
 // it) below the caption, so the frame never covers the caption above it nor
 // the caption of the next row.
-constexpr int kCaptionHeight = 15;
-constexpr int kFrameMargin = 4;
-constexpr int kEditHeight = 26;
-static_assert(kCaptionHeight + 2 * kFrameMargin + kEditHeight < kRowPitch);
+constexpr int kCaptionHeight = EditorWindow::kCaptionHeight;
+constexpr int kEditHeight = EditorWindow::kEditHeight;
+static_assert(kCaptionHeight + 2 * EditorWindow::kCaptionGap + kEditHeight < kRowPitch);
+constexpr Layout::Font kEditFont { "Verdana", 12, true };
 
 using OwnerRecord::Field;
 
@@ -71,7 +73,7 @@ struct FieldRow {
     bool centred = false;
 };
 
-const QList<FieldRow> &fieldRows()
+const QList<FieldRow> &ownerFields()
 {
     using namespace OwnerRecord;
     // Tab order and Enter chain follow the record order; Enter in the last
@@ -137,7 +139,7 @@ int rowTop(int row)
 
 int editTop(int row)
 {
-    return rowTop(row) + kCaptionHeight + kFrameMargin;
+    return rowTop(row) + kCaptionHeight + EditorWindow::kCaptionGap;
 }
 
 // ---- pictures -------------------------------------------------------------
@@ -145,6 +147,94 @@ int editTop(int row)
 // The section pictures: a round badge with a simple drawing.
 const char *const kSectionPictures[]
     = { "sezione-proprietario", "sezione-telefono", "sezione-carta", "sezione-documento", "sezione-note" };
+
+// The small buttons right of their edits: name, picture, the edit.
+struct SmallButton {
+    const char *name;
+    const char *picture;
+    Field beside;
+};
+const SmallButton kSmallButtons[] = {
+    { "btnEmail", "busta-piccola", OwnerRecord::Email },
+    { "btnCodFisc", "spunta", OwnerRecord::CodFisc },
+    { "btnCarta", "spunta", OwnerRecord::Carta },
+    { "btnPartitaIva", "spunta", OwnerRecord::PartitaIva },
+    { "btnIban", "spunta", OwnerRecord::Iban },
+};
+
+const char *controlOf(Field field)
+{
+    return Layout::intern(OwnerControls::name(field));
+}
+
+// The panel's table: the sections with their pictures behind the fields,
+// each field with its caption, the check box, the e-mail picture and the
+// small buttons; Tab follows the record.
+QList<Layout::Item> panelRows()
+{
+    QList<Layout::Item> rows;
+    for (int s = 0; s < 5; ++s) {
+        const int top = rowTop(kSections[s].firstRow) - 6;
+        const int bottom = editTop(kSections[s].lastRow) + kEditHeight + 8;
+        rows.append({ .name = Layout::intern(QStringLiteral("shpSezione%1").arg(s + 1)),
+            .in = "panContainer",
+            .x = EditorWindow::kMargin,
+            .y = qreal(top),
+            .w = kFieldsLeft + kFieldsWidth,
+            .h = qreal(bottom - top),
+            .kind = Layout::Kind::Shape,
+            .fill = Style::White,
+            .stroke = Style::SectionEdge,
+            .radius = 8 });
+        rows.append({ .name = Layout::intern(QStringLiteral("imgSezione%1").arg(s + 1)),
+            .in = "panContainer",
+            .x = 16,
+            .y = qreal(top + (bottom - top - kSectionPicture) / 2),
+            .w = kSectionPicture,
+            .h = kSectionPicture,
+            .kind = Layout::Kind::Picture,
+            .art = QLatin1String(kSectionPictures[s]) });
+    }
+    QHash<int, Layout::Item> edits;
+    for (const FieldRow &row : ownerFields()) {
+        const QList<Layout::Item> field = EditorWindow::captionedField(controlOf(row.field),
+            Layout::intern(QStringLiteral("lbl") + OwnerRecord::layout().name(row.field)),
+            QString::fromUtf8(row.caption), nullptr, kFieldsLeft + row.x, rowTop(row.row), row.width, kEditFont,
+            row.centred ? int(Qt::AlignCenter) : 0);
+        rows << field;
+        edits.insert(row.field, field.last());
+        if (row.field == OwnerRecord::Questioni)
+            rows.append({ .name = "chkRicontatta",
+                .in = "panContainer",
+                .x = field.last().x + row.width + 20,
+                .y = field.last().y,
+                .w = 190,
+                .h = kEditHeight,
+                .font = { "Verdana", 10, true } });
+    }
+    rows.append({ .name = "icoEmail",
+        .in = "panContainer",
+        .x = kFieldsLeft + 248,
+        .y = qreal(editTop(4)),
+        .w = 34,
+        .h = kEditHeight,
+        .kind = Layout::Kind::Picture,
+        .art = QStringLiteral("busta") });
+    for (const SmallButton &button : kSmallButtons)
+        rows.append(EditorWindow::besideRow(button.name, edits.value(button.beside)));
+    return rows;
+}
+
+QList<const char *> tabOrder()
+{
+    QList<const char *> order;
+    for (const FieldRow &row : ownerFields()) {
+        order.append(controlOf(row.field));
+        if (row.field == OwnerRecord::Questioni)
+            order.append("chkRicontatta");
+    }
+    return order;
+}
 
 } // namespace
 
@@ -166,68 +256,35 @@ TfrmClienti::TfrmClienti(QWidget *parent)
     buildFields();
     buildCommands();
     buildArchiveEditor();
-    for (QFrame *section : panContainer->findChildren<QFrame *>(QString(), Qt::FindDirectChildrenOnly))
-        if (section->property("section").toBool())
-            addHintBackground(section);
+    applyPanel(panelRows(), tabOrder());
+    icoEmail = panContainer->findChild<QLabel *>(QStringLiteral("icoEmail"));
     finishWindow();
 }
 
 void TfrmClienti::buildFields()
 {
-    const QFont captionFont = Style::verdana(9, true);
-    const QFont editFont = Style::verdana(12, true);
-
-    // The section panels with their pictures, behind the fields.
-    for (int s = 0; s < 5; ++s) {
-        const int top = rowTop(kSections[s].firstRow) - 6;
-        const int bottom = editTop(kSections[s].lastRow) + kEditHeight + 8;
-        auto *frame = new QFrame(panContainer);
-        frame->setObjectName(QStringLiteral("shpSezione%1").arg(s + 1));
-        frame->setProperty("section", true);
-        frame->setGeometry(8, top, kFieldsLeft + kFieldsWidth + 8 - 8, bottom - top);
-        auto *picture = new QLabel(panContainer);
-        picture->setObjectName(QStringLiteral("imgSezione%1").arg(s + 1));
-        picture->setPixmap(Art::pixmap(QLatin1String(kSectionPictures[s]), QSize(56, 56)));
-        picture->setGeometry(16, top + (bottom - top - 56) / 2, 56, 56);
-    }
-
-    for (const FieldRow &row : fieldRows()) {
+    // The controls with their behaviour, in record order; their places,
+    // captions and fonts come from the panel's table.
+    for (const FieldRow &row : ownerFields()) {
         // The name and the Enter successor come from the record field; the
         // typing limit from the layout (setUpArchive).
-        const QByteArray name = OwnerControls::name(row.field).toLatin1();
-        const QByteArray successor = OwnerControls::name(row.successor).toLatin1();
-        const EditRow edit {
-            .name = name.constData(), .successor = successor.constData(), .filter = row.filter, .casing = row.casing
-        };
-        auto *caption = new QLabel(QString::fromUtf8(row.caption), panContainer);
-        caption->setObjectName(QStringLiteral("lbl") + OwnerRecord::layout().name(row.field));
-        caption->setFont(captionFont);
-        caption->setGeometry(kFieldsLeft + row.x, rowTop(row.row), row.width + 40, kCaptionHeight);
-
-        QWidget *control = nullptr;
+        const EditRow edit { .name = controlOf(row.field),
+            .successor = controlOf(row.successor),
+            .filter = row.filter,
+            .casing = row.casing };
         if (row.combo) {
             auto *combo = new QComboBox(panContainer);
             combo->addItems(Provinces::codes());
             combo->setMaxVisibleItems(16);
             EditKit::applyCombo(combo, edit);
             combo->setCurrentIndex(-1);
-            control = combo;
         } else {
-            QLineEdit *line = EditKit::makeEdit(panContainer, edit);
-            if (row.centred)
-                line->setAlignment(Qt::AlignCenter);
-            control = line;
+            EditKit::makeEdit(panContainer, edit);
         }
-        control->setFont(editFont);
-        if (auto *combo = qobject_cast<QComboBox *>(control))
-            combo->lineEdit()->setFont(editFont);
-        control->setGeometry(kFieldsLeft + row.x, editTop(row.row), row.width, kEditHeight);
 
         if (row.field == OwnerRecord::Questioni) {
             chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), panContainer);
             chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
-            chkRicontatta->setFont(Style::verdana(10, true));
-            chkRicontatta->setGeometry(kFieldsLeft + row.x + row.width + 20, editTop(row.row), 190, kEditHeight);
         }
     }
 
@@ -272,28 +329,15 @@ void TfrmClienti::buildFields()
     connect(txtEmail, &QLineEdit::textChanged, this, trimEmail);
     EditKit::onExit(txtEmail, trimEmail);
 
-    // The picture between the fax and the e-mail, and the small commands.
-    icoEmail = new QLabel(panContainer);
-    icoEmail->setObjectName(QStringLiteral("icoEmail"));
-    icoEmail->setPixmap(Art::pixmap(QStringLiteral("busta"), QSize(34, 28)));
-    icoEmail->setGeometry(kFieldsLeft + 248, editTop(4), 34, kEditHeight);
-
-    auto smallButton = [this](const char *name, const QIcon &icon, QLineEdit *beside) {
-        auto *button = new QPushButton(panContainer);
-        button->setObjectName(QLatin1String(name));
-        button->setIcon(icon);
-        button->setIconSize(QSize(22, 22));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(smallButtonStyle());
-        button->setGeometry(beside->geometry().right() + 5, beside->y(), 30, kEditHeight);
-        return button;
-    };
-    btnEmail = smallButton("btnEmail", QIcon(Art::pixmap(QStringLiteral("busta-piccola"), QSize(22, 22))), txtEmail);
-    const QIcon tick(Art::pixmap(QStringLiteral("spunta"), QSize(22, 22)));
-    btnCodFisc = smallButton("btnCodFisc", tick, txtCodFisc);
-    btnCarta = smallButton("btnCarta", tick, txtCarta);
-    btnPartitaIva = smallButton("btnPartitaIva", tick, txtPartitaIva);
-    btnIban = smallButton("btnIban", tick, txtIban);
+    // The small commands beside their edits.
+    btnEmail = addSmallButton(
+        panContainer, "btnEmail", "busta-piccola", QStringLiteral("Invia una e-mail all'indirizzo indicato."));
+    btnCodFisc = addSmallButton(panContainer, "btnCodFisc", "spunta", QStringLiteral("Controlla il codice fiscale."));
+    btnCarta = addSmallButton(
+        panContainer, "btnCarta", "spunta", QStringLiteral("Controlla il numero di carta di credito."));
+    btnPartitaIva = addSmallButton(
+        panContainer, "btnPartitaIva", "spunta", QStringLiteral("Controlla il numero di partita IVA."));
+    btnIban = addSmallButton(panContainer, "btnIban", "spunta", QStringLiteral("Controlla l'IBAN."));
 
     connect(btnEmail, &QPushButton::clicked, this, &TfrmClienti::emailClick);
     connect(btnCodFisc, &QPushButton::clicked, this, [this]() { OpenChecker(this, TrimText(txtCodFisc->text())); });
@@ -306,7 +350,7 @@ void TfrmClienti::buildFields()
 void TfrmClienti::buildCommands()
 {
     // Groups: record, archive, sheet, lists, leave.
-    const QList<QPushButton *> buttons = addCommands({
+    addCommands({
         { "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", 0 },
         { "cmdDuplica", "Duplica",
             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", 0 },
@@ -321,16 +365,19 @@ void TfrmClienti::buildCommands()
         { "cmdGuida", "Guida", "Visualizza la guida in linea.", 4 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 4 },
     });
-    QPushButton **members[] = { &cmdNuovo, &cmdDuplica, &cmdFile, &cmdSalva, &cmdTrova, &cmdAnteprima, &cmdStampa,
-        &cmdPDF, &cmdRicontatta, &cmdEsporta, &cmdGuida, &cmdEsci };
-    for (int i = 0; i < buttons.size(); ++i)
-        *members[i] = buttons.at(i);
+    cmdNuovo = commandNamed("cmdNuovo");
+    cmdDuplica = commandNamed("cmdDuplica");
+    cmdFile = commandNamed("cmdFile");
+    cmdSalva = commandNamed("cmdSalva");
+    cmdTrova = commandNamed("cmdTrova");
+    cmdAnteprima = commandNamed("cmdAnteprima");
+    cmdStampa = commandNamed("cmdStampa");
+    cmdPDF = commandNamed("cmdPDF");
+    cmdRicontatta = commandNamed("cmdRicontatta");
+    cmdEsporta = commandNamed("cmdEsporta");
+    cmdGuida = commandNamed("cmdGuida");
+    cmdEsci = commandNamed("cmdEsci");
 
-    addHint(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    addHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
-    addHint(btnPartitaIva, QStringLiteral("Controlla il numero di partita IVA."));
-    addHint(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
-    addHint(btnIban, QStringLiteral("Controlla l'IBAN."));
     addHint(
         chkRicontatta, QStringLiteral("Annota che il proprietario \u00E8 da ricontattare per questioni in sospeso."));
 

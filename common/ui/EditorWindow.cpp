@@ -19,7 +19,8 @@
 namespace
 {
 
-constexpr int kMargin = 8; // panel edge to the hint line and the navigation strip
+constexpr int kMargin = EditorWindow::kMargin; // panel edge to the hint line and the navigation strip
+constexpr const char *kPanel = "panContainer";
 constexpr int kStripHeight = 38; // the hint line's band
 constexpr int kStripFromBottom = 50;
 constexpr int kArrowWidth = 36;
@@ -90,14 +91,23 @@ EditorWindow::EditorWindow(const Chrome &chrome, QWidget *parent)
     const int bandRight = chrome.layout == CommandLayout::Column
         ? chrome.panel.width() - kMargin - kNavigationWidth - kMargin
         : chrome.panel.width() - kMargin;
-    panInfo->setGeometry(kMargin, stripTop, bandRight - kMargin, kStripHeight);
+    m_bandWidth = bandRight - kMargin;
+    addKitRow({ .name = kPanel,
+        .x = Layout::Centre,
+        .y = Layout::Centre,
+        .w = qreal(chrome.panel.width()),
+        .h = qreal(chrome.panel.height()) });
+    addKitRow({ .name = "panInfo",
+        .in = kPanel,
+        .x = kMargin,
+        .y = qreal(stripTop),
+        .w = qreal(m_bandWidth),
+        .h = kStripHeight });
     m_hints = new WindowKit::HintLine(panInfo);
 
     lblPosizione = new QLabel(panContainer);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    QFont positionFont(QStringLiteral("Verdana"), 12);
-    positionFont.setBold(true);
-    lblPosizione->setFont(positionFont);
+    lblPosizione->setFont(Style::verdana(12, true));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setStyleSheet(Style::sheet(QStringLiteral(
         "QLabel { color: @TextInk; background: white; border: 1px solid @PanelEdge; border-radius: 4px; }")));
@@ -142,7 +152,12 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
         for (int i = 0; i < commands.size(); ++i) {
             if (i > 0 && commands.at(i).group != commands.at(i - 1).group)
                 at.ry() += kGroupGap;
-            buttons.at(i)->setGeometry(QRect(at, kColumnButton));
+            addKitRow({ .name = commands.at(i).name,
+                .in = kPanel,
+                .x = qreal(at.x()),
+                .y = qreal(at.y()),
+                .w = qreal(kColumnButton.width()),
+                .h = qreal(kColumnButton.height()) });
             at.ry() += kColumnPitch;
         }
         buildNavigation(
@@ -180,7 +195,12 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
             at.rx() += commands.at(i).group != commands.at(i - 1).group ? kGroupGap : kBarSpacing;
         if (QPushButton *button = buttons.at(i)) {
             button->setFont(font);
-            button->setGeometry(at.x(), at.y(), widths.at(i), kBarButtonHeight);
+            addKitRow({ .name = commands.at(i).name,
+                .in = kPanel,
+                .x = qreal(at.x()),
+                .y = qreal(at.y()),
+                .w = qreal(widths.at(i)),
+                .h = kBarButtonHeight });
         } else {
             buildNavigation(at, kBarButtonHeight);
         }
@@ -193,42 +213,124 @@ QList<QPushButton *> EditorWindow::addCommands(const QList<Command> &commands)
 void EditorWindow::buildNavigation(QPoint at, int height)
 {
     struct NavDef {
-        QPushButton **member;
         const char *name;
         const char *picture;
         const char *hint;
     };
     const NavDef defs[] = {
-        { &cmdPrimo, "cmdPrimo", "primo", "Visualizza la prima scheda in archivio." },
-        { &cmdIndietro, "cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio." },
-        { &cmdAvanti, "cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio." },
-        { &cmdUltimo, "cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio." },
+        { "cmdPrimo", "primo", "Visualizza la prima scheda in archivio." },
+        { "cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio." },
+        { "cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio." },
+        { "cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio." },
     };
     int x = at.x();
     for (int i = 0; i < 4; ++i) {
         const NavDef &def = defs[i];
-        auto *button = new QPushButton(panContainer);
-        *def.member = button;
-        button->setObjectName(QLatin1String(def.name));
         // The navigation arrows: a blue triangle, with a bar for first and last.
-        button->setIcon(QIcon(Art::pixmap(QLatin1String(def.picture), QSize(20, 20))));
-        button->setIconSize(QSize(20, 20));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(smallButtonStyle());
-        button->setGeometry(x, at.y(), kArrowWidth, height);
-        addHint(button, QString::fromUtf8(def.hint));
+        addSmallButton(panContainer, def.name, def.picture, QString::fromUtf8(def.hint), 20);
+        addKitRow({ .name = def.name,
+            .in = kPanel,
+            .x = qreal(x),
+            .y = qreal(at.y()),
+            .w = kArrowWidth,
+            .h = qreal(height) });
         x += kArrowPitch;
         if (i == 1) {
-            lblPosizione->setGeometry(x, at.y() + 1, kPositionWidth, height - 2);
+            addKitRow({ .name = "lblPosizione",
+                .in = kPanel,
+                .x = qreal(x),
+                .y = qreal(at.y() + 1),
+                .w = kPositionWidth,
+                .h = qreal(height - 2) });
             lblPosizione->show();
             x += kPositionPitch;
         }
     }
+    cmdPrimo = commandNamed("cmdPrimo");
+    cmdIndietro = commandNamed("cmdIndietro");
+    cmdAvanti = commandNamed("cmdAvanti");
+    cmdUltimo = commandNamed("cmdUltimo");
+}
+
+void EditorWindow::addKitRow(const Layout::Item &row)
+{
+    m_kitRows.append(row);
+    // Placed at once, so that a window that does not apply its table yet
+    // finds the kit's controls in their places.
+    if (row.in)
+        if (QWidget *control = Layout::find(this, row))
+            control->setGeometry(Layout::rect(row.x, row.y, row.w, row.h));
+}
+
+QPushButton *EditorWindow::addSmallButton(
+    QWidget *parent, const char *name, const char *picture, const QString &hint, int pictureSide)
+{
+    const QSize side(pictureSide, pictureSide);
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(Art::pixmap(QLatin1String(picture), side)));
+    button->setIconSize(side);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(smallButtonStyle());
+    addHint(button, hint);
+    return button;
+}
+
+QList<Layout::Item> EditorWindow::captionedField(const char *control, const char *caption, const QString &text,
+    const char *in, qreal x, qreal y, qreal width, Layout::Font font, int align)
+{
+    const char *parent = in ? in : kPanel;
+    return {
+        { .name = caption,
+            .in = parent,
+            .x = x,
+            .y = y,
+            .w = width,
+            .h = kCaptionHeight,
+            .kind = Layout::Kind::Text,
+            .font = kCaptionFont,
+            .text = text },
+        { .name = control,
+            .in = parent,
+            .x = x,
+            .y = y + kCaptionHeight + kCaptionGap,
+            .w = width,
+            .h = kEditHeight,
+            .font = font,
+            .align = align },
+    };
+}
+
+Layout::Item EditorWindow::besideRow(const char *name, const Layout::Item &beside, qreal width, qreal gap)
+{
+    return { .name = name, .in = beside.in, .x = beside.x + beside.w + gap, .y = beside.y, .w = width, .h = beside.h };
+}
+
+void EditorWindow::applyPanel(const QList<Layout::Item> &rows, const QList<const char *> &tabOrder)
+{
+    Layout::Table table;
+    table.name = objectName() + QStringLiteral(" panel");
+    // The panel first (the window's rows lie in it), the kit's controls last.
+    table.items << m_kitRows.first() << rows << m_kitRows.mid(1);
+    table.tabOrder = tabOrder;
+    Layout::apply(this, table);
+    placePanel();
+    // The background rectangles and pictures empty the hint line.
+    for (const Layout::Item &row : std::as_const(table.items))
+        if (row.kind == Layout::Kind::Shape || row.kind == Layout::Kind::Picture)
+            addHintBackground(Layout::find(this, row));
 }
 
 QPushButton *EditorWindow::command(const QString &name) const
 {
     return panContainer->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
+}
+
+QPushButton *EditorWindow::commandNamed(const char *name) const
+{
+    QPushButton *button = command(QLatin1String(name));
+    Q_ASSERT_X(button, "EditorWindow::commandNamed", name);
+    return button;
 }
 
 void EditorWindow::addHint(QWidget *control, const QString &sentence)
@@ -250,7 +352,7 @@ void EditorWindow::fitHintFont()
 {
     // The band keeps its nominal size unless a sentence would be cut; then the
     // whole band takes the largest size at which every sentence fits.
-    const int room = panInfo->width() - 2 * kHintPadding;
+    const int room = Layout::px(m_bandWidth) - 2 * kHintPadding;
     QFont font = panInfo->font();
     for (qreal size = kHintPointSize; size >= kHintSmallestPointSize; size -= 0.5) {
         font.setPixelSize(Style::pixelsForPoints(size));

@@ -2,6 +2,7 @@
 
 #include "common/ui/ArchiveEditor.h"
 #include "common/ui/ArchiveForm.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowKit.h"
 
 #include <QList>
@@ -34,8 +35,16 @@ class QPushButton;
 //         ArchiveEditor::Setup s;             // layout, path, first field, checks
 //         ...
 //         setUpArchive(s, &DogRecord::controlName);
+//         applyPanel(panelRows(), tabOrder);  // its table, with the kit's rows
 //         finishWindow();
 //     }
+//
+// The panel is laid out from one table (Layout): the window's own rows
+// (captions, fields, pictures, its small buttons) and the kit's rows (the
+// panel centred in the window, the commands, the navigation strip, the hint
+// line), which addCommands works out from the command table. Until a window
+// applies its table, the kit's controls stand at their rows' places all the
+// same, so a window may still read or move them.
 //
 // and overrides the ArchiveForm steps it needs (afterShow, afterWrite, ...).
 class EditorWindow : public WindowKit::MainWindowBase, public ArchiveForm
@@ -73,6 +82,32 @@ public:
     static constexpr QSize kColumnButton { 148, 32 };
     static constexpr int kBarButtonHeight = 32;
 
+    // The metrics every editor's panel shares (units): the margin inside the
+    // panel; a field as its caption with the edit under it, kCaptionGap apart
+    // so that the edit's focus frame clears the caption; the small picture
+    // buttons beside an edit (checkers, pickers, e-mail).
+    static constexpr int kMargin = 8;
+    static constexpr int kCaptionHeight = 15;
+    static constexpr int kCaptionGap = 4;
+    static constexpr int kEditHeight = 26;
+    static constexpr int kSmallButtonWidth = 30;
+    static constexpr int kSmallButtonGap = 5;
+    static constexpr Layout::Font kCaptionFont { "Verdana", 9, true };
+
+    // The rows of a captioned field in `in` (nullptr: the panel): the fixed
+    // caption `text` (a label named `caption`) at x, y and, under it, the
+    // control `control`, both as wide as `width`; the control with its font
+    // and alignment.
+    static QList<Layout::Item> captionedField(const char *control, const char *caption, const QString &text,
+        const char *in, qreal x, qreal y, qreal width, Layout::Font font, int align = 0);
+    // The row of a small button `name` right of the row `beside`, as high.
+    static Layout::Item besideRow(
+        const char *name, const Layout::Item &beside, qreal width = kSmallButtonWidth, qreal gap = kSmallButtonGap);
+    // A small picture button (Art `picture`, hand cursor, smallButtonStyle)
+    // with its hint sentence; its place comes from the table.
+    QPushButton *addSmallButton(
+        QWidget *parent, const char *name, const char *picture, const QString &hint, int pictureSide = 22);
+
     EditorWindow(const Chrome &chrome, QWidget *parent = nullptr);
 
     // Creates the command buttons in table order (and, for a column, the
@@ -81,6 +116,18 @@ public:
     QList<QPushButton *> addCommands(const QList<Command> &commands);
     // The command or navigation button of that name (nullptr when missing).
     QPushButton *command(const QString &name) const;
+    // The same for a command the window made: a missing one is a fault of the
+    // window (assertion), so a member is always set from its own name.
+    QPushButton *commandNamed(const char *name) const;
+
+    // Lays the panel out: the window's `rows` (units of panContainer, or of
+    // the control named in a row's `in`, in stacking order) and the kit's
+    // rows, as one table; `tabOrder` is the Tab order of the window's
+    // controls. Called once, after addCommands. The table's background
+    // rectangles and pictures empty the hint line.
+    void applyPanel(const QList<Layout::Item> &rows, const QList<const char *> &tabOrder = {});
+    // The kit's rows so far (the panel, the hint line, commands, navigation).
+    const QList<Layout::Item> &kitRows() const { return m_kitRows; }
 
     // A hint sentence for a control (HintLine); the hint line's font is fitted
     // so that every sentence registered fits the band.
@@ -140,10 +187,13 @@ protected:
 
 private:
     void buildNavigation(QPoint at, int height);
+    void addKitRow(const Layout::Item &row);
     void placePanel();
     void fitHintFont();
 
     Chrome m_chrome;
+    QList<Layout::Item> m_kitRows;
+    int m_bandWidth = 0; // the hint line's width
     WindowKit::HintLine *m_hints = nullptr;
     QStringList m_sentences;
     ArchiveEditor *m_editor = nullptr;

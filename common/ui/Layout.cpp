@@ -4,12 +4,14 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/Style.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 namespace Layout
@@ -58,6 +60,7 @@ public:
         , m_fill(item.fill)
         , m_fillBottom(item.fillBottom)
         , m_stroke(item.stroke)
+        , m_radius(px(item.radius))
     {
         setFocusPolicy(Qt::NoFocus);
     }
@@ -66,6 +69,24 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        if (m_radius > 0) {
+            // A rounded panel: the stroke half a pixel inside the edge.
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+            QBrush brush = Qt::NoBrush;
+            if (m_fill != 0 && m_fillBottom != 0) {
+                QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+                gradient.setColorAt(0, QColor::fromRgba(m_fill));
+                gradient.setColorAt(1, QColor::fromRgba(m_fillBottom));
+                brush = gradient;
+            } else if (m_fill != 0) {
+                brush = QColor::fromRgba(m_fill);
+            }
+            painter.setBrush(brush);
+            painter.setPen(m_stroke != 0 ? QPen(QColor::fromRgba(m_stroke), 1) : QPen(Qt::NoPen));
+            painter.drawRoundedRect(area, m_radius, m_radius);
+            return;
+        }
         if (m_fill != 0)
             fillArea(painter, rect(), m_fill, m_fillBottom);
         strokeArea(painter, rect(), m_stroke);
@@ -73,6 +94,7 @@ protected:
 
 private:
     QRgb m_fill, m_fillBottom, m_stroke;
+    int m_radius;
 };
 
 // A window's heading: white band, a picture at each end, the title in large
@@ -190,10 +212,11 @@ bool underStyleSheet(const QWidget *w)
 QRect placeIn(const QSize &parentSize, const Item &item)
 {
     QRect r = rect(item.x == Centre ? 0 : item.x, item.y == Centre ? 0 : item.y, item.w, item.h);
+    // Centred; a row larger than its parent starts at the parent's top left.
     if (item.x == Centre)
-        r.moveLeft((parentSize.width() - r.width()) / 2);
+        r.moveLeft(qMax(0, (parentSize.width() - r.width()) / 2));
     if (item.y == Centre)
-        r.moveTop((parentSize.height() - r.height()) / 2);
+        r.moveTop(qMax(0, (parentSize.height() - r.height()) / 2));
     return r;
 }
 
@@ -240,8 +263,13 @@ void apply(QWidget *window, const Table &table)
         if (!w)
             continue;
         w->setGeometry(placeIn(parent->size(), item));
-        if (item.font.family)
+        if (item.font.family) {
             w->setFont(Style::font(QString::fromLatin1(item.font.family), item.font.points, item.font.bold));
+            // A combo's edit may hold a font of its own (a text kept whole):
+            // it takes the row's font too.
+            if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+                combo->lineEdit()->setFont(w->font());
+        }
         if (auto *edit = qobject_cast<QLineEdit *>(w); edit && item.font.family) {
             // A line of the edit's font taller than the room inside its frame
             // is drawn over the frame's inner margin rather than cut.
@@ -287,6 +315,13 @@ void apply(QWidget *window, const Table &table)
     if (!applied)
         applied = new AppliedTables(window);
     applied->tables.append(table);
+}
+
+const char *intern(const QString &name)
+{
+    // Names live as long as the program: windows keep their tables.
+    static QSet<QByteArray> names;
+    return names.insert(name.toLatin1())->constData();
 }
 
 QList<Table> tables(const QWidget *window)

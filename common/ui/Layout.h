@@ -49,7 +49,8 @@ enum class Kind {
     Heading, // a heading made here: `text` in large capitals of `colour` between the pictures `art` and `artRight`
 };
 
-// Where a row lies: centred in its parent when x or y is Centre.
+// Where a row lies: centred in its parent when x or y is Centre (at the
+// parent's left or top edge when the row is the larger).
 inline constexpr qreal Centre = -1.0e9;
 
 struct Item {
@@ -66,6 +67,7 @@ struct Item {
     QRgb fill = 0; // Shape
     QRgb fillBottom = 0; // Shape: vertical gradient from fill to fillBottom (0: plain)
     QRgb stroke = 0; // Shape (0: none)
+    qreal radius = 0; // Shape: rounded corners (units)
     bool hidden = false; // made hidden (a frame shown by a behaviour, a notice shown while working)
     bool over = false; // lies over other controls on purpose (a picture command in a corner of a picture)
 };
@@ -85,6 +87,10 @@ struct Table {
 // order, sets the Tab order and, with a client size, fixes the window's size.
 // The window keeps the tables it applied (tables()).
 void apply(QWidget *window, const Table &table);
+
+// A lasting copy of a name built at run time (a control named after its
+// record field), for the rows' object names.
+const char *intern(const QString &name);
 
 // The tables applied to `window`, in the order they were applied.
 QList<Table> tables(const QWidget *window);

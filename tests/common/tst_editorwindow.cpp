@@ -3,13 +3,16 @@
 #include "common/RecordLayout.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/EditorWindow.h"
+#include "common/ui/Layout.h"
 #include "tests/support/TestSupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -44,7 +47,10 @@ QString controlOf(int field)
 class BarEditor : public EditorWindow
 {
 public:
-    explicit BarEditor(const QString &archive)
+    // FromTable: the panel is laid out from its table, with a caption over
+    // the name, a background rectangle and a picture.
+    enum Placing { ByHand, FromTable };
+    explicit BarEditor(const QString &archive, Placing placing = ByHand)
         : EditorWindow({ .caption = QStringLiteral(" Prova"),
             .objectName = QStringLiteral("frmProva"),
             .panel = QSize(996, 692),
@@ -81,6 +87,31 @@ public:
         s.checks = { ArchiveEditor::mandatory(txtNome, ArchiveEditor::kMandatoryPrefix + "il nome.") };
         s.duplicate = ArchiveEditor::DuplicateStep::WithoutArchive;
         setUpArchive(s, controlOf);
+        if (placing == FromTable) {
+            QList<Layout::Item> rows = { { .name = "shpSfondo",
+                                             .in = "panContainer",
+                                             .x = 8,
+                                             .y = 50,
+                                             .w = 600,
+                                             .h = 100,
+                                             .kind = Layout::Kind::Shape,
+                                             .fill = 0xFFFFFFFF,
+                                             .stroke = 0xFF8FAED0,
+                                             .radius = 8 },
+                { .name = "imgSfondo",
+                    .in = "panContainer",
+                    .x = 620,
+                    .y = 50,
+                    .w = 56,
+                    .h = 56,
+                    .kind = Layout::Kind::Picture,
+                    .art = QStringLiteral("cartella") } };
+            rows << captionedField(
+                "txtNome", "lblNome", QStringLiteral("Nome:"), nullptr, 20, 60, 300, { "Verdana", 11, true });
+            rows.append({ .name = "txtProv", .in = "panContainer", .x = 340, .y = 79, .w = 80, .h = 26 });
+            rows.append({ .name = "chkFlag", .in = "panContainer", .x = 440, .y = 79, .w = 100, .h = 26 });
+            applyPanel(rows, { "txtNome", "txtProv", "chkFlag" });
+        }
         finishWindow();
     }
 
@@ -98,6 +129,7 @@ private slots:
     void barLaysOutCommandsInGroups();
     void commandsRunTheArchiveEditor();
     void typingLimitsFromTheLayout();
+    void panelFromOneTable();
 };
 
 void TestEditorWindow::barLaysOutCommandsInGroups()
@@ -194,6 +226,54 @@ void TestEditorWindow::typingLimitsFromTheLayout()
     // Labels (the attachment slots) take no limit: a long name set by code stays.
     w.lblFile01->setText(QString(300, QLatin1Char('f')));
     QCOMPARE(w.lblFile01->text().size(), 300);
+}
+
+void TestEditorWindow::panelFromOneTable()
+{
+    TempProgramFolder folder;
+    BarEditor w(folder.file("A.pro"), BarEditor::FromTable);
+    w.resize(1200, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    // One table: the panel first, the window's rows, then the kit's rows.
+    const QList<Layout::Table> tables = Layout::tables(&w);
+    QCOMPARE(tables.size(), 1);
+    QStringList names;
+    for (const Layout::Item &row : tables.first().items)
+        names << QLatin1String(row.name);
+    QCOMPARE(names.first(), QString("panContainer"));
+    QVERIFY(names.indexOf("chkFlag") < names.indexOf("cmdNuovo"));
+    for (const char *kit : { "panInfo", "cmdNuovo", "cmdEsci", "cmdPrimo", "lblPosizione", "cmdUltimo" })
+        QVERIFY2(names.contains(QLatin1String(kit)), kit);
+
+    // Every row where its table puts it: the panel centred, the rest in it.
+    QCOMPARE(w.panContainer->geometry(), QRect((1200 - 996) / 2, (800 - 692) / 2, 996, 692));
+    for (const Layout::Item &row : tables.first().items) {
+        QWidget *control = Layout::find(&w, row);
+        QVERIFY2(control, row.name);
+        if (row.in)
+            QCOMPARE(control->geometry(), Layout::rect(row.x, row.y, row.w, row.h));
+    }
+    // The caption made by the table stands over its edit.
+    auto *caption = w.panContainer->findChild<QLabel *>(QStringLiteral("lblNome"));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QString("Nome:"));
+    QCOMPARE(caption->x(), w.txtNome->x());
+    QVERIFY(caption->geometry().bottom() < w.txtNome->y());
+
+    // The table's background rectangle and picture empty the hint line.
+    const auto move = [](QWidget *over) {
+        const QPointF at(3, 3);
+        QMouseEvent event(QEvent::MouseMove, at, over->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(over, &event);
+    };
+    for (const char *background : { "shpSfondo", "imgSfondo" }) {
+        move(w.command(QStringLiteral("cmdSalva")));
+        QCOMPARE(w.panInfo->text(), QString("Salva la scheda corrente in archivio."));
+        move(w.panContainer->findChild<QWidget *>(QLatin1String(background)));
+        QVERIFY2(w.panInfo->text().isEmpty(), background);
+    }
 }
 
 QTEST_MAIN(TestEditorWindow)
