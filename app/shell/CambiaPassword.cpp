@@ -34,7 +34,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Cambia password"))
 {
     setObjectName(QLatin1String(WindowNames::frmCambiaPassword));
-    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"), &shpTitolo, &imgLogo, &shpSfondo);
+    const ShellArt::BandAndBody made = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"));
+    shpTitolo = made.shpTitolo;
+    imgLogo = made.imgLogo;
+    shpSfondo = made.shpSfondo;
+    auto *body = made.body;
     body->setContentsMargins(36, 22, 36, 24);
     body->setSpacing(4);
 
@@ -49,7 +53,6 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
         { "lblRigo07", QStringLiteral("Conferma nuova password:") },
     };
     QList<QLineEdit *> edits;
-    QList<QLabel *> labels;
     for (int i = 0; i < rows.size(); ++i) {
         auto *label = new QLabel(captions[i].second, shpSfondo);
         label->setObjectName(QLatin1String(captions[i].first));
@@ -62,14 +65,14 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
         body->addLayout(ShellArt::framed(edit));
         body->addSpacing(6);
         edits.append(edit);
-        labels.append(label);
     }
-    txtPasswordOld = edits[0];
-    txtPasswordNew = edits[1];
-    txtConferma = edits[2];
-    lblRigo05 = labels[0];
-    lblRigo06 = labels[1];
-    lblRigo07 = labels[2];
+    // Each member is the control of its own name.
+    txtPasswordOld = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtPasswordOld"));
+    txtPasswordNew = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtPasswordNew"));
+    txtConferma = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtConferma"));
+    lblRigo05 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo05"));
+    lblRigo06 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo06"));
+    lblRigo07 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo07"));
     body->addStretch(1);
 
     auto *buttons = new QHBoxLayout;

@@ -35,7 +35,11 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
 {
     setObjectName(QLatin1String(WindowNames::frmPassword));
-    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"), &shpTitolo, &imgLogo, &shpSfondo);
+    const ShellArt::BandAndBody made = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"));
+    shpTitolo = made.shpTitolo;
+    imgLogo = made.imgLogo;
+    shpSfondo = made.shpSfondo;
+    auto *body = made.body;
     body->setContentsMargins(36, 26, 36, 24);
     body->setSpacing(10);
 
