@@ -35,11 +35,7 @@ const QSet<QString> &freeLayout()
     static const QSet<QString> names = {
         QStringLiteral("frmPassword"),
         QStringLiteral("frmCambiaPassword"),
-        QStringLiteral("frmCarta"),
-        QStringLiteral("frmCodFisc"),
-        QStringLiteral("frmIban"),
         QStringLiteral("frmInfo"),
-        QStringLiteral("frmPartitaIva"),
         QStringLiteral("frmSplash"),
         QStringLiteral("frmAvvio"),
         QStringLiteral("frmClienti"),
