@@ -55,27 +55,13 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
 
 BandAndBody bandAndBody(QWidget *window, const QString &title)
 {
-    auto *outer = new QVBoxLayout(window);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
     BandAndBody made;
     made.shpTitolo = titleBand(window, QStringLiteral("shpTitolo"), title);
     made.imgLogo = made.shpTitolo->findChild<QLabel *>(QStringLiteral("imgLogo"));
-    outer->addWidget(made.shpTitolo);
     made.shpSfondo = new QFrame(window);
     made.shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     made.shpSfondo->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
-    outer->addWidget(made.shpSfondo, 1);
-    made.body = new QVBoxLayout(made.shpSfondo);
     return made;
-}
-
-QBoxLayout *framed(QLineEdit *edit)
-{
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(5, 5, 5, 5);
-    row->addWidget(edit);
-    return row;
 }
 
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text)

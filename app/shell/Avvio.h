@@ -66,16 +66,13 @@ namespace ShellArt
 {
 // The coloured band at the top of the small windows: logo (imgLogo) and a title.
 QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title);
-// The layout of the small windows: the title band above a white body, and
-// the body's layout (spacing and margins are the caller's).
+// The pieces of the small windows: the title band and the white body under
+// it (their places are the window's table: bandRows()).
 struct BandAndBody {
     QFrame *shpTitolo = nullptr;
     QLabel *imgLogo = nullptr;
     QFrame *shpSfondo = nullptr;
-    QVBoxLayout *body = nullptr;
 };
 BandAndBody bandAndBody(QWidget *window, const QString &title);
-// A row that leaves room around the edit for its focus frame.
-QBoxLayout *framed(QLineEdit *edit);
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text);
 } // namespace ShellArt

@@ -33,8 +33,6 @@ constexpr double kTolerance = 0.004;
 const QSet<QString> &freeLayout()
 {
     static const QSet<QString> names = {
-        QStringLiteral("frmPassword"),
-        QStringLiteral("frmCambiaPassword"),
         QStringLiteral("frmInfo"),
         QStringLiteral("frmSplash"),
         QStringLiteral("frmAvvio"),
