@@ -34,7 +34,6 @@ const QSet<QString> &freeLayout()
 {
     static const QSet<QString> names = {
         QStringLiteral("frmInfo"),
-        QStringLiteral("frmSplash"),
         QStringLiteral("frmAvvio"),
         QStringLiteral("frmClienti"),
         QStringLiteral("frmCani"),
