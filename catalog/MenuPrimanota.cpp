@@ -68,8 +68,8 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
     // The two commands, each under its picture on a coloured card.
     auto *cards = new QHBoxLayout;
     cards->setSpacing(40);
-    auto card = [this](const char *name, const char *pictureName, const QString &picture, QLabel **image,
-                    const char *buttonName, const QString &text, QRgb colour) {
+    auto card = [this](const char *name, const char *pictureName, const QString &picture, const char *buttonName,
+                    const QString &text, QRgb colour) {
         auto *frame = new QFrame(panContainer);
         frame->setObjectName(QLatin1String(name));
         frame->setStyleSheet(QStringLiteral("#%1 { background: %2; border-radius: 12px; }")
@@ -77,16 +77,18 @@ TfrmMenuPrimanota::TfrmMenuPrimanota(QWidget *parent)
         auto *column = new QVBoxLayout(frame);
         column->setContentsMargins(24, 20, 24, 20);
         column->setSpacing(16);
-        *image = Art::pictureLabel(frame, pictureName, picture, QSize(120, 120));
-        column->addWidget(*image, 0, Qt::AlignHCenter);
+        column->addWidget(Art::pictureLabel(frame, pictureName, picture, QSize(120, 120)), 0, Qt::AlignHCenter);
         QPushButton *button = menuButton(frame, buttonName, text);
         column->addWidget(button, 0, Qt::AlignHCenter);
         return std::make_pair(frame, button);
     };
-    auto [shpListino, registra] = card("shpListino", "imgListino", QStringLiteral("listino"), &imgListino,
-        "btnRegistra", QStringLiteral("Listino prezzi"), Style::ServicesTileFill);
-    auto [shpBox, riepiloga] = card("shpBox", "imgBox", QStringLiteral("box"), &imgBox, "btnRiepiloga",
+    auto [shpListino, registra] = card("shpListino", "imgListino", QStringLiteral("listino"), "btnRegistra",
+        QStringLiteral("Listino prezzi"), Style::ServicesTileFill);
+    auto [shpBox, riepiloga] = card("shpBox", "imgBox", QStringLiteral("box"), "btnRiepiloga",
         QStringLiteral("Box per cani"), Style::BoxesTileFill);
+    // Each member is the control of its own name.
+    imgListino = shpListino->findChild<QLabel *>(QStringLiteral("imgListino"));
+    imgBox = shpBox->findChild<QLabel *>(QStringLiteral("imgBox"));
     btnRegistra = registra;
     btnRiepiloga = riepiloga;
     cards->addStretch(1);

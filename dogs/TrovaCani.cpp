@@ -49,10 +49,22 @@ SearchWindow::Setup dogSearchSetup(TfrmTrovaCani *self)
 TfrmTrovaCani::TfrmTrovaCani(QWidget *owner)
     : SearchWindow(owner, dogSearchSetup(this))
 {
-    QLineEdit **members[] = { &txtNome, &txtDataNasc, &txtGruppo, &txtRazza, &txtMedico, &txtMicrochip,
-        &txtProprietario, &txtCodFisc, &txtROI, &txtNote };
-    for (qsizetype i = 0; i < filterEdits.size(); ++i)
-        *members[i] = filterEdits.at(i);
+    // Each member is the filter of its own name.
+    const auto filter = [this](const char *name) {
+        auto *edit = findChild<QLineEdit *>(QLatin1String(name));
+        Q_ASSERT_X(edit, "filter", name);
+        return edit;
+    };
+    txtNome = filter("txtNome");
+    txtDataNasc = filter("txtDataNasc");
+    txtGruppo = filter("txtGruppo");
+    txtRazza = filter("txtRazza");
+    txtMedico = filter("txtMedico");
+    txtMicrochip = filter("txtMicrochip");
+    txtProprietario = filter("txtProprietario");
+    txtCodFisc = filter("txtCodFisc");
+    txtROI = filter("txtROI");
+    txtNote = filter("txtNote");
 }
 
 QString &TfrmTrovaCani::lastSearchText()

@@ -48,10 +48,22 @@ SearchWindow::Setup ownerSearchSetup(TfrmTrovaClienti *self)
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *owner)
     : SearchWindow(owner, ownerSearchSetup(this))
 {
-    QLineEdit **members[] = { &txtCliente, &txtComuneRes, &txtPartitaIva, &txtCodFisc, &txtDocumento, &txtOccupazione,
-        &txtCaniOra, &txtCaniPrima, &txtQuestioni, &txtNote };
-    for (qsizetype i = 0; i < filterEdits.size(); ++i)
-        *members[i] = filterEdits.at(i);
+    // Each member is the filter of its own name.
+    const auto filter = [this](const char *name) {
+        auto *edit = findChild<QLineEdit *>(QLatin1String(name));
+        Q_ASSERT_X(edit, "filter", name);
+        return edit;
+    };
+    txtCliente = filter("txtCliente");
+    txtComuneRes = filter("txtComuneRes");
+    txtPartitaIva = filter("txtPartitaIva");
+    txtCodFisc = filter("txtCodFisc");
+    txtDocumento = filter("txtDocumento");
+    txtOccupazione = filter("txtOccupazione");
+    txtCaniOra = filter("txtCaniOra");
+    txtCaniPrima = filter("txtCaniPrima");
+    txtQuestioni = filter("txtQuestioni");
+    txtNote = filter("txtNote");
 }
 
 QString &TfrmTrovaClienti::lastSearchText()

@@ -1,15 +1,41 @@
 #include "app/checkers/CheckerDialog.h"
 
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 
-#include <QFont>
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+namespace
+{
+
+const Layout::Font kInstructionFont { "Arial", 12 };
+const Layout::Font kInputFont { "Courier New", 20, true };
+
+// The instruction, the edit wide enough for the longest text it takes, and
+// the two commands at the right under it.
+Layout::Table dialogTable(const EditKit::EditRow &inputRow)
+{
+    using namespace Layout;
+    const QFontMetrics metrics(Style::font(QString::fromLatin1(kInputFont.family), kInputFont.points, true));
+    const int width = metrics.horizontalAdvance(QString(inputRow.maxLength + 2, QLatin1Char('W'))) + 24;
+    Table t;
+    t.name = QStringLiteral("checker");
+    t.client = QSize(width + 40, 160);
+    t.items = {
+        { .name = "lblTitolo", .x = 20, .y = 18, .w = qreal(width), .h = 18, .font = kInstructionFont },
+        { .name = inputRow.name, .x = 20, .y = 50, .w = qreal(width), .h = 44, .font = kInputFont },
+        { .name = "btnControlla", .x = width - 214.0, .y = 112, .w = 110, .h = 32 },
+        { .name = "btnChiudi", .x = width - 90.0, .y = 112, .w = 110, .h = 32 },
+    };
+    t.tabOrder = { inputRow.name, "btnControlla", "btnChiudi" };
+    return t;
+}
+
+} // namespace
 
 CheckerDialog::CheckerDialog(QWidget *owner, const QString &caption, const QString &instruction,
     const EditKit::EditRow &inputRow, Verdict verdict)
@@ -18,41 +44,20 @@ CheckerDialog::CheckerDialog(QWidget *owner, const QString &caption, const QStri
 {
     lblTitolo = new QLabel(instruction, this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(Style::font(QStringLiteral("Arial"), 12));
 
     m_input = EditKit::makeEdit(this, inputRow);
-    QFont inputFont = Style::font(QStringLiteral("Courier New"), 20);
-    inputFont.setBold(true);
-    m_input->setFont(inputFont);
     m_input->setTextMargins(6, 3, 6, 3);
-    // Wide enough for the longest text that can be typed.
-    const QFontMetrics metrics(inputFont);
-    m_input->setMinimumWidth(metrics.horizontalAdvance(QString(inputRow.maxLength + 2, QLatin1Char('W'))) + 24);
 
     btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
     btnControlla->setObjectName(QStringLiteral("btnControlla"));
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton *b : { btnControlla, btnChiudi })
-        b->setMinimumSize(110, 32);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnControlla);
-    buttons->addWidget(btnChiudi);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 18, 20, 16);
-    layout->setSpacing(14);
-    layout->addWidget(lblTitolo);
-    layout->addWidget(m_input);
-    layout->addSpacing(4);
-    layout->addLayout(buttons);
-
+    Layout::apply(this, dialogTable(inputRow));
     connect(btnControlla, &QPushButton::clicked, this, &CheckerDialog::btnControllaClick);
     WindowKit::closeOnClick(btnChiudi, this);
     WindowKit::focusFirstField(this, m_input);
-    finishLayout();
+    finishLayout(size());
 }
 
 void CheckerDialog::btnControllaClick()

@@ -1,5 +1,6 @@
 #include "app/dialogs/AllegaCartella.h"
 
+#include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 
 #include "app/core/Attachments.h"
@@ -11,7 +12,6 @@
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,80 +70,96 @@ void TfrmAllegaCartella::setFileChooser(FileChooser chooser)
     });
 }
 
+namespace
+{
+
+// The three slots, one above the other, each on its white panel, then the two commands.
+Layout::Table dialogTable()
+{
+    using namespace Layout;
+    static const char *const panels[] = { "panSlot01", "panSlot02", "panSlot03" };
+    static const char *const names[][7] = {
+        { "lblCampo01", "txtFile01", "imgCancella01", "btnSfoglia01", "btnApri01", "lblCampo02", "txtDesc01" },
+        { "lblCampo03", "txtFile02", "imgCancella02", "btnSfoglia02", "btnApri02", "lblCampo04", "txtDesc02" },
+        { "lblCampo05", "txtFile03", "imgCancella03", "btnSfoglia03", "btnApri03", "lblCampo06", "txtDesc03" },
+    };
+    const Font caption { "Verdana", 10, true };
+    const Font edit { "Verdana", 12, true };
+    const Font button { "Tahoma", 10, true };
+    Table t;
+    t.name = QStringLiteral("attachments");
+    t.client = QSize(634, 534);
+    for (int i = 0; i < 3; ++i) {
+        const char *in = panels[i];
+        const auto &n = names[i];
+        t.items << Item { .name = in, .x = 12, .y = 10.0 + 150.0 * i, .w = 610, .h = 138 }
+                << Item { .name = n[0], .in = in, .x = 12, .y = 8, .w = 400, .h = 20, .font = caption }
+                << Item { .name = n[1], .in = in, .x = 12, .y = 32, .w = 362, .h = 30, .font = edit }
+                << Item { .name = n[2], .in = in, .x = 380, .y = 36, .w = 22, .h = 22 }
+                << Item { .name = n[3], .in = in, .x = 410, .y = 30, .w = 94, .h = 34, .font = button }
+                << Item { .name = n[4], .in = in, .x = 510, .y = 30, .w = 90, .h = 34, .font = button }
+                << Item { .name = n[5], .in = in, .x = 12, .y = 72, .w = 400, .h = 20, .font = caption }
+                << Item { .name = n[6], .in = in, .x = 12, .y = 96, .w = 588, .h = 30, .font = edit };
+    }
+    t.items << Item { .name = "btnApplica", .x = 316, .y = 478, .w = 170, .h = 38, .font = button }
+            << Item { .name = "btnAnnulla", .x = 494, .y = 478, .w = 118, .h = 38, .font = button };
+    return t;
+}
+
+template <class T> T *named(QWidget *window, const QString &name)
+{
+    T *control = window->findChild<T *>(name);
+    Q_ASSERT_X(control, "TfrmAllegaCartella", qPrintable(name));
+    return control;
+}
+
+} // namespace
+
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
     : WindowKit::FixedDialog(owner, QStringLiteral(" Allega file"))
 {
     setObjectName(QLatin1String(WindowNames::frmAllegaCartella));
     setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmAllegaCartella")));
 
-    const QFont captionFont = Style::verdana(10, true);
-    const QFont editFont = Style::verdana(12, true);
-    const QFont buttonFont = Style::shellFont(10, true);
-
-    QLineEdit **files[] = { &txtFile01, &txtFile02, &txtFile03 };
-    QLineEdit **descs[] = { &txtDesc01, &txtDesc02, &txtDesc03 };
-    QPushButton **browse[] = { &btnSfoglia01, &btnSfoglia02, &btnSfoglia03 };
-    QPushButton **opens[] = { &btnApri01, &btnApri02, &btnApri03 };
-    QLabel **empties[] = { &imgCancella01, &imgCancella02, &imgCancella03 };
     const QPixmap emptyPicture = Art::pixmap(QStringLiteral("cancella"), QSize(22, 22));
 
     for (int i = 0; i < 3; ++i) {
-        const int top = 18 + i * 150;
         const QString n = QString::number(i + 1);
         const QString two = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
 
         auto *panel = new QFrame(this);
         panel->setObjectName(QStringLiteral("panSlot") + two);
-        panel->setGeometry(12, top - 8, 610, 138);
         panel->setStyleSheet(
             Style::sheet(QStringLiteral("#panSlot%1 { background: white; border: 1px solid @PanelBorder; "
                                         "border-radius: 6px; }"))
                 .arg(two));
 
-        auto *nameCaption = new QLabel(QStringLiteral("Nome %1\u00B0 file allegato:").arg(n), this);
+        auto *nameCaption = new QLabel(QStringLiteral("Nome %1\u00B0 file allegato:").arg(n), panel);
         nameCaption->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 1, 2, 10, QLatin1Char('0')));
-        nameCaption->setFont(captionFont);
-        nameCaption->setGeometry(24, top, 400, 20);
 
-        QLineEdit *file = new QLineEdit(this);
-        *files[i] = file;
+        auto *file = new QLineEdit(panel);
         file->setObjectName(QStringLiteral("txtFile") + two);
         file->setReadOnly(true);
-        file->setFont(editFont);
         file->setStyleSheet(Style::sheet(QStringLiteral("QLineEdit { color: @DimGrey; background: @ReadOnlyFill; }")));
         file->setFocusPolicy(Qt::ClickFocus);
-        file->setGeometry(24, top + 24, 362, 30);
 
-        QLabel *empty = new QLabel(this);
-        *empties[i] = empty;
+        auto *empty = new QLabel(panel);
         empty->setObjectName(QStringLiteral("imgCancella") + two);
         empty->setPixmap(emptyPicture);
         empty->setCursor(Qt::PointingHandCursor);
         empty->setToolTip(QString());
-        empty->setGeometry(392, top + 28, 22, 22);
 
-        QPushButton *sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);
-        *browse[i] = sfoglia;
+        auto *sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), panel);
         sfoglia->setObjectName(QStringLiteral("btnSfoglia") + two);
-        sfoglia->setFont(buttonFont);
-        sfoglia->setGeometry(422, top + 22, 94, 34);
 
-        QPushButton *apri = new QPushButton(QStringLiteral("Apri"), this);
-        *opens[i] = apri;
+        auto *apri = new QPushButton(QStringLiteral("Apri"), panel);
         apri->setObjectName(QStringLiteral("btnApri") + two);
-        apri->setFont(buttonFont);
-        apri->setGeometry(522, top + 22, 90, 34);
 
-        auto *descCaption = new QLabel(QStringLiteral("Descrizione %1\u00B0 file allegato:").arg(n), this);
+        auto *descCaption = new QLabel(QStringLiteral("Descrizione %1\u00B0 file allegato:").arg(n), panel);
         descCaption->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 2, 2, 10, QLatin1Char('0')));
-        descCaption->setFont(captionFont);
-        descCaption->setGeometry(24, top + 64, 400, 20);
 
-        QLineEdit *desc = new QLineEdit(this);
-        *descs[i] = desc;
+        auto *desc = new QLineEdit(panel);
         desc->setObjectName(QStringLiteral("txtDesc") + two);
-        desc->setFont(editFont);
-        desc->setGeometry(24, top + 88, 588, 30);
 
         WindowKit::enableWhenFilled(apri, { file });
         connect(sfoglia, &QPushButton::clicked, this, [this, i]() { chooseAndCopy(i); });
@@ -153,17 +169,31 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
 
     btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnApplica->setFont(buttonFont);
-    btnApplica->setGeometry(316, 478, 170, 38);
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setFont(buttonFont);
-    btnAnnulla->setGeometry(494, 478, 118, 38);
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
+
+    // The members come from the names the slots were built with.
+    txtFile01 = named<QLineEdit>(this, QStringLiteral("txtFile01"));
+    txtFile02 = named<QLineEdit>(this, QStringLiteral("txtFile02"));
+    txtFile03 = named<QLineEdit>(this, QStringLiteral("txtFile03"));
+    txtDesc01 = named<QLineEdit>(this, QStringLiteral("txtDesc01"));
+    txtDesc02 = named<QLineEdit>(this, QStringLiteral("txtDesc02"));
+    txtDesc03 = named<QLineEdit>(this, QStringLiteral("txtDesc03"));
+    btnSfoglia01 = named<QPushButton>(this, QStringLiteral("btnSfoglia01"));
+    btnSfoglia02 = named<QPushButton>(this, QStringLiteral("btnSfoglia02"));
+    btnSfoglia03 = named<QPushButton>(this, QStringLiteral("btnSfoglia03"));
+    btnApri01 = named<QPushButton>(this, QStringLiteral("btnApri01"));
+    btnApri02 = named<QPushButton>(this, QStringLiteral("btnApri02"));
+    btnApri03 = named<QPushButton>(this, QStringLiteral("btnApri03"));
+    imgCancella01 = named<QLabel>(this, QStringLiteral("imgCancella01"));
+    imgCancella02 = named<QLabel>(this, QStringLiteral("imgCancella02"));
+    imgCancella03 = named<QLabel>(this, QStringLiteral("imgCancella03"));
 
     connect(btnApplica, &QPushButton::clicked, this, [this]() { applyAndClose(); });
     WindowKit::closeOnClick(btnAnnulla, this);
 
+    Layout::apply(this, dialogTable());
     finishLayout(QSize(634, 534));
 }
 

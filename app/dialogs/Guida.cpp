@@ -3,19 +3,18 @@
 #include "app/dialogs/OpenURL.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/Art.h"
+#include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
-#include <QVBoxLayout>
 
 TfrmGuida *frmGuida = nullptr;
 
@@ -31,6 +30,40 @@ QFont makeFont(const char *family, int points, bool bold)
     return Style::font(QString::fromLatin1(family), points, bold);
 }
 
+// The viewer: the title beside the product picture, the topic's text, the
+// manual link at the bottom left and "Chiudi" at the bottom right.
+Layout::Table viewerTable()
+{
+    using namespace Layout;
+    Table t;
+    t.name = QStringLiteral("help viewer");
+    t.client = ClientSize;
+    t.items = {
+        { .name = "shpSfondo", .x = 16, .y = 14, .w = 76, .h = 76 },
+        { .name = "imgLogo", .in = "shpSfondo", .x = 6, .y = 6, .w = 64, .h = 64 },
+        { .name = "lblTitolo",
+            .x = 106,
+            .y = 14,
+            .w = 548,
+            .h = 76,
+            .font = { "Verdana", kTitlePoints, true },
+            .colour = Style::HelpTitleColour,
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+        { .name = "txtGuida", .x = 16, .y = 102, .w = 638, .h = 410, .font = { "Verdana", 12, true } },
+        { .name = "imgPDF", .x = 16, .y = 525, .w = 32, .h = 32 },
+        { .name = "lnkWeb",
+            .x = 56,
+            .y = 524,
+            .w = 380,
+            .h = 34,
+            .font = { "Verdana", 14 },
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+        { .name = "btnChiudi", .x = 534, .y = 524, .w = 120, .h = 34, .font = { "Tahoma", 10, true } },
+    };
+    t.tabOrder = { "txtGuida", "btnChiudi" };
+    return t;
+}
+
 } // namespace
 
 void paintProductLogo(QPainter &p, const QRectF &target)
@@ -44,37 +77,21 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     setObjectName(QLatin1String(WindowNames::frmGuida));
     setStyleSheet(Style::sheet(QStringLiteral("TfrmGuida { background: @WindowBackground; }")));
 
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 14, 16, 14);
-    root->setSpacing(12);
-
-    // Header: the product picture on its white rectangle and the topic title.
-    auto *header = new QHBoxLayout;
-    header->setSpacing(14);
+    // The product picture on its white rectangle beside the topic title.
     shpSfondo = new QFrame(this);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setFixedSize(76, 76);
     shpSfondo->setStyleSheet(Style::sheet(
         QStringLiteral("#shpSfondo { background: white; border: 1px solid @FrameBlue; border-radius: 6px; }")));
-    auto *logoBox = new QVBoxLayout(shpSfondo);
-    logoBox->setContentsMargins(6, 6, 6, 6);
     imgLogo = new QLabel(shpSfondo);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(Art::pixmap(QStringLiteral("logo"), QSize(62, 62)));
     imgLogo->setAlignment(Qt::AlignCenter);
-    logoBox->addWidget(imgLogo);
-    header->addWidget(shpSfondo, 0, Qt::AlignVCenter);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(makeFont("Verdana", kTitlePoints, true));
-    lblTitolo->setStyleSheet(QStringLiteral("#lblTitolo { color: %1; }").arg(Style::css(Style::HelpTitleColour)));
     // The title stays on one line: a long one is drawn smaller (fitTitle).
     lblTitolo->setWordWrap(false);
-    lblTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblTitolo->setTextInteractionFlags(Qt::NoTextInteraction);
-    header->addWidget(lblTitolo, 1);
-    root->addLayout(header);
 
     // The topic's text.
     txtGuida = new QPlainTextEdit(this);
@@ -82,35 +99,26 @@ TfrmGuida::TfrmGuida(QWidget *owner)
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtGuida->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtGuida->setFont(makeFont("Verdana", 12, true));
     txtGuida->document()->setDocumentMargin(10);
     txtGuida->setStyleSheet(Style::sheet(QStringLiteral(
         "#txtGuida { background: white; color: @HelpTextInk; border: 1px solid @PanelBorder; border-radius: 4px; }")));
-    root->addWidget(txtGuida, 1);
 
     // The manual link and the close command.
-    auto *footer = new QHBoxLayout;
-    footer->setSpacing(8);
     imgPDF = new QLabel(this);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));
     imgPDF->setPixmap(Art::pixmap(QStringLiteral("pdf"), QSize(32, 32)));
     imgPDF->setCursor(Qt::PointingHandCursor);
-    footer->addWidget(imgPDF);
     lnkWeb = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    QFont linkFont = makeFont("Verdana", 14, false);
-    linkFont.setUnderline(true);
-    lnkWeb->setFont(linkFont);
     lnkWeb->setCursor(Qt::PointingHandCursor);
     WindowKit::setLinkColour(lnkWeb, WindowKit::LinkRestColour);
-    footer->addWidget(lnkWeb);
-    footer->addStretch(1);
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(makeFont("Tahoma", 10, true));
-    btnChiudi->setMinimumSize(120, 34);
-    footer->addWidget(btnChiudi);
-    root->addLayout(footer);
+
+    Layout::apply(this, viewerTable());
+    QFont linkFont = lnkWeb->font();
+    linkFont.setUnderline(true);
+    lnkWeb->setFont(linkFont);
 
     WindowKit::linkPressColour(lnkWeb, { imgPDF });
     WindowKit::onClick(lnkWeb, [this] { lnkWebClick(); });
@@ -129,8 +137,6 @@ QString TfrmGuida::manualTarget()
 
 void TfrmGuida::fitTitle()
 {
-    if (layout())
-        layout()->activate();
     const int room = lblTitolo->contentsRect().width();
     QFont font = makeFont("Verdana", kTitlePoints, true);
     for (int pixels = font.pixelSize(); pixels > kSmallestTitlePixels; --pixels) {

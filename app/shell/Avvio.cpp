@@ -25,7 +25,7 @@ TfrmAvvio *frmAvvio = nullptr;
 namespace ShellArt
 {
 
-QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo)
+QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title)
 {
     auto *band = new QFrame(parent);
     band->setObjectName(objectName);
@@ -36,8 +36,7 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(22, 10, 22, 10);
     row->setSpacing(16);
-    *imgLogo = Art::pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60));
-    row->addWidget(*imgLogo);
+    row->addWidget(Art::pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60)));
     auto *texts = new QVBoxLayout;
     texts->setSpacing(0);
     auto *product = new QLabel(QStringLiteral("Kennora"), band);
@@ -54,27 +53,15 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
     return band;
 }
 
-QVBoxLayout *bandAndBody(
-    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo)
+BandAndBody bandAndBody(QWidget *window, const QString &title)
 {
-    auto *outer = new QVBoxLayout(window);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    *shpTitolo = titleBand(window, QStringLiteral("shpTitolo"), title, imgLogo);
-    outer->addWidget(*shpTitolo);
-    *shpSfondo = new QFrame(window);
-    (*shpSfondo)->setObjectName(QStringLiteral("shpSfondo"));
-    (*shpSfondo)->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
-    outer->addWidget(*shpSfondo, 1);
-    return new QVBoxLayout(*shpSfondo);
-}
-
-QBoxLayout *framed(QLineEdit *edit)
-{
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(5, 5, 5, 5);
-    row->addWidget(edit);
-    return row;
+    BandAndBody made;
+    made.shpTitolo = titleBand(window, QStringLiteral("shpTitolo"), title);
+    made.imgLogo = made.shpTitolo->findChild<QLabel *>(QStringLiteral("imgLogo"));
+    made.shpSfondo = new QFrame(window);
+    made.shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
+    made.shpSfondo->setStyleSheet(QStringLiteral("#shpSfondo { background: white; }"));
+    return made;
 }
 
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text)
@@ -172,18 +159,24 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         m_tiles.append({ picture, caption, target });
         ++index;
     }
-    imgProprietari = m_tiles[0].picture;
-    btnProprietari = m_tiles[0].caption;
-    imgCani = m_tiles[1].picture;
-    btnCani = m_tiles[1].caption;
-    imgListino = m_tiles[2].picture;
-    btnListino = m_tiles[2].caption;
-    imgPrenotazioni = m_tiles[3].picture;
-    btnPrenotazioni = m_tiles[3].caption;
-    imgScadenze = m_tiles[4].picture;
-    btnScadenze = m_tiles[4].caption;
-    imgFatture = m_tiles[5].picture;
-    btnFatture = m_tiles[5].caption;
+    // Each member is the tile part of its own name.
+    const auto part = [this](const char *name) {
+        auto *label = panContainer->findChild<QLabel *>(QLatin1String(name));
+        Q_ASSERT_X(label, "TfrmAvvio", name);
+        return label;
+    };
+    imgProprietari = part("imgProprietari");
+    btnProprietari = part("btnProprietari");
+    imgCani = part("imgCani");
+    btnCani = part("btnCani");
+    imgListino = part("imgListino");
+    btnListino = part("btnListino");
+    imgPrenotazioni = part("imgPrenotazioni");
+    btnPrenotazioni = part("btnPrenotazioni");
+    imgScadenze = part("imgScadenze");
+    btnScadenze = part("btnScadenze");
+    imgFatture = part("imgFatture");
+    btnFatture = part("btnFatture");
     body->addLayout(grid);
     body->addStretch(1);
 

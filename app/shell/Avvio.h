@@ -64,13 +64,15 @@ extern TfrmAvvio *frmAvvio;
 // from Art and Style): the title band, buttons.
 namespace ShellArt
 {
-// The coloured band at the top of the small windows: logo and a title.
-QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title, QLabel **imgLogo);
-// The layout of the small windows: the title band above a white body; returns
-// the body's layout (spacing and margins are the caller's).
-QVBoxLayout *bandAndBody(
-    QWidget *window, const QString &title, QFrame **shpTitolo, QLabel **imgLogo, QFrame **shpSfondo);
-// A row that leaves room around the edit for its focus frame.
-QBoxLayout *framed(QLineEdit *edit);
+// The coloured band at the top of the small windows: logo (imgLogo) and a title.
+QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &title);
+// The pieces of the small windows: the title band and the white body under
+// it (their places are the window's table: bandRows()).
+struct BandAndBody {
+    QFrame *shpTitolo = nullptr;
+    QLabel *imgLogo = nullptr;
+    QFrame *shpSfondo = nullptr;
+};
+BandAndBody bandAndBody(QWidget *window, const QString &title);
 QPushButton *button(QWidget *parent, const char *objectName, const QString &text);
 } // namespace ShellArt

@@ -5,6 +5,7 @@
 #include "app/shell/Password.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 
@@ -30,13 +31,46 @@ const QString TfrmCambiaPassword::kChangeError
     = QStringLiteral("Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
                      "Si consiglia di reinstallare il software.");
 
+namespace
+{
+
+// The title band above the white body: each password under its caption,
+// then "OK" and "Chiudi" at the right.
+Layout::Table changeTable()
+{
+    using namespace Layout;
+    const Font caption { "Tahoma", 11 };
+    const Font edit { "Tahoma", 12, true };
+    const Font button { "Tahoma", 10 };
+    Table t;
+    t.name = QStringLiteral("password change");
+    t.client = QSize(460, 400);
+    t.items = {
+        { .name = "shpTitolo", .x = 0, .y = 0, .w = 460, .h = 84 },
+        { .name = "shpSfondo", .x = 0, .y = 84, .w = 460, .h = 316 },
+        { .name = "lblRigo05", .in = "shpSfondo", .x = 36, .y = 22, .w = 388, .h = 18, .font = caption },
+        { .name = "txtPasswordOld", .in = "shpSfondo", .x = 41, .y = 49, .w = 378, .h = 32, .font = edit },
+        { .name = "lblRigo06", .in = "shpSfondo", .x = 36, .y = 96, .w = 388, .h = 18, .font = caption },
+        { .name = "txtPasswordNew", .in = "shpSfondo", .x = 41, .y = 123, .w = 378, .h = 32, .font = edit },
+        { .name = "lblRigo07", .in = "shpSfondo", .x = 36, .y = 170, .w = 388, .h = 18, .font = caption },
+        { .name = "txtConferma", .in = "shpSfondo", .x = 41, .y = 197, .w = 378, .h = 32, .font = edit },
+        { .name = "cmdOK", .in = "shpSfondo", .x = 222, .y = 260, .w = 96, .h = 32, .font = button },
+        { .name = "cmdEsci", .in = "shpSfondo", .x = 328, .y = 260, .w = 96, .h = 32, .font = button },
+    };
+    t.tabOrder = { "txtPasswordOld", "txtPasswordNew", "txtConferma", "cmdOK", "cmdEsci" };
+    return t;
+}
+
+} // namespace
+
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Cambia password"))
 {
     setObjectName(QLatin1String(WindowNames::frmCambiaPassword));
-    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"), &shpTitolo, &imgLogo, &shpSfondo);
-    body->setContentsMargins(36, 22, 36, 24);
-    body->setSpacing(4);
+    const ShellArt::BandAndBody made = ShellArt::bandAndBody(this, QStringLiteral("Cambia password"));
+    shpTitolo = made.shpTitolo;
+    imgLogo = made.imgLogo;
+    shpSfondo = made.shpSfondo;
 
     const QList<EditKit::EditRow> rows = {
         { "txtPasswordOld", 0, "txtPasswordNew" },
@@ -49,37 +83,24 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
         { "lblRigo07", QStringLiteral("Conferma nuova password:") },
     };
     QList<QLineEdit *> edits;
-    QList<QLabel *> labels;
     for (int i = 0; i < rows.size(); ++i) {
         auto *label = new QLabel(captions[i].second, shpSfondo);
         label->setObjectName(QLatin1String(captions[i].first));
-        label->setFont(Style::shellFont(11));
         auto *edit = EditKit::makeEdit(shpSfondo, rows[i]);
         edit->setEchoMode(QLineEdit::Password);
-        edit->setFont(Style::shellFont(12, true));
-        edit->setMinimumHeight(32);
-        body->addWidget(label);
-        body->addLayout(ShellArt::framed(edit));
-        body->addSpacing(6);
         edits.append(edit);
-        labels.append(label);
     }
-    txtPasswordOld = edits[0];
-    txtPasswordNew = edits[1];
-    txtConferma = edits[2];
-    lblRigo05 = labels[0];
-    lblRigo06 = labels[1];
-    lblRigo07 = labels[2];
-    body->addStretch(1);
+    // Each member is the control of its own name.
+    txtPasswordOld = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtPasswordOld"));
+    txtPasswordNew = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtPasswordNew"));
+    txtConferma = shpSfondo->findChild<QLineEdit *>(QStringLiteral("txtConferma"));
+    lblRigo05 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo05"));
+    lblRigo06 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo06"));
+    lblRigo07 = shpSfondo->findChild<QLabel *>(QStringLiteral("lblRigo07"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
     cmdOK = ShellArt::button(shpSfondo, "cmdOK", QStringLiteral("OK"));
     cmdEsci = ShellArt::button(shpSfondo, "cmdEsci", QStringLiteral("Chiudi"));
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdEsci);
-    body->addLayout(buttons);
+    Layout::apply(this, changeTable());
 
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
 
@@ -88,7 +109,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::changePassword);
     WindowKit::closeOnClick(cmdEsci, this);
 
-    finishLayout(QSize(460, 400));
+    finishLayout(size());
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent *event)

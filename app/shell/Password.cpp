@@ -7,6 +7,7 @@
 #include "common/ProgramFolder.h"
 #include "common/TextRoutines.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 
@@ -31,37 +32,59 @@ QString passwordSettingsPath()
     return programFile(QLatin1String(PasswordStore::FileName));
 }
 
+namespace
+{
+
+// The title band above the white body: the instruction, the password, then
+// "Cambia password" at the left and "OK", "Esci" at the right.
+Layout::Table loginTable()
+{
+    using namespace Layout;
+    const Font button { "Tahoma", 10 };
+    Table t;
+    t.name = QStringLiteral("login");
+    t.client = QSize(460, 300);
+    t.items = {
+        { .name = "shpTitolo", .x = 0, .y = 0, .w = 460, .h = 84 },
+        { .name = "shpSfondo", .x = 0, .y = 84, .w = 460, .h = 216 },
+        { .name = "lblRigo05", .in = "shpSfondo", .x = 36, .y = 26, .w = 388, .h = 18, .font = { "Tahoma", 11 } },
+        { .name = "txtPassword",
+            .in = "shpSfondo",
+            .x = 41,
+            .y = 59,
+            .w = 378,
+            .h = 36,
+            .font = { "Tahoma", 14, true } },
+        { .name = "btnCambiaPassword", .in = "shpSfondo", .x = 36, .y = 160, .w = 140, .h = 32, .font = button },
+        { .name = "cmdOK", .in = "shpSfondo", .x = 222, .y = 160, .w = 96, .h = 32, .font = button },
+        { .name = "cmdEsci", .in = "shpSfondo", .x = 328, .y = 160, .w = 96, .h = 32, .font = button },
+    };
+    t.tabOrder = { "txtPassword", "btnCambiaPassword", "cmdOK", "cmdEsci" };
+    return t;
+}
+
+} // namespace
+
 TfrmPassword::TfrmPassword(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Accesso"))
 {
     setObjectName(QLatin1String(WindowNames::frmPassword));
-    auto *body = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"), &shpTitolo, &imgLogo, &shpSfondo);
-    body->setContentsMargins(36, 26, 36, 24);
-    body->setSpacing(10);
+    const ShellArt::BandAndBody made = ShellArt::bandAndBody(this, QStringLiteral("Accesso al programma"));
+    shpTitolo = made.shpTitolo;
+    imgLogo = made.imgLogo;
+    shpSfondo = made.shpSfondo;
 
     lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), shpSfondo);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    lblRigo05->setFont(Style::shellFont(11));
-    body->addWidget(lblRigo05);
 
     txtPassword = EditKit::makeEdit(shpSfondo, { "txtPassword" });
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setFont(Style::shellFont(14, true));
-    txtPassword->setMinimumHeight(36);
     txtPassword->installEventFilter(this);
-    body->addLayout(ShellArt::framed(txtPassword));
-    body->addStretch(1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
     btnCambiaPassword = ShellArt::button(shpSfondo, "btnCambiaPassword", QStringLiteral("Cambia password"));
     cmdOK = ShellArt::button(shpSfondo, "cmdOK", QStringLiteral("OK"));
     cmdEsci = ShellArt::button(shpSfondo, "cmdEsci", QStringLiteral("Esci"));
-    buttons->addWidget(btnCambiaPassword);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdEsci);
-    body->addLayout(buttons);
+    Layout::apply(this, loginTable());
 
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
 
@@ -75,7 +98,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
         WindowKit::switchWindow(this, frmCambiaPassword);
     });
 
-    finishLayout(QSize(460, 300));
+    finishLayout(size());
 }
 
 void TfrmPassword::login()

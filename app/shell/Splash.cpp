@@ -2,40 +2,46 @@
 
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowNames.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmSplash *frmSplash = nullptr;
+
+namespace
+{
+
+// The large picture, and under it the web link at the left and "Chiudi" at the right.
+Layout::Table splashTable()
+{
+    using namespace Layout;
+    Table t;
+    t.name = QStringLiteral("splash");
+    t.client = QSize(600, 370);
+    t.items = {
+        { .name = "imgLogo", .x = 0, .y = 2, .w = 600, .h = 300 },
+        { .name = "imgWeb", .x = 22, .y = 320, .w = 28, .h = 28 },
+        { .name = "lnkWeb", .x = 60, .y = 318, .w = 215, .h = 32, .font = { "Tahoma", 13 } },
+        { .name = "btnChiudi", .x = 482, .y = 318, .w = 96, .h = 32, .font = { "Tahoma", 10 } },
+    };
+    return t;
+}
+
+} // namespace
 
 TfrmSplash::TfrmSplash(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Kennora - Gestione della pensione per cani \u00A9 Kennora"))
 {
     setObjectName(QLatin1String(WindowNames::frmSplash));
     setStyleSheet(QStringLiteral("TfrmSplash { background: white; }"));
-    auto *body = new QVBoxLayout(this);
-    body->setContentsMargins(0, 0, 0, 16);
-    body->setSpacing(14);
-
     imgLogo = Art::pictureLabel(this, "imgLogo", QStringLiteral("splash"), QSize(600, 300));
-    body->addWidget(imgLogo);
-
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(22, 0, 22, 0);
-    row->setSpacing(10);
     imgWeb = Art::pictureLabel(this, "imgWeb", QStringLiteral("web"), QSize(28, 28));
     lnkWeb = new QLabel(QLatin1String(Maker::WebAddress), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setFont(Style::shellFont(13));
     btnChiudi = ShellArt::button(this, "btnChiudi", QStringLiteral("Chiudi"));
-    row->addWidget(imgWeb);
-    row->addWidget(lnkWeb);
-    row->addStretch(1);
-    row->addWidget(btnChiudi);
-    body->addLayout(row);
+    Layout::apply(this, splashTable());
 
     WindowKit::linkPressColour(lnkWeb, { imgWeb });
     for (QWidget *link : { static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgWeb) }) {
@@ -46,5 +52,5 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     }
     WindowKit::closeOnClick(btnChiudi, this);
 
-    finishLayout(QSize(600, 370));
+    finishLayout(size());
 }

@@ -1,5 +1,6 @@
 #include "common/ui/ExportWindow.h"
 
+#include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 
 #include "common/ArchiveFile.h"
@@ -34,18 +35,6 @@ constexpr QRgb kWindowFill = 0xFFEEEDED;
 constexpr int kRowHeight = 21;
 constexpr int kIcon = 44;
 
-// The window's design, in pixels of panContainer.
-constexpr QSize kPanel(837, 533);
-constexpr QRect kStrip(8, 8, 821, 65);
-constexpr QRect kLogo(13, 13, 505, 55);
-constexpr QRect kHand(528, 32, 31, 25);
-constexpr QRect kExport(566, 15, 49, 50);
-constexpr QRect kHelp(670, 13, 50, 55);
-constexpr QRect kExit(766, 15, 40, 50);
-constexpr QRect kGrid(8, 80, 821, 409);
-constexpr QRect kBand(8, 493, 821, 32);
-constexpr QPoint kHintText(14, 499);
-
 // The grid view: an edit still open when a command runs is taken into the grid first.
 class GridView : public QTableView
 {
@@ -64,17 +53,60 @@ public:
     }
 };
 
-QToolButton *commandPicture(QWidget *parent, const char *name, const QString &picture, const QRect &place)
+QToolButton *commandPicture(QWidget *parent, const char *name, const QString &picture, const QSize &room)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    const int side = qMin(kIcon, qMin(place.width(), place.height()) - 4);
+    const int side = qMin(kIcon, qMin(room.width(), room.height()) - 4);
     button->setIcon(QIcon(Art::pixmap(picture, QSize(side, side))));
     button->setIconSize(QSize(side, side));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(place);
     return button;
+}
+
+// The window's design, in units of panContainer (centred in the client area).
+Layout::Table windowTable(const QSize &client)
+{
+    using namespace Layout;
+    Table t;
+    t.name = QStringLiteral("export window");
+    t.client = client;
+    t.items = {
+        { .name = "panContainer", .x = Centre, .y = Centre, .w = 837, .h = 533 },
+        { .name = "shpSfondo",
+            .in = "panContainer",
+            .x = 8,
+            .y = 8,
+            .w = 821,
+            .h = 65,
+            .kind = Kind::Shape,
+            .fill = White },
+        { .name = "imgLogo", .in = "panContainer", .x = 13, .y = 13, .w = 505, .h = 55 },
+        { .name = "icoHand", .in = "panContainer", .x = 528, .y = 32, .w = 31, .h = 25 },
+        { .name = "cmdEsporta", .in = "panContainer", .x = 566, .y = 15, .w = 49, .h = 50 },
+        { .name = "cmdGuida", .in = "panContainer", .x = 670, .y = 13, .w = 50, .h = 55 },
+        { .name = "cmdEsci", .in = "panContainer", .x = 766, .y = 15, .w = 40, .h = 50 },
+        { .name = "grdRecords", .in = "panContainer", .x = 8, .y = 80, .w = 821, .h = 409 },
+        { .name = "shpInfo",
+            .in = "panContainer",
+            .x = 8,
+            .y = 493,
+            .w = 821,
+            .h = 32,
+            .kind = Kind::Shape,
+            .fill = Style::HintBandColour },
+        { .name = "panInfo",
+            .in = "panContainer",
+            .x = 14,
+            .y = 499,
+            .w = 809,
+            .h = 20,
+            .font = { "Tahoma", 12 },
+            .colour = White,
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+    };
+    return t;
 }
 
 } // namespace
@@ -229,9 +261,9 @@ ExportWindow::ExportWindow(QWidget *owner, Setup setup)
     hints->addBackground(this);
     hints->addBackground(grdRecords);
     hints->addBackground(grdRecords->viewport());
-    for (const QString &name : { QStringLiteral("panContainer"), QStringLiteral("shpSfondo") }) {
-        if (auto *panel = findChild<QFrame *>(name))
-            hints->addBackground(panel);
+    for (const char *name : { "panContainer", "shpSfondo", "shpInfo" }) {
+        if (auto *background = findChild<QWidget *>(QLatin1String(name)))
+            hints->addBackground(background);
     }
 
     finishLayout(m_setup.size);
@@ -244,42 +276,29 @@ void ExportWindow::buildWindow()
     palette.setColor(QPalette::Window, QColor::fromRgba(kWindowFill));
     setPalette(palette);
 
-    // Everything sits on one panel centred in the client area, at the
-    // places of the window's design (pixels of the panel).
+    // Everything sits on one panel centred in the client area; the table
+    // places it (the white strip and the hint band are the table's own).
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panContainer"));
-    panel->setGeometry(QRect(
-        QPoint((m_setup.size.width() - kPanel.width()) / 2, (m_setup.size.height() - kPanel.height()) / 2), kPanel));
-
-    // The white strip: title picture at the left, commands at the right.
-    auto *strip = new QFrame(panel);
-    strip->setObjectName(QStringLiteral("shpSfondo"));
-    strip->setAutoFillBackground(true);
-    QPalette white = strip->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    strip->setPalette(white);
-    strip->setGeometry(kStrip);
 
     imgLogo = new QLabel(panel);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(kLogo);
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     imgLogo->setPixmap(Art::pixmap(QStringLiteral("titolo-excel"), QSize(330, 52)));
 
+    const QSize hand(31, 25);
     icoHand = new QLabel(panel);
     icoHand->setObjectName(QStringLiteral("icoHand"));
-    icoHand->setGeometry(kHand);
     icoHand->setAlignment(Qt::AlignCenter);
-    icoHand->setPixmap(Art::pixmap(QStringLiteral("mano"), kHand.size()));
-    cmdEsporta = commandPicture(panel, "cmdEsporta", QStringLiteral("excel"), kExport);
-    cmdGuida = commandPicture(panel, "cmdGuida", QStringLiteral("aiuto"), kHelp);
-    cmdEsci = commandPicture(panel, "cmdEsci", QStringLiteral("uscita"), kExit);
+    icoHand->setPixmap(Art::pixmap(QStringLiteral("mano"), hand));
+    cmdEsporta = commandPicture(panel, "cmdEsporta", QStringLiteral("excel"), QSize(49, 50));
+    cmdGuida = commandPicture(panel, "cmdGuida", QStringLiteral("aiuto"), QSize(50, 55));
+    cmdEsci = commandPicture(panel, "cmdEsci", QStringLiteral("uscita"), QSize(40, 50));
 
     // The grid.
     auto *view = new GridView(panel);
     grdRecords = view;
     grdRecords->setObjectName(QStringLiteral("grdRecords"));
-    grdRecords->setGeometry(kGrid);
     grdRecords->setModel(m_grid);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -300,22 +319,11 @@ void ExportWindow::buildWindow()
     for (int c = 0; c < m_setup.columns.size(); ++c)
         grdRecords->setColumnWidth(c, m_setup.columns.at(c).gridWidth);
 
-    // The hint line on its band.
-    auto *band = new QFrame(panel);
-    band->setObjectName(QStringLiteral("shpInfo"));
-    band->setAutoFillBackground(true);
-    QPalette bandPalette = band->palette();
-    bandPalette.setColor(QPalette::Window, QColor::fromRgba(Style::HintBandColour));
-    band->setPalette(bandPalette);
-    band->setGeometry(kBand);
-    panInfo = new QLabel(kHintInitial, band);
+    // The hint line, on the band the table draws under it.
+    panInfo = new QLabel(kHintInitial, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(Style::shellFont(12));
-    panInfo->setGeometry(kHintText.x() - kBand.x(), 0, kBand.width() - 2 * (kHintText.x() - kBand.x()), kBand.height());
-    panInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette hintPalette = panInfo->palette();
-    hintPalette.setColor(QPalette::WindowText, Qt::white);
-    panInfo->setPalette(hintPalette);
+
+    Layout::apply(this, windowTable(m_setup.size));
 }
 
 void ExportWindow::showEvent(QShowEvent *event)

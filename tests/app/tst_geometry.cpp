@@ -33,28 +33,12 @@ constexpr double kTolerance = 0.004;
 const QSet<QString> &freeLayout()
 {
     static const QSet<QString> names = {
-        QStringLiteral("frmPassword"),
-        QStringLiteral("frmCambiaPassword"),
-        QStringLiteral("frmCarta"),
-        QStringLiteral("frmCodFisc"),
-        QStringLiteral("frmGuida"),
-        QStringLiteral("frmIban"),
         QStringLiteral("frmInfo"),
-        QStringLiteral("frmPartitaIva"),
-        QStringLiteral("frmSplash"),
         QStringLiteral("frmAvvio"),
-        QStringLiteral("frmAllegaCartella"),
-        QStringLiteral("frmExpClienti"),
-        QStringLiteral("frmExpCani"),
         QStringLiteral("frmStampaCane"),
         QStringLiteral("frmCreaRTF"),
         QStringLiteral("frmScadenzario"),
-        QStringLiteral("frmExpImminenti"),
-        QStringLiteral("frmExpGiornaliere"),
-        QStringLiteral("frmExpMensili"),
-        QStringLiteral("frmExpScadenzario"),
         QStringLiteral("frmMenuPrimanota"),
-        QStringLiteral("frmExpBox"),
         QStringLiteral("frmStampaBox"),
         QStringLiteral("frmMenuDisponibili"),
         QStringLiteral("frmPlanning"),
@@ -62,11 +46,9 @@ const QSet<QString> &freeLayout()
         QStringLiteral("frmStampaPlanning"),
         QStringLiteral("frmAnteprimaPlanning"),
         QStringLiteral("frmStampaListino"),
-        QStringLiteral("frmExpListino"),
         QStringLiteral("frmMenuPreventivi"),
         QStringLiteral("frmNumerazione"),
         QStringLiteral("frmDatiVeicolo"),
-        QStringLiteral("frmExpPreventivi"),
         QStringLiteral("frmIntervallo"),
     };
     return names;
@@ -80,6 +62,13 @@ QRect actualRect(const QWidget *window, const QWidget *control)
 bool near(int actual, int expected, int whole)
 {
     return std::abs(actual - expected) <= kTolerance * whole + 0.5;
+}
+
+// Two colours alike but for the rounding of a gradient's steps.
+bool alike(const QColor &a, const QColor &b)
+{
+    return std::abs(a.red() - b.red()) <= 6 && std::abs(a.green() - b.green()) <= 6
+        && std::abs(a.blue() - b.blue()) <= 6;
 }
 
 QString describe(const QRect &r)
@@ -185,6 +174,19 @@ void TestGeometry::windowsHoldTheirTables()
 
             if (item.colour != 0)
                 QCOMPARE(control->palette().color(QPalette::WindowText).rgba(), item.colour);
+            if (item.kind == Layout::Kind::Shape && item.fill != 0) {
+                // A plain fill inside the stroke; a gradient from its top colour to its bottom one.
+                const QImage drawn = control->grab().toImage();
+                const int x = drawn.width() / 2;
+                const QColor top = drawn.pixelColor(x, item.fillBottom ? 1 : drawn.height() / 2);
+                QVERIFY2(alike(top, QColor::fromRgba(item.fill)),
+                    qPrintable(where + QStringLiteral(": filled with ") + top.name()));
+                if (item.fillBottom != 0) {
+                    const QColor bottom = drawn.pixelColor(x, drawn.height() - 2);
+                    QVERIFY2(alike(bottom, QColor::fromRgba(item.fillBottom)),
+                        qPrintable(where + QStringLiteral(": gradient ends in ") + bottom.name()));
+                }
+            }
             if (item.font.family) {
                 QCOMPARE(control->font().family(), QString::fromLatin1(item.font.family));
                 QCOMPARE(control->font().pixelSize(), Style::pixelsForPoints(item.font.points));

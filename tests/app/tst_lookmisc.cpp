@@ -1,6 +1,7 @@
-// The look of the export windows, the maximised windows, the colours and
-// pictures of single controls, narrow texts that must show whole, and Qt's
-// own dialogs in Italian.
+// What the geometry test's tables cannot hold: the maximised windows, the
+// colours and pictures of single controls outside any table, narrow texts
+// that must show whole, and Qt's own dialogs in Italian. (The export windows'
+// places and band colour are rows of their table, held by the geometry test.)
 
 #include "app/shell/StartUp.h"
 #include "common/report/Report.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -74,11 +74,6 @@ public:
     void paintPage(QPainter &, int, double) const override { }
 };
 
-const QStringList kExportWindows
-    = { QStringLiteral("frmExpClienti"), QStringLiteral("frmExpCani"), QStringLiteral("frmExpListino"),
-          QStringLiteral("frmExpBox"), QStringLiteral("frmExpPreventivi"), QStringLiteral("frmExpImminenti"),
-          QStringLiteral("frmExpGiornaliere"), QStringLiteral("frmExpMensili"), QStringLiteral("frmExpScadenzario") };
-
 } // namespace
 
 class TestLookMisc : public QObject
@@ -89,8 +84,6 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
-    void exportWindowLayout_data();
-    void exportWindowLayout();
     void choosersOpenMainWindowsMaximised_data();
     void choosersOpenMainWindowsMaximised();
     void previewOpensMaximised();
@@ -126,48 +119,6 @@ void TestLookMisc::cleanupTestCase()
     StartUp::destroyWindowSet();
     m_messages.reset();
     m_folder.reset();
-}
-
-// Every export window: client 862 x 560, everything on a centred 837 x 533
-// panel, the places of its design.
-void TestLookMisc::exportWindowLayout_data()
-{
-    QTest::addColumn<QString>("windowName");
-    QTest::addColumn<QString>("controlName");
-    QTest::addColumn<QRect>("place");
-    const struct {
-        const char *name;
-        QRect place;
-    } controls[] = {
-        { "shpSfondo", QRect(8, 8, 821, 65) },
-        { "imgLogo", QRect(13, 13, 505, 55) },
-        { "icoHand", QRect(528, 32, 31, 25) },
-        { "cmdEsporta", QRect(566, 15, 49, 50) },
-        { "cmdGuida", QRect(670, 13, 50, 55) },
-        { "cmdEsci", QRect(766, 15, 40, 50) },
-        { "grdRecords", QRect(8, 80, 821, 409) },
-        { "shpInfo", QRect(8, 493, 821, 32) },
-    };
-    for (const QString &w : kExportWindows) {
-        for (const auto &c : controls)
-            QTest::addRow("%s %s", qPrintable(w), c.name) << w << QString::fromLatin1(c.name) << c.place;
-    }
-}
-
-void TestLookMisc::exportWindowLayout()
-{
-    QFETCH(QString, windowName);
-    QFETCH(QString, controlName);
-    QFETCH(QRect, place);
-    QWidget *w = window(windowName);
-    QCOMPARE(w->size(), QSize(862, 560));
-    auto *panel = control(windowName, QStringLiteral("panContainer"));
-    QCOMPARE(panel->geometry(), QRect(12, 13, 837, 533));
-    QWidget *c = control(windowName, controlName);
-    QCOMPARE(QRect(c->mapTo(panel, QPoint(0, 0)), c->size()), place);
-    // The hint text starts 14 units in, on the band.
-    auto *panInfo = control<QLabel>(windowName, QStringLiteral("panInfo"));
-    QCOMPARE(panInfo->mapTo(panel, QPoint(0, 0)).x(), 14);
 }
 
 // A chooser's close shows its main window maximised, so its panel is centred
@@ -221,8 +172,6 @@ void TestLookMisc::controlColours_data()
     QTest::addColumn<QColor>("colour");
     QTest::newRow("planner hint strip") << "frmPlanning"
                                         << "shpInfo" << QPoint(6, 16) << QColor(0x30, 0x30, 0xDD);
-    for (const QString &w : kExportWindows)
-        QTest::addRow("%s hint band", qPrintable(w)) << w << "shpInfo" << QPoint(3, 3) << QColor(0x6A, 0x5A, 0xCD);
 }
 
 void TestLookMisc::controlColours()
