@@ -12,6 +12,7 @@
 #include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/TextFit.h"
 #include "common/ui/WindowNames.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
@@ -210,6 +211,8 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lblInformazioni = text(panContainer, "lblInformazioni",
         QStringLiteral("Selezionare un anno solare e un box e premere il pulsante Apri."));
     titAnno = text(panContainer, "titAnno", QStringLiteral("Anno:"));
+    // The caption shows whole in the room left of the year.
+    TextFit::keepWhole(titAnno);
     txtAnnoFatture = new QLineEdit(panContainer);
     EditKit::apply(txtAnnoFatture,
         { "txtAnnoFatture", 4, "btnApriFatture", EditKit::Filter::Numeric, EditKit::Casing::None,
