@@ -153,7 +153,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent)
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Column,
                        .commandOrigin = QPoint(kPanelWidth - 8 - kColumnButton.width(), 10),
-                       .gradientTop = 0xFF427AA8 },
+                       .gradientTop = Style::SteelGround },
         parent)
 {
     buildStartPanel();
