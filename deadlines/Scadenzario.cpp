@@ -153,7 +153,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent)
                        .panel = QSize(kPanelWidth, kPanelHeight),
                        .layout = CommandLayout::Column,
                        .commandOrigin = QPoint(kPanelWidth - 8 - kColumnButton.width(), 10),
-                       .gradientTop = 0xFF427AA8 },
+                       .gradientTop = Style::SteelGround },
         parent)
 {
     buildStartPanel();
@@ -455,10 +455,24 @@ void TfrmScadenzario::buildCommands()
         { "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", 3 },
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });
-    QPushButton **members[] = { &cmdNuovo, &cmdDuplica, &cmdImporta, &cmdSalva, &cmdTrova, &cmdStampa, &cmdEsporta,
-        &cmdDaConfermare, &cmdDaEffettuare, &cmdEffettuate, &cmdGuida, &cmdEsci };
-    for (qsizetype i = 0; i < buttons.size(); ++i)
-        *members[i] = buttons.at(i);
+    // Each member is the command of its own name: a row added, dropped or moved above cannot shift them.
+    const auto named = [this](const char *name) {
+        QPushButton *button = command(QLatin1String(name));
+        Q_ASSERT_X(button, "TfrmScadenzario::buildCommands", name);
+        return button;
+    };
+    cmdNuovo = named("cmdNuovo");
+    cmdDuplica = named("cmdDuplica");
+    cmdImporta = named("cmdImporta");
+    cmdSalva = named("cmdSalva");
+    cmdTrova = named("cmdTrova");
+    cmdStampa = named("cmdStampa");
+    cmdEsporta = named("cmdEsporta");
+    cmdDaConfermare = named("cmdDaConfermare");
+    cmdDaEffettuare = named("cmdDaEffettuare");
+    cmdEffettuate = named("cmdEffettuate");
+    cmdGuida = named("cmdGuida");
+    cmdEsci = named("cmdEsci");
     // The commands are pictures: a click leaves the focus where it was.
     for (QPushButton *b : buttons)
         b->setFocusPolicy(Qt::NoFocus);

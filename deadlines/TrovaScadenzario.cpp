@@ -48,10 +48,22 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget *owner)
     : SearchWindow(owner, deadlineSearchSetup(this))
 {
     setObjectName(QLatin1String(WindowNames::frmTrovaScadenzario));
-    QLineEdit **members[] = { &txtData, &txtOra, &txtProprietario, &txtCodFisc, &txtNome, &txtRazza, &txtMicrochip,
-        &txtPersona, &txtDettagli, &txtNote };
-    for (qsizetype i = 0; i < filterEdits.size(); ++i)
-        *members[i] = filterEdits.at(i);
+    // Each member is the filter of its own name, whatever the order of the filter table.
+    const auto named = [this](const char *name) {
+        QLineEdit *edit = findChild<QLineEdit *>(QLatin1String(name));
+        Q_ASSERT_X(edit, "TfrmTrovaScadenzario", name);
+        return edit;
+    };
+    txtData = named("txtData");
+    txtOra = named("txtOra");
+    txtProprietario = named("txtProprietario");
+    txtCodFisc = named("txtCodFisc");
+    txtNome = named("txtNome");
+    txtRazza = named("txtRazza");
+    txtMicrochip = named("txtMicrochip");
+    txtPersona = named("txtPersona");
+    txtDettagli = named("txtDettagli");
+    txtNote = named("txtNote");
 }
 
 QString &TfrmTrovaScadenzario::lastSearchText()

@@ -2,6 +2,7 @@
 
 #include "common/ui/MessageBoxes.h"
 #include "planner/PlanningSheet.h"
+#include "planner/StampaPlanning.h"
 
 namespace
 {
@@ -33,4 +34,6 @@ ReportWindow::Setup sheetSetup()
 TfrmAnteprimaPlanning::TfrmAnteprimaPlanning(QWidget *owner)
     : ReportWindow(owner, sheetSetup())
 {
+    Layout::apply(
+        this, TfrmStampaPlanning::sheetWindowTable("btnAnteprima", QStringLiteral("utente"), QStringLiteral("zoom")));
 }

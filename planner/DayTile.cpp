@@ -21,10 +21,11 @@ void DayTile::paintEvent(QPaintEvent *)
     static const QFont font = Style::verdana(9, true);
     const bool free = m_kind == Kind::Free;
     QPainter painter(this);
-    painter.fillRect(rect(), free ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xFF, 0xB6, 0xC1));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), free ? QColor(0xE6, 0xE0, 0xFA) : QColor(0xD0, 0x20, 0x20));
+    painter.fillRect(rect(), QColor::fromRgba(free ? Style::White : Style::BookedTileEdge));
+    painter.fillRect(
+        rect().adjusted(1, 1, -1, -1), QColor::fromRgba(free ? Style::FreeTileGround : Style::BookedTileGround));
     painter.setFont(font);
-    painter.setPen(free ? QColor(0x6A, 0x1B, 0x9A) : QColor(Qt::white));
+    painter.setPen(QColor::fromRgba(free ? Style::DarkBlue : Style::White));
     painter.drawText(rect(), Qt::AlignCenter, QString::number(m_number));
 }
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-// One tile of the planner's calendar: the day number on a free (violet on
+// One tile of the planner's calendar: the day number on a free (dark blue on
 // pale lavender) or booked (white on red) ground, 24 x 33, hand cursor. Every
 // day has one of each kind in the same place; the planner shows one of them.
 class DayTile : public QWidget

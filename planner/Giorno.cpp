@@ -3,6 +3,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
@@ -10,8 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 
 TfrmGiorno *frmGiorno = nullptr;
@@ -19,25 +18,100 @@ TfrmGiorno *frmGiorno = nullptr;
 namespace
 {
 
-QFrame *band(QWidget *parent, const char *name, const QRect &at, const QString &sheet)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(at);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QLatin1String(name), sheet));
-    return frame;
-}
-
-QLabel *text(QWidget *parent, const char *name, const QString &caption, const QRect &at, const QFont &font,
-    const QString &colour, Qt::Alignment align = Qt::AlignCenter)
+QLabel *text(QWidget *parent, const char *name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(at);
-    label->setFont(font);
-    label->setAlignment(align);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
     return label;
+}
+
+// The dialog in design units: the white panel with the title band, the box
+// band, the instructions, the pictures, the booking band with the edit and
+// the eraser; the two buttons under it.
+Layout::Table dayTable()
+{
+    using Layout::Kind;
+    const char *const in = "panContainer";
+    Layout::Table t;
+    t.name = QStringLiteral("day");
+    t.client = QSize(660, 379);
+    t.backgroundTop = Style::DarkSeaGreen;
+    t.backgroundBottom = Style::White;
+    t.items = {
+        { .name = "panContainer", .x = 12, .y = 12, .w = 634, .h = 309 },
+        { .name = "shpSfondo",
+            .in = in,
+            .x = 0,
+            .y = 0,
+            .w = 634,
+            .h = 309,
+            .kind = Kind::Shape,
+            .fill = Style::White,
+            .stroke = Style::DayPanelEdge },
+        { .name = "recTitolo",
+            .in = in,
+            .x = 18,
+            .y = 14,
+            .w = 598,
+            .h = 40,
+            .kind = Kind::Shape,
+            .fill = Style::DayTitleFill },
+        { .name = "infGiorno",
+            .in = in,
+            .x = 18,
+            .y = 14,
+            .w = 598,
+            .h = 40,
+            .font = { "Verdana", 18 },
+            .colour = Style::Brown,
+            .align = Qt::AlignCenter },
+        { .name = "recCamera",
+            .in = in,
+            .x = 18,
+            .y = 60,
+            .w = 598,
+            .h = 30,
+            .kind = Kind::Shape,
+            .fill = Style::Black },
+        { .name = "infCamera",
+            .in = in,
+            .x = 18,
+            .y = 60,
+            .w = 598,
+            .h = 30,
+            .font = { "Verdana", 14 },
+            .colour = Style::White,
+            .align = Qt::AlignCenter },
+        { .name = "icoInformazioni", .in = in, .x = 18, .y = 98, .w = 598, .h = 39, .font = { "Verdana", 8 } },
+        { .name = "icoLetto", .in = in, .x = 40, .y = 148, .w = 71, .h = 74 },
+        { .name = "icoLibera", .in = in, .x = 206, .y = 156, .w = 223, .h = 59 },
+        { .name = "icoOccupata", .in = in, .x = 206, .y = 156, .w = 223, .h = 59 },
+        { .name = "effPrenotazione",
+            .in = in,
+            .x = 18,
+            .y = 234,
+            .w = 598,
+            .h = 40,
+            .kind = Kind::Shape,
+            .fill = Style::Yellow,
+            .stroke = Style::White },
+        { .name = "txtPrenotazione", .in = in, .x = 28, .y = 241, .w = 548, .h = 26, .font = { "Verdana", 12, true } },
+        { .name = "cmdCancella", .in = in, .x = 584, .y = 243, .w = 22, .h = 22 },
+        { .name = "icoIstruzioni",
+            .in = in,
+            .x = 136,
+            .y = 284,
+            .w = 362,
+            .h = 15,
+            .font = { "Verdana", 8 },
+            .colour = Style::DarkGrey,
+            .align = Qt::AlignCenter },
+        { .name = "btnAnnulla", .x = 12, .y = 335, .w = 160, .h = 30, .font = { "Verdana", 9 } },
+        { .name = "btnChiudi", .x = 486, .y = 335, .w = 160, .h = 30, .font = { "Verdana", 9 } },
+    };
+    t.tabOrder = { "txtPrenotazione", "btnChiudi", "btnAnnulla" };
+    return t;
 }
 
 } // namespace
@@ -45,24 +119,15 @@ QLabel *text(QWidget *parent, const char *name, const QString &caption, const QR
 TfrmGiorno::TfrmGiorno(QWidget *parent)
     : FixedDialog(parent, caption())
 {
-    const QString verdana = QStringLiteral("Verdana");
-    panContainer = band(this, "panContainer", QRect(12, 12, 634, 309), QStringLiteral("background: transparent;"));
-    shpSfondo = band(panContainer, "shpSfondo", QRect(0, 0, 634, 309),
-        Style::sheet(QStringLiteral("background: white; border: 1px solid @DayPanelEdge; border-radius: 6px;")));
-    recTitolo = band(
-        panContainer, "recTitolo", QRect(18, 14, 598, 40), Style::sheet(QStringLiteral("background: @DayTitleFill;")));
-    infGiorno = text(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QRect(0, 0, 598, 40),
-        Style::font(verdana, 18, false), Style::css(Style::Brown));
-    recCamera = band(panContainer, "recCamera", QRect(18, 60, 598, 30), QStringLiteral("background: black;"));
-    infCamera = text(recCamera, "infCamera", QStringLiteral("Box n."), QRect(0, 0, 598, 30),
-        Style::font(verdana, 14, false), QStringLiteral("white"));
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    infGiorno = text(panContainer, "infGiorno", QStringLiteral("Data prenotazione"));
+    infCamera = text(panContainer, "infCamera", QStringLiteral("Box n."));
 
     // The two lines of instructions on a light-blue ground.
     icoInformazioni = new QLabel(panContainer);
     icoInformazioni->setObjectName(QStringLiteral("icoInformazioni"));
-    icoInformazioni->setGeometry(18, 98, 598, 39);
     icoInformazioni->setWordWrap(true);
-    icoInformazioni->setFont(Style::font(verdana, 8, false));
     icoInformazioni->setStyleSheet(Style::sheet(QStringLiteral("background: @DayInfoFill; padding-left: 6px;")));
     icoInformazioni->setText(Style::sheet(QStringLiteral(
         "<span style='color:@DarkBlue'>Per segnare il box come prenotato, inserire il nome del cliente e/o del cane "
@@ -70,41 +135,32 @@ TfrmGiorno::TfrmGiorno(QWidget *parent)
         "cancellare il contenuto dello stesso campo.</span>")));
 
     icoLetto = Art::pictureLabel(panContainer, "icoLetto", QStringLiteral("cani"), QSize(71, 74));
-    icoLetto->setGeometry(40, 148, 71, 74);
     icoLibera = Art::pictureLabel(panContainer, "icoLibera", QStringLiteral("disponibile"), QSize(223, 59));
-    icoLibera->setGeometry(206, 156, 223, 59);
     icoOccupata = Art::pictureLabel(panContainer, "icoOccupata", QStringLiteral("prenotato"), QSize(223, 59));
-    icoOccupata->setGeometry(206, 156, 223, 59);
     icoOccupata->hide();
 
-    effPrenotazione = band(panContainer, "effPrenotazione", QRect(18, 234, 598, 40),
-        Style::sheet(QStringLiteral("background: @Yellow; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                    "stop:0 @Yellow, stop:1 white);")));
     txtPrenotazione = new QLineEdit(panContainer);
-    txtPrenotazione->setGeometry(28, 241, 548, 26);
-    txtPrenotazione->setFont(Style::font(verdana, 12, true));
     EditKit::apply(txtPrenotazione,
         { .name = "txtPrenotazione", .maxLength = PlannerRecord::DayWidth, .look = EditKit::Look::None });
     cmdCancella = Art::pictureLabel(panContainer, "cmdCancella", QStringLiteral("cancella"), QSize(22, 22));
-    cmdCancella->setGeometry(584, 243, 22, 22);
     cmdCancella->setCursor(Qt::PointingHandCursor);
     icoIstruzioni = text(panContainer, "icoIstruzioni",
-        QStringLiteral("Fare clic sul pulsante Applica e chiudi per salvare le modifiche."), QRect(136, 284, 362, 15),
-        Style::font(verdana, 8, false), Style::css(Style::DarkGrey));
+        QStringLiteral("Fare clic sul pulsante Applica e chiudi per salvare le modifiche."));
 
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setGeometry(12, 335, 160, 30);
     btnChiudi = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(486, 335, 160, 30);
-    for (QPushButton *button : { btnAnnulla, btnChiudi }) {
-        button->setFont(Style::font(verdana, 9, false));
+    for (QPushButton *button : { btnAnnulla, btnChiudi })
         button->setCursor(Qt::PointingHandCursor);
-    }
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
-    setTabOrder(txtPrenotazione, btnChiudi);
-    setTabOrder(btnChiudi, btnAnnulla);
+
+    Layout::apply(this, dayTable());
+    const auto shape = [this](const char *name) { return panContainer->findChild<QWidget *>(QLatin1String(name)); };
+    shpSfondo = shape("shpSfondo");
+    recTitolo = shape("recTitolo");
+    recCamera = shape("recCamera");
+    effPrenotazione = shape("effPrenotazione");
 
     // Typing and code changes alike keep the picture in step with the text.
     connect(txtPrenotazione, &QLineEdit::textChanged, this, [this] { showPicture(); });
@@ -164,13 +220,4 @@ void TfrmGiorno::btnChiudiClick()
         if (TfrmPlanning *target = planner())
             target->setDay(day, TrimText(txtPrenotazione->text()));
     accept();
-}
-
-void TfrmGiorno::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    QLinearGradient ground(0, 0, 0, height());
-    ground.setColorAt(0, QColor::fromRgb(0x8F, 0xBC, 0x8F));
-    ground.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), ground);
 }

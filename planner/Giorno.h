@@ -28,14 +28,13 @@ public:
     void cmdCancellaClick();
     void btnChiudiClick();
 
-    QFrame *panContainer, *shpSfondo, *recTitolo, *recCamera, *effPrenotazione;
+    QFrame *panContainer;
+    // The rectangles (made by the layout table).
+    QWidget *shpSfondo, *recTitolo, *recCamera, *effPrenotazione;
     QLabel *infGiorno, *infCamera, *icoInformazioni, *icoLetto, *icoLibera, *icoOccupata, *cmdCancella, *icoIstruzioni,
         *lblMemory;
     QLineEdit *txtPrenotazione;
     QPushButton *btnAnnulla, *btnChiudi;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showPicture();

@@ -3,6 +3,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/PickList.h"
 #include "common/ui/Style.h"
@@ -23,25 +24,122 @@ TfrmIntervallo *frmIntervallo = nullptr;
 namespace
 {
 
-QFrame *rectangle(QWidget *parent, const char *name, const QRect &at, const QString &sheet)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(at);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QLatin1String(name), sheet));
-    return frame;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &at, const QFont &font,
-    const QString &colour = QStringLiteral("black"), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
 {
     auto *l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(at);
-    l->setFont(font);
-    l->setAlignment(align);
-    l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    l->setStyleSheet(QStringLiteral("background: transparent;"));
     return l;
+}
+
+// The dialog in design units: the grey panel with the box band, the two date
+// groups, the booking band with the edit and its two pictures; the two
+// buttons under it.
+Layout::Table intervalTable()
+{
+    using Layout::Kind;
+    const char *const in = "panContainer";
+    const Layout::Font plain { "Verdana", 9 };
+    const Layout::Font picker { "Verdana", 12, true };
+    const Layout::Font year { "Verdana", 18, true };
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    Layout::Table t;
+    t.name = QStringLiteral("interval");
+    t.client = QSize(778, 366);
+    t.backgroundTop = Style::IntervalBackground;
+    t.backgroundBottom = Style::IntervalBackground;
+    t.items = {
+        { .name = "panContainer", .x = 12, .y = 12, .w = 754, .h = 300 },
+        { .name = "shpSfondo",
+            .in = in,
+            .x = 0,
+            .y = 0,
+            .w = 754,
+            .h = 300,
+            .kind = Kind::Shape,
+            .fill = Style::IntervalPanel,
+            .stroke = Style::White },
+        { .name = "recCamera",
+            .in = in,
+            .x = 20,
+            .y = 12,
+            .w = 714,
+            .h = 32,
+            .kind = Kind::Shape,
+            .fill = Style::Navy,
+            .stroke = Style::White },
+        { .name = "infCamera",
+            .in = in,
+            .x = 20,
+            .y = 12,
+            .w = 714,
+            .h = 32,
+            .font = { "Verdana", 14 },
+            .colour = Style::White,
+            .align = Qt::AlignCenter },
+        { .name = "lblCampo03", .in = in, .x = 20, .y = 52, .w = 714, .h = 20, .font = plain, .align = left },
+        { .name = "bkgDataInizio",
+            .in = in,
+            .x = 20,
+            .y = 78,
+            .w = 349,
+            .h = 115,
+            .kind = Kind::Shape,
+            .fill = Style::IntervalField,
+            .stroke = Style::White },
+        { .name = "grpDataInizio", .in = in, .x = 20, .y = 78, .w = 349, .h = 115, .font = { "Verdana", 9, true } },
+        { .name = "bkgDataFine",
+            .in = in,
+            .x = 385,
+            .y = 78,
+            .w = 349,
+            .h = 115,
+            .kind = Kind::Shape,
+            .fill = Style::IntervalField,
+            .stroke = Style::White },
+        { .name = "grpDataFine", .in = in, .x = 385, .y = 78, .w = 349, .h = 115, .font = { "Verdana", 9, true } },
+        { .name = "lblCampo02", .in = in, .x = 20, .y = 204, .w = 714, .h = 20, .font = plain, .align = left },
+        { .name = "effPrenotazione",
+            .in = in,
+            .x = 20,
+            .y = 232,
+            .w = 714,
+            .h = 43,
+            .kind = Kind::Shape,
+            .fill = Style::IntervalFrameFill,
+            .stroke = Style::Yellow },
+        { .name = "txtPrenotazione", .in = in, .x = 30, .y = 242, .w = 636, .h = 22, .font = picker },
+        { .name = "cmdClipboard", .in = in, .x = 674, .y = 242, .w = 22, .h = 22 },
+        { .name = "cmdCancella", .in = in, .x = 702, .y = 242, .w = 22, .h = 22 },
+        { .name = "btnAnnulla", .x = 12, .y = 324, .w = 160, .h = 30, .font = plain },
+        { .name = "btnChiudi", .x = 606, .y = 324, .w = 160, .h = 30, .font = plain },
+    };
+    // Each group: "Giorno:" over the day, "Mese:" over the month, the year.
+    const struct {
+        const char *group, *titDay, *titMonth, *day, *month, *year;
+    } groups[] = {
+        { "grpDataInizio", "titGiornoInizio", "titMeseInizio", "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio" },
+        { "grpDataFine", "titGiornoFine", "titMeseFine", "txtGiornoFine", "txtMeseFine", "lblAnnoFine" },
+    };
+    for (const auto &g : groups) {
+        t.items.append(
+            { .name = g.titDay, .in = g.group, .x = 16, .y = 30, .w = 80, .h = 18, .font = plain, .align = left });
+        t.items.append(
+            { .name = g.titMonth, .in = g.group, .x = 104, .y = 30, .w = 128, .h = 18, .font = plain, .align = left });
+        t.items.append({ .name = g.day, .in = g.group, .x = 16, .y = 54, .w = 72, .h = 24, .font = picker });
+        t.items.append({ .name = g.month, .in = g.group, .x = 104, .y = 54, .w = 128, .h = 24, .font = picker });
+        t.items.append({ .name = g.year,
+            .in = g.group,
+            .x = 244,
+            .y = 48,
+            .w = 96,
+            .h = 34,
+            .font = year,
+            .align = Qt::AlignCenter });
+    }
+    t.tabOrder = { "txtGiornoInizio", "txtMeseInizio", "txtGiornoFine", "txtMeseFine", "txtPrenotazione", "btnChiudi",
+        "btnAnnulla" };
+    return t;
 }
 
 } // namespace
@@ -49,54 +147,37 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
 TfrmIntervallo::TfrmIntervallo(QWidget *parent)
     : FixedDialog(parent, caption())
 {
-    const QString verdana = QStringLiteral("Verdana");
-    const QFont plain = Style::font(verdana, 9, false);
-    const QFont picker = Style::font(verdana, 12, true);
+    const QFont plain = Style::verdana(9);
     setObjectName(QStringLiteral("TfrmIntervallo"));
-    setStyleSheet(Style::sheet(QStringLiteral("TfrmIntervallo { background: @IntervalBackground; }")));
-    setAttribute(Qt::WA_StyledBackground, true);
 
-    panContainer = rectangle(this, "panContainer", QRect(12, 12, 754, 300), QStringLiteral("background: transparent;"));
-    shpSfondo = rectangle(panContainer, "shpSfondo", QRect(0, 0, 754, 300),
-        Style::sheet(QStringLiteral("background: @IntervalPanel; border: 1px solid white;")));
-    recCamera = rectangle(panContainer, "recCamera", QRect(20, 12, 714, 32),
-        Style::sheet(QStringLiteral("background: @Navy; border: 1px solid white;")));
-    infCamera = label(recCamera, "infCamera", QStringLiteral("Box per cane"), QRect(0, 0, 714, 32),
-        Style::font(verdana, 14, false), QStringLiteral("white"), Qt::AlignCenter);
-    lblCampo03 = label(panContainer, "lblCampo03",
-        QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."), QRect(20, 52, 714, 20),
-        plain);
-
-    const auto group
-        = [&](const char *bkg, const char *grp, const QString &caption, int x, QFrame *&background, QGroupBox *&box) {
-              background = rectangle(panContainer, bkg, QRect(x, 78, 349, 115),
-                  Style::sheet(QStringLiteral("background: @IntervalField; border: 1px solid white;")));
-              box = new QGroupBox(caption, panContainer);
-              box->setObjectName(QLatin1String(grp));
-              box->setGeometry(x, 78, 349, 115);
-              box->setFont(Style::font(verdana, 9, true));
-          };
-    group("bkgDataInizio", "grpDataInizio", QStringLiteral(" Data inizio intervallo: "), 20, bkgDataInizio,
-        grpDataInizio);
-    group("bkgDataFine", "grpDataFine", QStringLiteral(" Data fine intervallo: "), 385, bkgDataFine, grpDataFine);
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    infCamera = label(panContainer, "infCamera", QStringLiteral("Box per cane"));
+    lblCampo03 = label(
+        panContainer, "lblCampo03", QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."));
+    const auto group = [this](const char *name, const QString &caption) {
+        auto *box = new QGroupBox(caption, panContainer);
+        box->setObjectName(QLatin1String(name));
+        return box;
+    };
+    grpDataInizio = group("grpDataInizio", QStringLiteral(" Data inizio intervallo: "));
+    grpDataFine = group("grpDataFine", QStringLiteral(" Data fine intervallo: "));
 
     const auto pickers
         = [&](QGroupBox *box, const char *titG, const char *titM, const QString &day, const QString &month,
               const QString &dayNext, const QString &monthNext, const char *anno, const char *data, QLabel *&tG,
               QLabel *&tM, PickList *&g, PickList *&m, QLabel *&year, QLabel *&date) {
-              tG = label(box, titG, QStringLiteral("Giorno:"), QRect(16, 30, 80, 18), plain);
-              tM = label(box, titM, QStringLiteral("Mese:"), QRect(104, 30, 128, 18), plain);
+              tG = label(box, titG, QStringLiteral("Giorno:"));
+              tM = label(box, titM, QStringLiteral("Mese:"));
               g = new PickList(box, day, PickList::days(), PickList::Compare::CaseIncluded, dayNext);
-              g->setGeometry(16, 54, 72, 24);
               m = new PickList(box, month, PickList::months(), PickList::Compare::LowerCased, monthNext);
-              m->setGeometry(104, 54, 128, 24);
-              for (PickList *p : { g, m }) {
-                  p->setFont(picker);
+              for (PickList *p : { g, m })
                   p->setMaxVisibleItems(12);
-              }
-              year = label(box, anno, QStringLiteral("ANNO"), QRect(244, 48, 96, 34), Style::font(verdana, 18, true),
-                  QStringLiteral("black"), Qt::AlignCenter);
-              date = label(box, data, QString(), QRect(16, 88, 316, 18), plain, Style::css(Style::DarkBlue));
+              year = label(box, anno, QStringLiteral("ANNO"));
+              // The working date of the apply command: hidden, never placed.
+              date = label(box, data, QString());
+              date->setFont(plain);
+              date->setStyleSheet(Style::sheet(QStringLiteral("color: @DarkBlue; background: transparent;")));
               date->hide();
           };
     pickers(grpDataInizio, "titGiornoInizio", "titMeseInizio", QStringLiteral("txtGiornoInizio"),
@@ -107,41 +188,33 @@ TfrmIntervallo::TfrmIntervallo(QWidget *parent)
         QStringLiteral("txtMeseFine"), QStringLiteral("txtPrenotazione"), "lblAnnoFine", "lblDataFine", titGiornoFine,
         titMeseFine, txtGiornoFine, txtMeseFine, lblAnnoFine, lblDataFine);
 
-    lblCampo02 = label(panContainer, "lblCampo02",
-        QStringLiteral("Indicare il nome del cliente nel campo sottostante."), QRect(20, 204, 714, 20), plain);
-    effPrenotazione = rectangle(panContainer, "effPrenotazione", QRect(20, 232, 714, 43),
-        Style::sheet(
-            QStringLiteral("background: @IntervalFrameFill; border: 1px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                           "stop:0 @Yellow, stop:1 white);")));
+    lblCampo02
+        = label(panContainer, "lblCampo02", QStringLiteral("Indicare il nome del cliente nel campo sottostante."));
     txtPrenotazione = new QLineEdit(panContainer);
-    txtPrenotazione->setGeometry(30, 242, 636, 22);
-    txtPrenotazione->setFont(picker);
     EditKit::apply(txtPrenotazione,
         { .name = "txtPrenotazione",
             .maxLength = PlannerRecord::DayWidth,
             .successor = "btnChiudi",
             .look = EditKit::Look::None });
     cmdClipboard = Art::pictureLabel(panContainer, "cmdClipboard", QStringLiteral("copia"), QSize(22, 22));
-    cmdClipboard->setGeometry(674, 242, 22, 22);
     cmdCancella = Art::pictureLabel(panContainer, "cmdCancella", QStringLiteral("cancella"), QSize(22, 22));
-    cmdCancella->setGeometry(702, 242, 22, 22);
     for (QLabel *command : { cmdClipboard, cmdCancella })
         command->setCursor(Qt::PointingHandCursor);
 
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setGeometry(12, 324, 160, 30);
     btnChiudi = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(606, 324, 160, 30);
-    for (QPushButton *button : { btnAnnulla, btnChiudi }) {
-        button->setFont(plain);
+    for (QPushButton *button : { btnAnnulla, btnChiudi })
         button->setCursor(Qt::PointingHandCursor);
-    }
-    const QList<QWidget *> order { txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine, txtPrenotazione,
-        btnChiudi, btnAnnulla };
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+
+    Layout::apply(this, intervalTable());
+    const auto shape = [this](const char *name) { return panContainer->findChild<QWidget *>(QLatin1String(name)); };
+    shpSfondo = shape("shpSfondo");
+    recCamera = shape("recCamera");
+    bkgDataInizio = shape("bkgDataInizio");
+    bkgDataFine = shape("bkgDataFine");
+    effPrenotazione = shape("effPrenotazione");
 
     WindowKit::onClick(cmdClipboard, [this] { cmdClipboardClick(); });
     WindowKit::onClick(cmdCancella, [this] { cmdCancellaClick(); });

@@ -33,7 +33,9 @@ public:
     void cmdCancellaClick();
     void btnChiudiClick();
 
-    QFrame *panContainer, *shpSfondo, *recCamera, *bkgDataInizio, *bkgDataFine, *effPrenotazione;
+    QFrame *panContainer;
+    // The rectangles (made by the layout table).
+    QWidget *shpSfondo, *recCamera, *bkgDataInizio, *bkgDataFine, *effPrenotazione;
     QGroupBox *grpDataInizio, *grpDataFine;
     QLabel *infCamera, *lblCampo03, *lblCampo02, *titGiornoInizio, *titMeseInizio, *titGiornoFine, *titMeseFine,
         *lblAnnoInizio, *lblAnnoFine, *lblDataInizio, *lblDataFine, *cmdClipboard, *cmdCancella;

@@ -9,14 +9,15 @@
 #include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/TextFit.h"
 #include "common/ui/WindowNames.h"
 #include "planner/Planning.h"
 #include "planner/core/PlannerRecord.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,15 +30,11 @@ TfrmMenuDisponibili *frmMenuDisponibili = nullptr;
 namespace
 {
 
-QLabel *text(QWidget *parent, const char *name, const QString &caption, QPoint at, const QFont &font,
-    const QString &colour = QStringLiteral("black"))
+QLabel *text(QWidget *parent, const char *name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
-    label->move(at);
-    label->adjustSize();
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
     return label;
 }
 
@@ -74,8 +71,130 @@ private:
     QWidget *m_previous;
 };
 
-const QString kSteelGradient = Style::sheet(
-    QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @SteelBlue, stop:1 white);"));
+// The chooser in design units: the panel centred in the maximised window,
+// the title band, the year row, the list and the bottom band.
+Layout::Table chooserTable()
+{
+    using Layout::Centre;
+    using Layout::Kind;
+    const Layout::Font verdana12 { "Verdana", 12 };
+    const Layout::Font verdana14 { "Verdana", 14 };
+    Layout::Table t;
+    t.name = QStringLiteral("chooser");
+    t.backgroundTop = Style::PlannerBlue;
+    t.backgroundBottom = Style::White;
+    t.items = {
+        { .name = "panContainer", .x = Centre, .y = Centre, .w = 995, .h = 692 },
+        { .name = "shpContainer",
+            .in = "panContainer",
+            .x = 8,
+            .y = 8,
+            .w = 977,
+            .h = 675,
+            .kind = Kind::Shape,
+            .fill = Style::SteelBlue,
+            .fillBottom = Style::White,
+            .stroke = Style::White },
+        { .name = "shpTitle",
+            .in = "panContainer",
+            .x = 16,
+            .y = 16,
+            .w = 961,
+            .h = 100,
+            .kind = Kind::Shape,
+            .fill = Style::PlannerBlue },
+        { .name = "bkgTitle",
+            .in = "panContainer",
+            .x = 24,
+            .y = 24,
+            .w = 945,
+            .h = 84,
+            .kind = Kind::Shape,
+            .fill = Style::White },
+        { .name = "icoTitolo",
+            .in = "panContainer",
+            .x = 162,
+            .y = 46,
+            .w = 738,
+            .h = 53,
+            .font = { "Verdana", 30, true },
+            .colour = Style::PlannerBlue,
+            .align = Qt::AlignCenter },
+        { .name = "icoLetto", .in = "panContainer", .x = 40, .y = 30, .w = 71, .h = 74 },
+        { .name = "shpBody",
+            .in = "panContainer",
+            .x = 16,
+            .y = 122,
+            .w = 961,
+            .h = 561,
+            .kind = Kind::Shape,
+            .fill = Style::SteelBlue,
+            .fillBottom = Style::White },
+        { .name = "lblInformazioni",
+            .in = "panContainer",
+            .x = 26,
+            .y = 130,
+            .w = 700,
+            .h = 20,
+            .font = verdana12,
+            .colour = Style::Yellow,
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+        { .name = "shpAnnoFatture",
+            .in = "panContainer",
+            .x = 24,
+            .y = 152,
+            .w = 945,
+            .h = 62,
+            .kind = Kind::Shape,
+            .fill = Style::PlannerTileFill,
+            .stroke = Style::White },
+        { .name = "titAnno",
+            .in = "panContainer",
+            .x = 370,
+            .y = 174,
+            .w = 52,
+            .h = 22,
+            .font = verdana14,
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+        { .name = "txtAnnoFatture",
+            .in = "panContainer",
+            .x = 422,
+            .y = 170,
+            .w = 94,
+            .h = 28,
+            .font = { "Verdana", 14, true } },
+        { .name = "btnApriFatture",
+            .in = "panContainer",
+            .x = 526,
+            .y = 170,
+            .w = 122,
+            .h = 28,
+            .font = { "Verdana", 11 } },
+        { .name = "icoMano", .in = "panContainer", .x = 656, .y = 176, .w = 36, .h = 19 },
+        { .name = "bkgBianco03",
+            .in = "panContainer",
+            .x = 24,
+            .y = 224,
+            .w = 945,
+            .h = 353,
+            .kind = Kind::Shape,
+            .fill = Style::PlannerTileFill,
+            .stroke = Style::White },
+        { .name = "lstRecords", .in = "panContainer", .x = 32, .y = 232, .w = 929, .h = 337 },
+        { .name = "bkgBianco04",
+            .in = "panContainer",
+            .x = 24,
+            .y = 584,
+            .w = 945,
+            .h = 92,
+            .kind = Kind::Shape,
+            .fill = Style::White },
+        { .name = "imgGuida", .in = "panContainer", .x = 40, .y = 604, .w = 141, .h = 67 },
+        { .name = "imgEsci", .in = "panContainer", .x = 812, .y = 604, .w = 140, .h = 67 },
+    };
+    t.tabOrder = { "txtAnnoFatture", "btnApriFatture", "lstRecords" };
+    return t;
+}
 
 } // namespace
 
@@ -84,60 +203,28 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
 {
     setObjectName(QLatin1String(WindowNames::frmMenuDisponibili));
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(
-        Style::sheet(QStringLiteral("TfrmMenuDisponibili { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                    "stop:0 @PlannerBlue, stop:1 white); }")));
-    setAttribute(Qt::WA_StyledBackground);
 
-    auto *outer = new QGridLayout(this);
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setFixedSize(995, 692);
-    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
-
-    shpContainer = Style::shape(panContainer, "shpContainer", QRect(8, 8, 977, 675),
-        kSteelGradient + QStringLiteral(" border: 1px solid white;"));
-    shpTitle = Style::shape(
-        panContainer, "shpTitle", QRect(16, 16, 961, 100), Style::sheet(QStringLiteral("background: @PlannerBlue;")));
-    bkgTitle = Style::shape(panContainer, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background: white;"));
     icoLetto = Art::pictureLabel(panContainer, "icoLetto", QStringLiteral("prenotazioni"), QSize(71, 74));
-    icoLetto->move(40, 30);
-    icoTitolo = text(panContainer, "icoTitolo", QStringLiteral("PLANNER PRENOTAZIONI BOX"), QPoint(162, 40),
-        Style::verdana(30, true), Style::css(Style::PlannerBlue));
-    icoTitolo->setFixedSize(738, 53);
-    icoTitolo->setAlignment(Qt::AlignCenter);
-
-    shpBody = Style::shape(panContainer, "shpBody", QRect(16, 122, 961, 561), kSteelGradient);
+    icoTitolo = text(panContainer, "icoTitolo", QStringLiteral("PLANNER PRENOTAZIONI BOX"));
     lblInformazioni = text(panContainer, "lblInformazioni",
-        QStringLiteral("Selezionare un anno solare e un box e premere il pulsante Apri."), QPoint(26, 128),
-        Style::verdana(12), QStringLiteral("yellow"));
-
-    shpAnnoFatture = Style::shape(panContainer, "shpAnnoFatture", QRect(24, 152, 945, 62),
-        Style::sheet(QStringLiteral("background: @PlannerTileFill; border: 2px solid white;")));
-    titAnno = text(panContainer, "titAnno", QStringLiteral("Anno:"), QPoint(360, 172), Style::verdana(14));
+        QStringLiteral("Selezionare un anno solare e un box e premere il pulsante Apri."));
+    titAnno = text(panContainer, "titAnno", QStringLiteral("Anno:"));
+    // The caption shows whole in the room left of the year.
+    TextFit::keepWhole(titAnno);
     txtAnnoFatture = new QLineEdit(panContainer);
-    txtAnnoFatture->setFont(Style::verdana(14, true));
-    txtAnnoFatture->setGeometry(422, 168, 94, 30);
     EditKit::apply(txtAnnoFatture,
         { "txtAnnoFatture", 4, "btnApriFatture", EditKit::Filter::Numeric, EditKit::Casing::None,
             EditKit::Look::FocusFrame });
     btnApriFatture = new QPushButton(QStringLiteral("Apri"), panContainer);
     btnApriFatture->setObjectName(QStringLiteral("btnApriFatture"));
-    btnApriFatture->setFont(Style::verdana(11));
-    btnApriFatture->setGeometry(526, 168, 122, 30);
     btnApriFatture->setCursor(Qt::PointingHandCursor);
-    icoMano = new QLabel(QStringLiteral("\u261C"), panContainer);
-    icoMano->setObjectName(QStringLiteral("icoMano"));
-    icoMano->setFont(Style::font(QStringLiteral("DejaVu Sans"), 22, true));
-    icoMano->setStyleSheet(Style::sheet(QStringLiteral("color: @PlannerBlue; background: transparent;")));
-    icoMano->setGeometry(656, 160, 44, 44);
+    icoMano = Art::pictureLabel(panContainer, "icoMano", QStringLiteral("mano"), QSize(36, 19));
     icoMano->hide();
 
-    bkgBianco03 = Style::shape(panContainer, "bkgBianco03", QRect(24, 224, 945, 353),
-        Style::sheet(QStringLiteral("background: @PlannerTileFill; border: 2px solid white;")));
     lstRecords = new QListWidget(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords->setGeometry(32, 232, 929, 337);
     // 9 points: the widest line (about 125 characters) fits the 910 units of an item.
     QFont mono = Style::font(QStringLiteral("Courier New"), 9);
     mono.setStyleHint(QFont::TypeWriter);
@@ -148,18 +235,24 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lstRecords->setTextElideMode(Qt::ElideNone);
     lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 2px; }"));
 
-    bkgBianco04
-        = Style::shape(panContainer, "bkgBianco04", QRect(24, 584, 945, 92), QStringLiteral("background: white;"));
-    imgGuida = Art::pictureLabel(panContainer, "imgGuida", QStringLiteral("guida"), QSize(64, 64));
-    imgGuida->setGeometry(40, 600, 141, 70);
+    imgGuida = Art::pictureLabel(panContainer, "imgGuida", QStringLiteral("guida"), QSize(141, 67));
     imgGuida->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     imgGuida->setCursor(Qt::PointingHandCursor);
     imgGuida->setToolTip(QStringLiteral("Guida"));
-    imgEsci = Art::pictureLabel(panContainer, "imgEsci", QStringLiteral("esci"), QSize(64, 64));
-    imgEsci->setGeometry(812, 600, 140, 70);
+    imgEsci = Art::pictureLabel(panContainer, "imgEsci", QStringLiteral("esci"), QSize(140, 67));
     imgEsci->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     imgEsci->setCursor(Qt::PointingHandCursor);
     imgEsci->setToolTip(QStringLiteral("Esci"));
+
+    Layout::apply(this, chooserTable());
+    const auto shape = [this](const char *name) { return panContainer->findChild<QWidget *>(QLatin1String(name)); };
+    shpContainer = shape("shpContainer");
+    shpTitle = shape("shpTitle");
+    bkgTitle = shape("bkgTitle");
+    shpBody = shape("shpBody");
+    shpAnnoFatture = shape("shpAnnoFatture");
+    bkgBianco03 = shape("bkgBianco03");
+    bkgBianco04 = shape("bkgBianco04");
 
     lblMemory = WindowKit::hiddenLabel(panContainer, "lblMemory");
     lblMemory->setText(QStringLiteral("avvio"));
@@ -170,8 +263,6 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lblFile = WindowKit::hiddenLabel(panContainer, "lblFile");
 
     new TabMovesOn(txtAnnoFatture, btnApriFatture, lstRecords);
-    setTabOrder(txtAnnoFatture, btnApriFatture);
-    setTabOrder(btnApriFatture, lstRecords);
 
     connect(lstRecords, &QListWidget::currentRowChanged, this, &TfrmMenuDisponibili::pick);
     connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuDisponibili::btnApriFattureClick);

@@ -31,7 +31,9 @@ public:
     // "Apri".
     void btnApriFattureClick();
 
-    QFrame *panContainer, *shpContainer, *shpTitle, *bkgTitle, *shpBody, *shpAnnoFatture, *bkgBianco03, *bkgBianco04;
+    QFrame *panContainer;
+    // The background rectangles (made by the layout table).
+    QWidget *shpContainer, *shpTitle, *bkgTitle, *shpBody, *shpAnnoFatture, *bkgBianco03, *bkgBianco04;
     QLabel *icoTitolo, *icoLetto, *lblInformazioni, *titAnno, *icoMano, *imgGuida, *imgEsci;
     QLineEdit *txtAnnoFatture;
     QPushButton *btnApriFatture;

@@ -5,6 +5,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/Art.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
@@ -18,33 +19,23 @@
 #include "planner/core/PlannerRecord.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <vector>
+
 TfrmPlanning *frmPlanning = nullptr;
 
 namespace
 {
 
-QLabel *headerCaption(QWidget *parent, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(Style::verdana(9));
-    label->setStyleSheet(Style::sheet(QStringLiteral("color: @CaptionInk; background: transparent;")));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton *command(QWidget *parent, const char *name, const QString &text, QRect geometry)
+QPushButton *command(QWidget *parent, const char *name, const QString &text)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(Style::verdana(12, true));
-    button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(Style::sheet(QStringLiteral(
         "QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @BrandBlueLight, "
@@ -72,6 +63,181 @@ protected:
     }
 };
 
+// The names of the day tiles, kept for the life of the program (the layout
+// table names its rows by pointer).
+const std::vector<QByteArray> &tileNames()
+{
+    static const std::vector<QByteArray> names = [] {
+        std::vector<QByteArray> all;
+        all.reserve(2 * PlannerRecord::DayCount);
+        for (int day = 0; day < PlannerRecord::DayCount; ++day) {
+            all.push_back("lib" + PlannerRecord::dayName(day).toLatin1());
+            all.push_back("occ" + PlannerRecord::dayName(day).toLatin1());
+        }
+        return all;
+    }();
+    return names;
+}
+
+const char *const kMonthTitles[12] = { "titGen", "titFeb", "titMar", "titApr", "titMag", "titGiu", "titLug", "titAgo",
+    "titSet", "titOtt", "titNov", "titDic" };
+
+// The planner in design units: the panel centred in the maximised window, the
+// top strip of commands, the header strip with the box and the year, the
+// calendar of twelve month rows of day tiles, the hint strip.
+Layout::Table plannerTable()
+{
+    using Layout::Centre;
+    using Layout::Kind;
+    const char *const in = "panContainer";
+    const Layout::Font caption { "Verdana", 9 };
+    const Layout::Font header { "Verdana", 12, true };
+    Layout::Table t;
+    t.name = QStringLiteral("planner");
+    t.backgroundTop = Style::SteelGround;
+    t.backgroundBottom = Style::White;
+    const auto whiteBox = [in](const char *name, qreal x, qreal w) {
+        return Layout::Item {
+            .name = name, .in = in, .x = x, .y = 16, .w = w, .h = 57, .kind = Kind::Shape, .fill = Style::White
+        };
+    };
+    const auto command = [in](const char *name, qreal x) {
+        return Layout::Item {
+            .name = name, .in = in, .x = x, .y = 23, .w = 135, .h = 43, .font = { "Verdana", 12, true }
+        };
+    };
+    const auto headerCaption = [in, caption](const char *name, const char *text, qreal x, qreal w) {
+        return Layout::Item { .name = name,
+            .in = in,
+            .x = x,
+            .y = 82,
+            .w = w,
+            .h = 18,
+            .kind = Kind::Text,
+            .font = caption,
+            .colour = Style::CaptionInk,
+            .text = QString::fromUtf8(text) };
+    };
+    t.items = {
+        { .name = "panContainer", .x = Centre, .y = Centre, .w = 995, .h = 692 },
+        { .name = "shpContainer",
+            .in = in,
+            .x = 0,
+            .y = 0,
+            .w = 995,
+            .h = 692,
+            .kind = Kind::Shape,
+            .fill = Style::PlannerSectionFill },
+        whiteBox("shpControlli01", 16, 215),
+        { .name = "icoTitolo",
+            .in = in,
+            .x = 24,
+            .y = 25,
+            .w = 199,
+            .h = 38,
+            .font = { "Verdana", 24, true },
+            .colour = Style::BrandBlue,
+            .align = Qt::AlignCenter },
+        whiteBox("shpIntervallo", 239, 151),
+        command("cmdIntervallo", 247),
+        whiteBox("shpControlli04", 398, 151),
+        command("cmdRiepilogo", 406),
+        whiteBox("shpControlli02", 557, 151),
+        command("cmdAnteprima", 565),
+        whiteBox("shpControlli03", 716, 151),
+        command("cmdStampa", 724),
+        whiteBox("shpControlli06", 875, 103),
+        { .name = "cmdGuida", .in = in, .x = 884, .y = 25, .w = 37, .h = 39 },
+        { .name = "cmdEsci", .in = in, .x = 932, .y = 25, .w = 37, .h = 39 },
+        { .name = "bkgCamera",
+            .in = in,
+            .x = 16,
+            .y = 80,
+            .w = 962,
+            .h = 58,
+            .kind = Kind::Shape,
+            .fill = Style::White },
+        headerCaption("titBox", "Box n.", 28, 170),
+        headerCaption("titDimensioni", "Dimensioni:", 214, 200),
+        headerCaption("titCapacita", "Capacit\u00E0 ospitativa:", 424, 200),
+        headerCaption("titPrezzo", "Prezzo: \u20AC", 634, 130),
+        { .name = "txtBox", .in = in, .x = 24, .y = 102, .w = 176, .h = 30, .font = header },
+        { .name = "txtDimensioni", .in = in, .x = 210, .y = 102, .w = 200, .h = 30, .font = header },
+        { .name = "txtCapacita", .in = in, .x = 420, .y = 102, .w = 200, .h = 30, .font = header },
+        { .name = "txtPrezzo",
+            .in = in,
+            .x = 630,
+            .y = 102,
+            .w = 130,
+            .h = 30,
+            .font = header,
+            .align = Qt::AlignRight | Qt::AlignVCenter },
+        { .name = "icoAnno",
+            .in = in,
+            .x = 780,
+            .y = 81,
+            .w = 190,
+            .h = 56,
+            .font = { "Verdana", 14, true },
+            .colour = Style::White },
+        { .name = "txtAnno",
+            .in = "icoAnno",
+            .x = 82,
+            .y = 0,
+            .w = 104,
+            .h = 56,
+            .font = { "Verdana", 23, true },
+            .colour = Style::Yellow,
+            .align = Qt::AlignCenter },
+        { .name = "shpSezione01",
+            .in = in,
+            .x = 16,
+            .y = 144,
+            .w = 962,
+            .h = 490,
+            .kind = Kind::Shape,
+            .fill = Style::PlannerPanelTop,
+            .fillBottom = Style::PlannerPanelBottom },
+    };
+    const std::vector<QByteArray> &tiles = tileNames();
+    for (int month = 1; month <= 12; ++month) {
+        const qreal y = 152 + 40 * (month - 1);
+        t.items.append({ .name = kMonthTitles[month - 1],
+            .in = in,
+            .x = 24,
+            .y = y,
+            .w = 136,
+            .h = 33,
+            .font = { "Verdana", 11, true },
+            .colour = Style::White });
+        for (int d = 1; d <= PlannerRecord::daysInMonth(month); ++d) {
+            const int day = PlannerRecord::dayIndex(month, d);
+            const qreal x = 166 + 26 * (d - 1);
+            for (int kind = 0; kind < 2; ++kind)
+                t.items.append(
+                    { .name = tiles.at(2 * day + kind).constData(), .in = in, .x = x, .y = y, .w = 24, .h = 33 });
+        }
+    }
+    t.items.append({ .name = "shpInfo",
+        .in = in,
+        .x = 16,
+        .y = 642,
+        .w = 962,
+        .h = 32,
+        .kind = Kind::Shape,
+        .fill = Style::PlannerHintColour });
+    t.items.append({ .name = "panInfo",
+        .in = in,
+        .x = 28,
+        .y = 642,
+        .w = 940,
+        .h = 32,
+        .font = { "Tahoma", 12 },
+        .colour = Style::White,
+        .align = Qt::AlignLeft | Qt::AlignVCenter });
+    return t;
+}
+
 } // namespace
 
 TfrmPlanning::TfrmPlanning(QWidget *parent)
@@ -79,88 +245,57 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 {
     setObjectName(QLatin1String(WindowNames::frmPlanning));
     setWindowState(Qt::WindowMaximized);
-    // The gradient is painted (paintEvent), not styled: a window style sheet
-    // would put each of the 732 tiles through the style sheet engine.
+    // The gradient is the window's palette (the layout table), not styled: a
+    // window style sheet would put each of the 732 tiles through the style
+    // sheet engine.
 
-    auto *outer = new QGridLayout(this);
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setFixedSize(995, 692);
-    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
-    shpContainer = Style::shape(panContainer, "shpContainer", QRect(0, 0, 995, 692),
-        Style::sheet(QStringLiteral("background: @PlannerSectionFill; border-radius: 8px;")));
 
     // Top strip: title, the four commands, help and exit.
-    const QString white = QStringLiteral("background: white; border-radius: 6px;");
-    shpControlli01 = Style::shape(panContainer, "shpControlli01", QRect(16, 16, 215, 57), white);
     icoTitolo = new QLabel(QStringLiteral("PLANNER"), panContainer);
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
-    icoTitolo->setFont(Style::verdana(24, true));
-    icoTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue; background: transparent;")));
-    icoTitolo->setAlignment(Qt::AlignCenter);
-    icoTitolo->setGeometry(24, 25, 199, 38);
-    shpIntervallo = Style::shape(panContainer, "shpIntervallo", QRect(239, 16, 151, 57), white);
-    cmdIntervallo = command(panContainer, "cmdIntervallo", QStringLiteral("Intervallo"), QRect(247, 23, 135, 43));
-    shpControlli04 = Style::shape(panContainer, "shpControlli04", QRect(398, 16, 151, 57), white);
-    cmdRiepilogo = command(panContainer, "cmdRiepilogo", QStringLiteral("Riepilogo"), QRect(406, 23, 135, 43));
-    shpControlli02 = Style::shape(panContainer, "shpControlli02", QRect(557, 16, 151, 57), white);
-    cmdAnteprima = command(panContainer, "cmdAnteprima", QStringLiteral("Anteprima"), QRect(565, 23, 135, 43));
-    shpControlli03 = Style::shape(panContainer, "shpControlli03", QRect(716, 16, 151, 57), white);
-    cmdStampa = command(panContainer, "cmdStampa", QStringLiteral("Stampa"), QRect(724, 23, 135, 43));
-    shpControlli06 = Style::shape(panContainer, "shpControlli06", QRect(875, 16, 103, 57), white);
+    icoTitolo->setStyleSheet(QStringLiteral("background: transparent;"));
+    cmdIntervallo = command(panContainer, "cmdIntervallo", QStringLiteral("Intervallo"));
+    cmdRiepilogo = command(panContainer, "cmdRiepilogo", QStringLiteral("Riepilogo"));
+    cmdAnteprima = command(panContainer, "cmdAnteprima", QStringLiteral("Anteprima"));
+    cmdStampa = command(panContainer, "cmdStampa", QStringLiteral("Stampa"));
     cmdGuida = Art::pictureLabel(panContainer, "cmdGuida", QStringLiteral("guida"), QSize(37, 39));
-    cmdGuida->setGeometry(884, 25, 37, 39);
     cmdGuida->setCursor(Qt::PointingHandCursor);
     cmdEsci = Art::pictureLabel(panContainer, "cmdEsci", QStringLiteral("esci"), QSize(37, 39));
-    cmdEsci->setGeometry(932, 25, 37, 39);
     cmdEsci->setCursor(Qt::PointingHandCursor);
 
     // Header strip: the box's data and the year.
-    bkgCamera = Style::shape(panContainer, "bkgCamera", QRect(16, 80, 962, 58), white);
-    headerCaption(panContainer, QStringLiteral("Box n."), QRect(28, 82, 170, 18));
-    headerCaption(panContainer, QStringLiteral("Dimensioni:"), QRect(214, 82, 200, 18));
-    headerCaption(panContainer, QStringLiteral("Capacit\u00E0 ospitativa:"), QRect(424, 82, 200, 18));
-    headerCaption(panContainer, QStringLiteral("Prezzo: \u20AC"), QRect(634, 82, 130, 18));
     const struct {
-        QLineEdit **edit;
         const char *name;
-        int width, x, capacity;
-    } header[] = {
-        { &txtBox, "txtBox", 176, 24, 30 },
-        { &txtDimensioni, "txtDimensioni", 200, 210, 30 },
-        { &txtCapacita, "txtCapacita", 200, 420, 30 },
-        { &txtPrezzo, "txtPrezzo", 130, 630, 15 },
-    };
+        int capacity;
+    } header[] = { { "txtBox", 30 }, { "txtDimensioni", 30 }, { "txtCapacita", 30 }, { "txtPrezzo", 15 } };
     for (const auto &row : header) {
         auto *edit = new QLineEdit(panContainer);
-        edit->setFont(Style::verdana(12, true));
-        edit->setGeometry(row.x, 102, row.width, 30);
         edit->setReadOnly(true);
         EditKit::apply(edit,
             { row.name, row.capacity, nullptr, EditKit::Filter::None, EditKit::Casing::None, EditKit::Look::RestOnly });
-        *row.edit = edit;
     }
-    txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto headerEdit = [this](const char *name) {
+        auto *edit = panContainer->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(edit, "TfrmPlanning", name);
+        return edit;
+    };
+    txtBox = headerEdit("txtBox");
+    txtDimensioni = headerEdit("txtDimensioni");
+    txtCapacita = headerEdit("txtCapacita");
+    txtPrezzo = headerEdit("txtPrezzo");
     icoAnno = new QLabel(QStringLiteral(" ANNO:"), panContainer);
     icoAnno->setObjectName(QStringLiteral("icoAnno"));
-    icoAnno->setFont(Style::verdana(14, true));
-    icoAnno->setStyleSheet(Style::sheet(QStringLiteral("color: white; background: @BrandBlue; border-radius: 6px;")));
-    icoAnno->setGeometry(780, 81, 190, 56);
-    txtAnno = new QLabel(panContainer);
+    icoAnno->setStyleSheet(Style::sheet(QStringLiteral("background: @BrandBlue; border-radius: 6px;")));
+    txtAnno = new QLabel(icoAnno);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    txtAnno->setFont(Style::verdana(23, true));
-    txtAnno->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
-    txtAnno->setGeometry(862, 81, 104, 56);
-    txtAnno->setAlignment(Qt::AlignCenter);
+    txtAnno->setStyleSheet(QStringLiteral("background: transparent;"));
 
     // Hint strip.
-    shpInfo = Style::shape(panContainer, "shpInfo", QRect(16, 642, 962, 32),
-        QStringLiteral("background: %1; border-radius: 4px;").arg(Style::css(Style::PlannerHintColour)));
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(Style::font(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    panInfo->setGeometry(28, 642, 940, 32);
+    panInfo->setStyleSheet(QStringLiteral("background: transparent;"));
 
     // Hidden: the position, the clear and save commands, the day texts.
     lblPosizione = WindowKit::hiddenLabel(panContainer, "lblPosizione");
@@ -179,6 +314,22 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 
     auto *hints = new WindowKit::HintLine(panInfo);
     buildCalendar(hints);
+    Layout::apply(this, plannerTable());
+    const auto shape = [this](const char *name) {
+        auto *made = panContainer->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(made, "TfrmPlanning", name);
+        return made;
+    };
+    shpContainer = shape("shpContainer");
+    shpControlli01 = shape("shpControlli01");
+    shpIntervallo = shape("shpIntervallo");
+    shpControlli04 = shape("shpControlli04");
+    shpControlli02 = shape("shpControlli02");
+    shpControlli03 = shape("shpControlli03");
+    shpControlli06 = shape("shpControlli06");
+    bkgCamera = shape("bkgCamera");
+    shpSezione01 = shape("shpSezione01");
+    shpInfo = shape("shpInfo");
 
     hints->addCommand(cmdIntervallo, QStringLiteral("Prenota intervallo di tempo."));
     hints->addCommand(cmdRiepilogo, QStringLiteral("Visualizza il riepilogo delle prenotazioni registrate."));
@@ -198,43 +349,31 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
 
 void TfrmPlanning::buildCalendar(WindowKit::HintLine *hints)
 {
-    shpSezione01 = Style::shape(panContainer, "shpSezione01", QRect(16, 144, 962, 490),
-        Style::sheet(QStringLiteral(
-            "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @PlannerPanelTop, stop:1 @PlannerPanelBottom); "
-            "border-radius: 6px;")));
     panMemGiorni = new QWidget(panContainer);
     panMemGiorni->setObjectName(QStringLiteral("panMemGiorni"));
     panMemGiorni->hide();
 
     auto *keepsHint = new KeepsHint(this);
-    const QFont titleFont = Style::verdana(11, true);
-    const QString titleSheet
-        = Style::sheet(QStringLiteral("color: white; background: @MonthTitleFill; border: 2px solid @MonthTitleEdge; "
-                                      "border-radius: 4px; padding-left: 6px;"));
+    const QString titleSheet = Style::sheet(QStringLiteral(
+        "background: @MonthTitleFill; border: 2px solid @MonthTitleEdge; border-radius: 4px; padding-left: 6px;"));
     const QString hint = tileHint();
     m_mem.reserve(PlannerRecord::DayCount);
     m_lib.reserve(PlannerRecord::DayCount);
     m_occ.reserve(PlannerRecord::DayCount);
     for (int month = 1; month <= 12; ++month) {
-        const int y = 152 + 40 * (month - 1);
         auto *title = new QLabel(PlannerRecord::monthWord(month).toUpper() + QStringLiteral(" :"), panContainer);
         title->setObjectName(QStringLiteral("tit") + PlannerRecord::monthPart(month));
-        title->setFont(titleFont);
         title->setStyleSheet(titleSheet);
-        title->setGeometry(24, y, 136, 33);
         title->setMouseTracking(true);
         title->installEventFilter(keepsHint);
         titMesi.append(title);
         for (int d = 1; d <= PlannerRecord::daysInMonth(month); ++d) {
             const int day = PlannerRecord::dayIndex(month, d);
             const QString name = PlannerRecord::dayName(day);
-            const QPoint at(166 + 26 * (d - 1), y);
             auto *lib = new DayTile(panContainer, day, d, DayTile::Kind::Free);
             lib->setObjectName(QStringLiteral("lib") + name);
-            lib->move(at);
             auto *occ = new DayTile(panContainer, day, d, DayTile::Kind::Booked);
             occ->setObjectName(QStringLiteral("occ") + name);
-            occ->move(at);
             occ->hide();
             auto *mem = new QLabel(panMemGiorni);
             mem->setObjectName(QStringLiteral("mem") + name);
@@ -443,15 +582,6 @@ bool TfrmPlanning::cmdSalvaClick()
     }
     lblPosizione->setText(QStringLiteral("1"));
     return true;
-}
-
-void TfrmPlanning::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
 }
 
 void TfrmPlanning::showEvent(QShowEvent *event)

@@ -68,8 +68,10 @@ public:
     void formShow();
     bool cmdSalvaClick();
 
-    QFrame *panContainer, *shpContainer, *shpControlli01, *shpIntervallo, *shpControlli02, *shpControlli03,
-        *shpControlli04, *shpControlli06, *bkgCamera, *shpSezione01, *shpInfo;
+    QFrame *panContainer;
+    // The background rectangles (made by the layout table).
+    QWidget *shpContainer, *shpControlli01, *shpIntervallo, *shpControlli02, *shpControlli03, *shpControlli04,
+        *shpControlli06, *bkgCamera, *shpSezione01, *shpInfo;
     QLabel *icoTitolo, *icoAnno, *txtAnno, *panInfo, *lblPosizione;
     QPushButton *cmdIntervallo, *cmdRiepilogo, *cmdAnteprima, *cmdStampa, *cmdNuovo, *cmdSalva;
     QLabel *cmdGuida, *cmdEsci;
@@ -79,7 +81,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void onClosed() override;
 
 private:

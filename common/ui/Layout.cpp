@@ -5,6 +5,7 @@
 #include "common/ui/Style.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -230,6 +231,46 @@ const Item *itemNamed(const QWidget *window, const char *name)
     return nullptr;
 }
 
+// Keeps the centred rows of one control centred when it is resized (a
+// maximised window, or a window resized by the user).
+class Recentre : public QObject
+{
+public:
+    Recentre(QWidget *parent, QWidget *window)
+        : QObject(parent)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("kennoraLayoutRecentre"));
+        parent->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize && m_window)
+            recentre(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    void recentre(QWidget *parent) const
+    {
+        const AppliedTables *applied = appliedTables(m_window);
+        if (!applied)
+            return;
+        for (const Table &t : applied->tables)
+            for (const Item &i : t.items) {
+                if (i.x != Centre && i.y != Centre)
+                    continue;
+                QWidget *w = find(m_window, i);
+                if (w && w->parentWidget() == parent)
+                    w->setGeometry(placeIn(parent->size(), i));
+            }
+    }
+
+    QPointer<QWidget> m_window;
+};
+
 } // namespace
 
 QWidget *find(const QWidget *window, const Item &item)
@@ -245,7 +286,9 @@ void apply(QWidget *window, const Table &table)
     if (table.client.isValid())
         window->setFixedSize(rect(0, 0, table.client.width(), table.client.height()).size());
     if (table.backgroundTop != 0) {
-        QLinearGradient gradient(0, 0, 0, window->height());
+        // From the top to the bottom of the window at any size (a maximised window too).
+        QLinearGradient gradient(0, 0, 0, 1);
+        gradient.setCoordinateMode(QGradient::ObjectMode);
         gradient.setColorAt(0, QColor::fromRgba(table.backgroundTop));
         gradient.setColorAt(1, QColor::fromRgba(table.backgroundBottom ? table.backgroundBottom : White));
         QPalette pal = window->palette();
@@ -263,6 +306,9 @@ void apply(QWidget *window, const Table &table)
         if (!w)
             continue;
         w->setGeometry(placeIn(parent->size(), item));
+        if ((item.x == Centre || item.y == Centre)
+            && !parent->findChild<Recentre *>(QStringLiteral("kennoraLayoutRecentre"), Qt::FindDirectChildrenOnly))
+            new Recentre(parent, window);
         if (item.font.family) {
             w->setFont(Style::font(QString::fromLatin1(item.font.family), item.font.points, item.font.bold));
             // A combo's edit may hold a font of its own (a text kept whole):

@@ -23,6 +23,8 @@ inline constexpr QRgb HintBandColour = 0xFF6A5ACD;
 inline constexpr QRgb PlannerHintColour = 0xFF3030DD;
 // Steel blue, the top of the background gradients that a window's design names so.
 inline constexpr QRgb SteelBlue = 0xFF4682B4;
+// The top of the planner's and the deadlines editor's background gradients (to white).
+inline constexpr QRgb SteelGround = 0xFF427AA8;
 // The program's blue (title bands, the start menu's title, links of the menu).
 inline constexpr QRgb BrandBlue = 0xFF2E6DA4;
 inline constexpr QRgb BrandBlueLight = 0xFF4C8DC9;
@@ -59,6 +61,7 @@ inline constexpr QRgb DarkCyan = 0xFF008B8B; // the count sentence and the searc
 inline constexpr QRgb HeadingGreen = 0xFF1E8B3A; // the capitals of a window's heading
 inline constexpr QRgb NoteBlue = 0xFF123E8C; // the instruction lines beside the find row
 inline constexpr QRgb White = 0xFFFFFFFF;
+inline constexpr QRgb Black = 0xFF000000;
 inline constexpr QRgb Yellow = 0xFFFFFF00;
 
 // Panels and sections of the editors.
@@ -116,12 +119,18 @@ inline constexpr QRgb PlannerCommandDisabledEdge = 0xFF8A9DB0;
 inline constexpr QRgb PlannerSectionFill = 0xFFC8D6E3;
 inline constexpr QRgb PlannerPanelTop = 0xFFE9F0F7;
 inline constexpr QRgb PlannerPanelBottom = 0xFFB7CBDE;
+// The day tiles: free (dark blue number on pale lavender, white edge), booked (white on red, pink edge).
+inline constexpr QRgb FreeTileGround = 0xFFE6E0FA;
+inline constexpr QRgb BookedTileGround = 0xFFD02020;
+inline constexpr QRgb BookedTileEdge = 0xFFFFB6C1;
 inline constexpr QRgb MonthTitleFill = 0xFF1F4E8C;
 inline constexpr QRgb MonthTitleEdge = 0xFFF39C12;
 inline constexpr QRgb IntervalBackground = 0xFFEBEAEA;
 inline constexpr QRgb IntervalPanel = 0xFFEAEAEA;
 inline constexpr QRgb IntervalField = 0xFFF5F5F5;
 inline constexpr QRgb IntervalFrameFill = 0xFFFEFEC0;
+// The day dialog's background gradient (to white).
+inline constexpr QRgb DarkSeaGreen = 0xFF8FBC8F;
 inline constexpr QRgb DayPanelEdge = 0xFFD0D0D0;
 inline constexpr QRgb DayTitleFill = 0xFFB7CFE4;
 inline constexpr QRgb DayInfoFill = 0xFFDCEBFA;
