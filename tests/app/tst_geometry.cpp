@@ -189,6 +189,23 @@ void TestGeometry::windowsHoldTheirTables()
 
             if (item.colour != 0)
                 QCOMPARE(control->palette().color(QPalette::WindowText).rgba(), item.colour);
+            if (item.kind == Layout::Kind::Shape && item.fill != 0) {
+                // A plain fill inside the stroke; a gradient from its top colour to its bottom one.
+                const QImage drawn = control->grab().toImage();
+                const int x = drawn.width() / 2;
+                const QColor top = drawn.pixelColor(x, item.fillBottom ? 1 : drawn.height() / 2);
+                QVERIFY2(alike(top, QColor::fromRgba(item.fill)),
+                    qPrintable(where + QStringLiteral(": filled with ") + top.name()));
+                if (item.fillBottom != 0) {
+                    const QColor bottom = drawn.pixelColor(x, drawn.height() - 2);
+                    QVERIFY2(alike(bottom, QColor::fromRgba(item.fillBottom)),
+                        qPrintable(where + QStringLiteral(": gradient ends in ") + bottom.name()));
+                }
+            }
+            if (item.font.family && keptWholeByTextFit(control)) {
+                QVERIFY(control->font().pixelSize() <= Style::pixelsForPoints(item.font.points));
+                QCOMPARE(control->font().bold(), item.font.bold);
+            } else if (item.font.family) {
                 QCOMPARE(control->font().family(), QString::fromLatin1(item.font.family));
                 QCOMPARE(control->font().pixelSize(), Style::pixelsForPoints(item.font.points));
                 QCOMPARE(control->font().bold(), item.font.bold);
