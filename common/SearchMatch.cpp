@@ -338,9 +338,8 @@ private:
         constexpr size_t kSmall = 24;
         while (n > 1) {
             if (n <= kSmall) {
-                std::sort(refs, refs + n, [this](const KeyRef &a, const KeyRef &b) {
-                    return keyLess(m_store, a, m_store, b);
-                });
+                std::sort(refs, refs + n,
+                    [this](const KeyRef &a, const KeyRef &b) { return keyLess(m_store, a, m_store, b); });
                 return;
             }
             Cached *cached = m_cached.data();
@@ -363,8 +362,7 @@ private:
                 size_t common = first.length - depth;
                 for (size_t i = 1; i < n && common > 8; ++i) {
                     const size_t room = qMin(first.length, refs[i].length) - depth;
-                    common = commonPrefix(
-                        m_store + first.at + depth, m_store + refs[i].at + depth, qMin(common, room));
+                    common = commonPrefix(m_store + first.at + depth, m_store + refs[i].at + depth, qMin(common, room));
                 }
                 depth += quint32(qMax<size_t>(common, 8));
                 continue;
@@ -938,7 +936,8 @@ void RecordListing::collect(
                         key.record = index;
                         if (shape) {
                             if (out.refs.size() == 1) // the part's keys are about as long as its first
-                                out.store.hint(size_t(last - first) * (shape->writeKey(record, out.store.room(maxKey)) + 8));
+                                out.store.hint(
+                                    size_t(last - first) * (shape->writeKey(record, out.store.room(maxKey)) + 8));
                             key.at = out.store.size();
                             key.length = quint32(shape->writeKey(record, out.store.room(maxKey)));
                             out.store.keep(key.length);
@@ -1054,30 +1053,63 @@ void RecordListing::sort()
         unsorted.push_back(&runs[r]);
     if (!unsorted.empty())
         runSideBySide(unsorted.size(), [&](size_t u) { sortKeys(unsorted[u]->store, unsorted[u]->refs); });
-    // The merge: the smallest head of the runs, each time.
-    std::vector<qint64> order;
-    order.reserve(n);
-    std::vector<size_t> heads(runs.size(), 0);
-    const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
-        return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
-    };
-    std::vector<size_t> queue;
+    // The merge: the smallest head of the runs, each time. A long list is
+    // merged in slices side by side: keys of the longest run at even steps
+    // cut every run, and slice j of the list is the merge of the runs' slices
+    // j (the order is total, so the cuts agree across the runs).
+    std::vector<qint64> order(n);
+    size_t longest = 0;
+    for (size_t r = 1; r < runs.size(); ++r)
+        if (runs[r].refs.size() > runs[longest].refs.size())
+            longest = r;
+    const size_t slices = runs.size() > 1 ? partsFor(n, kPartLines) : 1;
+    // cuts[j][r]: where slice j begins in run r.
+    std::vector<std::vector<size_t>> cuts(slices + 1, std::vector<size_t>(runs.size(), 0));
     for (size_t r = 0; r < runs.size(); ++r)
-        if (!runs[r].refs.empty())
-            queue.push_back(r);
-    std::make_heap(queue.begin(), queue.end(), greater);
-    constexpr size_t kAhead = 8;
-    while (!queue.empty()) {
-        std::pop_heap(queue.begin(), queue.end(), greater);
-        const size_t r = queue.back();
-        order.push_back(runs[r].refs[heads[r]].record);
-        if (heads[r] + kAhead < runs[r].refs.size())
-            __builtin_prefetch(runs[r].store + runs[r].refs[heads[r] + kAhead].at);
-        if (++heads[r] < runs[r].refs.size())
-            std::push_heap(queue.begin(), queue.end(), greater);
-        else
-            queue.pop_back();
+        cuts[slices][r] = runs[r].refs.size();
+    for (size_t j = 1; j < slices; ++j) {
+        const Run &big = runs[longest];
+        const KeyRef &cut = big.refs[big.refs.size() * j / slices];
+        for (size_t r = 0; r < runs.size(); ++r) {
+            const Run &run = runs[r];
+            cuts[j][r]
+                = size_t(std::lower_bound(run.refs.begin(), run.refs.end(), cut, [&](const KeyRef &a, const KeyRef &b) {
+                      return keyLess(run.store, a, big.store, b);
+                  }) - run.refs.begin());
+        }
     }
+    // Every slice's memory taken here: nothing is allocated on the helper threads.
+    std::vector<std::vector<size_t>> headsOf(cuts.begin(), cuts.end() - 1);
+    std::vector<std::vector<size_t>> queues(slices);
+    for (std::vector<size_t> &queue : queues)
+        queue.reserve(runs.size());
+    runSideBySide(slices, [&](size_t j) {
+        size_t at = 0;
+        for (size_t r = 0; r < runs.size(); ++r)
+            at += cuts[j][r];
+        std::vector<size_t> &heads = headsOf[j];
+        const std::vector<size_t> &ends = cuts[j + 1];
+        const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
+            return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
+        };
+        std::vector<size_t> &queue = queues[j];
+        for (size_t r = 0; r < runs.size(); ++r)
+            if (heads[r] < ends[r])
+                queue.push_back(r);
+        std::make_heap(queue.begin(), queue.end(), greater);
+        constexpr size_t kAhead = 8;
+        while (!queue.empty()) {
+            std::pop_heap(queue.begin(), queue.end(), greater);
+            const size_t r = queue.back();
+            order[at++] = runs[r].refs[heads[r]].record;
+            if (heads[r] + kAhead < ends[r])
+                __builtin_prefetch(runs[r].store + runs[r].refs[heads[r] + kAhead].at);
+            if (++heads[r] < ends[r])
+                std::push_heap(queue.begin(), queue.end(), greater);
+            else
+                queue.pop_back();
+        }
+    });
     runs.clear();
     parts.clear();
     if (given) {

@@ -142,10 +142,10 @@ bool meets(Summary summary, const char *record)
 const SearchMatch::LineShape &summaryShape()
 {
     using D = DeadlineRecord::Field;
-    static const SearchMatch::LineShape shape({ { {}, field(D::Dettagli), 30 },
-        { QStringLiteral("  Data: "), field(D::Data), 10 }, { QStringLiteral("  Ora: "), field(D::Ora), 5 },
-        { QStringLiteral("  Prop. "), field(D::Proprietario), 28 }, { QStringLiteral("  Cane: "), field(D::Nome), 28 },
-        { QStringLiteral("  \u20AC "), field(D::Costo) } });
+    static const SearchMatch::LineShape shape(
+        { { {}, field(D::Dettagli), 30 }, { QStringLiteral("  Data: "), field(D::Data), 10 },
+            { QStringLiteral("  Ora: "), field(D::Ora), 5 }, { QStringLiteral("  Prop. "), field(D::Proprietario), 28 },
+            { QStringLiteral("  Cane: "), field(D::Nome), 28 }, { QStringLiteral("  \u20AC "), field(D::Costo) } });
     return shape;
 }
 

@@ -9,11 +9,11 @@ namespace DogListing
 const SearchMatch::LineShape &searchShape()
 {
     const auto field = [](int f) { return FieldRef::of(DogRecord::layout(), f); };
-    static const SearchMatch::LineShape shape({ { {}, field(DogRecord::Nome), 30 },
-        { QStringLiteral("  Razza: "), field(DogRecord::Razza), 28 },
-        { QStringLiteral("  Chip: "), field(DogRecord::Microchip), 20 },
-        { QStringLiteral("  Prop. "), field(DogRecord::Proprietario), 30 },
-        { QStringLiteral("  Tel. "), field(DogRecord::Recapito) } });
+    static const SearchMatch::LineShape shape(
+        { { {}, field(DogRecord::Nome), 30 }, { QStringLiteral("  Razza: "), field(DogRecord::Razza), 28 },
+            { QStringLiteral("  Chip: "), field(DogRecord::Microchip), 20 },
+            { QStringLiteral("  Prop. "), field(DogRecord::Proprietario), 30 },
+            { QStringLiteral("  Tel. "), field(DogRecord::Recapito) } });
     return shape;
 }
 

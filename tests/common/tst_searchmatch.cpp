@@ -1,10 +1,10 @@
 // Searching and listing without windows: the multi-filter rule, the owner
 // line, the list order, the count sentence, find-next and the archive read.
-#include "common/ArchiveFile.h"
-#include "common/SearchMatch.h"
 #include "catalog/core/BoxRecord.h"
 #include "catalog/core/CatalogListing.h"
 #include "catalog/core/ServiceRecord.h"
+#include "common/ArchiveFile.h"
+#include "common/SearchMatch.h"
 #include "deadlines/core/DeadlineListing.h"
 #include "deadlines/core/DeadlineRecord.h"
 #include "dogs/core/DogListing.h"
@@ -438,8 +438,8 @@ ListedArea listedArea(const QString &name)
 // longer than their columns), so that many lines tie or differ late.
 QByteArray mixedRecord(const RecordLayout &layout, int i)
 {
-    static const char *const texts[] = { "", "Rossi Mario", "rossi mario", "ROSSI MARI", "\xC3\x80lvaro", "\xC3\xA0lvaro",
-        "\xC5\x92uvre", "\xC5\x93uvre", "\xE2\x82\xAC 12,00", "12", "1", "  Zeta  ", "_abc", "z",
+    static const char *const texts[] = { "", "Rossi Mario", "rossi mario", "ROSSI MARI", "\xC3\x80lvaro",
+        "\xC3\xA0lvaro", "\xC5\x92uvre", "\xC5\x93uvre", "\xE2\x82\xAC 12,00", "12", "1", "  Zeta  ", "_abc", "z",
         "Abbondanza-Castelfranchi Maria Teresa e figli", "\xC3\xBF fine", "Rossi Mario e Anna", "Rossi\tMario" };
     constexpr int n = int(std::size(texts));
     RecordBuffer r(layout);
