@@ -11,7 +11,7 @@ TfrmNonErogabili::TfrmNonErogabili(QWidget *owner)
                               .layout = &ServiceRecord::layout(),
                               .path = &ServiceRecord::path,
                               .flagged = &CatalogListing::isServiceUnavailable,
-                              .line = &CatalogListing::serviceLine,
+                              .line = CatalogListing::serviceShape(),
                               .lastSearchText = &lastSearchText(),
                               .deliveries = &deliveries() },
         owner)

@@ -11,7 +11,7 @@ TfrmNonPrenotabili::TfrmNonPrenotabili(QWidget *owner)
                               .layout = &BoxRecord::layout(),
                               .path = &BoxRecord::path,
                               .flagged = &CatalogListing::isBoxUnbookable,
-                              .line = &CatalogListing::boxLine,
+                              .line = CatalogListing::boxShape(),
                               .lastSearchText = &lastSearchText(),
                               .deliveries = &deliveries() },
         owner)

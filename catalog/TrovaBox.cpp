@@ -31,7 +31,7 @@ const TCatalogSearch::Twin &boxes()
             { Accessori, "txtAccessori", "Accessori:" },
             { Note, "txtNote", "Note:" },
         },
-        .line = &CatalogListing::boxLine,
+        .line = CatalogListing::boxShape(),
         .minLineChars = CatalogListing::kBoxFixedChars,
         .lastSearchText = &TfrmTrovaBox::lastSearchText(),
         .deliveries = &TfrmTrovaBox::deliveries(),

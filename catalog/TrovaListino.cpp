@@ -31,7 +31,7 @@ const TCatalogSearch::Twin &services()
             { Responsabile, "txtResponsabile", "Responsabile:" },
             { Note, "txtNote", "Note:" },
         },
-        .line = &CatalogListing::serviceLine,
+        .line = CatalogListing::serviceShape(),
         .minLineChars = CatalogListing::kServiceFixedChars,
         .lastSearchText = &TfrmTrovaListino::lastSearchText(),
         .deliveries = &TfrmTrovaListino::deliveries(),

@@ -6,6 +6,8 @@
 #include "common/TextRoutines.h"
 
 #include <QList>
+#include <QtAlgorithms>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -167,12 +169,8 @@ void makeKey(SortKey &key, QStringView text, quint32 index)
 // shorter first) exactly as their lines do under lineLess, and equal keys
 // belong to lines that lineLess holds equal, so the record (or the line's
 // place) settles the rest without looking at the lines again.
-// A key lives in its part's byte store at `at`; `head` holds a copy of its
-// first bytes (zeros after a short key), which settles most comparisons
-// without a look into the store.
-constexpr quint32 kHeadBytes = 32;
+// A key lives in its part's byte store at `at`.
 struct KeyRef {
-    unsigned char head[kHeadBytes];
     quint64 at;
     qint64 record;
     quint32 length;
@@ -187,7 +185,7 @@ public:
     unsigned char *room(size_t n)
     {
         if (m_size + n > m_capacity) {
-            const size_t capacity = std::max({ 2 * m_capacity, m_size + n, size_t(1) << 16 });
+            const size_t capacity = std::max({ 2 * m_capacity, m_size + n, m_hint, size_t(1) << 16 });
             std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
             if (m_size > 0)
                 std::memcpy(bytes.get(), m_bytes.get(), m_size);
@@ -199,17 +197,41 @@ public:
     void keep(size_t n) { m_size += n; }
     size_t size() const { return m_size; }
     const unsigned char *data() const { return m_bytes.get(); }
+    // The size to take at the first growth (an estimate of the whole).
+    void hint(size_t bytes) { m_hint = bytes; }
 
 private:
     std::unique_ptr<unsigned char[]> m_bytes;
     size_t m_size = 0;
     size_t m_capacity = 0;
+    size_t m_hint = 0;
 };
 
-void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
+// Cp1252 byte -> its folded key bytes (one, or 0xFF and two), built once.
+struct KeyBytes {
+    unsigned char count;
+    unsigned char bytes[3];
+};
+const KeyBytes *keyTable()
 {
-    const size_t start = store.size();
-    unsigned char *out = store.room(3 * size_t(text.size()));
+    static const auto table = [] {
+        std::array<KeyBytes, 256> t {};
+        const char16_t *decode = decodeTable();
+        for (int i = 0; i < 256; ++i) {
+            const char16_t f = foldUpper(decode[i]);
+            if (f < 0xFF)
+                t[size_t(i)] = { 1, { static_cast<unsigned char>(f), 0, 0 } };
+            else
+                t[size_t(i)]
+                    = { 3, { 0xFF, static_cast<unsigned char>(f >> 8), static_cast<unsigned char>(f & 0xFF) } };
+        }
+        return t;
+    }();
+    return table.data();
+}
+
+size_t writeTextKey(QStringView text, unsigned char *out)
+{
     size_t k = 0;
     for (const QChar c : text) {
         const char16_t f = foldUpper(c.unicode());
@@ -221,27 +243,163 @@ void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
             out[k++] = static_cast<unsigned char>(f & 0xFF);
         }
     }
+    return k;
+}
+
+void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
+{
+    const size_t start = store.size();
+    const size_t k = writeTextKey(text, store.room(3 * size_t(text.size())));
     store.keep(k);
-    const size_t inHead = qMin<size_t>(k, kHeadBytes);
-    std::memcpy(ref.head, out, inHead);
-    std::memset(ref.head + inHead, 0, kHeadBytes - inHead);
     ref.at = start;
     ref.length = quint32(k);
 }
 
 bool keyLess(const unsigned char *storeA, const KeyRef &a, const unsigned char *storeB, const KeyRef &b)
 {
-    if (const int c = std::memcmp(a.head, b.head, kHeadBytes); c != 0)
-        return c < 0;
     const quint32 common = qMin(a.length, b.length);
-    if (common > kHeadBytes) {
-        const int c = std::memcmp(storeA + a.at + kHeadBytes, storeB + b.at + kHeadBytes, common - kHeadBytes);
-        if (c != 0)
-            return c < 0;
-    }
+    if (const int c = std::memcmp(storeA + a.at, storeB + b.at, common); c != 0)
+        return c < 0;
     if (a.length != b.length)
         return a.length < b.length;
     return a.record < b.record;
+}
+
+// The number of bytes at which two runs of `n` bytes first differ (n if none).
+size_t commonPrefix(const unsigned char *a, const unsigned char *b, size_t n)
+{
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            return i + size_t(qCountTrailingZeroBits(qFromLittleEndian(x) ^ qFromLittleEndian(y)) / 8);
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+// Sorts the keys of one store by keyLess. A string sort that looks at each
+// key's bytes a few at a time from the depth where its group of keys starts
+// to differ: eight bytes of every key of a group are loaded once into a
+// compact array and sorted there; keys that agree on them form a smaller
+// group sorted from eight bytes further. Lines share long beginnings (padded
+// columns, fixed texts), which a comparison sort would compare again and
+// again from the first byte.
+class KeySorter
+{
+public:
+    explicit KeySorter(const unsigned char *store)
+        : m_store(store)
+    {
+    }
+    void sort(KeyRef *refs, size_t n)
+    {
+        m_cached.resize(n);
+        m_scratch.resize(n);
+        sortFrom(refs, n, 0);
+    }
+
+private:
+    struct Cached {
+        quint64 bytes; // big-endian: compares as the bytes do
+        quint32 avail; // how many of the eight bytes the key has
+        quint32 index;
+    };
+    static bool cachedLess(const Cached &a, const Cached &b)
+    {
+        return a.bytes != b.bytes ? a.bytes < b.bytes : a.avail < b.avail;
+    }
+    static bool sameCached(const Cached &a, const Cached &b) { return a.bytes == b.bytes && a.avail == b.avail; }
+
+    Cached load(const KeyRef &ref, quint32 depth, quint32 index) const
+    {
+        const quint32 avail = ref.length > depth ? qMin<quint32>(ref.length - depth, 8) : 0;
+        const unsigned char *p = m_store + ref.at + depth;
+        quint64 v = 0;
+        if (avail == 8) {
+            v = qFromBigEndian<quint64>(p);
+        } else {
+            for (quint32 i = 0; i < avail; ++i)
+                v |= quint64(p[i]) << (56 - 8 * i);
+        }
+        return { v, avail, index };
+    }
+
+    static void byRecord(KeyRef *refs, size_t n)
+    {
+        std::sort(refs, refs + n, [](const KeyRef &a, const KeyRef &b) { return a.record < b.record; });
+    }
+
+    void sortFrom(KeyRef *refs, size_t n, quint32 depth)
+    {
+        constexpr size_t kSmall = 24;
+        while (n > 1) {
+            if (n <= kSmall) {
+                std::sort(refs, refs + n,
+                    [this](const KeyRef &a, const KeyRef &b) { return keyLess(m_store, a, m_store, b); });
+                return;
+            }
+            Cached *cached = m_cached.data();
+            for (size_t i = 0; i < n; ++i) {
+                if (i + 8 < n)
+                    __builtin_prefetch(m_store + refs[i + 8].at + depth);
+                cached[i] = load(refs[i], depth, quint32(i));
+            }
+            bool same = true;
+            for (size_t i = 1; i < n && same; ++i)
+                same = sameCached(cached[i], cached[0]);
+            if (same) {
+                if (cached[0].avail < 8) { // every key ends here: equal keys
+                    byRecord(refs, n);
+                    return;
+                }
+                // Every key holds these eight bytes: go on from where the
+                // keys first differ.
+                const KeyRef &first = refs[0];
+                size_t common = first.length - depth;
+                for (size_t i = 1; i < n && common > 8; ++i) {
+                    const size_t room = qMin(first.length, refs[i].length) - depth;
+                    common = commonPrefix(m_store + first.at + depth, m_store + refs[i].at + depth, qMin(common, room));
+                }
+                depth += quint32(qMax<size_t>(common, 8));
+                continue;
+            }
+            std::sort(cached, cached + n, cachedLess);
+            KeyRef *scratch = m_scratch.data();
+            for (size_t i = 0; i < n; ++i)
+                scratch[i] = refs[cached[i].index];
+            std::copy(scratch, scratch + n, refs);
+            // The groups of keys that agree on these bytes, then each sorted on.
+            std::vector<std::pair<size_t, size_t>> groups; // (start, size) of groups with more to see
+            std::vector<std::pair<size_t, size_t>> ended; // groups of equal keys
+            for (size_t i = 0; i < n;) {
+                size_t j = i + 1;
+                while (j < n && sameCached(cached[j], cached[i]))
+                    ++j;
+                if (j - i > 1)
+                    (cached[i].avail == 8 ? groups : ended).emplace_back(i, j - i);
+                i = j;
+            }
+            for (const auto &[at, size] : ended)
+                byRecord(refs + at, size);
+            for (const auto &[at, size] : groups)
+                sortFrom(refs + at, size, depth + 8);
+            return;
+        }
+    }
+
+    const unsigned char *m_store;
+    std::vector<Cached> m_cached;
+    std::vector<KeyRef> m_scratch;
+};
+
+void sortKeys(const unsigned char *store, std::vector<KeyRef> &refs)
+{
+    if (refs.size() > 1)
+        KeySorter(store).sort(refs.data(), refs.size());
 }
 
 // The keys of a list, in memory of their own; a long list's keys in large
@@ -367,6 +525,124 @@ QString column(QStringView text, int width)
     out.reserve(width);
     appendColumn(out, text, width);
     return out;
+}
+
+struct LineShape::Data {
+    struct Column {
+        LineShape::Column column;
+        QByteArray beforeKey; // the folded key bytes of the fixed texts
+        QByteArray betweenKey;
+    };
+    std::vector<Column> columns;
+    qsizetype fixedChars = 0;
+    size_t maxKeyBytes = 0;
+};
+
+LineShape::LineShape(std::vector<Column> columns)
+{
+    auto data = std::make_shared<Data>();
+    const auto key = [](const QString &text) {
+        QByteArray bytes(3 * text.size(), Qt::Uninitialized);
+        bytes.truncate(qsizetype(writeTextKey(text, reinterpret_cast<unsigned char *>(bytes.data()))));
+        return bytes;
+    };
+    for (Column &c : columns) {
+        data->fixedChars += c.before.size() + qMax(0, c.width);
+        data->maxKeyBytes += size_t(3 * c.before.size());
+        if (c.width >= 0)
+            data->maxKeyBytes += size_t(3 * c.width);
+        else
+            data->maxKeyBytes += size_t(3 * (c.field.capacity + c.between.size() + c.second.capacity));
+        Data::Column d { std::move(c), {}, {} };
+        d.beforeKey = key(d.column.before);
+        d.betweenKey = key(d.column.between);
+        data->columns.push_back(std::move(d));
+    }
+    m_data = std::move(data);
+}
+
+size_t LineShape::maxKeyBytes() const
+{
+    return m_data->maxKeyBytes;
+}
+
+QString LineShape::operator()(const char *record) const
+{
+    QString out;
+    const Data::Column &last = m_data->columns.back();
+    out.reserve(m_data->fixedChars + (last.column.width < 0 ? last.column.field.trimmedLength(record) : 0));
+    for (const Data::Column &d : m_data->columns) {
+        const Column &c = d.column;
+        out += c.before;
+        if (c.second.capacity == 0) {
+            c.field.appendTo(out, record, c.width);
+            continue;
+        }
+        const qsizetype start = out.size();
+        c.field.appendTo(out, record);
+        out += c.between;
+        c.second.appendTo(out, record);
+        if (c.width < 0)
+            continue;
+        if (out.size() > start + c.width)
+            out.truncate(start + c.width);
+        else
+            out.append(QString(start + c.width - out.size(), QLatin1Char(' ')));
+    }
+    return out;
+}
+
+size_t LineShape::writeKey(const char *record, unsigned char *out) const
+{
+    const KeyBytes *table = keyTable();
+    size_t k = 0;
+    // The trimmed text of a field, at most `budget` characters of it; the
+    // characters written are taken from the budget.
+    const auto field = [&](const FieldRef &f, qsizetype &budget) {
+        const auto *bytes = reinterpret_cast<const unsigned char *>(record + f.offset);
+        int begin, end;
+        trimmedSpan(bytes, f.capacity, begin, end);
+        const qsizetype take = qMin<qsizetype>(end - begin, budget);
+        for (qsizetype i = 0; i < take; ++i) {
+            const KeyBytes &b = table[bytes[begin + i]];
+            out[k] = b.bytes[0];
+            if (b.count == 1) {
+                ++k;
+            } else {
+                out[k + 1] = b.bytes[1];
+                out[k + 2] = b.bytes[2];
+                k += 3;
+            }
+        }
+        budget -= take;
+    };
+    const auto fixed = [&](const QByteArray &key) {
+        std::memcpy(out + k, key.constData(), size_t(key.size()));
+        k += size_t(key.size());
+    };
+    constexpr qsizetype kWhole = std::numeric_limits<qsizetype>::max() / 2;
+    for (const Data::Column &d : m_data->columns) {
+        const Column &c = d.column;
+        fixed(d.beforeKey);
+        qsizetype budget = c.width < 0 ? kWhole : c.width;
+        field(c.field, budget);
+        if (c.second.capacity > 0) {
+            if (budget >= c.between.size()) {
+                fixed(d.betweenKey);
+                budget -= c.between.size();
+            } else {
+                // The joining text cut inside: its first characters only.
+                k += writeTextKey(QStringView(c.between).left(budget), out + k);
+                budget = 0;
+            }
+            field(c.second, budget);
+        }
+        if (c.width >= 0) {
+            std::memset(out + k, ' ', size_t(budget));
+            k += size_t(budget);
+        }
+    }
+    return k;
 }
 
 bool lineLess(QStringView a, QStringView b)
@@ -638,6 +914,8 @@ void RecordListing::collect(
         throw ListingMemoryError();
     }
     const bool keyed = m_sorted;
+    const LineShape *shape = line.target<LineShape>();
+    const size_t maxKey = shape ? shape->maxKeyBytes() : 0;
     runSideBySide(parts, [&](size_t part) {
         const qint64 first = records * qint64(part) / qint64(parts);
         const qint64 last = records * qint64(part + 1) / qint64(parts);
@@ -656,7 +934,16 @@ void RecordListing::collect(
                     if (keyed) {
                         KeyRef &key = out.refs.emplace_back();
                         key.record = index;
-                        appendKey(out.store, key, line(record));
+                        if (shape) {
+                            if (out.refs.size() == 1) // the part's keys are about as long as its first
+                                out.store.hint(
+                                    size_t(last - first) * (shape->writeKey(record, out.store.room(maxKey)) + 8));
+                            key.at = out.store.size();
+                            key.length = quint32(shape->writeKey(record, out.store.room(maxKey)));
+                            out.store.keep(key.length);
+                        } else {
+                            appendKey(out.store, key, line(record));
+                        }
                     } else {
                         out.records.push_back(index);
                     }
@@ -668,9 +955,12 @@ void RecordListing::collect(
         out.block = QByteArray();
         // The part's keys sorted here, while they are at hand.
         if (keyed) {
-            const unsigned char *store = out.store.data();
-            std::sort(out.refs.begin(), out.refs.end(),
-                [store](const KeyRef &a, const KeyRef &b) { return keyLess(store, a, store, b); });
+            try {
+                sortKeys(out.store.data(), out.refs);
+            } catch (...) {
+                if (!out.failure)
+                    out.failure = std::current_exception();
+            }
         }
     });
     std::exception_ptr failure;
@@ -762,32 +1052,64 @@ void RecordListing::sort()
     for (size_t r = sortedRuns; r < runs.size(); ++r)
         unsorted.push_back(&runs[r]);
     if (!unsorted.empty())
-        runSideBySide(unsorted.size(), [&](size_t u) {
-            Run &run = *unsorted[u];
-            std::sort(run.refs.begin(), run.refs.end(),
-                [&run](const KeyRef &a, const KeyRef &b) { return keyLess(run.store, a, run.store, b); });
-        });
-    // The merge: the smallest head of the runs, each time.
-    std::vector<qint64> order;
-    order.reserve(n);
-    std::vector<size_t> heads(runs.size(), 0);
-    const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
-        return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
-    };
-    std::vector<size_t> queue;
+        runSideBySide(unsorted.size(), [&](size_t u) { sortKeys(unsorted[u]->store, unsorted[u]->refs); });
+    // The merge: the smallest head of the runs, each time. A long list is
+    // merged in slices side by side: keys of the longest run at even steps
+    // cut every run, and slice j of the list is the merge of the runs' slices
+    // j (the order is total, so the cuts agree across the runs).
+    std::vector<qint64> order(n);
+    size_t longest = 0;
+    for (size_t r = 1; r < runs.size(); ++r)
+        if (runs[r].refs.size() > runs[longest].refs.size())
+            longest = r;
+    const size_t slices = runs.size() > 1 ? partsFor(n, kPartLines) : 1;
+    // cuts[j][r]: where slice j begins in run r.
+    std::vector<std::vector<size_t>> cuts(slices + 1, std::vector<size_t>(runs.size(), 0));
     for (size_t r = 0; r < runs.size(); ++r)
-        if (!runs[r].refs.empty())
-            queue.push_back(r);
-    std::make_heap(queue.begin(), queue.end(), greater);
-    while (!queue.empty()) {
-        std::pop_heap(queue.begin(), queue.end(), greater);
-        const size_t r = queue.back();
-        order.push_back(runs[r].refs[heads[r]].record);
-        if (++heads[r] < runs[r].refs.size())
-            std::push_heap(queue.begin(), queue.end(), greater);
-        else
-            queue.pop_back();
+        cuts[slices][r] = runs[r].refs.size();
+    for (size_t j = 1; j < slices; ++j) {
+        const Run &big = runs[longest];
+        const KeyRef &cut = big.refs[big.refs.size() * j / slices];
+        for (size_t r = 0; r < runs.size(); ++r) {
+            const Run &run = runs[r];
+            cuts[j][r]
+                = size_t(std::lower_bound(run.refs.begin(), run.refs.end(), cut, [&](const KeyRef &a, const KeyRef &b) {
+                      return keyLess(run.store, a, big.store, b);
+                  }) - run.refs.begin());
+        }
     }
+    // Every slice's memory taken here: nothing is allocated on the helper threads.
+    std::vector<std::vector<size_t>> headsOf(cuts.begin(), cuts.end() - 1);
+    std::vector<std::vector<size_t>> queues(slices);
+    for (std::vector<size_t> &queue : queues)
+        queue.reserve(runs.size());
+    runSideBySide(slices, [&](size_t j) {
+        size_t at = 0;
+        for (size_t r = 0; r < runs.size(); ++r)
+            at += cuts[j][r];
+        std::vector<size_t> &heads = headsOf[j];
+        const std::vector<size_t> &ends = cuts[j + 1];
+        const auto greater = [&](size_t a, size_t b) { // a heap's "less" for the smallest on top
+            return keyLess(runs[b].store, runs[b].refs[heads[b]], runs[a].store, runs[a].refs[heads[a]]);
+        };
+        std::vector<size_t> &queue = queues[j];
+        for (size_t r = 0; r < runs.size(); ++r)
+            if (heads[r] < ends[r])
+                queue.push_back(r);
+        std::make_heap(queue.begin(), queue.end(), greater);
+        constexpr size_t kAhead = 8;
+        while (!queue.empty()) {
+            std::pop_heap(queue.begin(), queue.end(), greater);
+            const size_t r = queue.back();
+            order[at++] = runs[r].refs[heads[r]].record;
+            if (heads[r] + kAhead < ends[r])
+                __builtin_prefetch(runs[r].store + runs[r].refs[heads[r] + kAhead].at);
+            if (++heads[r] < ends[r])
+                std::push_heap(queue.begin(), queue.end(), greater);
+            else
+                queue.pop_back();
+        }
+    });
     runs.clear();
     parts.clear();
     if (given) {

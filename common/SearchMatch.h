@@ -119,6 +119,35 @@ void setAvailableMemoryForTest(qint64 bytes);
 // place in the list and its sort key.
 qint64 lineBytes(int minChars);
 
+// A line made of columns, each a fixed text followed by a field of the
+// record: its trimmed text padded with blanks and cut to `width` characters,
+// or whole (width < 0). A column may join a second field to the first (the
+// first field, `between`, the second field), the whole then padded and cut to
+// `width`. A shape is a LineBuilder (its call makes the line) and also writes
+// a line's sort key straight from the record's bytes, with no line made.
+class LineShape
+{
+public:
+    struct Column {
+        QString before;
+        FieldRef field;
+        int width = -1;
+        QString between = {};
+        FieldRef second = {};
+    };
+    explicit LineShape(std::vector<Column> columns);
+
+    QString operator()(const char *record) const;
+    // Writes the sort key of the line (see RecordListing) to `out`, which
+    // has room for maxKeyBytes(); returns the number of bytes written.
+    size_t writeKey(const char *record, unsigned char *out) const;
+    size_t maxKeyBytes() const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> m_data;
+};
+
 // Reads every record of an archive once, in file order, in large blocks; for
 // each record that `accept` takes (every record when it is empty) appends
 // `line(record)` with its record index to `out`. A failure throws
@@ -138,7 +167,8 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 
 // The lines of a list window, kept lean: for each listed record only its
 // number and, until the list is sorted, its sort key (the line folded into
-// about one byte a character). A line's text is
+// about one byte a character; a LineShape writes it from the record's bytes,
+// any other LineBuilder through the line's text). A line's text is
 // made from its record when it is asked for (drawn, found, printed), read
 // again from the archive file as it was opened for the listing; a few recent
 // lines are kept, and all of them once every line has been asked for at once.

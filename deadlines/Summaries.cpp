@@ -19,7 +19,7 @@ ListWindow::Setup summarySetup(DeadlineSummary::Kind kind)
     s.headingArt = QStringLiteral("scadenze");
     s.fill = ListWindow::archiveFill(
         &DeadlineEditorLink::openFile, DeadlineRecord::size(),
-        [kind](const char *record) { return DeadlineListing::meets(kind, record); }, &DeadlineListing::summaryLine);
+        [kind](const char *record) { return DeadlineListing::meets(kind, record); }, DeadlineListing::summaryShape());
     s.pick = ListWindow::tablePick(
         &DeadlineEditorLink::openFile, DeadlineRecord::size(), DeadlineEditorLink::summaryDeliveries());
     return s;

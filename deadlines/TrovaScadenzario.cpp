@@ -36,7 +36,7 @@ SearchWindow::Setup deadlineSearchSetup(TfrmTrovaScadenzario *self)
     };
     s.path = &DeadlineEditorLink::openFile;
     s.recordSize = DeadlineRecord::size();
-    s.line = &DeadlineListing::summaryLine;
+    s.line = DeadlineListing::summaryShape();
     s.minLineChars = DeadlineListing::kFixedChars;
     s.countBeginning = SearchMatch::kElencoBeginning;
     return s;

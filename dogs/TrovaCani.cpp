@@ -38,7 +38,7 @@ SearchWindow::Setup dogSearchSetup(TfrmTrovaCani *self)
     };
     s.path = &DogRecord::path;
     s.recordSize = DogRecord::size();
-    s.line = &DogListing::searchLine;
+    s.line = DogListing::searchShape();
     s.minLineChars = DogListing::kFixedChars;
     s.countBeginning = SearchMatch::kRiepilogoBeginning;
     return s;

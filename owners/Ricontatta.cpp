@@ -16,7 +16,7 @@ ListWindow::Setup callBackSetup()
     s.itemWidth = 1600;
     s.headingArt = QStringLiteral("proprietari");
     s.fill = ListWindow::archiveFill(
-        &OwnerRecord::path, OwnerRecord::size(), &OwnerListing::isCallBack, &OwnerListing::callBackLine);
+        &OwnerRecord::path, OwnerRecord::size(), &OwnerListing::isCallBack, OwnerListing::callBackShape());
     s.pick = ListWindow::tablePick(&OwnerRecord::path, OwnerRecord::size(), TfrmRicontatta::deliveries());
     return s;
 }

@@ -37,7 +37,7 @@ SearchWindow::Setup ownerSearchSetup(TfrmTrovaClienti *self)
     };
     s.path = &OwnerRecord::path;
     s.recordSize = OwnerRecord::size();
-    s.line = &OwnerListing::searchLine;
+    s.line = OwnerListing::searchShape();
     s.minLineChars = OwnerListing::kFixedChars;
     s.countBeginning = SearchMatch::kRiepilogoBeginning;
     return s;

@@ -23,7 +23,7 @@ ListWindow::Setup importSetup(TfrmImportaMagazzinoDoc *self)
     s.itemWidth = 1600;
     s.headingArt = QStringLiteral("listino");
     s.fill = ListWindow::archiveFill(
-        &ServiceRecord::path, ServiceRecord::size(), &QuoteListing::isOfferedService, &CatalogListing::serviceLine);
+        &ServiceRecord::path, ServiceRecord::size(), &QuoteListing::isOfferedService, CatalogListing::serviceShape());
     s.pick = ListWindow::tablePick(&ServiceRecord::path, ServiceRecord::size(), TfrmImportaMagazzinoDoc::deliveries(),
         [self] { return WindowKit::callerMode(self->lblMemory); });
     return s;

@@ -18,7 +18,7 @@ ListWindow::Setup pendingSetup(QWidget *self)
     s.headingArt = QStringLiteral("preventivi");
     s.sorted = false;
     s.fill = ListWindow::archiveFill(
-        &QuoteDelivery::yearFile, QuoteRecord::size(), &QuoteListing::isPending, &QuoteListing::line);
+        &QuoteDelivery::yearFile, QuoteRecord::size(), &QuoteListing::isPending, QuoteListing::lineShape());
     s.pick = QuoteDelivery::pick(self, TfrmSospesi::deliveries());
     return s;
 }

@@ -42,7 +42,7 @@ SearchWindow::Setup quoteSearchSetup(TfrmTrovaPreventivi *self)
     };
     s.path = &QuoteDelivery::yearFile;
     s.recordSize = QuoteRecord::size();
-    s.line = &QuoteListing::line;
+    s.line = QuoteListing::lineShape();
     s.minLineChars = QuoteListing::kFixedChars;
     s.countBeginning = SearchMatch::kElencoBeginning;
     return s;

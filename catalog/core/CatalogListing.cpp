@@ -9,24 +9,6 @@ namespace CatalogListing
 namespace
 {
 
-struct Column {
-    const char *literal; // written before the field
-    int field;
-    int width; // -1: the trimmed text, whole
-};
-
-QString line(const char *record, const RecordLayout &layout, std::initializer_list<Column> columns, int fixedChars)
-{
-    QString out;
-    const Column &last = *(columns.end() - 1);
-    out.reserve(fixedChars + FieldRef::of(layout, last.field).trimmedLength(record));
-    for (const Column &c : columns) {
-        out += QString::fromUtf8(c.literal);
-        FieldRef::of(layout, c.field).appendTo(out, record, c.width);
-    }
-    return out;
-}
-
 bool flagged(const char *record, const RecordLayout &layout, int field)
 {
     return RecordField::loadFlag(record + layout.offset(field)) == true;
@@ -34,22 +16,34 @@ bool flagged(const char *record, const RecordLayout &layout, int field)
 
 } // namespace
 
-QString serviceLine(const char *record)
+const SearchMatch::LineShape &serviceShape()
 {
     using namespace ServiceRecord;
-    return line(record, layout(),
-        { { "Cod. ", Codice, 20 }, { "  ", Descrizione, 42 }, { "  Tipo: ", Tipologia, 25 },
-            { "  Durata: ", Durata, 20 }, { "  Prezzo: € ", Prezzo, -1 } },
-        kServiceFixedChars);
+    const auto field = [](int f) { return FieldRef::of(layout(), f); };
+    static const SearchMatch::LineShape shape({ { QStringLiteral("Cod. "), field(Codice), 20 },
+        { QStringLiteral("  "), field(Descrizione), 42 }, { QStringLiteral("  Tipo: "), field(Tipologia), 25 },
+        { QStringLiteral("  Durata: "), field(Durata), 20 }, { QStringLiteral("  Prezzo: \u20AC "), field(Prezzo) } });
+    return shape;
+}
+
+const SearchMatch::LineShape &boxShape()
+{
+    using namespace BoxRecord;
+    const auto field = [](int f) { return FieldRef::of(layout(), f); };
+    static const SearchMatch::LineShape shape({ { QStringLiteral("Box n. "), field(Box), 25 },
+        { QStringLiteral("  Dim. "), field(Dimensioni), 25 }, { QStringLiteral("  Posti: "), field(Capacita), 20 },
+        { QStringLiteral("  Tipo: "), field(Tipologia), 30 }, { QStringLiteral("  Prezzo: \u20AC "), field(Prezzo) } });
+    return shape;
+}
+
+QString serviceLine(const char *record)
+{
+    return serviceShape()(record);
 }
 
 QString boxLine(const char *record)
 {
-    using namespace BoxRecord;
-    return line(record, layout(),
-        { { "Box n. ", Box, 25 }, { "  Dim. ", Dimensioni, 25 }, { "  Posti: ", Capacita, 20 },
-            { "  Tipo: ", Tipologia, 30 }, { "  Prezzo: € ", Prezzo, -1 } },
-        kBoxFixedChars);
+    return boxShape()(record);
 }
 
 bool isServiceUnavailable(const char *record)

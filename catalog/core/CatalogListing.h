@@ -20,6 +20,10 @@ inline constexpr int kServiceFixedChars = 144;
 QString boxLine(const char *record);
 inline constexpr int kBoxFixedChars = 143;
 
+// The same lines as shapes, which also write their sort keys (see SearchMatch::LineShape).
+const SearchMatch::LineShape &serviceShape();
+const SearchMatch::LineShape &boxShape();
+
 // True when the flag, trimmed, is exactly "Sì".
 bool isServiceUnavailable(const char *record);
 bool isBoxUnbookable(const char *record);

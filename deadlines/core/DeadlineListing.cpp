@@ -139,23 +139,19 @@ bool meets(Summary summary, const char *record)
     return false;
 }
 
-QString summaryLine(const char *record)
+const SearchMatch::LineShape &summaryShape()
 {
     using D = DeadlineRecord::Field;
-    QString out;
-    out.reserve(kFixedChars + field(D::Costo).trimmedLength(record));
-    field(D::Dettagli).appendTo(out, record, 30);
-    out += QLatin1String("  Data: ");
-    field(D::Data).appendTo(out, record, 10);
-    out += QLatin1String("  Ora: ");
-    field(D::Ora).appendTo(out, record, 5);
-    out += QLatin1String("  Prop. ");
-    field(D::Proprietario).appendTo(out, record, 28);
-    out += QLatin1String("  Cane: ");
-    field(D::Nome).appendTo(out, record, 28);
-    out += QStringLiteral("  \u20AC ");
-    field(D::Costo).appendTo(out, record);
-    return out;
+    static const SearchMatch::LineShape shape(
+        { { {}, field(D::Dettagli), 30 }, { QStringLiteral("  Data: "), field(D::Data), 10 },
+            { QStringLiteral("  Ora: "), field(D::Ora), 5 }, { QStringLiteral("  Prop. "), field(D::Proprietario), 28 },
+            { QStringLiteral("  Cane: "), field(D::Nome), 28 }, { QStringLiteral("  \u20AC "), field(D::Costo) } });
+    return shape;
+}
+
+QString summaryLine(const char *record)
+{
+    return summaryShape()(record);
 }
 
 std::vector<FieldRef> filterFields()

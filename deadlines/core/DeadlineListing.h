@@ -61,6 +61,8 @@ bool meets(Summary summary, const char *record);
 // width, so the fixed part is 136 characters.
 QString summaryLine(const char *record);
 inline constexpr int kFixedChars = 136;
+// The same line as a shape, which also writes its sort key (see SearchMatch::LineShape).
+const SearchMatch::LineShape &summaryShape();
 
 // ---- Search -------------------------------------------------------------
 

@@ -6,22 +6,20 @@
 namespace DogListing
 {
 
+const SearchMatch::LineShape &searchShape()
+{
+    const auto field = [](int f) { return FieldRef::of(DogRecord::layout(), f); };
+    static const SearchMatch::LineShape shape(
+        { { {}, field(DogRecord::Nome), 30 }, { QStringLiteral("  Razza: "), field(DogRecord::Razza), 28 },
+            { QStringLiteral("  Chip: "), field(DogRecord::Microchip), 20 },
+            { QStringLiteral("  Prop. "), field(DogRecord::Proprietario), 30 },
+            { QStringLiteral("  Tel. "), field(DogRecord::Recapito) } });
+    return shape;
+}
+
 QString searchLine(const char *record)
 {
-    const RecordLayout &layout = DogRecord::layout();
-    auto field = [&](int f) { return FieldRef::of(layout, f); };
-    QString out;
-    out.reserve(kFixedChars + field(DogRecord::Recapito).trimmedLength(record));
-    field(DogRecord::Nome).appendTo(out, record, 30);
-    out += QLatin1String("  Razza: ");
-    field(DogRecord::Razza).appendTo(out, record, 28);
-    out += QLatin1String("  Chip: ");
-    field(DogRecord::Microchip).appendTo(out, record, 20);
-    out += QLatin1String("  Prop. ");
-    field(DogRecord::Proprietario).appendTo(out, record, 30);
-    out += QLatin1String("  Tel. ");
-    field(DogRecord::Recapito).appendTo(out, record);
-    return out;
+    return searchShape()(record);
 }
 
 } // namespace DogListing

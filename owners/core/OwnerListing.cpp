@@ -5,32 +5,45 @@
 namespace OwnerListing
 {
 
+namespace
+{
+
+SearchMatch::LineShape lineShape(int lastField)
+{
+    const auto field = [](int f) { return FieldRef::of(OwnerRecord::layout(), f); };
+    return SearchMatch::LineShape({ { {}, field(OwnerRecord::Cliente), 26 },
+        { QStringLiteral("  Tel. "), field(OwnerRecord::Recapito), 15 },
+        { QStringLiteral("  "), field(OwnerRecord::Occupazione), 25 },
+        { QStringLiteral("  Cani: "), field(OwnerRecord::CaniOra), 30 }, { QStringLiteral("  "), field(lastField) } });
+}
+
+} // namespace
+
 QString line(const char *record, int lastField)
 {
-    const RecordLayout &layout = OwnerRecord::layout();
-    auto field = [&](int f) { return FieldRef::of(layout, f); };
-    QString out;
-    out.reserve(115 + field(lastField).trimmedLength(record));
-    field(OwnerRecord::Cliente).appendTo(out, record, 26);
-    out += QLatin1String("  Tel. ");
-    field(OwnerRecord::Recapito).appendTo(out, record, 15);
-    out += QLatin1String("  ");
-    field(OwnerRecord::Occupazione).appendTo(out, record, 25);
-    out += QLatin1String("  Cani: ");
-    field(OwnerRecord::CaniOra).appendTo(out, record, 30);
-    out += QLatin1String("  ");
-    field(lastField).appendTo(out, record);
-    return out;
+    return lineShape(lastField)(record);
+}
+
+const SearchMatch::LineShape &searchShape()
+{
+    static const SearchMatch::LineShape shape = lineShape(OwnerRecord::Note);
+    return shape;
+}
+
+const SearchMatch::LineShape &callBackShape()
+{
+    static const SearchMatch::LineShape shape = lineShape(OwnerRecord::Questioni);
+    return shape;
 }
 
 QString searchLine(const char *record)
 {
-    return line(record, OwnerRecord::Note);
+    return searchShape()(record);
 }
 
 QString callBackLine(const char *record)
 {
-    return line(record, OwnerRecord::Questioni);
+    return callBackShape()(record);
 }
 
 std::vector<FieldRef> filterFields()

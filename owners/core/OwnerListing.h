@@ -19,6 +19,9 @@ QString line(const char *record, int lastField);
 inline constexpr int kFixedChars = 115;
 QString searchLine(const char *record); // last field Note
 QString callBackLine(const char *record); // last field Questioni
+// The same lines as shapes, which also write their sort keys (see SearchMatch::LineShape).
+const SearchMatch::LineShape &searchShape();
+const SearchMatch::LineShape &callBackShape();
 
 // The fields of the ten filters, in filter order: Cliente, ComuneRes,
 // PartitaIva, CodFisc, Documento, Occupazione, CaniOra, CaniPrima, Questioni, Note.

@@ -6,33 +6,22 @@
 namespace QuoteListing
 {
 
-QString line(const char *record)
+const SearchMatch::LineShape &lineShape()
 {
     using namespace QuoteRecord;
-    const RecordLayout &l = layout();
-    auto field = [&](int f) { return FieldRef::of(l, f); };
-    const FieldRef total = field(TotFattura);
-    QString out;
-    out.reserve(kFixedChars + total.trimmedLength(record));
-    out += QLatin1String("Prev. n. ");
+    const auto field = [](int f) { return FieldRef::of(layout(), f); };
     // The number and the date share one column of 25.
-    const qsizetype start = out.size();
-    field(NumFatt).appendTo(out, record);
-    out += QLatin1String(" del ");
-    field(Data).appendTo(out, record);
-    if (out.size() > start + 25)
-        out.truncate(start + 25);
-    else
-        out.append(QString(start + 25 - out.size(), QLatin1Char(' ')));
-    out += QLatin1String("  ");
-    field(Cliente).appendTo(out, record, 35);
-    out += QLatin1String("  P.I. ");
-    field(IvaCliente).appendTo(out, record, 11);
-    out += QLatin1String("  Rif. ");
-    field(Riferimenti).appendTo(out, record, 35);
-    out += QStringLiteral("  Tot. \u20AC ");
-    total.appendTo(out, record);
-    return out;
+    static const SearchMatch::LineShape shape(
+        { { QStringLiteral("Prev. n. "), field(NumFatt), 25, QStringLiteral(" del "), field(Data) },
+            { QStringLiteral("  "), field(Cliente), 35 }, { QStringLiteral("  P.I. "), field(IvaCliente), 11 },
+            { QStringLiteral("  Rif. "), field(Riferimenti), 35 },
+            { QStringLiteral("  Tot. \u20AC "), field(TotFattura) } });
+    return shape;
+}
+
+QString line(const char *record)
+{
+    return lineShape()(record);
 }
 
 bool isPending(const char *record)

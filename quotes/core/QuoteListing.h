@@ -17,6 +17,8 @@ namespace QuoteListing
 // character 141.
 QString line(const char *record);
 inline constexpr int kFixedChars = 140;
+// The same line as a shape, which also writes its sort key (see SearchMatch::LineShape).
+const SearchMatch::LineShape &lineShape();
 
 // True when the quote's "In sospeso" flag, trimmed, is exactly "Sì".
 bool isPending(const char *record);

@@ -1,9 +1,18 @@
 // Searching and listing without windows: the multi-filter rule, the owner
 // line, the list order, the count sentence, find-next and the archive read.
+#include "catalog/core/BoxRecord.h"
+#include "catalog/core/CatalogListing.h"
+#include "catalog/core/ServiceRecord.h"
 #include "common/ArchiveFile.h"
 #include "common/SearchMatch.h"
+#include "deadlines/core/DeadlineListing.h"
+#include "deadlines/core/DeadlineRecord.h"
+#include "dogs/core/DogListing.h"
+#include "dogs/core/DogRecord.h"
 #include "owners/core/OwnerListing.h"
 #include "owners/core/OwnerRecord.h"
+#include "quotes/core/QuoteListing.h"
+#include "quotes/core/QuoteRecord.h"
 #include "tests/support/CoreSupport.h"
 
 #include <QElapsedTimer>
@@ -397,21 +406,78 @@ void TestSearchMatch::largeArchiveListsAsOnePass()
     }
 }
 
+namespace
+{
+
+// The lines of each list, as the windows build them, with their archives.
+struct ListedArea {
+    const RecordLayout *layout;
+    QString path;
+    LineBuilder line;
+};
+
+ListedArea listedArea(const QString &name)
+{
+    if (name == QLatin1String("owner call-back"))
+        return { &OwnerRecord::layout(), OwnerRecord::path(), OwnerListing::callBackShape() };
+    if (name == QLatin1String("deadline summary"))
+        return { &DeadlineRecord::layout(), DeadlineRecord::path(u"2024"), DeadlineListing::summaryShape() };
+    if (name == QLatin1String("quote"))
+        return { &QuoteRecord::layout(), QuoteRecord::path(u"2026"), QuoteListing::lineShape() };
+    if (name == QLatin1String("service"))
+        return { &ServiceRecord::layout(), ServiceRecord::path(), CatalogListing::serviceShape() };
+    if (name == QLatin1String("box"))
+        return { &BoxRecord::layout(), BoxRecord::path(), CatalogListing::boxShape() };
+    if (name == QLatin1String("dog"))
+        return { &DogRecord::layout(), DogRecord::path(), DogListing::searchShape() };
+    return { &OwnerRecord::layout(), OwnerRecord::path(), OwnerListing::searchShape() };
+}
+
+// Record i of a generic archive: every field from a few texts that fold the
+// same or nearly (case, accents, letters above U+00FF, blanks, empty, texts
+// longer than their columns), so that many lines tie or differ late.
+QByteArray mixedRecord(const RecordLayout &layout, int i)
+{
+    static const char *const texts[] = { "", "Rossi Mario", "rossi mario", "ROSSI MARI", "\xC3\x80lvaro",
+        "\xC3\xA0lvaro", "\xC5\x92uvre", "\xC5\x93uvre", "\xE2\x82\xAC 12,00", "12", "1", "  Zeta  ", "_abc", "z",
+        "Abbondanza-Castelfranchi Maria Teresa e figli", "\xC3\xBF fine", "Rossi Mario e Anna", "Rossi\tMario" };
+    constexpr int n = int(std::size(texts));
+    RecordBuffer r(layout);
+    for (int f = 0; f < layout.fieldCount(); ++f) {
+        // Most fields change slowly, so records agree on long beginnings.
+        const int pick = f % 3 == 0 ? (i / 7 + f) % n : ((i * (f + 3)) / 11 + f * 5) % n;
+        r.setText(f, QString::fromUtf8(texts[pick]));
+    }
+    return r.bytes();
+}
+
+} // namespace
+
 void TestSearchMatch::leanListingGivesTheSameLines_data()
 {
+    QTest::addColumn<QString>("area");
     QTest::addColumn<int>("records");
     QTest::addColumn<bool>("sorted");
-    QTest::addColumn<QString>("filter"); // on the owner's name
+    QTest::addColumn<QString>("filter"); // on the owner's name (owner search only)
     // Lines that agree past the sort key and differ (or not) only in the
     // notes at their end; a large archive is read in parts side by side.
-    QTest::newRow("sorted, ties past the key") << 600 << true << QString();
-    QTest::newRow("sorted, filtered") << 600 << true << QStringLiteral("rossi");
-    QTest::newRow("file order") << 600 << false << QString();
-    QTest::newRow("sorted, read in parts") << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
+    const QString owners = QStringLiteral("owner search");
+    QTest::newRow("sorted, ties past the key") << owners << 600 << true << QString();
+    QTest::newRow("sorted, filtered") << owners << 600 << true << QStringLiteral("rossi");
+    QTest::newRow("file order") << owners << 600 << false << QString();
+    QTest::newRow("sorted, read in parts")
+        << owners << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
+    // Each list's own key from the record bytes, on mixed texts.
+    for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog" })
+        QTest::newRow(area) << QString::fromLatin1(area) << 900 << true << QString();
+    QTest::newRow("deadline summary, read in parts")
+        << QStringLiteral("deadline summary") << int((qint64(24) << 20) / DeadlineRecord::size()) + 7 << true
+        << QString();
 }
 
 void TestSearchMatch::leanListingGivesTheSameLines()
 {
+    QFETCH(QString, area);
     QFETCH(int, records);
     QFETCH(bool, sorted);
     QFETCH(QString, filter);
@@ -419,29 +485,33 @@ void TestSearchMatch::leanListingGivesTheSameLines()
     // Letters below and above U+00FF (Œ, €) and case that folds the same.
     const char *const names[]
         = { "Rossi Mario", "rossi mario", "Bianchi Anna", "Verdi \xC3\x80lvaro", "\xC5\x92uvre", "\xE2\x82\xAC uno" };
+    const ListedArea listed = listedArea(area);
+    const bool ownerSearch = area == QLatin1String("owner search");
     QByteArray bytes;
     for (int i = 0; i < records; ++i) {
         const Owner o { QString::fromUtf8(names[(i * 7) % 6]), QStringLiteral("Roma"),
             QStringLiteral("nota %1").arg((i * 31) % 97) };
-        bytes += ownerBytes(o);
+        bytes += ownerSearch ? ownerBytes(o) : mixedRecord(*listed.layout, i);
     }
-    TestSupport::writeFile(OwnerRecord::path(), bytes);
+    TestSupport::writeFile(listed.path, bytes);
     const MultiFilter match(filtersWith(filter), OwnerListing::filterFields());
-    const RecordTest accept = [&](const char *r) { return match.matches(r); };
+    const RecordTest accept = [&](const char *r) { return !ownerSearch || match.matches(r); };
 
     ListLines expected;
-    collectLines(OwnerRecord::path(), OwnerRecord::size(), accept, OwnerListing::searchLine, expected);
+    // The lines made whole and sorted by lineLess, against the listing's keys.
+    const LineBuilder wholeLine = [&listed](const char *r) { return listed.line(r); };
+    collectLines(listed.path, listed.layout->size(), accept, wholeLine, expected);
     if (sorted)
         sortLines(expected);
 
     RecordListing listing;
     listing.setSorted(sorted);
-    listing.collect(OwnerRecord::path(), OwnerRecord::size(), accept, OwnerListing::searchLine);
+    listing.collect(listed.path, listed.layout->size(), accept, listed.line);
     if (sorted)
         listing.sort();
     // The archive replaced afterwards: the lines stay those of the listing.
-    QVERIFY(QFile::remove(OwnerRecord::path()));
-    TestSupport::writeFile(OwnerRecord::path(), ownerBytes({ QStringLiteral("Altro"), {}, {} }));
+    QVERIFY(QFile::remove(listed.path));
+    TestSupport::writeFile(listed.path, QByteArray(listed.layout->size(), ' '));
 
     QCOMPARE(listing.size(), qsizetype(expected.size()));
     for (qsizetype row = 0; row < listing.size(); row += 5) { // line by line, as drawn
