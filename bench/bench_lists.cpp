@@ -421,7 +421,8 @@ int main(int argc, char *argv[])
                 archive = DogRecord::path();
             bench({ pairs, n, archive });
             printRow("  (floor: a bare QDialog, same size)", n,
-                alternate(pairs, [] { return ListBench::bareWindowSeconds(); }, [archive] { return catSeconds(archive); }),
+                alternate(
+                    pairs, [] { return ListBench::bareWindowSeconds(); }, [archive] { return catSeconds(archive); }),
                 1);
             QFile::remove(archive);
         }

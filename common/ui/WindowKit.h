@@ -80,7 +80,7 @@ protected:
     virtual void closeCommand();
     // Runs after each show of the hidden window (see setVisible); nothing by
     // default. The window is visible; its first paint comes after.
-    virtual void shown() {}
+    virtual void shown() { }
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
