@@ -3,10 +3,13 @@
 // (`cat archive > /dev/null`, the file in the page cache), timed in the same
 // run as medians of alternating pairs.
 //
-// A list window is timed from its creation through its show and fill to the
-// first paint of its list; a search from the press of "Cerca" (the window
-// open on its filters) to the first paint of the result list; the planner's
-// chooser from its show to the first paint of its list.
+// A list window is timed from its making by its command (a fresh modal
+// dialog, as the program makes it) through its show and fill to the first
+// paint of its list; a search from the press of "Cerca" (the window open on
+// its filters) to the first paint of the result list; the planner's chooser
+// from its show to the first paint of its list. Each subsystem also prints
+// the floor of any window: a bare QDialog of the same size made, shown and
+// painted (see ListBench.h).
 //
 // Usage: bench_lists [subsystem ...] [records ...] [--pairs n]
 //   subsystems: owners deadlines quotes services boxes dogs chooser (default: all)
@@ -24,6 +27,7 @@
 #include "catalog/core/ServiceRecord.h"
 #include "common/ProgramFolder.h"
 #include "common/RecordLayout.h"
+#include "common/ui/Application.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/Summaries.h"
@@ -215,6 +219,7 @@ template <typename Window> double listWindowRun(const std::function<Window *()> 
     std::unique_ptr<Window> window;
     const double seconds = untilPainted([&] {
         window.reset(make());
+        window->setWindowModality(Qt::ApplicationModal); // as exec() shows it
         window->show();
         return window->lstRecords->viewport();
     });
@@ -228,6 +233,7 @@ template <typename Window> double listWindowRun(const std::function<Window *()> 
 template <typename Window> double searchRun(const QString &filterName, const QString &filterText)
 {
     auto window = std::make_unique<Window>();
+    window->setWindowModality(Qt::ApplicationModal);
     window->show();
     settle();
     if (!filterName.isEmpty())
@@ -364,7 +370,9 @@ void chooser(const Run &run)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The program's application object: its fonts (substitutions) and environment.
+    KennoraApplication::prepareEnvironment();
+    KennoraApplication app(argc, argv);
     QStringList subsystems;
     QList<qint64> sizes;
     int pairs = 7;
@@ -412,6 +420,10 @@ int main(int argc, char *argv[])
             else
                 archive = DogRecord::path();
             bench({ pairs, n, archive });
+            printRow("  (floor: a bare QDialog, same size)", n,
+                alternate(
+                    pairs, [] { return ListBench::bareWindowSeconds(); }, [archive] { return catSeconds(archive); }),
+                1);
             QFile::remove(archive);
         }
     }

@@ -4,7 +4,7 @@
 # them judges, so a slow run still ends with status 0.
 #   bench/run_all.sh [build folder] [pairs]     (defaults: build, 9)
 # The pairs go to the benchmarks timed in alternating pairs (those that
-# include BenchPairs.h); the others run with their own defaults.
+# include BenchPairs.h or ListBench.h); the others run with their own defaults.
 # Run it on a quiet machine: every figure is a median of alternating pairs,
 # but a busy machine still widens them.
 set -u
@@ -26,7 +26,9 @@ for program in "$bench"/bench_*; do
     [ -f "$program" ] && [ -x "$program" ] || continue
     name=$(basename "$program")
     echo "== $name"
-    if grep -q '"BenchPairs.h"' "$src/$name.cpp" 2>/dev/null; then
+    if grep -q '"ListBench.h"' "$src/$name.cpp" 2>/dev/null; then
+        "$program" --pairs "$pairs" || echo "   ($name could not run: status $?)"
+    elif grep -q '"BenchPairs.h"' "$src/$name.cpp" 2>/dev/null; then
         "$program" "$pairs" || echo "   ($name could not run: status $?)"
     else
         "$program" || echo "   ($name could not run: status $?)"

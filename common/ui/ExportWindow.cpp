@@ -326,13 +326,14 @@ void ExportWindow::buildWindow()
     Layout::apply(this, windowTable(m_setup.size));
 }
 
-void ExportWindow::showEvent(QShowEvent *event)
+void ExportWindow::shown()
 {
+    // Filled once the window is on its way to the screen: the archive is
+    // read while the window manager maps the window.
     if (!m_filled) {
         m_filled = true;
         fill();
     }
-    FixedDialog::showEvent(event);
 }
 
 void ExportWindow::tellTooLarge()

@@ -14,7 +14,6 @@
 class QAbstractButton;
 class RecordLayout;
 class QLabel;
-class QShowEvent;
 class QTableView;
 
 // The export windows of the archives: a grid filled from an archive when the
@@ -155,7 +154,7 @@ public:
     static const QString kTooLarge;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void shown() override;
 
 private:
     void buildWindow();

@@ -121,10 +121,11 @@ protected:
         const int picture = side * 3 / 2;
         const QRect left(px(8), px(4), picture, side);
         const QRect right(width() - px(8) - picture, px(4), picture, side);
+        // The pictures come from the picture cache: drawn once per size, not at every paint.
         if (!m_item.art.isEmpty())
-            Art::paint(painter, m_item.art, left);
+            painter.drawPixmap(left, Art::pixmap(m_item.art, left.size()));
         if (!m_item.artRight.isEmpty())
-            Art::paint(painter, m_item.artRight, right);
+            painter.drawPixmap(right, Art::pixmap(m_item.artRight, right.size()));
         // The title in capitals; a second line, when there is one, in
         // smaller letters under it.
         const QRect between = rect().adjusted(left.right() + px(8), 0, -(width() - right.left()) - px(8), 0);

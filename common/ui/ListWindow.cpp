@@ -375,6 +375,12 @@ void ListWindow::showEvent(QShowEvent *event)
         return;
     m_setup.lastSearchText->clear();
     txtTrova->clear();
+}
+
+void ListWindow::shown()
+{
+    // Filled once the window is on its way to the screen: the archive is
+    // read while the window manager maps the window.
     if (m_fillOnShow)
         fillList();
 }

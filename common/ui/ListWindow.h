@@ -182,6 +182,7 @@ protected:
     // Puts lines into the list (sorted when the window sorts) and sets the item width.
     void showLines(RecordListing lines);
     void showEvent(QShowEvent *event) override;
+    void shown() override;
     const Setup &setup() const { return m_setup; }
     // The heading of the window (Setup::heading).
     QString heading() const;

@@ -332,6 +332,14 @@ void FixedDialog::finishLayout(QSize size)
     centreOn(this, parentWidget());
 }
 
+void FixedDialog::setVisible(bool visible)
+{
+    const bool showing = visible && !isVisible();
+    QDialog::setVisible(visible);
+    if (showing && isVisible())
+        shown();
+}
+
 void FixedDialog::closeCommand()
 {
     reject();

@@ -68,11 +68,19 @@ public:
     // (prepareButtons) and centres the window.
     void finishLayout(QSize size = QSize());
 
+    // A show runs shown() once the window has been handed to the window
+    // system, before show() returns: the work it does (reading an archive)
+    // goes on while the window manager maps the window, instead of before.
+    void setVisible(bool visible) override;
+
 protected:
     // What a close does; the default cancels (reject()). A dialog whose close
     // is its own command (e.g. btnAnnulla) overrides it. When it leaves the
     // window visible, the close is refused.
     virtual void closeCommand();
+    // Runs after each show of the hidden window (see setVisible); nothing by
+    // default. The window is visible; its first paint comes after.
+    virtual void shown() { }
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
