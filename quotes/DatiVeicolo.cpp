@@ -4,23 +4,63 @@
 #include "common/ui/ControlText.h"
 #include "common/ui/Delivery.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/QuoteControls.h"
 #include "quotes/core/QuoteRecord.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace
 {
 
 const QString kMode = QStringLiteral("preventivi");
+
+// The six edits in the order of the editor's labels (editorLabels), each with
+// its caption and the edit Enter moves to.
+struct Field {
+    const char *edit;
+    const char *caption; // the caption row's name
+    const char *text;
+    const char *successor;
+};
+constexpr Field kFields[] = {
+    { "txtVeicolo", "titVeicolo", "Nome animale:", "txtMarca" },
+    { "txtMarca", "titMarca", "Razza:", "txtColore" },
+    { "txtColore", "titColore", "Colore mantello:", "txtImmatricolazione" },
+    { "txtImmatricolazione", "titImmatricolazione", "Codice microchip:", "txtAlimentazione" },
+    { "txtAlimentazione", "titAlimentazione", "Data e ora ingresso:", "txtTarga" },
+    { "txtTarga", "titTarga", "Data e ora uscita:", "txtVeicolo" },
+};
+
+Layout::Table dialogTable()
+{
+    Layout::Table table;
+    table.name = QStringLiteral("extra data dialog");
+    table.client = QSize(470, 286);
+    table.items.append({ .name = "lblIstruzioni", .x = 18, .y = 16, .w = 434, .h = 28 });
+    qreal y = 54;
+    for (const Field &f : kFields) {
+        table.items.append({ .name = f.caption,
+            .x = 18,
+            .y = y,
+            .w = 122,
+            .h = 22,
+            .kind = Layout::Kind::Text,
+            .text = QString::fromUtf8(f.text) });
+        table.items.append({ .name = f.edit, .x = 152, .y = y, .w = 300, .h = 22 });
+        table.tabOrder.append(f.edit);
+        y += 32;
+    }
+    table.items.append({ .name = "btnAnnulla", .x = 18, .y = 250, .w = 80, .h = 22 });
+    table.items.append({ .name = "btnApplica", .x = 348, .y = 250, .w = 104, .h = 22 });
+    table.tabOrder << "btnAnnulla" << "btnApplica";
+    return table;
+}
 
 } // namespace
 
@@ -40,67 +80,41 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *owner)
     : FixedDialog(owner, QStringLiteral(" Altre informazioni"))
 {
     setObjectName(QLatin1String(WindowNames::frmDatiVeicolo));
-    auto *body = new QVBoxLayout(this);
-    body->setContentsMargins(18, 16, 18, 14);
-    body->setSpacing(10);
-
+    // The controls with their behaviour; places come from the table.
     auto *instruction = new QLabel(QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante "
                                                   "Salva per salvare le modifiche."),
         this);
     instruction->setObjectName(QStringLiteral("lblIstruzioni"));
     instruction->setWordWrap(true);
-    body->addWidget(instruction);
 
     const int width = QuoteRecord::layout().capacity(QuoteRecord::Veicolo);
-    const QList<EditKit::EditRow> rows = {
-        { "txtVeicolo", width, "txtMarca" },
-        { "txtMarca", width, "txtColore" },
-        { "txtColore", width, "txtImmatricolazione" },
-        { "txtImmatricolazione", width, "txtAlimentazione" },
-        { "txtAlimentazione", width, "txtTarga" },
-        { "txtTarga", width, "txtVeicolo" },
+    for (const Field &f : kFields)
+        edits << EditKit::makeEdit(this, { f.edit, width, f.successor });
+    // Each member is the edit of its own name.
+    const auto edit = [this](const char *name) {
+        auto *line = findChild<QLineEdit *>(QLatin1String(name));
+        Q_ASSERT_X(line, "TfrmDatiVeicolo", name);
+        return line;
     };
-    const QStringList captions = { QStringLiteral("Nome animale:"), QStringLiteral("Razza:"),
-        QStringLiteral("Colore mantello:"), QStringLiteral("Codice microchip:"), QStringLiteral("Data e ora ingresso:"),
-        QStringLiteral("Data e ora uscita:") };
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(10);
-    for (int i = 0; i < rows.size(); ++i) {
-        auto *label = new QLabel(captions[i], this);
-        auto *edit = EditKit::makeEdit(this, rows[i]);
-        edit->setMinimumWidth(300);
-        grid->addWidget(label, i, 0);
-        grid->addWidget(edit, i, 1);
-        edits << edit;
-    }
-    body->addLayout(grid);
-    txtVeicolo = edits[0];
-    txtMarca = edits[1];
-    txtColore = edits[2];
-    txtImmatricolazione = edits[3];
-    txtAlimentazione = edits[4];
-    txtTarga = edits[5];
+    txtVeicolo = edit("txtVeicolo");
+    txtMarca = edit("txtMarca");
+    txtColore = edit("txtColore");
+    txtImmatricolazione = edit("txtImmatricolazione");
+    txtAlimentazione = edit("txtAlimentazione");
+    txtTarga = edit("txtTarga");
 
-    auto *buttons = new QHBoxLayout;
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch(1);
-    buttons->addWidget(btnApplica);
-    body->addSpacing(4);
-    body->addLayout(buttons);
-    setTabOrder(txtTarga, btnAnnulla);
-    setTabOrder(btnAnnulla, btnApplica);
+    Layout::apply(this, dialogTable());
 
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
     lblMemory->setText(QStringLiteral("lblMemory"));
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmDatiVeicolo::applyCommand);
     WindowKit::closeOnClick(btnAnnulla, this);
-    finishLayout();
+    finishLayout(size()); // the table's client size
 }
 
 void TfrmDatiVeicolo::openFor(QWidget *editor)

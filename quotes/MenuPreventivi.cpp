@@ -7,6 +7,7 @@
 #include "common/ui/Art.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
@@ -15,101 +16,98 @@
 
 #include <QDialog>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 TfrmMenuPreventivi *frmMenuPreventivi = nullptr;
 
 const QString TfrmMenuPreventivi::kYearWarning
     = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
+namespace
+{
+
+using Layout::Item;
+
+constexpr const char *kPanel = "panContainer";
+
+// The chooser's card, centred in the maximised window.
+Layout::Table chooserTable()
+{
+    return {
+        .name = QStringLiteral("chooser"),
+        .client = QSize(), // maximised
+        .items = {
+            { .name = kPanel, .x = Layout::Centre, .y = Layout::Centre, .w = 640, .h = 420 },
+            { .name = "imgPreventivi", .in = kPanel, .x = 28, .y = 24, .w = 72, .h = 72 },
+            { .name = "lblTitolo", .in = kPanel, .x = 114, .y = 24, .w = 458, .h = 72, .font = { "Tahoma", 22, true },
+                .colour = Style::BrandBlue },
+            { .name = "imgGuida", .in = kPanel, .x = 572, .y = 24, .w = 40, .h = 40 },
+            { .name = "lblIstruzioni", .in = kPanel, .x = 28, .y = 112, .w = 584, .h = 38, .font = { "Tahoma", 12 },
+                .colour = Style::InstructionGrey },
+            // The year and "Apri" on a card.
+            { .name = "shpAnno", .in = kPanel, .x = 28, .y = 216, .w = 584, .h = 76, .kind = Layout::Kind::Shape,
+                .fill = Style::SectionFill, .stroke = Style::SectionEdge, .radius = 12 },
+            { .name = "titAnno", .in = kPanel, .x = 145, .y = 235, .w = 63, .h = 38, .kind = Layout::Kind::Text,
+                .font = { "Tahoma", 14, true }, .text = QStringLiteral("Anno:") },
+            { .name = "txtAnnoPreventivi", .in = kPanel, .x = 222, .y = 236, .w = 110, .h = 36,
+                .font = { "Verdana", 16, true }, .align = Qt::AlignCenter },
+            { .name = "btnApriPreventivi", .in = kPanel, .x = 356, .y = 235, .w = 140, .h = 38,
+                .font = { "Tahoma", 13, true } },
+            // The logo link, and the exit.
+            { .name = "imgEmail", .in = kPanel, .x = 28, .y = 366, .w = 24, .h = 24 },
+            { .name = "lnkWeb", .in = kPanel, .x = 58, .y = 358, .w = 149, .h = 40, .font = { "Tahoma", 12 } },
+            { .name = "imgEsci", .in = kPanel, .x = 572, .y = 358, .w = 40, .h = 40 },
+        },
+        .tabOrder = { "txtAnnoPreventivi", "btnApriPreventivi" },
+    };
+}
+
+} // namespace
+
 TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora - Emissione Preventivi"), parent)
 {
     setObjectName(QLatin1String(WindowNames::frmMenuPreventivi));
-    panContainer = WindowKit::menuPanel(this, QStringLiteral("TfrmMenuPreventivi"), QSize(640, 420));
+    setWindowState(Qt::WindowMaximized);
+    setStyleSheet(Style::windowBackgroundSheet(QStringLiteral("TfrmMenuPreventivi")));
 
-    auto *body = new QVBoxLayout(panContainer);
-    body->setContentsMargins(26, 22, 26, 20);
-    body->setSpacing(0);
-
-    auto *top = new QHBoxLayout;
-    QLabel *picture = Art::pictureLabel(panContainer, "imgPreventivi", QStringLiteral("preventivi"), QSize(72, 72));
+    // The controls with their behaviour; places, fonts and colours come from
+    // the table (chooserTable).
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QLatin1String(kPanel));
+    panContainer->setStyleSheet(Style::sheet(
+        QStringLiteral("#panContainer { background: white; border: 2px solid @FrameBlue; border-radius: 14px; }")));
+    Art::pictureLabel(panContainer, "imgPreventivi", QStringLiteral("preventivi"), QSize(72, 72));
     auto *title = new QLabel(QStringLiteral("Emissione preventivi:"), panContainer);
     title->setObjectName(QStringLiteral("lblTitolo"));
-    title->setFont(Style::shellFont(22, true));
-    title->setStyleSheet(QStringLiteral("color: %1;").arg(Style::css(Style::BrandBlue)));
     imgGuida = Art::commandPicture(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
-    top->addWidget(picture);
-    top->addSpacing(14);
-    top->addWidget(title, 1);
-    top->addWidget(imgGuida, 0, Qt::AlignTop);
-    body->addLayout(top);
-    body->addSpacing(16);
-
     auto *line = new QLabel(
         QStringLiteral("In questo ambiente \u00E8 possibile archiviare i preventivi emessi ai propri clienti."),
         panContainer);
     line->setObjectName(QStringLiteral("lblIstruzioni"));
-    line->setFont(Style::shellFont(12));
-    line->setStyleSheet(Style::sheet(QStringLiteral("color: @InstructionGrey;")));
     line->setWordWrap(true);
-    body->addWidget(line);
-    body->addStretch(1);
 
-    // The year and "Apri" on a card.
-    auto *card = new QFrame(panContainer);
-    card->setObjectName(QStringLiteral("shpAnno"));
-    card->setStyleSheet(Style::sheet(
-        QStringLiteral("#shpAnno { background: @SectionFill; border: 1px solid @SectionEdge; border-radius: 12px; }")));
-    auto *row = new QHBoxLayout(card);
-    row->setContentsMargins(24, 18, 24, 18);
-    row->setSpacing(14);
-    auto *anno = new QLabel(QStringLiteral("Anno:"), card);
-    anno->setFont(Style::shellFont(14, true));
-    txtAnnoPreventivi = EditKit::makeEdit(card,
+    txtAnnoPreventivi = EditKit::makeEdit(panContainer,
         { .name = "txtAnnoPreventivi",
             .maxLength = 4,
             .successor = "btnApriPreventivi",
             .filter = EditKit::Filter::Numeric });
-    txtAnnoPreventivi->setFont(Style::verdana(16, true));
-    txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
-    txtAnnoPreventivi->setFixedSize(110, 36);
-    btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), card);
+    btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), panContainer);
     btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
-    btnApriPreventivi->setFont(Style::shellFont(13, true));
     btnApriPreventivi->setCursor(Qt::PointingHandCursor);
-    btnApriPreventivi->setMinimumSize(QSize(140, 38));
-    row->addStretch(1);
-    row->addWidget(anno);
-    row->addWidget(txtAnnoPreventivi);
-    row->addSpacing(10);
-    row->addWidget(btnApriPreventivi);
-    row->addStretch(1);
-    body->addWidget(card);
-    body->addStretch(1);
 
-    // The logo link, and the exit.
-    auto *bottom = new QHBoxLayout;
     imgEmail = Art::pictureLabel(panContainer, "imgEmail", QStringLiteral("tavolozza"), QSize(24, 24));
     imgEmail->setCursor(Qt::PointingHandCursor);
     lnkWeb = new QLabel(QStringLiteral("Imposta logo Ditta"), panContainer);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setFont(Style::shellFont(12));
     lnkWeb->setCursor(Qt::PointingHandCursor);
-    WindowKit::linkPressColour(lnkWeb, { imgEmail });
     imgEsci = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci"));
-    bottom->addWidget(imgEmail);
-    bottom->addSpacing(6);
-    bottom->addWidget(lnkWeb);
-    bottom->addStretch(1);
-    bottom->addWidget(imgEsci);
-    body->addLayout(bottom);
+
+    Layout::apply(this, chooserTable());
+    WindowKit::linkPressColour(lnkWeb, { imgEmail }); // underlines the table's font
 
     lblMemory = WindowKit::hiddenLabel(panContainer, "lblMemory");
     lblMemory->setText(QStringLiteral("avvio"));

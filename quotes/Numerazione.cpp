@@ -4,21 +4,36 @@
 #include "common/TextRoutines.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowNames.h"
 #include "quotes/core/QuoteNumbering.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace
 {
 
 const QString kMode = QStringLiteral("preventivi");
+
+Layout::Table dialogTable()
+{
+    return {
+        .name = QStringLiteral("numbering dialog"),
+        .client = QSize(400, 170),
+        .items = {
+            { .name = "grpNumerazione", .x = 16, .y = 14, .w = 368, .h = 106 },
+            { .name = "txtInizio", .in = "grpNumerazione", .x = 27, .y = 46, .w = 314, .h = 30,
+                .font = { "Verdana", 12, true }, .align = Qt::AlignCenter },
+            { .name = "btnAnnulla", .x = 16, .y = 134, .w = 80, .h = 22 },
+            { .name = "btnApplica", .x = 280, .y = 134, .w = 104, .h = 22 },
+        },
+        .tabOrder = { "txtInizio", "btnAnnulla", "btnApplica" },
+    };
+}
 
 } // namespace
 
@@ -26,31 +41,16 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner)
     : FixedDialog(owner, QStringLiteral(" Impostazione inizio numerazione"))
 {
     setObjectName(QLatin1String(WindowNames::frmNumerazione));
-    auto *body = new QVBoxLayout(this);
-    body->setContentsMargins(16, 14, 16, 14);
-    body->setSpacing(14);
-
+    // The controls with their behaviour; places and fonts come from the table.
     grpNumerazione = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
     grpNumerazione->setObjectName(QStringLiteral("grpNumerazione"));
-    auto *group = new QHBoxLayout(grpNumerazione);
-    group->setContentsMargins(24, 14, 24, 14);
     txtInizio = EditKit::makeEdit(grpNumerazione, { "txtInizio", 5, "btnApplica", EditKit::Filter::Numeric });
-    txtInizio->setAlignment(Qt::AlignCenter);
     txtInizio->setText(QStringLiteral("1"));
-    txtInizio->setFont(Style::verdana(12, true));
-    txtInizio->setMinimumHeight(30);
-    group->addWidget(txtInizio);
-    body->addWidget(grpNumerazione);
-
-    auto *buttons = new QHBoxLayout;
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch(1);
-    buttons->addWidget(btnApplica);
-    body->addLayout(buttons);
+    Layout::apply(this, dialogTable());
 
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
     lblMemory->setText(QStringLiteral("lblMemory"));
@@ -60,7 +60,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner)
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::applyCommand);
     WindowKit::closeOnClick(btnAnnulla, this);
 
-    finishLayout(QSize(400, 170));
+    finishLayout(size()); // the table's client size
 }
 
 void TfrmNumerazione::openForQuotes(QWidget *owner)
