@@ -37,7 +37,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 TfrmScadenzario *frmScadenzario = nullptr;
 
@@ -54,9 +53,9 @@ using EditKit::Filter;
 
 constexpr int kPanelWidth = 995;
 constexpr int kPanelHeight = 692;
-constexpr int kCaptionHeight = 15;
-constexpr int kFrameMargin = 4;
-constexpr int kEditHeight = 26;
+constexpr int kCaptionHeight = EditorWindow::kCaptionHeight;
+constexpr int kFrameMargin = EditorWindow::kCaptionGap;
+constexpr int kEditHeight = EditorWindow::kEditHeight;
 constexpr int kSelectorHeight = 30;
 
 // The month names of the month selector, lower-cased, in calendar order.
@@ -136,12 +135,203 @@ const QList<FieldRow> &fieldRows()
     return rows;
 }
 
-// The sections of the record editor behind the fields: first and last caption top.
-struct Section {
-    const char *name;
-    int top;
-    int bottom;
-};
+} // namespace
+
+namespace
+{
+
+using Layout::Item;
+using Layout::Kind;
+
+constexpr const char *kStart = "panAvvio";
+constexpr Layout::Font kEditFont { "Verdana", 12, true };
+constexpr Layout::Font kStartButtonFont { "Tahoma", 11, true };
+
+Item startSection(const char *name, qreal x, qreal y, qreal w, qreal h)
+{
+    return { .name = name,
+        .in = kStart,
+        .x = x,
+        .y = y,
+        .w = w,
+        .h = h,
+        .kind = Kind::Shape,
+        .fill = Style::White,
+        .stroke = Style::SectionEdge,
+        .radius = 8 };
+}
+
+// The start panel lies where the record editor lies, centred in the window.
+QList<Item> startRows()
+{
+    const Layout::Font bold10 { "Verdana", 10, true };
+    const Layout::Font plain9 { "Verdana", 9 };
+    return {
+        { .name = kStart, .x = Layout::Centre, .y = Layout::Centre, .w = kPanelWidth, .h = kPanelHeight },
+        { .name = "imgTitolo",
+            .in = kStart,
+            .x = 80,
+            .y = 14,
+            .w = kPanelWidth - 160,
+            .h = 56,
+            .font = { "Tahoma", 26, true },
+            .colour = Style::BrandBlue,
+            .align = Qt::AlignCenter },
+        // The imminent deadlines: banner, OK and its labels.
+        startSection("shpImminenti", 20, 84, kPanelWidth - 40, 131),
+        { .name = "imgAssenti", .in = kStart, .x = 36, .y = 102, .w = 634, .h = 95 },
+        { .name = "imgPresenti", .in = kStart, .x = 36, .y = 102, .w = 634, .h = 95 },
+        { .name = "lblInfo06", .in = kStart, .x = 690, .y = 98, .w = 270, .h = 20, .font = bold10 },
+        { .name = "lblOK", .in = kStart, .x = 690, .y = 120, .w = 270, .h = 36, .font = plain9 },
+        { .name = "btnOK", .in = kStart, .x = 690, .y = 162, .w = 110, .h = 36, .font = kStartButtonFont },
+        // The year to open.
+        startSection("shpAnno", 20, 232, 440, 250),
+        { .name = "lblInfo05", .in = kStart, .x = 40, .y = 250, .w = 400, .h = 44, .font = bold10 },
+        { .name = "lblApri", .in = kStart, .x = 40, .y = 304, .w = 400, .h = 20, .font = plain9 },
+        { .name = "txtAnno",
+            .in = kStart,
+            .x = 40,
+            .y = 344,
+            .w = 150,
+            .h = 48,
+            .font = { "Verdana", 22, true },
+            .align = Qt::AlignCenter },
+        { .name = "btnApri", .in = kStart, .x = 210, .y = 350, .w = 110, .h = 36, .font = kStartButtonFont },
+        // The calendar and the date lists.
+        startSection("shpCalendario", 480, 232, kPanelWidth - 500, 370),
+        { .name = "calAppuntamenti", .in = kStart, .x = 500, .y = 250, .w = 290, .h = 230 },
+        { .name = "icoIstruzioni",
+            .in = kStart,
+            .x = 806,
+            .y = 256,
+            .w = 160,
+            .h = 200,
+            .font = plain9,
+            .align = Qt::AlignTop | Qt::AlignLeft },
+        { .name = "btnGiorno", .in = kStart, .x = 500, .y = 500, .w = 220, .h = 40, .font = kStartButtonFont },
+        { .name = "btnMese", .in = kStart, .x = 736, .y = 500, .w = 220, .h = 40, .font = kStartButtonFont },
+        { .name = "imgGuida", .in = kStart, .x = 24, .y = kPanelHeight - 72, .w = 48, .h = 48 },
+        { .name = "imgEsci", .in = kStart, .x = kPanelWidth - 72, .y = kPanelHeight - 72, .w = 48, .h = 48 },
+    };
+}
+
+// The record editor: the two selector groups, the notice, the fields in
+// their section tiles, the fiscal code checker and the two check boxes.
+QList<Item> editorRows()
+{
+    const char *panel = "panContainer";
+    const Layout::Font caption = EditorWindow::kCaptionFont;
+    QList<Item> rows;
+    const struct {
+        const char *name;
+        int top, bottom; // first and last caption top
+    } sections[] = {
+        { "shpProprietario", rowTop(0), rowTop(0) },
+        { "shpCane", rowTop(1), rowTop(2) },
+        { "shpAppuntamento", rowTop(3), rowTop(3) },
+        { "shpPagamento", rowTop(4), rowTop(4) },
+    };
+    for (const auto &s : sections)
+        rows.append({ .name = s.name,
+            .in = panel,
+            .x = 10,
+            .y = qreal(s.top - 6),
+            .w = 820,
+            .h = qreal(s.bottom - s.top + kCaptionHeight + kFrameMargin + kEditHeight + 12),
+            .kind = Kind::Shape,
+            .fill = Style::White,
+            .stroke = Style::SectionEdge,
+            .radius = 8 });
+
+    // Date and time: the four selectors.
+    const auto text = [&](const char *name, const char *in, const QString &value, qreal x, qreal y, qreal w) {
+        return Item {
+            .name = name, .in = in, .x = x, .y = y, .w = w, .h = 22, .kind = Kind::Text, .font = caption, .text = value
+        };
+    };
+    const auto selector = [](const char *name, const char *in, qreal x, qreal w) {
+        return Item { .name = name, .in = in, .x = x, .y = 32, .w = w, .h = kSelectorHeight, .font = kEditFont };
+    };
+    rows << Item { .name = "grpData", .in = panel, .x = 10, .y = 8, .w = 506, .h = 82, .font = caption }
+         << text("titGiorno", "grpData", QStringLiteral("Giorno:"), 14, 36, 56)
+         << selector("txtGiorno", "grpData", 72, 76) << text("titMese", "grpData", QStringLiteral("Mese:"), 166, 36, 44)
+         << selector("txtMese", "grpData", 212, 170)
+         << Item { .name = "lblAnno",
+                .in = "grpData",
+                .x = 398,
+                .y = 28,
+                .w = 100,
+                .h = 40,
+                .font = { "Verdana", 18, true },
+                .colour = Style::BrandBlue };
+    Item colon = text("titDuePunti", "grpOra", QStringLiteral(":"), 132, 34, 10);
+    colon.font = kEditFont;
+    rows << Item { .name = "grpOra", .in = panel, .x = 528, .y = 8, .w = 302, .h = 82, .font = caption }
+         << text("titOre", "grpOra", QStringLiteral("Ore:"), 14, 36, 36) << selector("txtOreApp", "grpOra", 52, 72)
+         << colon << text("titMinuti", "grpOra", QStringLiteral("Minuti:"), 150, 36, 56)
+         << selector("txtMinutiApp", "grpOra", 210, 72);
+
+    // The notice.
+    rows << text("titAvviso", panel, QStringLiteral("Avvisa n."), 20, 104, 80)
+         << Item { .name = "txtAvviso",
+                .in = panel,
+                .x = 100,
+                .y = 100,
+                .w = 64,
+                .h = kEditHeight,
+                .font = kEditFont,
+                .align = Qt::AlignCenter }
+         << text("titGiorni", panel, QStringLiteral("giorni prima della scadenza."), 176, 104, 300);
+
+    // The fields in rows, each under its caption.
+    Item codFisc, note;
+    for (const FieldRow &row : fieldRows()) {
+        const QString field = DeadlineRecord::layout().name(row.field);
+        const QList<Item> pair = EditorWindow::captionedField(Layout::intern(DeadlineControls::name(row.field)),
+            Layout::intern(QStringLiteral("lbl") + field), QString::fromUtf8(row.caption), panel, row.x, row.top,
+            row.width, kEditFont, row.align.toInt());
+        rows << pair;
+        if (row.field == DeadlineRecord::CodFisc)
+            codFisc = pair.last();
+        if (row.field == DeadlineRecord::Note)
+            note = pair.last();
+    }
+    rows << EditorWindow::besideRow("btnCodFisc", codFisc, 30);
+
+    // Confirmation and payment.
+    const Layout::Font check { "Verdana", 10, true };
+    rows << Item { .name = "chkDaConfermare",
+        .in = panel,
+        .x = 20,
+        .y = qreal(rowTop(5) + 2),
+        .w = 320,
+        .h = kEditHeight,
+        .font = check };
+    rows << Item { .name = "shpEffettuata",
+        .in = panel,
+        .x = 600,
+        .y = note.y - 6,
+        .w = 230,
+        .h = kEditHeight + 12,
+        .kind = Kind::Shape,
+        .fill = Style::DoneTileFill,
+        .stroke = Style::DoneTileEdge,
+        .radius = 6 };
+    rows << Item {
+        .name = "chkEffettuata", .in = panel, .x = 614, .y = note.y, .w = 210, .h = kEditHeight, .font = check
+    };
+    return rows;
+}
+
+// Tab order: the selectors, then the record's order with the two check boxes.
+const QList<const char *> &editorTabOrder()
+{
+    static const QList<const char *> order = { "txtGiorno", "txtMese", "txtOreApp", "txtMinutiApp", "txtAvviso",
+        "txtProprietario", "txtCodFisc", "txtRecapito", "txtNome", "txtDataNasc", "txtRazza", "txtMantello",
+        "txtMicrochip", "txtSegni", "txtPersona", "txtDettagli", "txtOfficina", "txtCosto", "txtContatto",
+        "chkDaConfermare", "txtNote", "chkEffettuata" };
+    return order;
+}
 
 } // namespace
 
@@ -160,6 +350,11 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent)
     buildFields();
     buildCommands();
     buildArchiveEditor();
+    Layout::Table start;
+    start.name = QStringLiteral("start panel");
+    start.items = startRows();
+    Layout::apply(this, start);
+    applyPanel(editorRows(), editorTabOrder());
     finishWindow();
     showStartPanel(true);
 }
@@ -168,34 +363,21 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent)
 
 void TfrmScadenzario::buildStartPanel()
 {
+    // The controls with their behaviour; their places, fonts and colours come
+    // from the table (startRows), applied with the record editor's.
     panAvvio = new QFrame(this);
-    panAvvio->setObjectName(QStringLiteral("panAvvio"));
-    panAvvio->setFixedSize(kPanelWidth, kPanelHeight);
-    panAvvio->setStyleSheet(Style::sheet(QStringLiteral(
-        "#panAvvio { background: @PanelFill; border: 1px solid @PanelEdge; border-radius: 10px; }"
-        "QLabel { color: @TextInk; }"
-        "QFrame[section=\"true\"] { background: white; border: 1px solid @SectionEdge; border-radius: 8px; }")));
+    panAvvio->setObjectName(QLatin1String(kStart));
+    panAvvio->setStyleSheet(Style::sheet(
+        QStringLiteral("#panAvvio { background: @PanelFill; border: 1px solid @PanelEdge; border-radius: 10px; }"
+                       "QLabel { color: @TextInk; }")));
 
     imgTitolo = new QLabel(QStringLiteral("SCADENZE E APPUNTAMENTI"), panAvvio);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setFont(Style::shellFont(26, true));
-    imgTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
-    imgTitolo->setAlignment(Qt::AlignCenter);
-    imgTitolo->setGeometry(80, 14, kPanelWidth - 160, 56);
 
-    auto section = [this](const char *name, const QRect &r) {
-        auto *frame = new QFrame(panAvvio);
-        frame->setObjectName(QLatin1String(name));
-        frame->setProperty("section", true);
-        frame->setGeometry(r);
-        return frame;
-    };
-    auto text = [this](const char *name, const QString &caption, const QRect &r, qreal points, bool bold) {
+    auto text = [this](const char *name, const QString &caption) {
         auto *label = new QLabel(caption, panAvvio);
         label->setObjectName(QLatin1String(name));
-        label->setFont(Style::verdana(points, bold));
         label->setWordWrap(true);
-        label->setGeometry(r);
         return label;
     };
     const QString buttonStyle = Style::sheet(QStringLiteral(
@@ -206,51 +388,36 @@ void TfrmScadenzario::buildStartPanel()
         "QPushButton:focus { border: 2px solid @FocusGold; }"
         "QPushButton:disabled { color: @CommandDisabledText; border-color: @CommandDisabledEdge; background: "
         "@CommandDisabledFill; }"));
-    auto button = [&](const char *name, const QString &caption, const QRect &r) {
+    auto button = [&](const char *name, const QString &caption) {
         auto *b = new QPushButton(caption, panAvvio);
         b->setObjectName(QLatin1String(name));
-        b->setFont(Style::shellFont(11, true));
         b->setStyleSheet(buttonStyle);
         b->setCursor(Qt::PointingHandCursor);
-        b->setGeometry(r);
         return b;
     };
 
     // The imminent deadlines: banner, OK and its labels.
-    section("shpImminenti", QRect(20, 84, kPanelWidth - 40, 131));
     imgAssenti = Art::pictureLabel(panAvvio, "imgAssenti", QStringLiteral("scadenze-assenti"), QSize(634, 95));
-    imgAssenti->move(36, 102);
     imgPresenti = Art::pictureLabel(panAvvio, "imgPresenti", QStringLiteral("scadenze-presenti"), QSize(634, 95));
-    imgPresenti->move(36, 102);
-    imgPresenti->hide();
-    lblInfo06
-        = text("lblInfo06", QStringLiteral("Visualizza le scadenze imminenti."), QRect(690, 98, 270, 20), 10, true);
-    lblOK = text("lblOK", QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."), QRect(690, 120, 270, 36),
-        9, false);
-    btnOK = button("btnOK", QStringLiteral("OK"), QRect(690, 162, 110, 36));
+    imgPresenti->hide(); // in the banner's place, shown by the alert
+    lblInfo06 = text("lblInfo06", QStringLiteral("Visualizza le scadenze imminenti."));
+    lblOK = text("lblOK", QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."));
+    btnOK = button("btnOK", QStringLiteral("OK"));
 
     // The year to open.
-    section("shpAnno", QRect(20, 232, 440, 250));
-    lblInfo05 = text("lblInfo05", QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."),
-        QRect(40, 250, 400, 44), 10, true);
-    lblApri
-        = text("lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."), QRect(40, 304, 400, 20), 9, false);
+    lblInfo05 = text("lblInfo05", QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."));
+    lblApri = text("lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."));
     txtAnno = EditKit::makeEdit(panAvvio,
         EditRow { .name = "txtAnno",
             .maxLength = 4,
             .successor = "btnApri",
             .filter = Filter::Numeric,
             .look = EditKit::Look::None });
-    txtAnno->setFont(Style::verdana(22, true));
-    txtAnno->setAlignment(Qt::AlignCenter);
-    txtAnno->setGeometry(40, 344, 150, 48);
-    btnApri = button("btnApri", QStringLiteral("Apri"), QRect(210, 350, 110, 36));
+    btnApri = button("btnApri", QStringLiteral("Apri"));
 
     // The calendar and the date lists.
-    section("shpCalendario", QRect(480, 232, kPanelWidth - 500, 370));
     calAppuntamenti = new QCalendarWidget(panAvvio);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setGeometry(500, 250, 290, 230);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
@@ -258,16 +425,12 @@ void TfrmScadenzario::buildStartPanel()
     calAppuntamenti->setSelectedDate(Clock::today()); // once, at start-up
     icoIstruzioni = text("icoIstruzioni",
         QStringLiteral("Selezionare una data dal calendario e fare clic sui pulsanti in calce per visualizzare le "
-                       "scadenze relative a un giorno o a un mese dell'anno."),
-        QRect(806, 256, 160, 200), 9, false);
-    icoIstruzioni->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    btnGiorno = button("btnGiorno", QStringLiteral("SCADENZE DEL GIORNO"), QRect(500, 500, 220, 40));
-    btnMese = button("btnMese", QStringLiteral("SCADENZE DEL MESE"), QRect(736, 500, 220, 40));
+                       "scadenze relative a un giorno o a un mese dell'anno."));
+    btnGiorno = button("btnGiorno", QStringLiteral("SCADENZE DEL GIORNO"));
+    btnMese = button("btnMese", QStringLiteral("SCADENZE DEL MESE"));
 
     imgGuida = Art::pictureLabel(panAvvio, "imgGuida", QStringLiteral("guida"), QSize(48, 48));
-    imgGuida->move(24, kPanelHeight - 72);
     imgEsci = Art::pictureLabel(panAvvio, "imgEsci", QStringLiteral("esci"), QSize(48, 48));
-    imgEsci->move(kPanelWidth - 72, kPanelHeight - 72);
     for (QLabel *picture : { imgGuida, imgEsci })
         picture->setCursor(Qt::PointingHandCursor);
     imgGuida->setToolTip(QStringLiteral("Guida"));
@@ -290,100 +453,51 @@ void TfrmScadenzario::buildStartPanel()
 
 void TfrmScadenzario::buildFields()
 {
-    const QFont captionFont = Style::verdana(9, true);
-    const QFont editFont = Style::verdana(12, true);
-
-    // Section tiles behind the fields.
-    const Section sections[] = {
-        { "shpProprietario", rowTop(0), rowTop(0) },
-        { "shpCane", rowTop(1), rowTop(2) },
-        { "shpAppuntamento", rowTop(3), rowTop(3) },
-        { "shpPagamento", rowTop(4), rowTop(4) },
+    // The controls with their behaviour; their places, captions, fonts and
+    // the section tiles come from the table (editorRows).
+    grpData = new QGroupBox(QStringLiteral(" Data scadenza: "), panContainer);
+    grpData->setObjectName(QStringLiteral("grpData"));
+    grpOra = new QGroupBox(QStringLiteral(" Ora appuntamento: "), panContainer);
+    grpOra->setObjectName(QStringLiteral("grpOra"));
+    addHintBackground(grpData);
+    addHintBackground(grpOra);
+    auto selector = [](QWidget *parent, const char *name, const QStringList &values, const char *successor) {
+        auto *p = new PickList(
+            parent, QLatin1String(name), values, PickList::Compare::CaseIncluded, QLatin1String(successor));
+        p->setTabDiscarded(true);
+        p->setDeselectOnFocus(true);
+        p->setMaxVisibleItems(12);
+        return p;
     };
-    for (const Section &s : sections) {
-        auto *frame = new QFrame(panContainer);
-        frame->setObjectName(QLatin1String(s.name));
-        frame->setProperty("section", true);
-        frame->setGeometry(10, s.top - 6, 820, s.bottom - s.top + kCaptionHeight + kFrameMargin + kEditHeight + 12);
-        addHintBackground(frame);
-    }
-
-    // Date and time: the four selectors.
-    auto group = [&](const char *name, const QString &title, const QRect &r) {
-        auto *box = new QGroupBox(title, panContainer);
-        box->setObjectName(QLatin1String(name));
-        box->setFont(captionFont);
-        box->setGeometry(r);
-        addHintBackground(box);
-        return box;
-    };
-    grpData = group("grpData", QStringLiteral(" Data scadenza: "), QRect(10, 8, 506, 82));
-    grpOra = group("grpOra", QStringLiteral(" Ora appuntamento: "), QRect(528, 8, 302, 82));
-    auto caption = [&](QWidget *parent, const QString &textValue, const QRect &r) {
-        auto *label = new QLabel(textValue, parent);
-        label->setFont(captionFont);
-        label->setGeometry(r);
-        return label;
-    };
-    auto selector
-        = [&](QWidget *parent, const char *name, const QStringList &values, const char *successor, const QRect &r) {
-              auto *p = new PickList(
-                  parent, QLatin1String(name), values, PickList::Compare::CaseIncluded, QLatin1String(successor));
-              p->setTabDiscarded(true);
-              p->setDeselectOnFocus(true);
-              p->setFont(editFont);
-              p->lineEdit()->setFont(editFont);
-              p->setMaxVisibleItems(12);
-              p->setGeometry(r);
-              return p;
-          };
-    caption(grpData, QStringLiteral("Giorno:"), QRect(14, 36, 56, 22));
-    txtGiorno = selector(grpData, "txtGiorno", PickList::days(), "txtMese", QRect(72, 32, 76, kSelectorHeight));
-    caption(grpData, QStringLiteral("Mese:"), QRect(166, 36, 44, 22));
-    txtMese = selector(grpData, "txtMese", PickList::months(), "txtOreApp", QRect(212, 32, 170, kSelectorHeight));
+    txtGiorno = selector(grpData, "txtGiorno", PickList::days(), "txtMese");
+    txtMese = selector(grpData, "txtMese", PickList::months(), "txtOreApp");
     lblAnno = new QLabel(QStringLiteral("ANNO"), grpData);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    lblAnno->setFont(Style::verdana(18, true));
-    lblAnno->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
-    lblAnno->setGeometry(398, 28, 100, 40);
     lblData = WindowKit::hiddenLabel(grpData, "lblData");
-
-    caption(grpOra, QStringLiteral("Ore:"), QRect(14, 36, 36, 22));
-    txtOreApp = selector(grpOra, "txtOreApp", numbers(0, 23), "txtMinutiApp", QRect(52, 32, 72, kSelectorHeight));
-    auto *colon = caption(grpOra, QStringLiteral(":"), QRect(132, 34, 10, 22));
-    colon->setFont(Style::verdana(12, true));
-    caption(grpOra, QStringLiteral("Minuti:"), QRect(150, 36, 56, 22));
-    txtMinutiApp = selector(grpOra, "txtMinutiApp", numbers(0, 59), "txtAvviso", QRect(210, 32, 72, kSelectorHeight));
+    txtOreApp = selector(grpOra, "txtOreApp", numbers(0, 23), "txtMinutiApp");
+    txtMinutiApp = selector(grpOra, "txtMinutiApp", numbers(0, 59), "txtAvviso");
     lblOra = WindowKit::hiddenLabel(grpOra, "lblOra");
 
     // The notice.
-    caption(panContainer, QStringLiteral("Avvisa n."), QRect(20, 104, 80, 22));
     txtAvviso = EditKit::makeEdit(
         panContainer, EditRow { .name = "txtAvviso", .successor = "txtProprietario", .filter = Filter::Numeric });
-    txtAvviso->setFont(editFont);
-    txtAvviso->setAlignment(Qt::AlignCenter);
-    txtAvviso->setGeometry(100, 100, 64, kEditHeight);
-    caption(panContainer, QStringLiteral("giorni prima della scadenza."), QRect(176, 104, 300, 22));
 
-    // The fields in rows.
+    // The fields, in record order.
     for (const FieldRow &row : fieldRows()) {
         const QByteArray name = DeadlineControls::name(row.field).toLatin1();
         const QByteArray successor = DeadlineControls::name(row.successor).toLatin1();
-        const EditRow edit { .name = name.constData(),
-            .successor = successor.constData(),
-            .filter = row.filter,
-            .casing = row.casing,
-            .amountDecimals = row.amountDecimals };
-        auto *label = new QLabel(QString::fromUtf8(row.caption), panContainer);
-        label->setObjectName(QStringLiteral("lbl") + DeadlineRecord::layout().name(row.field));
-        label->setFont(captionFont);
-        label->setGeometry(20 + row.x - 20, row.top, row.width + 40, kCaptionHeight);
-        QLineEdit *line = EditKit::makeEdit(panContainer, edit);
-        line->setFont(editFont);
-        line->setAlignment(row.align);
-        line->setGeometry(row.x, row.top + kCaptionHeight + kFrameMargin, row.width, kEditHeight);
+        EditKit::makeEdit(panContainer,
+            EditRow { .name = name.constData(),
+                .successor = successor.constData(),
+                .filter = row.filter,
+                .casing = row.casing,
+                .amountDecimals = row.amountDecimals });
     }
-    auto edit = [this](const char *name) { return panContainer->findChild<QLineEdit *>(QLatin1String(name)); };
+    auto edit = [this](const char *name) {
+        auto *line = panContainer->findChild<QLineEdit *>(QLatin1String(name));
+        Q_ASSERT_X(line, "TfrmScadenzario::buildFields", name);
+        return line;
+    };
     txtProprietario = edit("txtProprietario");
     txtCodFisc = edit("txtCodFisc");
     txtRecapito = edit("txtRecapito");
@@ -408,33 +522,13 @@ void TfrmScadenzario::buildFields()
     btnCodFisc->setCursor(Qt::PointingHandCursor);
     btnCodFisc->setStyleSheet(smallButtonStyle());
     btnCodFisc->setFocusPolicy(Qt::NoFocus);
-    btnCodFisc->setGeometry(txtCodFisc->geometry().right() + 6, txtCodFisc->y(), 30, kEditHeight);
     connect(btnCodFisc, &QPushButton::clicked, this, [this] { OpenChecker(this, TrimText(txtCodFisc->text())); });
 
     // Confirmation and payment.
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), panContainer);
     chkDaConfermare->setObjectName(QStringLiteral("chkDaConfermare"));
-    chkDaConfermare->setFont(Style::verdana(10, true));
-    chkDaConfermare->setGeometry(20, rowTop(5) + 2, 320, 26);
-    auto *tile = new QFrame(panContainer);
-    tile->setObjectName(QStringLiteral("shpEffettuata"));
-    tile->setStyleSheet(
-        Style::sheet(QStringLiteral("#shpEffettuata { background: @DoneTileFill; border: 1px solid @DoneTileEdge;"
-                                    " border-radius: 6px; }")));
-    tile->setGeometry(600, txtNote->y() - 6, 230, kEditHeight + 12);
-    addHintBackground(tile);
     chkEffettuata = new QCheckBox(QStringLiteral("Pagamento effettuato"), panContainer);
     chkEffettuata->setObjectName(QStringLiteral("chkEffettuata"));
-    chkEffettuata->setFont(Style::verdana(10, true));
-    chkEffettuata->setGeometry(614, txtNote->y(), 210, kEditHeight);
-    tile->lower();
-
-    // Tab order: the selectors, then the record's order with the two check boxes.
-    const QList<QWidget *> order = { txtGiorno, txtMese, txtOreApp, txtMinutiApp, txtAvviso, txtProprietario,
-        txtCodFisc, txtRecapito, txtNome, txtDataNasc, txtRazza, txtMantello, txtMicrochip, txtSegni, txtPersona,
-        txtDettagli, txtOfficina, txtCosto, txtContatto, chkDaConfermare, txtNote, chkEffettuata };
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void TfrmScadenzario::buildCommands()
@@ -672,16 +766,4 @@ void TfrmScadenzario::onClosed()
     if (m_soundLoaded)
         AlertSound::stop();
     WindowKit::returnToStartMenu(this);
-}
-
-void TfrmScadenzario::resizeEvent(QResizeEvent *event)
-{
-    EditorWindow::resizeEvent(event);
-    panAvvio->move(panContainer->pos());
-}
-
-void TfrmScadenzario::showEvent(QShowEvent *event)
-{
-    EditorWindow::showEvent(event);
-    panAvvio->move(panContainer->pos());
 }

@@ -70,8 +70,6 @@ protected:
     void shown() override;
     // Closing: back to the start panel, the sound stopped, the start menu shown.
     void onClosed() override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildStartPanel();

@@ -58,7 +58,8 @@ Layout::Table dialogTable()
     }
     table.items.append({ .name = "btnAnnulla", .x = 18, .y = 250, .w = 80, .h = 22 });
     table.items.append({ .name = "btnApplica", .x = 348, .y = 250, .w = 104, .h = 22 });
-    table.tabOrder << "btnAnnulla" << "btnApplica";
+    table.tabOrder << "btnAnnulla"
+                   << "btnApplica";
     return table;
 }
 

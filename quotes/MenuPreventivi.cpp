@@ -29,8 +29,6 @@ const QString TfrmMenuPreventivi::kYearWarning
 namespace
 {
 
-using Layout::Item;
-
 constexpr const char *kPanel = "panContainer";
 
 // The chooser's card, centred in the maximised window.

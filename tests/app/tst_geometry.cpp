@@ -38,13 +38,9 @@ const QSet<QString> &freeLayout()
         QStringLiteral("frmAvvio"),
         QStringLiteral("frmStampaCane"),
         QStringLiteral("frmCreaRTF"),
-        QStringLiteral("frmScadenzario"),
         QStringLiteral("frmMenuPrimanota"),
         QStringLiteral("frmStampaBox"),
         QStringLiteral("frmStampaListino"),
-        QStringLiteral("frmMenuPreventivi"),
-        QStringLiteral("frmNumerazione"),
-        QStringLiteral("frmDatiVeicolo"),
     };
     return names;
 }

@@ -87,6 +87,8 @@ private slots:
     void cleanup();
 
     void conformsToItsLayout();
+    void panelsShareOnePlace_data();
+    void panelsShareOnePlace();
     void apriOpensTheYearWithoutCreatingIt();
     void apriRefusesWhatIsNotAYear_data();
     void apriRefusesWhatIsNotAYear();
@@ -219,6 +221,30 @@ void TestScadenzario::conformsToItsLayout()
             failures << p->objectName() + QStringLiteral(": typing limit %1").arg(EditKit::typingLimit(p));
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+}
+
+void TestScadenzario::panelsShareOnePlace_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("the panel's size") << QSize(995, 692);
+    QTest::newRow("larger") << QSize(1400, 950);
+}
+
+void TestScadenzario::panelsShareOnePlace()
+{
+    // Whatever the window's size, the start panel and the record editor lie
+    // in one place: switching panels never moves what the user sees.
+    QFETCH(QSize, size);
+    m_window->show();
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->size(), size);
+    const QRect start = m_window->panAvvio->geometry();
+    QCOMPARE(start.size(), QSize(995, 692));
+    // Centred, a half pixel either way.
+    QVERIFY(qAbs(start.x() - (size.width() - 995) / 2) <= 1);
+    QVERIFY(qAbs(start.y() - (size.height() - 692) / 2) <= 1);
+    openYear(QStringLiteral("2024"));
+    QCOMPARE(m_window->panContainer->geometry(), start);
 }
 
 void TestScadenzario::apriOpensTheYearWithoutCreatingIt()
