@@ -230,9 +230,7 @@ const KeyBytes *keyTable()
     return table.data();
 }
 
-// The folded bytes of a text, one a character below U+00FF, 0xFF and two
-// bytes from it up (the raw material of a key).
-size_t writeFoldedBytes(QStringView text, unsigned char *out)
+size_t writeTextKey(QStringView text, unsigned char *out)
 {
     size_t k = 0;
     for (const QChar c : text) {
@@ -246,119 +244,6 @@ size_t writeFoldedBytes(QStringView text, unsigned char *out)
         }
     }
     return k;
-}
-
-// Writes the sort key of a line from its folded characters. Lines hold long
-// runs of blanks (padded columns), so a run is written as a blank and one
-// byte that orders it as the run itself would: where two lines' runs differ
-// in length, the shorter run meets the other's blank with the character that
-// follows it. So the byte grows with the length when a character below the
-// blank (or the end of the line) follows the run, and falls as the length
-// grows when one above the blank follows. A run longer than kMaxRun goes on
-// in a further run, its first part marked kRunGoesOn, which lies between the
-// two kinds. Equal keys still belong to equal lines, and keys order as their
-// lines do, byte by byte, the shorter first.
-class KeyWriter
-{
-public:
-    explicit KeyWriter(unsigned char *out)
-        : m_out(out)
-    {
-    }
-
-    // One folded byte of a character below U+00FF.
-    void put(unsigned char b)
-    {
-        if (b == ' ') {
-            blank();
-            return;
-        }
-        endRun(b > ' ');
-        m_out[m_k++] = b;
-    }
-    // A character from U+00FF up (0xFF and its two bytes).
-    void putWide(unsigned char high, unsigned char low)
-    {
-        endRun(true);
-        m_out[m_k] = 0xFF;
-        m_out[m_k + 1] = high;
-        m_out[m_k + 2] = low;
-        m_k += 3;
-    }
-    // Folded bytes as writeFoldedBytes gives them.
-    void putFolded(const unsigned char *bytes, size_t n)
-    {
-        for (size_t i = 0; i < n; ++i) {
-            if (bytes[i] == 0xFF) {
-                putWide(bytes[i + 1], bytes[i + 2]);
-                i += 2;
-            } else {
-                put(bytes[i]);
-            }
-        }
-    }
-    void blanks(qsizetype n)
-    {
-        while (n > 0) {
-            if (m_run == 0 || m_run == kMaxRun) {
-                blank();
-                --n;
-                continue;
-            }
-            const qsizetype more = qMin<qsizetype>(n, kMaxRun - m_run);
-            m_run += int(more);
-            n -= more;
-        }
-    }
-    // The key's length, its last run ended by the end of the line.
-    size_t finish()
-    {
-        endRun(false);
-        return m_k;
-    }
-
-private:
-    static constexpr int kMaxRun = 126;
-    static constexpr unsigned char kRunGoesOn = kMaxRun + 1;
-
-    void blank()
-    {
-        if (m_run == kMaxRun) {
-            m_out[m_lengthAt] = kRunGoesOn;
-            m_run = 0;
-        }
-        if (m_run == 0) {
-            m_out[m_k] = ' ';
-            m_lengthAt = m_k + 1;
-            m_k += 2;
-        }
-        ++m_run;
-    }
-    void endRun(bool aboveBlank)
-    {
-        if (m_run == 0)
-            return;
-        m_out[m_lengthAt] = static_cast<unsigned char>(aboveBlank ? 255 - m_run : m_run);
-        m_run = 0;
-    }
-
-    unsigned char *m_out;
-    size_t m_k = 0;
-    size_t m_lengthAt = 0;
-    int m_run = 0;
-};
-
-size_t writeTextKey(QStringView text, unsigned char *out)
-{
-    KeyWriter w(out);
-    for (const QChar c : text) {
-        const char16_t f = foldUpper(c.unicode());
-        if (f < 0xFF)
-            w.put(static_cast<unsigned char>(f));
-        else
-            w.putWide(static_cast<unsigned char>(f >> 8), static_cast<unsigned char>(f & 0xFF));
-    }
-    return w.finish();
 }
 
 void appendKey(KeyStore &store, KeyRef &ref, QStringView text)
@@ -645,7 +530,7 @@ QString column(QStringView text, int width)
 struct LineShape::Data {
     struct Column {
         LineShape::Column column;
-        QByteArray beforeKey; // the folded bytes of the fixed texts (see writeFoldedBytes)
+        QByteArray beforeKey; // the folded key bytes of the fixed texts
         QByteArray betweenKey;
     };
     std::vector<Column> columns;
@@ -658,7 +543,7 @@ LineShape::LineShape(std::vector<Column> columns)
     auto data = std::make_shared<Data>();
     const auto key = [](const QString &text) {
         QByteArray bytes(3 * text.size(), Qt::Uninitialized);
-        bytes.truncate(qsizetype(writeFoldedBytes(text, reinterpret_cast<unsigned char *>(bytes.data()))));
+        bytes.truncate(qsizetype(writeTextKey(text, reinterpret_cast<unsigned char *>(bytes.data()))));
         return bytes;
     };
     for (Column &c : columns) {
@@ -710,7 +595,7 @@ QString LineShape::operator()(const char *record) const
 size_t LineShape::writeKey(const char *record, unsigned char *out) const
 {
     const KeyBytes *table = keyTable();
-    KeyWriter w(out);
+    size_t k = 0;
     // The trimmed text of a field, at most `budget` characters of it; the
     // characters written are taken from the budget.
     const auto field = [&](const FieldRef &f, qsizetype &budget) {
@@ -720,15 +605,20 @@ size_t LineShape::writeKey(const char *record, unsigned char *out) const
         const qsizetype take = qMin<qsizetype>(end - begin, budget);
         for (qsizetype i = 0; i < take; ++i) {
             const KeyBytes &b = table[bytes[begin + i]];
-            if (b.count == 1)
-                w.put(b.bytes[0]);
-            else
-                w.putWide(b.bytes[1], b.bytes[2]);
+            out[k] = b.bytes[0];
+            if (b.count == 1) {
+                ++k;
+            } else {
+                out[k + 1] = b.bytes[1];
+                out[k + 2] = b.bytes[2];
+                k += 3;
+            }
         }
         budget -= take;
     };
     const auto fixed = [&](const QByteArray &key) {
-        w.putFolded(reinterpret_cast<const unsigned char *>(key.constData()), size_t(key.size()));
+        std::memcpy(out + k, key.constData(), size_t(key.size()));
+        k += size_t(key.size());
     };
     constexpr qsizetype kWhole = std::numeric_limits<qsizetype>::max() / 2;
     for (const Data::Column &d : m_data->columns) {
@@ -742,17 +632,17 @@ size_t LineShape::writeKey(const char *record, unsigned char *out) const
                 budget -= c.between.size();
             } else {
                 // The joining text cut inside: its first characters only.
-                QByteArray cut(3 * budget, Qt::Uninitialized);
-                auto *bytes = reinterpret_cast<unsigned char *>(cut.data());
-                w.putFolded(bytes, writeFoldedBytes(QStringView(c.between).left(budget), bytes));
+                k += writeTextKey(QStringView(c.between).left(budget), out + k);
                 budget = 0;
             }
             field(c.second, budget);
         }
-        if (c.width >= 0)
-            w.blanks(budget);
+        if (c.width >= 0) {
+            std::memset(out + k, ' ', size_t(budget));
+            k += size_t(budget);
+        }
     }
-    return w.finish();
+    return k;
 }
 
 bool lineLess(QStringView a, QStringView b)

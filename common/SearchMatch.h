@@ -167,8 +167,7 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
 
 // The lines of a list window, kept lean: for each listed record only its
 // number and, until the list is sorted, its sort key (the line folded into
-// about one byte a character, a run of blanks into two bytes that order as
-// the run does; a LineShape writes it from the record's bytes,
+// about one byte a character; a LineShape writes it from the record's bytes,
 // any other LineBuilder through the line's text). A line's text is
 // made from its record when it is asked for (drawn, found, printed), read
 // again from the archive file as it was opened for the listing; a few recent
