@@ -434,13 +434,14 @@ ListedArea listedArea(const QString &name)
     if (name == QLatin1String("box choice"))
         return { &BoxRecord::layout(), BoxRecord::path(), BoxChoice::shape() };
     if (name.startsWith(QLatin1String("long blank runs"))) {
-        // Runs of blanks about 126 and 252 long, ended by a character above
-        // or below the blank (a tab), by a letter above U+00FF or by the end.
+        // Long runs of blanks (padded columns side by side, some over 250),
+        // ended by a character above or below the blank (a tab), by a letter
+        // above U+00FF or by the end of the line.
         const auto field = [](int f) { return FieldRef::of(OwnerRecord::layout(), f); };
-        static const LineShape shape({ { {}, field(OwnerRecord::Cliente), 126 },
-            { QStringLiteral(" "), field(OwnerRecord::DataNasc), 127 }, { {}, field(OwnerRecord::ComuneNasc), 2 },
-            { QStringLiteral("\t"), field(OwnerRecord::ProvNasc), 3 }, { {}, field(OwnerRecord::Recapito), 130 },
-            { QStringLiteral(" "), field(OwnerRecord::IndirizzoRes) } });
+        static const LineShape shape(
+            { { {}, field(OwnerRecord::Cliente), 126 }, { QStringLiteral(" "), field(OwnerRecord::DataNasc), 127 },
+                { {}, field(OwnerRecord::ComuneNasc), 2 }, { QStringLiteral("\t"), field(OwnerRecord::ProvNasc), 3 },
+                { {}, field(OwnerRecord::Recapito), 130 }, { QStringLiteral(" "), field(OwnerRecord::IndirizzoRes) } });
         // Through the line's text rather than the record's bytes.
         if (name.endsWith(QLatin1String("text")))
             return { &OwnerRecord::layout(), OwnerRecord::path(), [](const char *r) { return shape(r); } };
@@ -485,8 +486,8 @@ void TestSearchMatch::leanListingGivesTheSameLines_data()
     QTest::newRow("sorted, read in parts")
         << owners << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
     // Each list's own key from the record bytes, on mixed texts.
-    for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog", "box choice", "long blank runs",
-             "long blank runs, from the text" })
+    for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog", "box choice",
+             "long blank runs", "long blank runs, from the text" })
         QTest::newRow(area) << QString::fromLatin1(area) << 900 << true << QString();
     QTest::newRow("deadline summary, read in parts")
         << QStringLiteral("deadline summary") << int((qint64(24) << 20) / DeadlineRecord::size()) + 7 << true
