@@ -21,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -198,6 +197,47 @@ Layout::Table chooserTable()
 
 } // namespace
 
+int BoxChoiceModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_listing.size());
+}
+
+QVariant BoxChoiceModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return {};
+    return m_listing.text(index.row());
+}
+
+void BoxChoiceModel::setListing(SearchMatch::RecordListing listing)
+{
+    beginResetModel();
+    m_listing = std::move(listing);
+    endResetModel();
+}
+
+BoxChoiceList::BoxChoiceList(QWidget *parent)
+    : QListView(parent)
+    , m_model(new BoxChoiceModel(this))
+{
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex &current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
+}
+
+int BoxChoiceList::currentRow() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void BoxChoiceList::setCurrentRow(int row)
+{
+    const QModelIndex i = row >= 0 && row < count() ? m_model->index(row) : QModelIndex();
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+}
+
 TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora - Planner Prenotazioni Box"), parent)
 {
@@ -223,7 +263,7 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     icoMano = Art::pictureLabel(panContainer, "icoMano", QStringLiteral("mano"), QSize(36, 19));
     icoMano->hide();
 
-    lstRecords = new QListWidget(panContainer);
+    lstRecords = new BoxChoiceList(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     // 9 points: the widest line (about 125 characters) fits the 910 units of an item.
     QFont mono = Style::font(QStringLiteral("Courier New"), 9);
@@ -233,7 +273,7 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setUniformItemSizes(true);
     lstRecords->setTextElideMode(Qt::ElideNone);
-    lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 2px; }"));
+    lstRecords->setStyleSheet(QStringLiteral("QListView::item { padding: 3px 2px; }"));
 
     imgGuida = Art::pictureLabel(panContainer, "imgGuida", QStringLiteral("guida"), QSize(141, 67));
     imgGuida->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -264,7 +304,7 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget *parent)
 
     new TabMovesOn(txtAnnoFatture, btnApriFatture, lstRecords);
 
-    connect(lstRecords, &QListWidget::currentRowChanged, this, &TfrmMenuDisponibili::pick);
+    connect(lstRecords, &BoxChoiceList::currentRowChanged, this, &TfrmMenuDisponibili::pick);
     connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuDisponibili::btnApriFattureClick);
     WindowKit::onClick(imgGuida, [this] { ShowHelp(this, HelpTopic::Planner); });
     WindowKit::onClick(imgEsci, [this] { close(); });
@@ -310,39 +350,28 @@ void TfrmMenuDisponibili::formShow()
     m_picked = false;
     {
         const QSignalBlocker blocker(lstRecords);
-        lstRecords->clear();
+        lstRecords->lines()->setListing({});
     }
-    m_records.clear();
     for (QLabel *label : { lblBox, lblDimensioni, lblCapacita, lblPrezzo })
         label->clear();
     icoMano->hide();
 
-    QStringList texts;
+    SearchMatch::RecordListing listing;
     try {
-        const ListLines lines = BoxChoice::lines(BoxRecord::path());
-        texts.reserve(qsizetype(lines.size()));
-        m_records.reserve(lines.size());
-        for (const ListLine &l : lines) {
-            texts << l.text;
-            m_records.push_back(l.record);
-        }
+        listing = BoxChoice::listing(BoxRecord::path());
     } catch (const SearchMatch::ListingMemoryError &) {
         // Not read at all: a file beyond what memory can hold.
-        texts.clear();
-        m_records.clear();
+        listing.clear();
         MessageBoxes::plain(SearchMatch::kMemoryMessage, this);
     } catch (const ArchiveAccessError &) {
-        texts.clear();
-        m_records.clear();
+        listing.clear();
         MessageBoxes::error(kArchiveAccessMessage, this);
     }
     {
-        // All the lines in one insertion: line i stands for m_records[i].
+        // All the lines at once; a line's text is made when it is drawn.
         const QSignalBlocker blocker(lstRecords);
-        lstRecords->setUpdatesEnabled(false);
-        lstRecords->addItems(texts);
+        lstRecords->lines()->setListing(std::move(listing));
         lstRecords->setCurrentRow(-1);
-        lstRecords->setUpdatesEnabled(true);
     }
 
     txtAnnoFatture->setText(Clock::today().toString(QStringLiteral("yyyy")));
@@ -351,18 +380,18 @@ void TfrmMenuDisponibili::formShow()
 
 void TfrmMenuDisponibili::pick(int row)
 {
-    QListWidgetItem *item = row >= 0 ? lstRecords->item(row) : nullptr;
-    if (!item || row >= qsizetype(m_records.size()))
+    if (row < 0 || row >= lstRecords->count())
         return;
+    const qint64 record = lstRecords->lines()->record(row);
     // The box's fields from its record, as long as it still makes the line shown.
     QByteArray bytes;
     try {
-        SearchMatch::readRecord(BoxRecord::path(), BoxRecord::size(), m_records[size_t(row)], bytes);
+        SearchMatch::readRecord(BoxRecord::path(), BoxRecord::size(), record, bytes);
     } catch (const ArchiveAccessError &) {
         return;
     }
-    const BoxChoice::Entry entry = BoxChoice::entry(bytes.constData(), m_records[size_t(row)]);
-    if (entry.line != item->text())
+    const BoxChoice::Entry entry = BoxChoice::entry(bytes.constData(), record);
+    if (entry.line != lstRecords->text(row))
         return;
     lblBox->setText(entry.box);
     lblDimensioni->setText(entry.dimensioni);

@@ -3,13 +3,53 @@
 #include "common/ui/WindowKit.h"
 #include "planner/core/BoxChoice.h"
 
-#include <vector>
+#include <QAbstractListModel>
+#include <QListView>
 
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+
+// The chooser's list of boxes: one line per box, made when it is drawn or
+// picked, each standing for its record of the box archive.
+class BoxChoiceModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    void setListing(SearchMatch::RecordListing listing);
+    QString text(int row) const { return m_listing.text(row); }
+    qint64 record(int row) const { return m_listing.record(row); }
+
+private:
+    SearchMatch::RecordListing m_listing;
+};
+
+// `lstRecords`: the list with its current line (-1 for none); making a line
+// current selects it alone.
+class BoxChoiceList : public QListView
+{
+    Q_OBJECT
+public:
+    explicit BoxChoiceList(QWidget *parent = nullptr);
+
+    BoxChoiceModel *lines() const { return m_model; }
+    int count() const { return m_model->rowCount(); }
+    QString text(int row) const { return m_model->text(row); }
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    BoxChoiceModel *m_model;
+};
 
 // The planner's chooser of year and box: lists the bookable boxes of
 // Box_Cani.pro, takes a year and a box and opens the planner on the file of
@@ -37,7 +77,7 @@ public:
     QLabel *icoTitolo, *icoLetto, *lblInformazioni, *titAnno, *icoMano, *imgGuida, *imgEsci;
     QLineEdit *txtAnnoFatture;
     QPushButton *btnApriFatture;
-    QListWidget *lstRecords;
+    BoxChoiceList *lstRecords;
     QLabel *lblMemory, *lblBox, *lblDimensioni, *lblCapacita, *lblPrezzo, *lblFile;
 
 protected:
@@ -48,7 +88,6 @@ private:
     void formShow();
     void pick(int row);
 
-    std::vector<qint64> m_records; // the record of each line
     bool m_picked = false;
 };
 

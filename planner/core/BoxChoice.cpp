@@ -49,21 +49,20 @@ bool isBookable(const char *record)
     return flag != QByteArrayView("S\xEC", 2);
 }
 
-QString line(const char *record)
+const SearchMatch::LineShape &shape()
 {
     const RecordLayout &layout = BoxRecord::layout();
-    auto field = [&](int f) { return FieldRef::of(layout, f); };
-    QString out;
-    out.reserve(7 + 25 + 7 + 25 + 9 + 20 + 13 + field(BoxRecord::Prezzo).trimmedLength(record));
-    out += QLatin1String("Box n. ");
-    field(BoxRecord::Box).appendTo(out, record, 25);
-    out += QLatin1String("  Dim. ");
-    field(BoxRecord::Dimensioni).appendTo(out, record, 25);
-    out += QLatin1String("  Posti: ");
-    field(BoxRecord::Capacita).appendTo(out, record, 20);
-    out += QStringLiteral("  Prezzo: \u20AC ");
-    field(BoxRecord::Prezzo).appendTo(out, record);
-    return out;
+    const auto field = [&](int f) { return FieldRef::of(layout, f); };
+    static const SearchMatch::LineShape lineShape({ { QStringLiteral("Box n. "), field(BoxRecord::Box), 25 },
+        { QStringLiteral("  Dim. "), field(BoxRecord::Dimensioni), 25 },
+        { QStringLiteral("  Posti: "), field(BoxRecord::Capacita), 20 },
+        { QStringLiteral("  Prezzo: \u20AC "), field(BoxRecord::Prezzo) } });
+    return lineShape;
+}
+
+QString line(const char *record)
+{
+    return shape()(record);
 }
 
 Entry entry(const char *record, qint64 index)
@@ -79,12 +78,11 @@ Entry entry(const char *record, qint64 index)
     return e;
 }
 
-ListLines lines(const QString &archivePath)
+SearchMatch::RecordListing listing(const QString &archivePath)
 {
-    ListLines out;
-    SearchMatch::collectLines(
-        archivePath, BoxRecord::size(), &isBookable, [](const char *r) { return line(r); }, out);
-    SearchMatch::sortLines(out);
+    SearchMatch::RecordListing out;
+    out.collect(archivePath, BoxRecord::size(), &isBookable, shape());
+    out.sort();
     return out;
 }
 

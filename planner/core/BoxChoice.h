@@ -22,6 +22,10 @@ QString line(const QString &box, const QString &dimensioni, const QString &capac
 // code, a line that begins another first.
 bool lessThan(const QString &a, const QString &b);
 
+// The line of a raw box record as a shape (it also writes the line's sort key
+// from the record's bytes).
+const SearchMatch::LineShape &shape();
+
 // Whether a raw box record is listed (not flagged "Sì" as not bookable).
 bool isBookable(const char *record);
 // The line and the entry of a raw box record at 0-based `index`.
@@ -29,9 +33,11 @@ QString line(const char *record);
 Entry entry(const char *record, qint64 index);
 
 // Reads the box archive (created empty when missing) in large blocks and
-// returns the lines of the bookable boxes in list order (stable: equal lines
-// keep file order), each with its record. Throws ArchiveAccessError when the
-// archive cannot be opened or read.
-ListLines lines(const QString &archivePath);
+// returns the bookable boxes in list order (stable: equal lines keep file
+// order), each with its record; a line's text is made when it is asked for
+// (see SearchMatch::RecordListing). Throws ArchiveAccessError when the
+// archive cannot be opened or read, ListingMemoryError when memory cannot
+// hold the listing.
+SearchMatch::RecordListing listing(const QString &archivePath);
 
 } // namespace BoxChoice

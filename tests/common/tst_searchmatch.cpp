@@ -11,6 +11,7 @@
 #include "dogs/core/DogRecord.h"
 #include "owners/core/OwnerListing.h"
 #include "owners/core/OwnerRecord.h"
+#include "planner/core/BoxChoice.h"
 #include "quotes/core/QuoteListing.h"
 #include "quotes/core/QuoteRecord.h"
 #include "tests/support/CoreSupport.h"
@@ -430,6 +431,22 @@ ListedArea listedArea(const QString &name)
         return { &BoxRecord::layout(), BoxRecord::path(), CatalogListing::boxShape() };
     if (name == QLatin1String("dog"))
         return { &DogRecord::layout(), DogRecord::path(), DogListing::searchShape() };
+    if (name == QLatin1String("box choice"))
+        return { &BoxRecord::layout(), BoxRecord::path(), BoxChoice::shape() };
+    if (name.startsWith(QLatin1String("long blank runs"))) {
+        // Long runs of blanks (padded columns side by side, some over 250),
+        // ended by a character above or below the blank (a tab), by a letter
+        // above U+00FF or by the end of the line.
+        const auto field = [](int f) { return FieldRef::of(OwnerRecord::layout(), f); };
+        static const LineShape shape(
+            { { {}, field(OwnerRecord::Cliente), 126 }, { QStringLiteral(" "), field(OwnerRecord::DataNasc), 127 },
+                { {}, field(OwnerRecord::ComuneNasc), 2 }, { QStringLiteral("\t"), field(OwnerRecord::ProvNasc), 3 },
+                { {}, field(OwnerRecord::Recapito), 130 }, { QStringLiteral(" "), field(OwnerRecord::IndirizzoRes) } });
+        // Through the line's text rather than the record's bytes.
+        if (name.endsWith(QLatin1String("text")))
+            return { &OwnerRecord::layout(), OwnerRecord::path(), [](const char *r) { return shape(r); } };
+        return { &OwnerRecord::layout(), OwnerRecord::path(), shape };
+    }
     return { &OwnerRecord::layout(), OwnerRecord::path(), OwnerListing::searchShape() };
 }
 
@@ -440,7 +457,8 @@ QByteArray mixedRecord(const RecordLayout &layout, int i)
 {
     static const char *const texts[] = { "", "Rossi Mario", "rossi mario", "ROSSI MARI", "\xC3\x80lvaro",
         "\xC3\xA0lvaro", "\xC5\x92uvre", "\xC5\x93uvre", "\xE2\x82\xAC 12,00", "12", "1", "  Zeta  ", "_abc", "z",
-        "Abbondanza-Castelfranchi Maria Teresa e figli", "\xC3\xBF fine", "Rossi Mario e Anna", "Rossi\tMario" };
+        "Abbondanza-Castelfranchi Maria Teresa e figli", "\xC3\xBF fine", "Rossi Mario e Anna", "Rossi\tMario",
+        "Rossi \tMario", "Rossi   Mario" };
     constexpr int n = int(std::size(texts));
     RecordBuffer r(layout);
     for (int f = 0; f < layout.fieldCount(); ++f) {
@@ -468,7 +486,8 @@ void TestSearchMatch::leanListingGivesTheSameLines_data()
     QTest::newRow("sorted, read in parts")
         << owners << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
     // Each list's own key from the record bytes, on mixed texts.
-    for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog" })
+    for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog", "box choice",
+             "long blank runs", "long blank runs, from the text" })
         QTest::newRow(area) << QString::fromLatin1(area) << 900 << true << QString();
     QTest::newRow("deadline summary, read in parts")
         << QStringLiteral("deadline summary") << int((qint64(24) << 20) / DeadlineRecord::size()) + 7 << true

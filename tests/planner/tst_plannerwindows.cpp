@@ -24,7 +24,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -57,11 +56,11 @@ void writeBoxes(const QList<Box> &boxes)
     writeFile(BoxRecord::path(), bytes);
 }
 
-QStringList lines(const QListWidget *list)
+QStringList lines(const BoxChoiceList *list)
 {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
+        out << list->text(i);
     return out;
 }
 
