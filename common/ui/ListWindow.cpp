@@ -35,8 +35,9 @@ QFont listFont()
 
 RecordListModel::RecordListModel(QObject *parent)
     : QAbstractListModel(parent)
+    , m_font(listFont())
 {
-    m_rowHeight = QFontMetrics(listFont()).height() + 4;
+    m_rowHeight = QFontMetrics(m_font).height() + 4;
 }
 
 int RecordListModel::rowCount(const QModelIndex &parent) const
@@ -54,7 +55,7 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
     case Qt::UserRole:
         return m_listing.record(index.row());
     case Qt::FontRole:
-        return listFont();
+        return m_font; // made once: every drawn line asks for it
     case Qt::ForegroundRole:
         return QColor::fromRgba(0xFF000000);
     case Qt::SizeHintRole:
