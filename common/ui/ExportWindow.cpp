@@ -1,5 +1,6 @@
 #include "common/ui/ExportWindow.h"
 
+#include "common/ui/CellText.h"
 #include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 
@@ -13,7 +14,6 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 
@@ -52,63 +52,6 @@ public:
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
-    }
-};
-
-// Whether a cell text may be cut before it is laid out: one line of
-// left-to-right text (no control character, line or paragraph separator,
-// right-to-left script or direction mark), so the part of it the cell shows
-// does not depend on what follows.
-bool cuttable(const QString &text)
-{
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 32 || (u >= 0x7F && u < 0xA0))
-            return false;
-        if (u < 0x0590 || (u >= 0x2010 && u <= 0x2027) || (u >= 0x2030 && u <= 0x205F) || (u >= 0x20A0 && u <= 0x214F))
-            continue;
-        return false;
-    }
-    return true;
-}
-
-// The grid's cells: drawn as every item view draws them, but a text far
-// wider than its cell is first cut a good way past the cell's right edge, so
-// only the part that can be seen is shaped. The cell shows the same elided
-// text as for the whole text (what is cut lies beyond the ellipsis).
-class CellDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
-        cutToCell(cell);
-        const QWidget *widget = cell.widget;
-        QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
-    }
-
-private:
-    static void cutToCell(QStyleOptionViewItem &cell)
-    {
-        constexpr qsizetype kBeyond = 8; // characters kept past the measured edge
-        if (cell.textElideMode != Qt::ElideRight || cell.features.testFlag(QStyleOptionViewItem::WrapText)
-            || cell.text.size() < 32 || cell.rect.width() <= 0)
-            return;
-        const QFontMetrics &metrics = cell.fontMetrics;
-        // Well past the edge: a quarter more than the cell, the ellipsis twice and the widest character.
-        const int edge = cell.rect.width() * 5 / 4 + 2 * metrics.horizontalAdvance(QChar(0x2026)) + metrics.maxWidth();
-        qsizetype end = 0;
-        int advance = 0;
-        while (end < cell.text.size() && advance <= edge)
-            advance += metrics.horizontalAdvance(cell.text.at(end++));
-        end += kBeyond;
-        if (end >= cell.text.size() || !cuttable(cell.text))
-            return;
-        cell.text.truncate(end);
     }
 };
 
@@ -386,7 +329,7 @@ void ExportWindow::buildWindow()
     auto *header = new GridHeader(Qt::Horizontal, grdRecords);
     header->setSectionsClickable(true); // as the view's own header: a click selects the column
     grdRecords->setHorizontalHeader(header);
-    grdRecords->setItemDelegate(new CellDelegate(grdRecords));
+    grdRecords->setItemDelegate(new CellTextDelegate(grdRecords));
     grdRecords->setModel(m_grid);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);

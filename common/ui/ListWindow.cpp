@@ -5,6 +5,7 @@
 #include "common/ArchiveFile.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
+#include "common/ui/CellText.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
@@ -103,6 +104,7 @@ RecordList::RecordList(QWidget *parent)
 {
     setObjectName(QStringLiteral("lstRecords"));
     setModel(m_model);
+    setItemDelegate(new CellTextDelegate(this)); // a long line is drawn up to the view's edge only
     setFont(listFont());
     setUniformItemSizes(true); // every line as high as the first: 100,000 lines lay out at once
     setSelectionMode(QAbstractItemView::SingleSelection);
