@@ -653,8 +653,8 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
         if (m_packedSlot[size_t(field)] == 0)
             shownFields.push_back(field);
     }
-    std::sort(shownFields.begin(), shownFields.end(),
-        [&](int a, int b) { return layout.offset(a) < layout.offset(b); });
+    std::sort(
+        shownFields.begin(), shownFields.end(), [&](int a, int b) { return layout.offset(a) < layout.offset(b); });
     for (int field : shownFields) {
         m_packedSlot[size_t(field)] = int(m_packedOffset.size());
         m_packedOffset.push_back(layout.offset(field));
@@ -1025,12 +1025,10 @@ void RecordRows::appendCell(qsizetype row, int column, QByteArray &out) const
         appendCellBytes(out, rowKey(row));
         return;
     }
-    const QByteArrayView first
-        = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
+    const QByteArrayView first = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
     appendEscaped(out, first.data(), first.size());
     if (source.second >= 0) {
-        const QByteArrayView second
-            = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
+        const QByteArrayView second = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
         if (!first.isEmpty() && !second.isEmpty())
             out.append(' ');
         appendEscaped(out, second.data(), second.size());
@@ -1060,8 +1058,7 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
         const RecordText &source = m_columns.at(exported.at(c));
         if (source.isRowNumber())
             continue;
-        QByteArrayView lead
-            = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
+        QByteArrayView lead = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
         if (lead.isEmpty() && source.second >= 0)
             lead = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
         if (!lead.isEmpty()
@@ -1089,12 +1086,10 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
             p += number.size();
             continue;
         }
-        const QByteArrayView first
-            = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
+        const QByteArrayView first = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
         p = putEscaped(p, first.data(), first.size());
         if (source.second >= 0) {
-            const QByteArrayView second
-                = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
+            const QByteArrayView second = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
             if (!first.isEmpty() && !second.isEmpty())
                 *p++ = ' ';
             p = putEscaped(p, second.data(), second.size());

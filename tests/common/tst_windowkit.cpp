@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -584,7 +584,8 @@ void TestWindowKit::longListLinesShowWhatTheWholeLineShows_data()
         QTest::newRow("short, " + at) << QStringLiteral("BIANCHI ANNA") << scroll;
         QTest::newRow("owner columns, " + at) << owner.repeated(4) << scroll;
         QTest::newRow("far past the view, " + at) << owner.repeated(12) << scroll;
-        QTest::newRow("right-to-left far on, " + at) << owner.repeated(6) + QStringLiteral("\u05E9\u05DC\u05D5\u05DD") << scroll;
+        QTest::newRow("right-to-left far on, " + at)
+            << owner.repeated(6) + QStringLiteral("\u05E9\u05DC\u05D5\u05DD") << scroll;
     }
 }
 

@@ -313,7 +313,7 @@ void TestExpClienti::longCellsShowWhatTheWholeTextShows_data()
     QTest::newRow("long words") << words.repeated(10);
     QTest::newRow("kerning pairs and narrow letters")
         << QStringLiteral("AVAVAV To Ty Wa ") + QString(QStringLiteral("il.")).repeated(120);
-    QTest::newRow("code page signs") << QStringLiteral("€ „quoted” … ‰ • – — ™ ") .repeated(12);
+    QTest::newRow("code page signs") << QStringLiteral("€ „quoted” … ‰ • – — ™ ").repeated(12);
     QTest::newRow("line break far on") << words.repeated(6) + QStringLiteral("\nseconda riga");
     QTest::newRow("tab far on") << words.repeated(6) + QStringLiteral("\tdopo");
     QTest::newRow("right-to-left far on") << words.repeated(6) + QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
