@@ -57,6 +57,8 @@ void CellTextDelegate::cutToView(QStyleOptionViewItem &cell)
     const QFontMetrics &metrics = cell.fontMetrics;
     // Well past the edge: a quarter more than the room, the ellipsis twice and the widest character.
     const int edge = room * 5 / 4 + 2 * metrics.horizontalAdvance(QChar(0x2026)) + metrics.maxWidth();
+    if (cell.text.size() * qMax(1, metrics.averageCharWidth()) <= edge)
+        return; // about as long as what can be seen: nothing worth cutting
     qsizetype end = 0;
     int advance = 0;
     while (end < cell.text.size() && advance <= edge)
