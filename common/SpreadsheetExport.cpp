@@ -640,6 +640,26 @@ RecordRows::RecordRows(const RecordLayout &layout, QList<RecordText> columns)
                 m_fieldOffset[size_t(field)] = range.kept + layout.offset(field) - range.from;
         }
     }
+    // The packed form keeps the shown fields in record order.
+    m_packedSlot.assign(size_t(layout.fieldCount()), -1);
+    for (const RecordText &source : std::as_const(m_columns)) {
+        for (int field : { source.field, source.second }) {
+            if (field >= 0)
+                m_packedSlot[size_t(field)] = 0;
+        }
+    }
+    std::vector<int> shownFields;
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        if (m_packedSlot[size_t(field)] == 0)
+            shownFields.push_back(field);
+    }
+    std::sort(
+        shownFields.begin(), shownFields.end(), [&](int a, int b) { return layout.offset(a) < layout.offset(b); });
+    for (int field : shownFields) {
+        m_packedSlot[size_t(field)] = int(m_packedOffset.size());
+        m_packedOffset.push_back(layout.offset(field));
+        m_packedCapacity.push_back(layout.capacity(field));
+    }
 }
 
 RecordRows::~RecordRows() = default;
@@ -671,14 +691,38 @@ void RecordRows::load(const QString &path)
     const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
     const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
     std::vector<qint64> readInPart(size_t(parts), 0);
-    const bool wholeRecords = m_keptSize == m_recordSize;
+    // Columns that show nearly the whole record keep it packed: each shown
+    // field as its length byte and its text, without the unused room after
+    // the text. A part packs its records from the place of its first record
+    // on; the room it leaves unused is never touched.
+    const bool packed = m_keptSize == m_recordSize;
+    std::vector<qint64> packedAt(packed ? size_t(records) : 0);
+    std::vector<qint64> packedInPart(size_t(parts), 0);
     const auto readPart = [&](int part) {
         const qint64 first = qMin(records, part * perPart);
         const qint64 last = qMin(records, first + perPart);
         qint64 &done = readInPart[size_t(part)];
         try {
-            if (wholeRecords) {
-                archive.readRange(first, last, buffer->data + first * m_keptSize, done);
+            if (packed) {
+                QByteArray block;
+                char *const from0 = buffer->data + first * m_keptSize;
+                char *to = from0;
+                const size_t fields = m_packedOffset.size();
+                archive.scanRange(
+                    first, last,
+                    [&](qint64 index, const char *from) {
+                        packedAt[size_t(index)] = to - buffer->data;
+                        for (size_t i = 0; i < fields; ++i) {
+                            const char *stored = from + m_packedOffset[i];
+                            const int length = qMin(int(uchar(stored[0])), m_packedCapacity[i]);
+                            *to = char(length);
+                            std::memcpy(to + 1, stored + 1, size_t(length));
+                            to += 1 + length;
+                        }
+                        ++done;
+                        packedInPart[size_t(part)] = to - from0;
+                    },
+                    block);
                 return;
             }
             QByteArray block;
@@ -711,13 +755,19 @@ void RecordRows::load(const QString &path)
     for (std::thread &helper : helpers)
         helper.join();
     qint64 read = 0;
+    qsizetype packedBytes = 0;
     for (int part = 0; part < parts; ++part) {
         read += readInPart[size_t(part)];
+        packedBytes += packedInPart[size_t(part)];
         if (readInPart[size_t(part)] < qMin(records, (part + 1) * perPart) - qMin(records, part * perPart))
             break; // the records after a gap are not shown
     }
+    packedAt.resize(packed ? size_t(read) : 0);
 
     m_bytes = std::move(buffer);
+    m_compact = packed;
+    m_packedAt = std::move(packedAt);
+    m_compactBytes = packedBytes;
     m_records = read;
     m_count = m_records;
     m_fileRecords = read;
@@ -851,6 +901,9 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     }
 
     m_bytes = std::move(buffer);
+    m_compact = false;
+    m_packedAt.clear();
+    m_compactBytes = 0;
     m_records = qint64(n);
     m_count = m_records;
     m_fileRecords = at;
@@ -863,6 +916,9 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
 void RecordRows::setEmptyRows(qsizetype count)
 {
     m_bytes.reset();
+    m_compact = false;
+    m_packedAt.clear();
+    m_compactBytes = 0;
     m_records = 0;
     m_count = count;
     m_fileRecords = 0;
@@ -890,13 +946,31 @@ void RecordRows::swap(RecordRows &other) noexcept
     std::swap(m_keys, other.m_keys);
     std::swap(m_fileRecords, other.m_fileRecords);
     std::swap(m_slots, other.m_slots);
+    std::swap(m_compact, other.m_compact);
+    std::swap(m_packedOffset, other.m_packedOffset);
+    std::swap(m_packedCapacity, other.m_packedCapacity);
+    std::swap(m_packedSlot, other.m_packedSlot);
+    std::swap(m_packedAt, other.m_packedAt);
+    std::swap(m_compactBytes, other.m_compactBytes);
 }
 
 const char *RecordRows::record(qsizetype row) const
 {
     if (row >= m_records)
         return nullptr;
+    if (m_compact)
+        return m_bytes->data + m_packedAt[size_t(row)];
     return m_bytes->data + (m_slots.empty() ? row : m_slots[size_t(row)]) * m_keptSize;
+}
+
+const char *RecordRows::field(const char *bytes, int which) const
+{
+    if (!m_compact)
+        return bytes + m_fieldOffset[size_t(which)];
+    const int slot = m_packedSlot[size_t(which)];
+    for (int i = 0; i < slot; ++i)
+        bytes += 1 + qMin(int(uchar(bytes[0])), m_packedCapacity[size_t(i)]);
+    return bytes;
 }
 
 QString RecordRows::text(qsizetype row, int column) const
@@ -914,9 +988,7 @@ QString RecordRows::text(qsizetype row, int column) const
         return QString::number(rowNumber(row));
     if (source.isRowKey())
         return rowKey(row);
-    const auto load = [&](int field) {
-        return RecordField::loadText(bytes + m_fieldOffset[size_t(field)], m_layout->capacity(field));
-    };
+    const auto load = [&](int which) { return RecordField::loadText(field(bytes, which), m_layout->capacity(which)); };
     if (source.second < 0)
         return load(source.field);
     return load(source.field) + QLatin1Char(' ') + load(source.second);
@@ -953,12 +1025,10 @@ void RecordRows::appendCell(qsizetype row, int column, QByteArray &out) const
         appendCellBytes(out, rowKey(row));
         return;
     }
-    const QByteArrayView first
-        = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+    const QByteArrayView first = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
     appendEscaped(out, first.data(), first.size());
     if (source.second >= 0) {
-        const QByteArrayView second
-            = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+        const QByteArrayView second = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
         if (!first.isEmpty() && !second.isEmpty())
             out.append(' ');
         appendEscaped(out, second.data(), second.size());
@@ -988,10 +1058,9 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
         const RecordText &source = m_columns.at(exported.at(c));
         if (source.isRowNumber())
             continue;
-        QByteArrayView lead
-            = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+        QByteArrayView lead = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
         if (lead.isEmpty() && source.second >= 0)
-            lead = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+            lead = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
         if (!lead.isEmpty()
             && (lead.front() == '=' || lead.front() == '+' || lead.front() == '-' || lead.front() == '@')) {
             cellByCell();
@@ -1017,12 +1086,10 @@ void RecordRows::appendRow(qsizetype row, const QList<int> &exported, const QLis
             p += number.size();
             continue;
         }
-        const QByteArrayView first
-            = trimmedField(bytes + m_fieldOffset[size_t(source.field)], m_layout->capacity(source.field));
+        const QByteArrayView first = trimmedField(field(bytes, source.field), m_layout->capacity(source.field));
         p = putEscaped(p, first.data(), first.size());
         if (source.second >= 0) {
-            const QByteArrayView second
-                = trimmedField(bytes + m_fieldOffset[size_t(source.second)], m_layout->capacity(source.second));
+            const QByteArrayView second = trimmedField(field(bytes, source.second), m_layout->capacity(source.second));
             if (!first.isEmpty() && !second.isEmpty())
                 *p++ = ' ';
             p = putEscaped(p, second.data(), second.size());

@@ -185,7 +185,7 @@ public:
     Rows exportRows(const QList<int> &exported) const;
 
     // Bytes held for the records (for measuring).
-    qsizetype heldBytes() const { return m_records * m_keptSize; }
+    qsizetype heldBytes() const { return m_compact ? m_compactBytes : m_records * m_keptSize; }
 
 private:
     struct Buffer;
@@ -193,6 +193,8 @@ private:
     void appendRow(qsizetype row, const QList<int> &exported, const QList<QByteArray> &before, const QByteArray &rowEnd,
         QByteArray &out) const;
     const char *record(qsizetype row) const;
+    // Where a field's length byte stands among the kept bytes of a record.
+    const char *field(const char *bytes, int field) const;
     qint64 rowNumber(qsizetype row) const { return m_numbers.empty() ? row + 1 : m_numbers[size_t(row)]; }
     QString rowKey(qsizetype row) const { return size_t(row) < m_keys.size() ? m_keys[size_t(row)] : QString(); }
     bool m_hasKeyColumn = false;
@@ -216,6 +218,16 @@ private:
     int m_keptSize = 0;
     std::vector<int> m_fieldOffset;
     std::vector<int> m_worstCell; // the most bytes a column's cell can take in the file
+    // Packed records (columns that show nearly a whole record, read in file
+    // order): each shown field kept as its length byte and its text only, the
+    // fields one after another in m_packedOffset order; m_packedSlot gives a
+    // field's place there (-1: not kept), m_packedAt a row's first byte.
+    bool m_compact = false;
+    std::vector<int> m_packedOffset; // each kept field's place in a record
+    std::vector<int> m_packedCapacity;
+    std::vector<int> m_packedSlot;
+    std::vector<qint64> m_packedAt;
+    qsizetype m_compactBytes = 0;
     std::unique_ptr<Buffer> m_bytes;
     qsizetype m_records = 0;
     qsizetype m_count = 0;

@@ -1,5 +1,6 @@
 #include "common/ui/ExportWindow.h"
 
+#include "common/ui/CellText.h"
 #include "common/ui/Layout.h"
 #include "common/ui/Style.h"
 
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -50,6 +52,31 @@ public:
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
+    }
+};
+
+// The grid's header: a section's size from its title measured once per title
+// and font in the program's life (every export window is made afresh, and
+// the header asks for the sizes several times while the window is built).
+class GridHeader : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        if (!model())
+            return QHeaderView::sectionSizeFromContents(logicalIndex);
+        static QHash<QString, QSize> measured;
+        const QString key = font().key() + QLatin1Char('\n') + style()->name() + QLatin1Char('\n')
+            + model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        const auto known = measured.constFind(key);
+        if (known != measured.cend())
+            return *known;
+        const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+        measured.insert(key, size);
+        return size;
     }
 };
 
@@ -299,6 +326,10 @@ void ExportWindow::buildWindow()
     auto *view = new GridView(panel);
     grdRecords = view;
     grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    auto *header = new GridHeader(Qt::Horizontal, grdRecords);
+    header->setSectionsClickable(true); // as the view's own header: a click selects the column
+    grdRecords->setHorizontalHeader(header);
+    grdRecords->setItemDelegate(new CellTextDelegate(grdRecords));
     grdRecords->setModel(m_grid);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 #include "common/ArchiveFile.h"
 #include "common/TextRoutines.h"
 #include "common/report/ListReport.h"
+#include "common/ui/CellText.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/EditKit.h"
 #include "common/ui/MessageBoxes.h"
@@ -35,8 +36,9 @@ QFont listFont()
 
 RecordListModel::RecordListModel(QObject *parent)
     : QAbstractListModel(parent)
+    , m_font(listFont())
 {
-    m_rowHeight = QFontMetrics(listFont()).height() + 4;
+    m_rowHeight = QFontMetrics(m_font).height() + 4;
 }
 
 int RecordListModel::rowCount(const QModelIndex &parent) const
@@ -54,7 +56,7 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
     case Qt::UserRole:
         return m_listing.record(index.row());
     case Qt::FontRole:
-        return listFont();
+        return m_font; // made once: every drawn line asks for it
     case Qt::ForegroundRole:
         return QColor::fromRgba(0xFF000000);
     case Qt::SizeHintRole:
@@ -102,6 +104,7 @@ RecordList::RecordList(QWidget *parent)
 {
     setObjectName(QStringLiteral("lstRecords"));
     setModel(m_model);
+    setItemDelegate(new CellTextDelegate(this)); // a long line is drawn up to the view's edge only
     setFont(listFont());
     setUniformItemSizes(true); // every line as high as the first: 100,000 lines lay out at once
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -6,6 +6,7 @@
 #include "common/ui/WindowKit.h"
 
 #include <QAbstractListModel>
+#include <QFont>
 #include <QListView>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,7 @@ public:
 private:
     RecordListing m_listing;
     int m_itemWidth = 0;
+    QFont m_font;
     int m_rowHeight;
 };
 

@@ -396,47 +396,57 @@ void TestSpreadsheetExport::recordCellsAreWrittenAsTheirTexts()
     QFETCH(QByteArray, prov);
     QFETCH(QByteArray, nomeCell);
     QFETCH(QByteArray, luogoCell);
-    static const RecordLayout layout { { "Nome", 10 }, { "Comune", 8 }, { "Prov", 2 } };
-    QVERIFY(nome.size() <= 11 && comune.size() <= 9 && prov.size() <= 3);
-    QByteArray record(layout.size(), '\0');
-    record.replace(layout.offset(0), nome.size(), nome);
-    record.replace(layout.offset(1), comune.size(), comune);
-    record.replace(layout.offset(2), prov.size(), prov);
+    // Two archives: one whose columns show every field (held packed, each text without the room after it)
+    // and one with a long field no column shows (held as the shown fields' bytes).
+    static const RecordLayout shownWhole { { "Nome", 10 }, { "Comune", 8 }, { "Prov", 2 } };
+    static const RecordLayout withUnshown { { "Nome", 10 }, { "Altro", 40 }, { "Comune", 8 }, { "Prov", 2 } };
+    for (const RecordLayout *form : { &shownWhole, &withUnshown }) {
+        const RecordLayout &layout = *form;
+        const int nomeField = 0;
+        const int comuneField = layout.fieldCount() - 2;
+        const int provField = layout.fieldCount() - 1;
+        QVERIFY(nome.size() <= 11 && comune.size() <= 9 && prov.size() <= 3);
+        QByteArray record(layout.size(), '\0');
+        record.replace(layout.offset(nomeField), nome.size(), nome);
+        record.replace(layout.offset(comuneField), comune.size(), comune);
+        record.replace(layout.offset(provField), prov.size(), prov);
 
-    TempProgramFolder folder;
-    const QString path = folder.file("Prova.dat");
-    writeFile(path, record + record + QByteArray(5, 'x')); // two records and a torn tail
-    SpreadsheetExport::RecordRows rows(layout, { {}, { 0 }, { 1, 2 } });
-    rows.load(path);
-    QCOMPARE(rows.count(), 2);
-    const Rows exported = rows.exportRows({ 0, 1, 2 });
-    for (qsizetype r = 0; r < 2; ++r) {
-        QByteArray cells[3];
-        for (int c = 0; c < 3; ++c) {
-            exported.appendCell(r, c, cells[c]);
-            // The bytes taken straight from the record are those of the cell's text.
-            QCOMPARE(cells[c], SpreadsheetExport::cellBytes(rows.text(r, c)));
+        TempProgramFolder folder;
+        const QString path = folder.file("Prova.dat");
+        writeFile(path, record + record + QByteArray(5, 'x')); // two records and a torn tail
+        SpreadsheetExport::RecordRows rows(layout, { {}, { nomeField }, { comuneField, provField } });
+        rows.load(path);
+        QCOMPARE(rows.count(), 2);
+        QVERIFY(rows.heldBytes() <= 2 * layout.size());
+        const Rows exported = rows.exportRows({ 0, 1, 2 });
+        for (qsizetype r = 0; r < 2; ++r) {
+            QByteArray cells[3];
+            for (int c = 0; c < 3; ++c) {
+                exported.appendCell(r, c, cells[c]);
+                // The bytes taken straight from the record are those of the cell's text.
+                QCOMPARE(cells[c], SpreadsheetExport::cellBytes(rows.text(r, c)));
+            }
+            QCOMPARE(cells[0], QByteArray::number(r + 1));
+            QCOMPARE(cells[1], nomeCell);
+            QCOMPARE(cells[2], luogoCell);
         }
-        QCOMPARE(cells[0], QByteArray::number(r + 1));
-        QCOMPARE(cells[1], nomeCell);
-        QCOMPARE(cells[2], luogoCell);
+
+        // The whole file made straight from the records is the file made from the cells' texts.
+        const QList<Column> columns { { "N.", 5 }, { "Nome", 10 }, { "Luogo", 10, false, true } };
+        const Rows texts { rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); } };
+        QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
+
+        // A typed cell replaces the record's text in the export and leaves the archive alone.
+        rows.setText(1, 2, QStringLiteral(" Forlì <FC> "));
+        QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
+        QByteArray typed;
+        exported.appendCell(1, 2, typed);
+        QCOMPARE(typed, QByteArray("Forl\xEC &lt;FC&gt;"));
+        QByteArray untouched;
+        exported.appendCell(0, 2, untouched);
+        QCOMPARE(untouched, luogoCell);
+        QCOMPARE(readFile(path), record + record + QByteArray(5, 'x'));
     }
-
-    // The whole file made straight from the records is the file made from the cells' texts.
-    const QList<Column> columns { { "N.", 5 }, { "Nome", 10 }, { "Luogo", 10, false, true } };
-    const Rows texts { rows.count(), [&rows](qsizetype r, int c) { return rows.text(r, c); } };
-    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
-
-    // A typed cell replaces the record's text in the export and leaves the archive alone.
-    rows.setText(1, 2, QStringLiteral(" Forlì <FC> "));
-    QCOMPARE(writeToBuffer("Foglio", columns, exported), writeToBuffer("Foglio", columns, texts));
-    QByteArray typed;
-    exported.appendCell(1, 2, typed);
-    QCOMPARE(typed, QByteArray("Forl\xEC &lt;FC&gt;"));
-    QByteArray untouched;
-    exported.appendCell(0, 2, untouched);
-    QCOMPARE(untouched, luogoCell);
-    QCOMPARE(readFile(path), record + record + QByteArray(5, 'x'));
 }
 
 void TestSpreadsheetExport::hugeSparseArchiveFailsCleanlyWithinASecond()

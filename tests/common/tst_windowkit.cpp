@@ -1,6 +1,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/Application.h"
 #include "common/ui/EditKit.h"
+#include "common/ui/ListWindow.h"
 #include "common/ui/Style.h"
 #include "common/ui/WindowKit.h"
 #include "common/ui/WindowRegistry.h"
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -147,6 +150,8 @@ private slots:
     void enableWhenFilled_data();
     void enableWhenFilled();
     void focusFirstFieldOnShow();
+    void longListLinesShowWhatTheWholeLineShows_data();
+    void longListLinesShowWhatTheWholeLineShows();
 
 private:
     QList<QWidget *> m_windows;
@@ -567,4 +572,47 @@ void TestWindowKit::focusFirstFieldOnShow()
 }
 
 QTEST_MAIN(TestWindowKit)
+void TestWindowKit::longListLinesShowWhatTheWholeLineShows_data()
+{
+    // A result list of long lines, scrolled sideways to `scroll` (a share of its range): it must look
+    // exactly as a list drawing every line whole would look.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("scroll");
+    const QString owner = QStringLiteral("ROSSI MARIO          Via Garibaldi 12     Forlì FC  0543 123456  € 12,50 ");
+    for (int scroll : { 0, 37, 100 }) {
+        const QByteArray at = QByteArray::number(scroll);
+        QTest::newRow("short, " + at) << QStringLiteral("BIANCHI ANNA") << scroll;
+        QTest::newRow("owner columns, " + at) << owner.repeated(4) << scroll;
+        QTest::newRow("far past the view, " + at) << owner.repeated(12) << scroll;
+        QTest::newRow("right-to-left far on, " + at)
+            << owner.repeated(6) + QStringLiteral("\u05E9\u05DC\u05D5\u05DD") << scroll;
+    }
+}
+
+void TestWindowKit::longListLinesShowWhatTheWholeLineShows()
+{
+    QFETCH(QString, line);
+    QFETCH(int, scroll);
+    RecordList list;
+    ListLines lines;
+    for (int row = 0; row < 30; ++row)
+        lines.push_back({ line.mid(row % 7), row });
+    list.lines()->setLines(lines);
+    list.lines()->setItemWidth(QFontMetrics(list.font()).horizontalAdvance(line) + 8);
+    list.resize(801, 297);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.setCurrentRow(2);
+    QScrollBar *across = list.horizontalScrollBar();
+    across->setValue(across->maximum() * scroll / 100);
+    const QImage drawn = list.viewport()->grab().toImage();
+    QAbstractItemDelegate *own = list.itemDelegate();
+    QStyledItemDelegate whole;
+    list.setItemDelegate(&whole);
+    const QImage wholeDrawn = list.viewport()->grab().toImage();
+    list.setItemDelegate(own);
+    QVERIFY(!drawn.isNull());
+    QVERIFY(drawn == wholeDrawn);
+}
+
 #include "tst_windowkit.moc"

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +85,8 @@ private slots:
     void noToTheFirstQuestionWritesNothing();
     void targetThatCannotBeWrittenShowsThePlainBox();
     void hintLine();
+    void longCellsShowWhatTheWholeTextShows_data();
+    void longCellsShowWhatTheWholeTextShows();
     void openedModallyWithHelpAndExit();
     void libreOfficeReadsOneRowPerOwner();
     void libreOfficeKeepsCodesAsTyped();
@@ -297,6 +300,48 @@ void TestExpClienti::hintLine()
     move(window.cmdEsporta);
     move(&window);
     QCOMPARE(panInfo->text(), QString());
+}
+
+void TestExpClienti::longCellsShowWhatTheWholeTextShows_data()
+{
+    // Texts typed into every cell of the first rows: the grid must look exactly as an item view
+    // drawing the whole text would draw it (elided at the same place, lines and direction kept).
+    QTest::addColumn<QString>("text");
+    const QString words = QStringLiteral("Via Giuseppe Garibaldi 12, Forlì ");
+    QTest::newRow("short") << QStringLiteral("Rossi");
+    QTest::newRow("just past the edge") << QString(QStringLiteral("W")).repeated(40);
+    QTest::newRow("long words") << words.repeated(10);
+    QTest::newRow("kerning pairs and narrow letters")
+        << QStringLiteral("AVAVAV To Ty Wa ") + QString(QStringLiteral("il.")).repeated(120);
+    QTest::newRow("code page signs") << QStringLiteral("€ „quoted” … ‰ • – — ™ ").repeated(12);
+    QTest::newRow("line break far on") << words.repeated(6) + QStringLiteral("\nseconda riga");
+    QTest::newRow("tab far on") << words.repeated(6) + QStringLiteral("\tdopo");
+    QTest::newRow("right-to-left far on") << words.repeated(6) + QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
+    QTest::newRow("right-to-left from the start")
+        << QString(QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD ")).repeated(20) + words;
+    QTest::newRow("direction mark far on") << words.repeated(6) + QStringLiteral("\u202Efine");
+}
+
+void TestExpClienti::longCellsShowWhatTheWholeTextShows()
+{
+    QFETCH(QString, text);
+    TempProgramFolder folder;
+    TfrmExpClienti window;
+    window.show();
+    ExportWindow::Grid &grid = window.grid();
+    for (qsizetype row = 0; row < qMin<qsizetype>(grid.rows(), 6); ++row) {
+        for (int column = 0; column < grid.columns(); ++column)
+            grid.setText(row, column, text.mid(row * 3 + column));
+    }
+    QTableView *view = window.grdRecords;
+    const QImage drawn = view->viewport()->grab().toImage();
+    QAbstractItemDelegate *cells = view->itemDelegate();
+    QStyledItemDelegate whole;
+    view->setItemDelegate(&whole);
+    const QImage wholeDrawn = view->viewport()->grab().toImage();
+    view->setItemDelegate(cells);
+    QVERIFY(!drawn.isNull());
+    QVERIFY(drawn == wholeDrawn);
 }
 
 void TestExpClienti::openedModallyWithHelpAndExit()
