@@ -75,7 +75,7 @@ public:
         QSize panel; // the centred panel
         CommandLayout layout = CommandLayout::Column;
         QPoint commandOrigin; // top-left of the first command in the panel
-        QRgb gradientTop = 0xFF6195C0;
+        QRgb gradientTop = Style::EditorGroundTop;
     };
 
     // The sizes of the command buttons.

@@ -33,7 +33,7 @@ const QString ExportWindow::kTooLarge = QStringLiteral(
 namespace
 {
 
-constexpr QRgb kWindowFill = 0xFFEEEDED;
+constexpr QRgb kWindowFill = Style::ExportGround;
 constexpr int kRowHeight = 21;
 constexpr int kIcon = 44;
 
@@ -345,7 +345,7 @@ void ExportWindow::buildWindow()
     grdRecords->horizontalHeader()->setHighlightSections(false);
     grdRecords->horizontalHeader()->setStretchLastSection(false);
     QPalette gridPalette = grdRecords->palette();
-    gridPalette.setColor(QPalette::AlternateBase, QColor(0xf3, 0xf7, 0xf1));
+    gridPalette.setColor(QPalette::AlternateBase, QColor::fromRgba(Style::GridAlternateRow));
     grdRecords->setPalette(gridPalette);
     for (int c = 0; c < m_setup.columns.size(); ++c)
         grdRecords->setColumnWidth(c, m_setup.columns.at(c).gridWidth);

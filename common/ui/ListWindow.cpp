@@ -58,7 +58,7 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
     case Qt::FontRole:
         return m_font; // made once: every drawn line asks for it
     case Qt::ForegroundRole:
-        return QColor::fromRgba(0xFF000000);
+        return QColor::fromRgba(Style::Black);
     case Qt::SizeHintRole:
         return m_itemWidth > 0 ? QSize(m_itemWidth, m_rowHeight) : QVariant();
     default:

@@ -93,6 +93,11 @@ inline constexpr QRgb CommandDisabledBottom = 0xFF98A8BB;
 inline constexpr QRgb CommandDisabledFill = 0xFFAEBBCB;
 inline constexpr QRgb SmallButtonHoverEdge = 0xFF9DB9D8;
 inline constexpr QRgb PaleButtonHover = 0xFFEAF2FB;
+// The export windows: their ground and the alternate rows of the grid.
+inline constexpr QRgb ExportGround = 0xFFEEEDED;
+inline constexpr QRgb GridAlternateRow = 0xFFF3F7F1;
+// The editors' ground gradient, at its top, where an editor gives none.
+inline constexpr QRgb EditorGroundTop = 0xFF6195C0;
 inline constexpr QRgb PaleButtonBottom = 0xFFD6E4F2;
 inline constexpr QRgb PaleToolBottom = 0xFFDCE8F4;
 inline constexpr QRgb PaleButtonPressed = 0xFFC9DBEE;
