@@ -36,12 +36,8 @@ const QSet<QString> &freeLayout()
     static const QSet<QString> names = {
         QStringLiteral("frmInfo"),
         QStringLiteral("frmAvvio"),
-        QStringLiteral("frmStampaCane"),
-        QStringLiteral("frmCreaRTF"),
         QStringLiteral("frmScadenzario"),
         QStringLiteral("frmMenuPrimanota"),
-        QStringLiteral("frmStampaBox"),
-        QStringLiteral("frmStampaListino"),
         QStringLiteral("frmMenuPreventivi"),
         QStringLiteral("frmNumerazione"),
         QStringLiteral("frmDatiVeicolo"),
