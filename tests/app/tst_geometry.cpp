@@ -35,7 +35,6 @@ const QSet<QString> &freeLayout()
 {
     static const QSet<QString> names = {
         QStringLiteral("frmInfo"),
-        QStringLiteral("frmAvvio"),
         QStringLiteral("frmScadenzario"),
         QStringLiteral("frmMenuPrimanota"),
         QStringLiteral("frmMenuPreventivi"),
