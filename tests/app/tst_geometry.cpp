@@ -36,7 +36,6 @@ const QSet<QString> &freeLayout()
     static const QSet<QString> names = {
         QStringLiteral("frmInfo"),
         QStringLiteral("frmScadenzario"),
-        QStringLiteral("frmMenuPrimanota"),
         QStringLiteral("frmMenuPreventivi"),
         QStringLiteral("frmNumerazione"),
         QStringLiteral("frmDatiVeicolo"),
