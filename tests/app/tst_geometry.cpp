@@ -34,7 +34,6 @@ constexpr double kTolerance = 0.004;
 const QSet<QString> &freeLayout()
 {
     static const QSet<QString> names = {
-        QStringLiteral("frmInfo"),
         QStringLiteral("frmScadenzario"),
         QStringLiteral("frmMenuPreventivi"),
         QStringLiteral("frmNumerazione"),
