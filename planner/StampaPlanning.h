@@ -13,5 +13,4 @@ class TfrmStampaPlanning : public ReportWindow
 public:
     // `owner` is the planner window whose year is printed.
     explicit TfrmStampaPlanning(QWidget *owner = nullptr);
-
 };

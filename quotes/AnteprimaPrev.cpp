@@ -4,7 +4,7 @@
 
 TfrmAnteprimaPrev::TfrmAnteprimaPrev(QWidget *owner)
     : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Preview),
-          QuoteReport::windowTable(ReportWindow::Output::Preview))
+        QuoteReport::windowTable(ReportWindow::Output::Preview))
 {
 }
 

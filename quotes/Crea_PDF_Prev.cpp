@@ -3,8 +3,8 @@
 #include "quotes/QuoteReport.h"
 
 TfrmCrea_PDF_Prev::TfrmCrea_PDF_Prev(QWidget *owner)
-    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Pdf),
-          QuoteReport::windowTable(ReportWindow::Output::Pdf))
+    : ReportWindow(
+        owner, QuoteReport::windowSetup(ReportWindow::Output::Pdf), QuoteReport::windowTable(ReportWindow::Output::Pdf))
 {
 }
 

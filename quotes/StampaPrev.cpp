@@ -4,7 +4,7 @@
 
 TfrmStampaPrev::TfrmStampaPrev(QWidget *owner)
     : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Print),
-          QuoteReport::windowTable(ReportWindow::Output::Print))
+        QuoteReport::windowTable(ReportWindow::Output::Print))
 {
 }
 

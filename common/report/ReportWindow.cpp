@@ -105,8 +105,8 @@ ReportWindow::ReportWindow(QWidget *owner, Setup setup, const Layout::Table &tab
 
     Layout::apply(this, table.items.isEmpty() ? sheetTable(m_setup) : table);
     if (QLabel *picture = findChild<QLabel *>(QStringLiteral("imgSezione")))
-        picture->setPixmap(m_setup.instructions.picture.scaled(
-            picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        picture->setPixmap(
+            m_setup.instructions.picture.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     finishLayout(size());
 }
 
