@@ -33,8 +33,8 @@ ReportWindow::Setup sheetSetup()
     s.output = ReportWindow::Output::Custom;
     s.actionText = QStringLiteral("Esporta e stampa");
     s.instructions = { QStringLiteral("Esporta scheda in RTF"),
-        QStringLiteral("Questa operazione provveder\u00E0 a esportare la scheda corrente in un documento in formato "
-                       "RTF, che potr\u00E0 essere aperto e stampato con un programma di videoscrittura."),
+        QStringLiteral("Questa operazione provveder\u00E0 a esportare la scheda corrente in un documento RTF, "
+                       "da aprire e stampare con un programma di videoscrittura."),
         QStringLiteral("Premere il pulsante Esporta e stampa per creare il documento oppure premere Annulla per "
                        "annullare l'operazione."),
         Art::pixmap(QStringLiteral("sezione-documento"), QSize(48, 48)) };

@@ -1,8 +1,8 @@
 #include "planner/AnteprimaPlanning.h"
 
+#include "common/ui/Art.h"
 #include "common/ui/MessageBoxes.h"
 #include "planner/PlanningSheet.h"
-#include "planner/StampaPlanning.h"
 
 namespace
 {
@@ -21,7 +21,7 @@ ReportWindow::Setup sheetSetup()
                        "del box corrente."),
         QStringLiteral("Premere il pulsante Mostra anteprima per visualizzare l'anteprima oppure fare clic su Annulla "
                        "se si desidera annullare l'operazione."),
-        QPixmap() };
+        Art::pixmap(QStringLiteral("zoom"), QSize(72, 72)) };
     s.guard = CommandGuard(MessageBoxes::Kind::Warning, ReportCommands::previewFailureMessage());
     s.build = [](const ReportWindow &window) -> std::unique_ptr<Report> {
         return PlanningSheet::buildForOwner(window.parentWidget());
@@ -34,6 +34,4 @@ ReportWindow::Setup sheetSetup()
 TfrmAnteprimaPlanning::TfrmAnteprimaPlanning(QWidget *owner)
     : ReportWindow(owner, sheetSetup())
 {
-    Layout::apply(
-        this, TfrmStampaPlanning::sheetWindowTable("btnAnteprima", QStringLiteral("utente"), QStringLiteral("zoom")));
 }

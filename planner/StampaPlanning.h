@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/report/ReportWindow.h"
-#include "common/ui/Layout.h"
 
 class QWidget;
 
@@ -14,10 +13,4 @@ class TfrmStampaPlanning : public ReportWindow
 public:
     // `owner` is the planner window whose year is printed.
     explicit TfrmStampaPlanning(QWidget *owner = nullptr);
-
-    // The layout of the planner's print and preview windows: the white
-    // rectangle with the words and the pictures `reader` (top right) and
-    // `device` (beside the instruction), "Annulla" and the action button
-    // `actionName` under it.
-    static Layout::Table sheetWindowTable(const char *actionName, const QString &reader, const QString &device);
 };

@@ -3,9 +3,9 @@
 #include "quotes/QuoteReport.h"
 
 TfrmAnteprimaPrev::TfrmAnteprimaPrev(QWidget *owner)
-    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Preview))
+    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Preview),
+        QuoteReport::windowTable(ReportWindow::Output::Preview))
 {
-    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Preview));
 }
 
 int TfrmAnteprimaPrev::openModal(QWidget *owner)

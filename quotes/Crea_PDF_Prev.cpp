@@ -3,9 +3,9 @@
 #include "quotes/QuoteReport.h"
 
 TfrmCrea_PDF_Prev::TfrmCrea_PDF_Prev(QWidget *owner)
-    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Pdf))
+    : ReportWindow(
+        owner, QuoteReport::windowSetup(ReportWindow::Output::Pdf), QuoteReport::windowTable(ReportWindow::Output::Pdf))
 {
-    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Pdf));
 }
 
 int TfrmCrea_PDF_Prev::openModal(QWidget *owner)

@@ -294,6 +294,7 @@ Layout::Table windowTable(ReportWindow::Output output)
                                                                         : 187;
     const qreal panelW = w - 36, panelH = h - 72;
     const qreal x = (panelW - 316) / 2, y = (panelH - pictureHeight) / 2;
+    const Layout::Font words { "Verdana", 8 };
     const Layout::Font buttons { "Verdana", 9 };
     Layout::Table t;
     t.name = QStringLiteral("quote output window");
@@ -302,11 +303,24 @@ Layout::Table windowTable(ReportWindow::Output output)
     t.backgroundBottom = Style::White;
     t.items = {
         { .name = "shpSfondo", .x = 18, .y = 18, .w = panelW, .h = panelH },
-        { .name = "lblTitolo", .in = "shpSfondo", .x = x + 4, .y = y, .w = 308, .h = 22 },
-        { .name = "lblDescrizione", .in = "shpSfondo", .x = x + 4, .y = y + 24, .w = 308, .h = 58 },
+        { .name = "lblTitolo",
+            .in = "shpSfondo",
+            .x = x + 4,
+            .y = y,
+            .w = 308,
+            .h = 22,
+            .font = { "Verdana", 11, true },
+            .colour = Style::HeadingBlue },
+        { .name = "lblDescrizione", .in = "shpSfondo", .x = x + 4, .y = y + 24, .w = 308, .h = 58, .font = words },
         { .name = "shpSepara", .in = "shpSfondo", .x = x + 2, .y = y + 88, .w = 312, .h = 4 },
         { .name = "imgSezione", .in = "shpSfondo", .x = x + 6, .y = y + 100, .w = 82, .h = pictureHeight - 104 },
-        { .name = "lblIstruzioni", .in = "shpSfondo", .x = x + 98, .y = y + 100, .w = 214, .h = pictureHeight - 104 },
+        { .name = "lblIstruzioni",
+            .in = "shpSfondo",
+            .x = x + 98,
+            .y = y + 100,
+            .w = 214,
+            .h = pictureHeight - 104,
+            .font = words },
         { .name = "btnAnnulla", .x = 18, .y = h - 44, .w = 137, .h = 28, .font = buttons },
         { .name = "btnStampa", .x = 208, .y = h - 44, .w = 137, .h = 28, .font = buttons },
     };

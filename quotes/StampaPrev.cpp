@@ -3,9 +3,9 @@
 #include "quotes/QuoteReport.h"
 
 TfrmStampaPrev::TfrmStampaPrev(QWidget *owner)
-    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Print))
+    : ReportWindow(owner, QuoteReport::windowSetup(ReportWindow::Output::Print),
+        QuoteReport::windowTable(ReportWindow::Output::Print))
 {
-    Layout::apply(this, QuoteReport::windowTable(ReportWindow::Output::Print));
 }
 
 int TfrmStampaPrev::openModal(QWidget *owner)

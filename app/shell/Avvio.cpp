@@ -8,6 +8,7 @@
 #include "app/shell/Info.h"
 #include "app/shell/Splash.h"
 #include "common/ui/Art.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 
@@ -75,96 +76,159 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &text
 
 } // namespace ShellArt
 
+namespace
+{
+
+// The six tiles, two rows of three: picture, caption, art, text, window opened.
+struct TileDef {
+    const char *picture, *caption, *image, *text, *target;
+};
+const TileDef kTiles[] = {
+    { "imgProprietari", "btnProprietari", "proprietari", "Proprietari", WindowNames::frmClienti },
+    { "imgCani", "btnCani", "cani", "Cani", WindowNames::frmCani },
+    { "imgListino", "btnListino", "listino", "Listino prezzi e box", WindowNames::frmMenuPrimanota },
+    { "imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", WindowNames::frmMenuDisponibili },
+    { "imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", WindowNames::frmScadenzario },
+    { "imgFatture", "btnFatture", "preventivi", "Preventivi", WindowNames::frmMenuPreventivi },
+};
+
+// The start menu: a white panel centred in the maximised window; the small
+// commands in its corners, the title and subtitle at the top, the tiles in
+// two rows of three (picture 112 x 112, caption centred under it), the web
+// strip along the bottom edge.
+Layout::Table startTable()
+{
+    using Layout::Centre;
+    const Layout::Font caption { "Tahoma", 12, true };
+    Layout::Table t;
+    t.name = QStringLiteral("start menu");
+    t.backgroundTop = Style::StartGround;
+    t.backgroundBottom = Style::StartGround;
+    t.items = {
+        { .name = "panContainer", .x = Centre, .y = Centre, .w = 860, .h = 640 },
+        { .name = "shpSfondo",
+            .in = "panContainer",
+            .w = 860,
+            .h = 640,
+            .kind = Layout::Kind::Shape,
+            .fill = Style::White,
+            .stroke = Style::FrameBlue,
+            .radius = 14 },
+        { .name = "imgInfo", .in = "panContainer", .x = 26, .y = 22, .w = 40, .h = 40 },
+        { .name = "imgTitolo",
+            .in = "panContainer",
+            .x = 66,
+            .y = 22,
+            .w = 728,
+            .h = 47,
+            .font = { "Tahoma", 30, true },
+            .align = Qt::AlignCenter },
+        { .name = "imgGuida", .in = "panContainer", .x = 794, .y = 22, .w = 40, .h = 40 },
+        { .name = "imgSottotitolo",
+            .in = "panContainer",
+            .x = 26,
+            .y = 69,
+            .w = 808,
+            .h = 20,
+            .font = { "Tahoma", 13 },
+            .align = Qt::AlignCenter },
+    };
+    int index = 0;
+    for (const TileDef &def : kTiles) {
+        const qreal centre = 150 + 280 * (index % 3);
+        const qreal top = 158 + 169 * (index / 3);
+        t.items.append({ .name = def.picture, .in = "panContainer", .x = centre - 56, .y = top, .w = 112, .h = 112 });
+        t.items.append({ .name = def.caption,
+            .in = "panContainer",
+            .x = centre - 130,
+            .y = top + 118,
+            .w = 260,
+            .h = 22,
+            .font = caption,
+            .align = Qt::AlignHCenter | Qt::AlignTop });
+        ++index;
+    }
+    t.items += {
+        { .name = "imgCopyright", .in = "panContainer", .x = 26, .y = 534, .w = 40, .h = 40 },
+        { .name = "imgEsci", .in = "panContainer", .x = 794, .y = 534, .w = 40, .h = 40 },
+        { .name = "imgSito", .in = "panContainer", .x = 26, .y = 584, .w = 808, .h = 40 },
+        { .name = "imgSitoGlobo",
+            .in = "imgSito",
+            .x = 249,
+            .y = 8,
+            .w = 24,
+            .h = 24,
+            .kind = Layout::Kind::Picture,
+            .art = QStringLiteral("web") },
+        { .name = "lblSito",
+            .in = "imgSito",
+            .x = 279,
+            .y = 4,
+            .w = 300,
+            .h = 32,
+            .font = { "Tahoma", 11 },
+            .align = Qt::AlignLeft | Qt::AlignVCenter },
+    };
+    return t;
+}
+
+} // namespace
+
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : MainWindowBase(QStringLiteral(" Kennora"), parent)
 {
     setObjectName(QLatin1String(WindowNames::frmAvvio));
     setWindowState(Qt::WindowMaximized);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEE, 0xF3, 0xF8));
-    setPalette(pal);
 
-    auto *outer = new QGridLayout(this);
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setFixedSize(860, 640);
-    outer->addWidget(panContainer, 0, 0, Qt::AlignCenter);
 
-    shpSfondo = new QFrame(panContainer);
-    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(Style::sheet(
-        QStringLiteral("#shpSfondo { background: white; border: 2px solid @FrameBlue; border-radius: 14px; }")));
-    shpSfondo->setGeometry(0, 0, 860, 640);
-
-    auto *body = new QVBoxLayout(panContainer);
-    body->setContentsMargins(26, 22, 26, 16);
-    body->setSpacing(0);
-
-    // Top row: information, title, help.
-    auto *top = new QHBoxLayout;
     imgInfo = Art::commandPicture(
         panContainer, "imgInfo", QStringLiteral("info"), QStringLiteral("Informazioni su Kennora"));
     imgGuida = Art::commandPicture(panContainer, "imgGuida", QStringLiteral("guida"), QStringLiteral("Guida"));
     imgTitolo = new QLabel(QStringLiteral("Kennora"), panContainer);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setFont(Style::shellFont(30, true));
     imgTitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
-    imgTitolo->setAlignment(Qt::AlignCenter);
-    top->addWidget(imgInfo, 0, Qt::AlignTop);
-    top->addWidget(imgTitolo, 1);
-    top->addWidget(imgGuida, 0, Qt::AlignTop);
-    body->addLayout(top);
     imgSottotitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), panContainer);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
-    imgSottotitolo->setFont(Style::shellFont(13));
     imgSottotitolo->setStyleSheet(Style::sheet(QStringLiteral("color: @InstructionGrey;")));
-    imgSottotitolo->setAlignment(Qt::AlignCenter);
-    body->addWidget(imgSottotitolo);
-    body->addStretch(1);
 
-    // The six tiles, two rows of three.
-    struct TileDef {
-        const char *picture, *caption, *image, *text, *target;
-    };
-    static const TileDef defs[] = {
-        { "imgProprietari", "btnProprietari", "proprietari", "Proprietari", WindowNames::frmClienti },
-        { "imgCani", "btnCani", "cani", "Cani", WindowNames::frmCani },
-        { "imgListino", "btnListino", "listino", "Listino prezzi e box", WindowNames::frmMenuPrimanota },
-        { "imgPrenotazioni", "btnPrenotazioni", "prenotazioni", "Prenotazioni box", WindowNames::frmMenuDisponibili },
-        { "imgScadenze", "btnScadenze", "scadenze", "Scadenze e appuntamenti", WindowNames::frmScadenzario },
-        { "imgFatture", "btnFatture", "preventivi", "Preventivi", WindowNames::frmMenuPreventivi },
-    };
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(30);
-    grid->setVerticalSpacing(8);
-    grid->setRowMinimumHeight(2, 22); // between the two rows of tiles
-    int index = 0;
-    for (const TileDef &def : defs) {
+    for (const TileDef &def : kTiles) {
         QLabel *picture = Art::pictureLabel(panContainer, def.picture, QLatin1String(def.image), QSize(112, 112));
         auto *caption = new QLabel(QString::fromUtf8(def.text), panContainer);
         caption->setObjectName(QLatin1String(def.caption));
-        caption->setFont(Style::shellFont(12, true));
         caption->setStyleSheet(Style::sheet(
             QStringLiteral("QLabel { color: @CaptionInk; } QLabel:disabled { color: @DisabledCaption; }")));
-        caption->setAlignment(Qt::AlignCenter);
         const QString target = QLatin1String(def.target);
         for (QLabel *part : { picture, caption }) {
             part->setCursor(Qt::PointingHandCursor);
             WindowKit::onClick(part, [this, target] { openTile(target); });
         }
-        const int row = (index / 3) * 3;
-        grid->addWidget(picture, row, index % 3, Qt::AlignHCenter | Qt::AlignBottom);
-        grid->addWidget(caption, row + 1, index % 3, Qt::AlignHCenter | Qt::AlignTop);
         m_tiles.append({ picture, caption, target });
-        ++index;
     }
-    // Each member is the tile part of its own name.
+
+    imgCopyright = Art::commandPicture(
+        panContainer, "imgCopyright", QStringLiteral("copyright"), QStringLiteral("Kennora - note sul software"));
+    imgEsci
+        = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
+
+    imgSito = new QFrame(panContainer);
+    imgSito->setObjectName(QStringLiteral("imgSito"));
+    imgSito->setStyleSheet(Style::sheet(QStringLiteral("#imgSito { background: @SiteLinkFill; border-radius: 8px; }")));
+    imgSito->setCursor(Qt::PointingHandCursor);
+    auto *address = new QLabel(QStringLiteral("Visita il sito %1").arg(QLatin1String(Maker::WebAddress)), imgSito);
+    address->setObjectName(QStringLiteral("lblSito"));
+    address->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
+
+    Layout::apply(this, startTable());
+
+    // Each member is the control of its own name.
     const auto part = [this](const char *name) {
         auto *label = panContainer->findChild<QLabel *>(QLatin1String(name));
         Q_ASSERT_X(label, "TfrmAvvio", name);
         return label;
     };
+    shpSfondo = panContainer->findChild<QWidget *>(QStringLiteral("shpSfondo"));
     imgProprietari = part("imgProprietari");
     btnProprietari = part("btnProprietari");
     imgCani = part("imgCani");
@@ -177,36 +241,6 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     btnScadenze = part("btnScadenze");
     imgFatture = part("imgFatture");
     btnFatture = part("btnFatture");
-    body->addLayout(grid);
-    body->addStretch(1);
-
-    // Bottom: splash and exit, then the web-site strip.
-    auto *bottom = new QHBoxLayout;
-    imgCopyright = Art::commandPicture(
-        panContainer, "imgCopyright", QStringLiteral("copyright"), QStringLiteral("Kennora - note sul software"));
-    imgEsci
-        = Art::commandPicture(panContainer, "imgEsci", QStringLiteral("esci"), QStringLiteral("Esci dal programma"));
-    bottom->addWidget(imgCopyright);
-    bottom->addStretch(1);
-    bottom->addWidget(imgEsci);
-    body->addLayout(bottom);
-    body->addSpacing(10);
-
-    imgSito = new QFrame(panContainer);
-    imgSito->setObjectName(QStringLiteral("imgSito"));
-    imgSito->setStyleSheet(Style::sheet(QStringLiteral("#imgSito { background: @SiteLinkFill; border-radius: 8px; }")));
-    imgSito->setCursor(Qt::PointingHandCursor);
-    imgSito->setFixedHeight(40);
-    auto *strip = new QHBoxLayout(imgSito);
-    strip->setContentsMargins(12, 4, 12, 4);
-    strip->addStretch(1);
-    strip->addWidget(Art::pictureLabel(imgSito, "imgSitoGlobo", QStringLiteral("web"), QSize(24, 24)));
-    auto *address = new QLabel(QStringLiteral("Visita il sito %1").arg(QLatin1String(Maker::WebAddress)), imgSito);
-    address->setFont(Style::shellFont(11));
-    address->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
-    strip->addWidget(address);
-    strip->addStretch(1);
-    body->addWidget(imgSito);
 
     WindowKit::onClick(imgInfo, [this] { WindowKit::openModalDialog<TfrmInfo>(this); });
     WindowKit::onClick(imgCopyright, [this] { WindowKit::openModalDialog<TfrmSplash>(this); });

@@ -42,7 +42,8 @@ public:
     // Enables each tile whose window exists (run whenever the menu is shown).
     void refreshTiles();
 
-    QFrame *panContainer, *shpSfondo;
+    QFrame *panContainer;
+    QWidget *shpSfondo;
     QLabel *imgTitolo, *imgSottotitolo;
     QLabel *imgProprietari, *btnProprietari, *imgCani, *btnCani, *imgListino, *btnListino;
     QLabel *imgPrenotazioni, *btnPrenotazioni, *imgScadenze, *btnScadenze, *imgFatture, *btnFatture;

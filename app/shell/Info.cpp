@@ -4,33 +4,91 @@
 
 #include "app/dialogs/OpenURL.h"
 #include "app/shell/Avvio.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowNames.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmInfo *frmInfo = nullptr;
 
 namespace
 {
 
-// A picture with a line of text beside it.
-QWidget *noticePicture(QWidget *parent, const char *objectName, const QString &picture, const QString &text)
+// The window: the white panel with the product picture and names at the
+// top, two notices (a picture and a line of text beside it), and at the
+// bottom the e-mail link with its envelope and "Chiudi".
+Layout::Table infoTable()
+{
+    const Layout::Font notice { "Tahoma", 10 };
+    Layout::Table t;
+    t.name = QStringLiteral("information window");
+    t.client = QSize(560, 340);
+    t.items = {
+        { .name = "shpSfondo", .x = 14, .y = 14, .w = 532, .h = 312 },
+        { .name = "imgLogo", .in = "shpSfondo", .x = 25, .y = 19, .w = 76, .h = 76 },
+        { .name = "lblProdotto",
+            .in = "shpSfondo",
+            .x = 117,
+            .y = 24,
+            .w = 390,
+            .h = 32,
+            .font = { "Tahoma", 20, true },
+            .colour = Style::BrandBlue },
+        { .name = "lblTitolo",
+            .in = "shpSfondo",
+            .x = 117,
+            .y = 72,
+            .w = 390,
+            .h = 19,
+            .font = { "Tahoma", 12, true },
+            .colour = Style::Crimson },
+        { .name = "imgUtente", .in = "shpSfondo", .x = 25, .y = 107, .w = 482, .h = 36 },
+        { .name = "icoUtente",
+            .in = "imgUtente",
+            .w = 36,
+            .h = 36,
+            .kind = Layout::Kind::Picture,
+            .art = QStringLiteral("utente") },
+        { .name = "lblUtente",
+            .in = "imgUtente",
+            .x = 48,
+            .w = 434,
+            .h = 36,
+            .font = notice,
+            .colour = Style::InfoTextInk },
+        { .name = "imgWarning", .in = "shpSfondo", .x = 25, .y = 155, .w = 482, .h = 36 },
+        { .name = "icoWarning",
+            .in = "imgWarning",
+            .w = 36,
+            .h = 36,
+            .kind = Layout::Kind::Picture,
+            .art = QStringLiteral("warning") },
+        { .name = "lblWarning",
+            .in = "imgWarning",
+            .x = 48,
+            .w = 434,
+            .h = 36,
+            .font = notice,
+            .colour = Style::InfoTextInk },
+        { .name = "imgEmail", .in = "shpSfondo", .x = 25, .y = 262, .w = 30, .h = 30 },
+        { .name = "lnkWeb", .in = "shpSfondo", .x = 65, .y = 261, .w = 284, .h = 32, .font = { "Tahoma", 14 } },
+        { .name = "btnChiudi", .in = "shpSfondo", .x = 411, .y = 261, .w = 96, .h = 32, .font = { "Tahoma", 10 } },
+    };
+    t.tabOrder = { "btnChiudi" };
+    return t;
+}
+
+// A notice: the line of text `label` in the box `objectName`, its picture
+// beside it made by the table.
+QWidget *notice(QWidget *parent, const char *objectName, const char *label, const QString &text)
 {
     auto *box = new QWidget(parent);
     box->setObjectName(QLatin1String(objectName));
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(12);
-    row->addWidget(Art::pictureLabel(box, "", picture, QSize(36, 36)), 0, Qt::AlignTop);
-    auto *label = new QLabel(text, box);
-    label->setFont(Style::shellFont(10));
-    label->setWordWrap(true);
-    label->setStyleSheet(Style::sheet(QStringLiteral("color: @InfoTextInk;")));
-    row->addWidget(label, 1);
+    auto *line = new QLabel(text, box);
+    line->setObjectName(QLatin1String(label));
+    line->setWordWrap(true);
     return box;
 }
 
@@ -48,59 +106,31 @@ TfrmInfo::TfrmInfo(QWidget *parent)
     : FixedDialog(parent, QStringLiteral(" Informazioni su Kennora"))
 {
     setObjectName(QLatin1String(WindowNames::frmInfo));
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(14, 14, 14, 14);
 
     shpSfondo = new QFrame(this);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setStyleSheet(Style::sheet(
         QStringLiteral("#shpSfondo { background: white; border: 1px solid @FrameBlue; border-radius: 10px; }")));
-    outer->addWidget(shpSfondo, 1);
-    auto *body = new QVBoxLayout(shpSfondo);
-    body->setContentsMargins(24, 18, 24, 18);
-    body->setSpacing(12);
 
-    auto *head = new QHBoxLayout;
-    head->setSpacing(16);
     imgLogo = Art::pictureLabel(shpSfondo, "imgLogo", QStringLiteral("logo"), QSize(76, 76));
-    head->addWidget(imgLogo);
-    auto *names = new QVBoxLayout;
     auto *product = new QLabel(QStringLiteral("Kennora"), shpSfondo);
-    product->setFont(Style::shellFont(20, true));
-    product->setStyleSheet(Style::sheet(QStringLiteral("color: @BrandBlue;")));
+    product->setObjectName(QStringLiteral("lblProdotto"));
     lblTitolo = new QLabel(QStringLiteral("Gestione della pensione per cani"), shpSfondo);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(Style::shellFont(12, true));
-    lblTitolo->setStyleSheet(QStringLiteral("color: crimson;"));
-    names->addStretch(1);
-    names->addWidget(product);
-    names->addWidget(lblTitolo);
-    names->addStretch(1);
-    head->addLayout(names, 1);
-    body->addLayout(head);
 
-    imgUtente = noticePicture(shpSfondo, "imgUtente", QStringLiteral("utente"),
+    imgUtente = notice(shpSfondo, "imgUtente", "lblUtente",
         QStringLiteral("Archivi di proprietari e cani, listino prezzi e box, planner delle "
                        "prenotazioni, scadenze e appuntamenti, preventivi."));
-    imgWarning = noticePicture(shpSfondo, "imgWarning", QStringLiteral("warning"),
+    imgWarning = notice(shpSfondo, "imgWarning", "lblWarning",
         QStringLiteral("Tutti i dati sono conservati nella cartella del programma: "
                        "copiare regolarmente la cartella per farne una copia di sicurezza."));
-    body->addWidget(imgUtente);
-    body->addWidget(imgWarning);
-    body->addStretch(1);
 
-    auto *contact = new QHBoxLayout;
-    contact->setSpacing(10);
     imgEmail = Art::pictureLabel(shpSfondo, "imgEmail", QStringLiteral("email"), QSize(30, 30));
     lnkWeb = new QLabel(QLatin1String(Maker::EMail), shpSfondo);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setFont(Style::shellFont(14));
-    contact->addWidget(imgEmail);
-    contact->addWidget(lnkWeb);
-    contact->addStretch(1);
     btnChiudi = ShellArt::button(shpSfondo, "btnChiudi", QStringLiteral("Chiudi"));
-    contact->addWidget(btnChiudi);
-    body->addLayout(contact);
+
+    Layout::apply(this, infoTable());
 
     WindowKit::linkPressColour(lnkWeb, { imgEmail });
     for (QWidget *link : { static_cast<QWidget *>(lnkWeb), static_cast<QWidget *>(imgEmail) }) {
@@ -111,5 +141,5 @@ TfrmInfo::TfrmInfo(QWidget *parent)
     }
     WindowKit::closeOnClick(btnChiudi, this);
 
-    finishLayout(QSize(560, 340));
+    finishLayout(size());
 }

@@ -8,30 +8,10 @@
 #include "common/ui/CommandGuard.h"
 #include "common/ui/MessageBoxes.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-
-namespace
-{
-
-const QColor kSteelBlue(70, 130, 180);
-const QColor kSeparator = QColor::fromRgba(0xFF427AA8);
-
-// Geometry in window units: the panel keeps an 18-unit border, the buttons
-// (137 x 28) stand 44 units above the bottom edge, at 18 and 208 from the left.
-constexpr int kBorder = 18;
-constexpr int kActionLeft = 208;
-constexpr int kButtonWidth = 137;
-constexpr int kButtonHeight = 28;
-constexpr int kButtonsFromBottom = 44;
-
-} // namespace
 
 ReportWindow::Setup ReportWindow::sheetPrint(const QString &objectName)
 {
@@ -50,24 +30,68 @@ ReportWindow::Setup ReportWindow::sheetPrint(const QString &objectName)
     return s;
 }
 
-ReportWindow::ReportWindow(QWidget *owner, Setup setup)
+Layout::Table ReportWindow::sheetTable(const Setup &setup)
+{
+    const qreal w = setup.clientSize.width(), h = setup.clientSize.height();
+    const qreal panelW = w - 38, panelH = h - 72;
+    const bool picture = !setup.instructions.picture.isNull();
+    const qreal textLeft = picture ? 104 : 10;
+    const Layout::Font small { "Verdana", 8 };
+    const Layout::Font buttons { "Verdana", 9 };
+    Layout::Table t;
+    t.name = QStringLiteral("sheet window");
+    t.client = setup.clientSize;
+    t.backgroundTop = Style::SteelBlue;
+    t.backgroundBottom = Style::White;
+    t.items = {
+        { .name = "shpSfondo", .x = 18, .y = 18, .w = panelW, .h = panelH },
+        { .name = "lblTitolo",
+            .in = "shpSfondo",
+            .x = 10,
+            .y = 10,
+            .w = panelW - 86,
+            .h = 22,
+            .font = { "Verdana", 11, true },
+            .colour = Style::HeadingBlue },
+        { .name = "lblDescrizione", .in = "shpSfondo", .x = 10, .y = 34, .w = panelW - 86, .h = 64, .font = small },
+        { .name = "imgLogo01",
+            .in = "shpSfondo",
+            .x = panelW - 64,
+            .y = 13,
+            .w = 51,
+            .h = 81,
+            .kind = Layout::Kind::Picture,
+            .art = QStringLiteral("utente") },
+        { .name = "shpSepara", .in = "shpSfondo", .x = 8, .y = 102, .w = panelW - 15, .h = 4 },
+    };
+    if (picture)
+        t.items.append({ .name = "imgSezione", .in = "shpSfondo", .x = 12, .y = 122, .w = 82, .h = panelH - 143 });
+    t.items.append({ .name = "lblIstruzioni",
+        .in = "shpSfondo",
+        .x = textLeft,
+        .y = 122,
+        .w = panelW - textLeft - 16,
+        .h = panelH - 144,
+        .font = small });
+    t.items.append({ .name = "btnAnnulla", .x = 18, .y = h - 44, .w = 137, .h = 28, .font = buttons });
+    t.items.append(
+        { .name = Layout::intern(setup.actionName), .x = 208, .y = h - 44, .w = 137, .h = 28, .font = buttons });
+    t.tabOrder = { "btnAnnulla", Layout::intern(setup.actionName) };
+    return t;
+}
+
+ReportWindow::ReportWindow(QWidget *owner, Setup setup, const Layout::Table &table)
     : WindowKit::FixedDialog(owner, setup.caption)
     , m_setup(std::move(setup))
 {
     setObjectName(m_setup.objectName);
-    const QSize size = m_setup.clientSize;
 
     buildPanel();
 
     m_btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     m_btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    m_btnAnnulla->setGeometry(kBorder, size.height() - kButtonsFromBottom, kButtonWidth, kButtonHeight);
     m_action = new QPushButton(m_setup.actionText, this);
     m_action->setObjectName(m_setup.actionName);
-    m_action->setGeometry(kActionLeft, size.height() - kButtonsFromBottom, kButtonWidth, kButtonHeight);
-    for (QPushButton *button : { m_btnAnnulla, m_action })
-        button->setFont(Style::verdana(9));
-    setTabOrder(m_btnAnnulla, m_action);
     WindowKit::closeOnClick(m_btnAnnulla, this);
     connect(m_action, &QPushButton::clicked, this, &ReportWindow::runAction);
 
@@ -79,64 +103,53 @@ ReportWindow::ReportWindow(QWidget *owner, Setup setup)
     if (!m_setup.requiredMode.isEmpty())
         m_lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
 
-    finishLayout(size);
+    Layout::apply(this, table.items.isEmpty() ? sheetTable(m_setup) : table);
+    if (QLabel *picture = findChild<QLabel *>(QStringLiteral("imgSezione")))
+        picture->setPixmap(
+            m_setup.instructions.picture.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    finishLayout(size());
 }
 
 ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::buildPanel()
 {
-    const QSize size = m_setup.clientSize;
+    // The words and pictures inside the white panel; their places, fonts and
+    // colours are the window's table.
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("shpSfondo"));
-    panel->setGeometry(kBorder, kBorder, size.width() - 2 * kBorder, size.height() - kBorder - 54);
     panel->setAutoFillBackground(true);
     QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Window, QColor::fromRgba(Style::White));
+    white.setColor(QPalette::WindowText, QColor::fromRgba(Style::Black));
     panel->setPalette(white);
 
     const Instructions &words = m_setup.instructions;
-    const int inner = panel->width() - 20;
 
     auto *heading = new QLabel(words.heading, panel);
     heading->setObjectName(QStringLiteral("lblTitolo"));
-    heading->setFont(Style::verdana(11, true));
-    heading->setStyleSheet(Style::sheet(QStringLiteral("color: @HeadingBlue;")));
-    heading->setGeometry(10, 10, inner, 22);
 
     auto *description = new QLabel(words.description, panel);
     description->setObjectName(QStringLiteral("lblDescrizione"));
-    description->setFont(Style::verdana(8));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    description->setGeometry(10, 36, inner, 60);
 
     auto *separator = new QFrame(panel);
     separator->setObjectName(QStringLiteral("shpSepara"));
-    separator->setGeometry(8, 102, panel->width() - 16, 4);
     separator->setAutoFillBackground(true);
     QPalette bar = separator->palette();
-    bar.setColor(QPalette::Window, kSeparator);
+    bar.setColor(QPalette::Window, QColor::fromRgba(Style::SteelGround));
     separator->setPalette(bar);
 
-    const int lowerTop = 116;
-    const int lowerHeight = panel->height() - lowerTop - 8;
-    int textLeft = 10;
     if (!words.picture.isNull()) {
         auto *picture = new QLabel(panel);
         picture->setObjectName(QStringLiteral("imgSezione"));
         picture->setAlignment(Qt::AlignCenter);
-        picture->setGeometry(12, lowerTop, 82, lowerHeight);
-        picture->setPixmap(words.picture.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        textLeft = 104;
     }
     auto *instruction = new QLabel(words.instruction, panel);
     instruction->setObjectName(QStringLiteral("lblIstruzioni"));
-    instruction->setFont(Style::verdana(8));
     instruction->setWordWrap(true);
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    instruction->setGeometry(textLeft, lowerTop, panel->width() - textLeft - 10, lowerHeight);
 }
 
 void ReportWindow::loadPicture()
@@ -161,16 +174,6 @@ void ReportWindow::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         loadPicture();
     WindowKit::FixedDialog::showEvent(event);
-}
-
-void ReportWindow::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, kSteelBlue);
-    fill.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), fill);
-    WindowKit::FixedDialog::paintEvent(event);
 }
 
 void ReportWindow::runAction()

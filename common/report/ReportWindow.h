@@ -3,6 +3,7 @@
 #include "common/report/ReportCommands.h"
 #include "common/report/ReportOutput.h"
 #include "common/ui/CommandGuard.h"
+#include "common/ui/Layout.h"
 #include "common/ui/WindowKit.h"
 
 #include <QImage>
@@ -86,7 +87,15 @@ public:
     // texts, picture and printer failure box; the caller adds `build`.
     static Setup sheetPrint(const QString &objectName);
 
-    ReportWindow(QWidget *owner, Setup setup);
+    // The layout every sheet window shares: client size, steel-blue-to-white
+    // background, the white panel 18 units in with the heading, sentence and
+    // reader picture, the separator bar, the window's picture and instruction
+    // beside it, and the two buttons 137 x 28 at 18 and 208 from the left,
+    // 44 units above the bottom edge; Tab from "Annulla" to the action.
+    static Layout::Table sheetTable(const Setup &setup);
+
+    // Builds the window and lays it out from `table` (empty: sheetTable()).
+    ReportWindow(QWidget *owner, Setup setup, const Layout::Table &table = {});
     ~ReportWindow() override;
 
     const Setup &setup() const { return m_setup; }
@@ -101,7 +110,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildPanel();

@@ -72,6 +72,7 @@ inline constexpr QRgb SectionFill = 0xFFEEF4FA;
 inline constexpr QRgb FocusGold = 0xFFFFD700;
 inline constexpr QRgb ReadOnlyFill = 0xFFF4F4F4;
 inline constexpr QRgb SiteLinkFill = 0xFFEEF3F8;
+inline constexpr QRgb StartGround = 0xFFEEF3F8; // the start menu around its panel
 inline constexpr QRgb CatalogTitleFill = 0xFFE8F1FA;
 inline constexpr QRgb ServicesTileFill = 0xFFE6F3EC;
 inline constexpr QRgb BoxesTileFill = 0xFFFBF0E0;

@@ -516,16 +516,22 @@ void focusFirstField(QWidget *window, QWidget *field)
 
 // ---------------------------------------------------------------------------
 
-QFrame *menuPanel(QWidget *window, const QString &className, QSize size)
+QFrame *menuPanel(QWidget *window, const QString &className)
 {
     window->setWindowState(Qt::WindowMaximized);
     window->setStyleSheet(Style::windowBackgroundSheet(className));
-    auto *outer = new QGridLayout(window);
     auto *panel = new QFrame(window);
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setStyleSheet(
         QStringLiteral("#panContainer { background: white; border: 2px solid %1; border-radius: 14px; }")
             .arg(Style::css(Style::FrameBlue)));
+    return panel;
+}
+
+QFrame *menuPanel(QWidget *window, const QString &className, QSize size)
+{
+    QFrame *panel = menuPanel(window, className);
+    auto *outer = new QGridLayout(window);
     panel->setFixedSize(size);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
     return panel;

@@ -165,6 +165,8 @@ QLabel *hiddenLabel(QWidget *parent, const char *objectName);
 // corners, of a fixed size and centred in the window (which is maximised, on
 // the program's background, with `className` naming it in the sheet).
 QFrame *menuPanel(QWidget *window, const QString &className, QSize size);
+// The same panel, placed and sized by the window's layout table.
+QFrame *menuPanel(QWidget *window, const QString &className);
 
 // The caller mode: the trimmed text of lblMemory.
 QString callerMode(const QLabel *lblMemory);

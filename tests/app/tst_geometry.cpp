@@ -5,9 +5,8 @@
 // and alignment; the rows lie one above the other in table order and Tab
 // follows the table's order.
 //
-// The rows are the window set itself (StartUp::windowTable): a window that
-// applies no table fails, unless it is one of the few windows listed below
-// whose geometry nothing fixes (drawn in the house style).
+// The rows are the window set itself (StartUp::windowTable): every window
+// lays itself out from tables, so a window that applies none fails.
 #include "app/shell/StartUp.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/Application.h"
@@ -18,7 +17,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -28,22 +26,6 @@ namespace
 
 // How far a place or size may stray, as a share of the window's width or height.
 constexpr double kTolerance = 0.004;
-
-// The windows whose layout is free: nothing gives their places, so they keep
-// the house style and apply no table.
-const QSet<QString> &freeLayout()
-{
-    static const QSet<QString> names = {
-        QStringLiteral("frmInfo"),
-        QStringLiteral("frmAvvio"),
-        QStringLiteral("frmStampaCane"),
-        QStringLiteral("frmCreaRTF"),
-        QStringLiteral("frmMenuPrimanota"),
-        QStringLiteral("frmStampaBox"),
-        QStringLiteral("frmStampaListino"),
-    };
-    return names;
-}
 
 // The least a window needs before it can be shown: the planner opens on a
 // planner file named by its chooser.
@@ -135,10 +117,6 @@ void TestGeometry::windowsHoldTheirTables()
     QFETCH(QString, name);
     QWidget *window = WindowRegistry::get(name);
     QVERIFY(window);
-    if (freeLayout().contains(name)) {
-        QVERIFY2(Layout::tables(window).isEmpty(), "a window of free layout applied a table: take it off the list");
-        return;
-    }
     prepare(name);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
