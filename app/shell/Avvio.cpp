@@ -14,12 +14,9 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmAvvio *frmAvvio = nullptr;
 
@@ -34,23 +31,20 @@ QFrame *titleBand(QWidget *parent, const QString &objectName, const QString &tit
                                        "stop:0 %2, stop:1 %3); }")
                             .arg(objectName, Style::css(Style::BrandBlue), Style::css(Style::BrandBlueLight)));
     band->setFixedHeight(84);
-    auto *row = new QHBoxLayout(band);
-    row->setContentsMargins(22, 10, 22, 10);
-    row->setSpacing(16);
-    row->addWidget(Art::pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60)));
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(0);
+    // The logo, then the product's name over the window's title. The band
+    // takes its window's width, so the texts run to the right and are cut by it.
+    QLabel *logo = Art::pictureLabel(band, "imgLogo", QStringLiteral("logo"), QSize(60, 60));
+    logo->setGeometry(Layout::rect(22, 12, 60, 60));
     auto *product = new QLabel(QStringLiteral("Kennora"), band);
+    product->setObjectName(QStringLiteral("lblProdotto"));
     product->setFont(Style::shellFont(20, true));
     product->setStyleSheet(QStringLiteral("color: white;"));
+    product->setGeometry(Layout::rect(98, 12, 2000, 36));
     auto *subtitle = new QLabel(title, band);
+    subtitle->setObjectName(QStringLiteral("lblSottotitolo"));
     subtitle->setFont(Style::shellFont(11));
     subtitle->setStyleSheet(Style::sheet(QStringLiteral("color: @SubtitlePale;")));
-    texts->addStretch(1);
-    texts->addWidget(product);
-    texts->addWidget(subtitle);
-    texts->addStretch(1);
-    row->addLayout(texts, 1);
+    subtitle->setGeometry(Layout::rect(98, 48, 2000, 22));
     return band;
 }
 

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -525,15 +524,6 @@ QFrame *menuPanel(QWidget *window, const QString &className)
     panel->setStyleSheet(
         QStringLiteral("#panContainer { background: white; border: 2px solid %1; border-radius: 14px; }")
             .arg(Style::css(Style::FrameBlue)));
-    return panel;
-}
-
-QFrame *menuPanel(QWidget *window, const QString &className, QSize size)
-{
-    QFrame *panel = menuPanel(window, className);
-    auto *outer = new QGridLayout(window);
-    panel->setFixedSize(size);
-    outer->addWidget(panel, 0, 0, Qt::AlignCenter);
     return panel;
 }
 

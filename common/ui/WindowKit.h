@@ -162,10 +162,9 @@ template <class Dialog> int openModalDialog(QWidget *owner, const std::function<
 QLabel *hiddenLabel(QWidget *parent, const char *objectName);
 
 // The white panel "panContainer" of a menu window, framed in blue with round
-// corners, of a fixed size and centred in the window (which is maximised, on
-// the program's background, with `className` naming it in the sheet).
-QFrame *menuPanel(QWidget *window, const QString &className, QSize size);
-// The same panel, placed and sized by the window's layout table.
+// corners (the window is maximised, on the program's background, with
+// `className` naming it in the sheet); the window's layout table places and
+// sizes it.
 QFrame *menuPanel(QWidget *window, const QString &className);
 
 // The caller mode: the trimmed text of lblMemory.
