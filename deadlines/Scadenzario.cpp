@@ -16,6 +16,7 @@
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/PickList.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "deadlines/DateLists.h"
@@ -493,11 +494,7 @@ void TfrmScadenzario::buildFields()
                 .casing = row.casing,
                 .amountDecimals = row.amountDecimals });
     }
-    auto edit = [this](const char *name) {
-        auto *line = panContainer->findChild<QLineEdit *>(QLatin1String(name));
-        Q_ASSERT_X(line, "TfrmScadenzario::buildFields", name);
-        return line;
-    };
+    auto edit = [this](const char *name) { return WindowKit::named<QLineEdit>(panContainer, name); };
     txtProprietario = edit("txtProprietario");
     txtCodFisc = edit("txtCodFisc");
     txtRecapito = edit("txtRecapito");

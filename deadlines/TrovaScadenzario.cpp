@@ -1,5 +1,6 @@
 #include "deadlines/TrovaScadenzario.h"
 
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "deadlines/DeadlineEditorLink.h"
 #include "deadlines/core/DeadlineListing.h"
@@ -49,11 +50,7 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget *owner)
 {
     setObjectName(QLatin1String(WindowNames::frmTrovaScadenzario));
     // Each member is the filter of its own name, whatever the order of the filter table.
-    const auto named = [this](const char *name) {
-        QLineEdit *edit = findChild<QLineEdit *>(QLatin1String(name));
-        Q_ASSERT_X(edit, "TfrmTrovaScadenzario", name);
-        return edit;
-    };
+    const auto named = [this](const char *name) { return WindowKit::named<QLineEdit>(this, name); };
     txtData = named("txtData");
     txtOra = named("txtOra");
     txtProprietario = named("txtProprietario");

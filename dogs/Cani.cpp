@@ -10,6 +10,7 @@
 #include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "dogs/CostiCane.h"
 #include "dogs/CreaRTF.h"
@@ -371,11 +372,8 @@ void TfrmCani::buildTabs()
         frame->setProperty("section", true);
         addHintBackground(frame);
     }
-    auto frame = [this](const char *name) {
-        auto *found = panContainer->findChild<QFrame *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(found, "TfrmCani", name);
-        return found;
-    };
+    auto frame
+        = [this](const char *name) { return WindowKit::named<QFrame>(panContainer, name, Qt::FindDirectChildrenOnly); };
     panPsicosomatica = frame("panPsicosomatica");
     panAlbero = frame("panAlbero");
     panSanitaria = frame("panSanitaria");

@@ -14,6 +14,7 @@
 #include "common/ui/ListWindow.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "dogs/core/DogCostRecord.h"
@@ -274,11 +275,8 @@ void TfrmCostiCane::buildEditPage()
     };
     for (const EditKit::EditRow &row : rows)
         EditKit::makeEdit(panCosti, row);
-    auto edit = [this](const char *name) {
-        auto *found = panCosti->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(found, "TfrmCostiCane", name);
-        return found;
-    };
+    auto edit
+        = [this](const char *name) { return WindowKit::named<QLineEdit>(panCosti, name, Qt::FindDirectChildrenOnly); };
     txtData = edit("txtData");
     txtCausale = edit("txtCausale");
     txtPagatore = edit("txtPagatore");

@@ -1,5 +1,6 @@
 #include "dogs/TrovaCani.h"
 
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "dogs/Cani.h"
 #include "dogs/DogControls.h"
@@ -50,11 +51,7 @@ TfrmTrovaCani::TfrmTrovaCani(QWidget *owner)
     : SearchWindow(owner, dogSearchSetup(this))
 {
     // Each member is the filter of its own name.
-    const auto filter = [this](const char *name) {
-        auto *edit = findChild<QLineEdit *>(QLatin1String(name));
-        Q_ASSERT_X(edit, "filter", name);
-        return edit;
-    };
+    const auto filter = [this](const char *name) { return WindowKit::named<QLineEdit>(this, name); };
     txtNome = filter("txtNome");
     txtDataNasc = filter("txtDataNasc");
     txtGruppo = filter("txtGruppo");

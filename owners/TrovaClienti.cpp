@@ -1,5 +1,6 @@
 #include "owners/TrovaClienti.h"
 
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "owners/OwnerControls.h"
 #include "owners/core/OwnerListing.h"
@@ -49,11 +50,7 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *owner)
     : SearchWindow(owner, ownerSearchSetup(this))
 {
     // Each member is the filter of its own name.
-    const auto filter = [this](const char *name) {
-        auto *edit = findChild<QLineEdit *>(QLatin1String(name));
-        Q_ASSERT_X(edit, "filter", name);
-        return edit;
-    };
+    const auto filter = [this](const char *name) { return WindowKit::named<QLineEdit>(this, name); };
     txtCliente = filter("txtCliente");
     txtComuneRes = filter("txtComuneRes");
     txtPartitaIva = filter("txtPartitaIva");

@@ -8,6 +8,7 @@
 #include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "planner/AnteprimaPlanning.h"
 #include "planner/DayTile.h"
@@ -277,9 +278,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
             { row.name, row.capacity, nullptr, EditKit::Filter::None, EditKit::Casing::None, EditKit::Look::RestOnly });
     }
     const auto headerEdit = [this](const char *name) {
-        auto *edit = panContainer->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(edit, "TfrmPlanning", name);
-        return edit;
+        return WindowKit::named<QLineEdit>(panContainer, name, Qt::FindDirectChildrenOnly);
     };
     txtBox = headerEdit("txtBox");
     txtDimensioni = headerEdit("txtDimensioni");
@@ -316,9 +315,7 @@ TfrmPlanning::TfrmPlanning(QWidget *parent)
     buildCalendar(hints);
     Layout::apply(this, plannerTable());
     const auto shape = [this](const char *name) {
-        auto *made = panContainer->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(made, "TfrmPlanning", name);
-        return made;
+        return WindowKit::named<QWidget>(panContainer, name, Qt::FindDirectChildrenOnly);
     };
     shpContainer = shape("shpContainer");
     shpControlli01 = shape("shpControlli01");

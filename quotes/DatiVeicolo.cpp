@@ -6,6 +6,7 @@
 #include "common/ui/EditKit.h"
 #include "common/ui/Layout.h"
 #include "common/ui/MessageBoxes.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/QuoteControls.h"
@@ -92,11 +93,7 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *owner)
     for (const Field &f : kFields)
         edits << EditKit::makeEdit(this, { f.edit, width, f.successor });
     // Each member is the edit of its own name.
-    const auto edit = [this](const char *name) {
-        auto *line = findChild<QLineEdit *>(QLatin1String(name));
-        Q_ASSERT_X(line, "TfrmDatiVeicolo", name);
-        return line;
-    };
+    const auto edit = [this](const char *name) { return WindowKit::named<QLineEdit>(this, name); };
     txtVeicolo = edit("txtVeicolo");
     txtMarca = edit("txtMarca");
     txtColore = edit("txtColore");

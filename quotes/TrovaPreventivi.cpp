@@ -4,6 +4,7 @@
 #include "common/TextRoutines.h"
 #include "common/ui/ControlText.h"
 #include "common/ui/MessageBoxes.h"
+#include "common/ui/WindowKit.h"
 #include "common/ui/WindowNames.h"
 #include "common/ui/WindowRegistry.h"
 #include "quotes/QuoteControls.h"
@@ -56,11 +57,8 @@ TfrmTrovaPreventivi::TfrmTrovaPreventivi(QWidget *owner)
     setObjectName(QLatin1String(WindowNames::frmTrovaPreventivi));
     // Each member is the filter edit of its name: a filter renamed or left
     // out of the table fails here, not in a search that reads the wrong edit.
-    const auto filter = [this](const char *name) {
-        auto *edit = panAvvio->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(edit, "TfrmTrovaPreventivi", name);
-        return edit;
-    };
+    const auto filter
+        = [this](const char *name) { return WindowKit::named<QLineEdit>(panAvvio, name, Qt::FindDirectChildrenOnly); };
     txtNumFatt = filter("txtNumFatt");
     txtData = filter("txtData");
     txtCliente = filter("txtCliente");

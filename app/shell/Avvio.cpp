@@ -1,6 +1,7 @@
 #include "app/shell/Avvio.h"
 
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 
 #include "app/core/HelpText.h"
 #include "app/dialogs/Guida.h"
@@ -217,11 +218,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     Layout::apply(this, startTable());
 
     // Each member is the control of its own name.
-    const auto part = [this](const char *name) {
-        auto *label = panContainer->findChild<QLabel *>(QLatin1String(name));
-        Q_ASSERT_X(label, "TfrmAvvio", name);
-        return label;
-    };
+    const auto part = [this](const char *name) { return WindowKit::named<QLabel>(panContainer, name); };
     shpSfondo = panContainer->findChild<QWidget *>(QStringLiteral("shpSfondo"));
     imgProprietari = part("imgProprietari");
     btnProprietari = part("btnProprietari");

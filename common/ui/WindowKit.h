@@ -158,6 +158,18 @@ template <class Dialog> int openModalDialog(QWidget *owner, const std::function<
 // ---------------------------------------------------------------------------
 // Hidden labels and the caller mode
 
+// The control of type T named `name` below `parent` (Qt::FindDirectChildrenOnly
+// for its direct children only). A window takes its members this way, by
+// name, never by their place in a list; a name with no control fails an
+// assertion (on in every build).
+template <class T>
+T *named(const QObject *parent, const char *name, Qt::FindChildOptions options = Qt::FindChildrenRecursively)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name), options);
+    Q_ASSERT_X(found, "WindowKit::named", name);
+    return found;
+}
+
 // A hidden label used as a variable (lblMemory, lblFile, lblPosizione ...).
 QLabel *hiddenLabel(QWidget *parent, const char *objectName);
 
