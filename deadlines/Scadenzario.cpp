@@ -547,23 +547,18 @@ void TfrmScadenzario::buildCommands()
         { "cmdEsci", "Esci", "Esci da questa schermata.", 3 },
     });
     // Each member is the command of its own name: a row added, dropped or moved above cannot shift them.
-    const auto named = [this](const char *name) {
-        QPushButton *button = command(QLatin1String(name));
-        Q_ASSERT_X(button, "TfrmScadenzario::buildCommands", name);
-        return button;
-    };
-    cmdNuovo = named("cmdNuovo");
-    cmdDuplica = named("cmdDuplica");
-    cmdImporta = named("cmdImporta");
-    cmdSalva = named("cmdSalva");
-    cmdTrova = named("cmdTrova");
-    cmdStampa = named("cmdStampa");
-    cmdEsporta = named("cmdEsporta");
-    cmdDaConfermare = named("cmdDaConfermare");
-    cmdDaEffettuare = named("cmdDaEffettuare");
-    cmdEffettuate = named("cmdEffettuate");
-    cmdGuida = named("cmdGuida");
-    cmdEsci = named("cmdEsci");
+    cmdNuovo = commandNamed("cmdNuovo");
+    cmdDuplica = commandNamed("cmdDuplica");
+    cmdImporta = commandNamed("cmdImporta");
+    cmdSalva = commandNamed("cmdSalva");
+    cmdTrova = commandNamed("cmdTrova");
+    cmdStampa = commandNamed("cmdStampa");
+    cmdEsporta = commandNamed("cmdEsporta");
+    cmdDaConfermare = commandNamed("cmdDaConfermare");
+    cmdDaEffettuare = commandNamed("cmdDaEffettuare");
+    cmdEffettuate = commandNamed("cmdEffettuate");
+    cmdGuida = commandNamed("cmdGuida");
+    cmdEsci = commandNamed("cmdEsci");
     // The commands are pictures: a click leaves the focus where it was.
     for (QPushButton *b : buttons)
         b->setFocusPolicy(Qt::NoFocus);

@@ -461,22 +461,17 @@ void TfrmPreventivi::buildCommands()
         { "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", 4 },
     });
     // Each member is the command of its name (the names of the table above).
-    const auto named = [this](const char *name) {
-        QPushButton *button = command(QLatin1String(name));
-        Q_ASSERT_X(button, "TfrmPreventivi", name);
-        return button;
-    };
-    cmdNuovo = named("cmdNuovo");
-    cmdSalva = named("cmdSalva");
-    cmdTrova = named("cmdTrova");
-    cmdSospese = named("cmdSospese");
-    cmdAnteprima = named("cmdAnteprima");
-    cmdStampa = named("cmdStampa");
-    cmdPDF = named("cmdPDF");
-    cmdNumerazione = named("cmdNumerazione");
-    cmdEsporta = named("cmdEsporta");
-    cmdGuida = named("cmdGuida");
-    cmdEsci = named("cmdEsci");
+    cmdNuovo = commandNamed("cmdNuovo");
+    cmdSalva = commandNamed("cmdSalva");
+    cmdTrova = commandNamed("cmdTrova");
+    cmdSospese = commandNamed("cmdSospese");
+    cmdAnteprima = commandNamed("cmdAnteprima");
+    cmdStampa = commandNamed("cmdStampa");
+    cmdPDF = commandNamed("cmdPDF");
+    cmdNumerazione = commandNamed("cmdNumerazione");
+    cmdEsporta = commandNamed("cmdEsporta");
+    cmdGuida = commandNamed("cmdGuida");
+    cmdEsci = commandNamed("cmdEsci");
     addHint(cmdPrimo, QStringLiteral("Visualizza il primo preventivo in archivio."));
     addHint(cmdIndietro, QStringLiteral("Visualizza il preventivo precedente in archivio."));
     addHint(cmdAvanti, QStringLiteral("Visualizza il preventivo successivo in archivio."));

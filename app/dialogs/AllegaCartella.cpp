@@ -2,6 +2,7 @@
 
 #include "common/ui/Layout.h"
 #include "common/ui/Style.h"
+#include "common/ui/WindowKit.h"
 
 #include "app/core/Attachments.h"
 #include "app/dialogs/OpenURL.h"
@@ -106,13 +107,6 @@ Layout::Table dialogTable()
     return t;
 }
 
-template <class T> T *named(QWidget *window, const QString &name)
-{
-    T *control = window->findChild<T *>(name);
-    Q_ASSERT_X(control, "TfrmAllegaCartella", qPrintable(name));
-    return control;
-}
-
 } // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
@@ -174,21 +168,21 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner)
     lblMemory = WindowKit::hiddenLabel(this, "lblMemory");
 
     // The members come from the names the slots were built with.
-    txtFile01 = named<QLineEdit>(this, QStringLiteral("txtFile01"));
-    txtFile02 = named<QLineEdit>(this, QStringLiteral("txtFile02"));
-    txtFile03 = named<QLineEdit>(this, QStringLiteral("txtFile03"));
-    txtDesc01 = named<QLineEdit>(this, QStringLiteral("txtDesc01"));
-    txtDesc02 = named<QLineEdit>(this, QStringLiteral("txtDesc02"));
-    txtDesc03 = named<QLineEdit>(this, QStringLiteral("txtDesc03"));
-    btnSfoglia01 = named<QPushButton>(this, QStringLiteral("btnSfoglia01"));
-    btnSfoglia02 = named<QPushButton>(this, QStringLiteral("btnSfoglia02"));
-    btnSfoglia03 = named<QPushButton>(this, QStringLiteral("btnSfoglia03"));
-    btnApri01 = named<QPushButton>(this, QStringLiteral("btnApri01"));
-    btnApri02 = named<QPushButton>(this, QStringLiteral("btnApri02"));
-    btnApri03 = named<QPushButton>(this, QStringLiteral("btnApri03"));
-    imgCancella01 = named<QLabel>(this, QStringLiteral("imgCancella01"));
-    imgCancella02 = named<QLabel>(this, QStringLiteral("imgCancella02"));
-    imgCancella03 = named<QLabel>(this, QStringLiteral("imgCancella03"));
+    txtFile01 = WindowKit::named<QLineEdit>(this, "txtFile01");
+    txtFile02 = WindowKit::named<QLineEdit>(this, "txtFile02");
+    txtFile03 = WindowKit::named<QLineEdit>(this, "txtFile03");
+    txtDesc01 = WindowKit::named<QLineEdit>(this, "txtDesc01");
+    txtDesc02 = WindowKit::named<QLineEdit>(this, "txtDesc02");
+    txtDesc03 = WindowKit::named<QLineEdit>(this, "txtDesc03");
+    btnSfoglia01 = WindowKit::named<QPushButton>(this, "btnSfoglia01");
+    btnSfoglia02 = WindowKit::named<QPushButton>(this, "btnSfoglia02");
+    btnSfoglia03 = WindowKit::named<QPushButton>(this, "btnSfoglia03");
+    btnApri01 = WindowKit::named<QPushButton>(this, "btnApri01");
+    btnApri02 = WindowKit::named<QPushButton>(this, "btnApri02");
+    btnApri03 = WindowKit::named<QPushButton>(this, "btnApri03");
+    imgCancella01 = WindowKit::named<QLabel>(this, "imgCancella01");
+    imgCancella02 = WindowKit::named<QLabel>(this, "imgCancella02");
+    imgCancella03 = WindowKit::named<QLabel>(this, "imgCancella03");
 
     connect(btnApplica, &QPushButton::clicked, this, [this]() { applyAndClose(); });
     WindowKit::closeOnClick(btnAnnulla, this);
