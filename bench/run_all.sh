@@ -3,8 +3,9 @@
 # window manager, and prints their figures. The benchmarks report; none of
 # them judges, so a slow run still ends with status 0.
 #   bench/run_all.sh [build folder] [pairs]     (defaults: build, 9)
-# The pairs go to the benchmarks timed in alternating pairs (those that
-# include BenchPairs.h or ListBench.h); the others run with their own defaults.
+# The pairs go to the benchmarks that take a pair count (`--pairs n`, or a
+# first argument `[pairs]` in their usage line); the others run with their
+# own defaults (their first argument is a record count).
 # Run it on a quiet machine: every figure is a median of alternating pairs,
 # but a busy machine still widens them.
 set -u
@@ -26,9 +27,9 @@ for program in "$bench"/bench_*; do
     [ -f "$program" ] && [ -x "$program" ] || continue
     name=$(basename "$program")
     echo "== $name"
-    if grep -q '"ListBench.h"' "$src/$name.cpp" 2>/dev/null; then
+    if grep -q -- "Usage: $name .*--pairs" "$src/$name.cpp" 2>/dev/null; then
         "$program" --pairs "$pairs" || echo "   ($name could not run: status $?)"
-    elif grep -q '"BenchPairs.h"' "$src/$name.cpp" 2>/dev/null; then
+    elif grep -q -- "Usage: $name \[pairs\]\|^//   $name \[pairs\]" "$src/$name.cpp" 2>/dev/null; then
         "$program" "$pairs" || echo "   ($name could not run: status $?)"
     else
         "$program" || echo "   ($name could not run: status $?)"

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -137,6 +138,8 @@ constexpr int kKeyChars = 80;
 constexpr size_t kPartLines = 16384;
 // Archives from this many bytes on are read in parts side by side.
 constexpr qint64 kPartRecordBytes = qint64(16) << 20;
+// The records a worker takes at a time when a listing is read side by side.
+constexpr qint64 kChunkBytes = qint64(2) << 20;
 struct SortKey {
     unsigned char bytes[kKeyChars];
     quint32 index;
@@ -532,6 +535,10 @@ struct LineShape::Data {
         LineShape::Column column;
         QByteArray beforeKey; // the folded key bytes of the fixed texts
         QByteArray betweenKey;
+        // Whether the text before the column goes into the key: not when it
+        // stands at the same place in every line (every column before it is
+        // of a fixed width), where it can never decide an order.
+        bool keyBefore = true;
     };
     std::vector<Column> columns;
     qsizetype fixedChars = 0;
@@ -546,14 +553,18 @@ LineShape::LineShape(std::vector<Column> columns)
         bytes.truncate(qsizetype(writeTextKey(text, reinterpret_cast<unsigned char *>(bytes.data()))));
         return bytes;
     };
+    bool samePlace = true; // every column so far of a fixed width
     for (Column &c : columns) {
+        const bool keyBefore = !samePlace;
+        if (c.width < 0)
+            samePlace = false;
         data->fixedChars += c.before.size() + qMax(0, c.width);
         data->maxKeyBytes += size_t(3 * c.before.size());
         if (c.width >= 0)
             data->maxKeyBytes += size_t(3 * c.width);
         else
             data->maxKeyBytes += size_t(3 * (c.field.capacity + c.between.size() + c.second.capacity));
-        Data::Column d { std::move(c), {}, {} };
+        Data::Column d { std::move(c), {}, {}, keyBefore };
         d.beforeKey = key(d.column.before);
         d.betweenKey = key(d.column.between);
         data->columns.push_back(std::move(d));
@@ -623,7 +634,8 @@ size_t LineShape::writeKey(const char *record, unsigned char *out) const
     constexpr qsizetype kWhole = std::numeric_limits<qsizetype>::max() / 2;
     for (const Data::Column &d : m_data->columns) {
         const Column &c = d.column;
-        fixed(d.beforeKey);
+        if (d.keyBefore)
+            fixed(d.beforeKey);
         qsizetype budget = c.width < 0 ? kWhole : c.width;
         field(c.field, budget);
         if (c.second.capacity > 0) {
@@ -893,22 +905,36 @@ void RecordListing::collect(
         if (records > 0 && (records > room / bytesPerLine))
             throw ListingMemoryError();
     }
-    // A large archive is read in a few parts side by side, each part keeping
-    // its own records (and keys); the parts are then joined in file order. A
-    // part that fails keeps what it took before its failure, and the parts
-    // after it are dropped, so the outcome is that of one pass.
-    const size_t parts = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
-    struct PartOut {
-        std::vector<qint64> records;
-        KeyStore store; // the part's keys
-        std::vector<KeyRef> refs;
-        QByteArray block;
-        std::exception_ptr failure;
+    // A large archive is read by a few workers side by side, each taking the
+    // next chunk of records as it comes free (so a worker that starts late or
+    // runs slow takes fewer chunks) and keeping its own records (and keys).
+    // A chunk that fails keeps what it took before its failure, and what
+    // lies after that record is dropped, so the outcome is that of one pass.
+    const size_t workers = partsFor(size_t(records), size_t(kPartRecordBytes / recordSize));
+    const qint64 perChunk = workers == 1 ? qMax<qint64>(1, records) : qMax<qint64>(1, kChunkBytes / recordSize);
+    const qint64 chunks = (records + perChunk - 1) / perChunk;
+    // The records a worker took from one chunk: [from, to) of its records or keys.
+    struct Span {
+        qint64 chunk;
+        size_t from, to;
     };
-    std::vector<PartOut> outs(parts);
+    struct WorkerOut {
+        std::vector<qint64> records;
+        KeyStore store; // the worker's keys
+        std::vector<KeyRef> refs;
+        std::vector<Span> spans;
+        QByteArray block;
+        std::exception_ptr failure; // that of its first failing chunk
+        qint64 failedChunk = std::numeric_limits<qint64>::max();
+        qint64 failedAt = 0; // the first record that chunk did not take
+        std::exception_ptr sortFailure;
+    };
+    std::vector<WorkerOut> outs(workers);
     try {
-        for (PartOut &out : outs)
+        for (WorkerOut &out : outs) {
             out.block.reserve(qMax(1 << 20, recordSize));
+            out.spans.reserve(size_t(chunks));
+        }
     } catch (const std::bad_alloc &) {
         clear();
         throw ListingMemoryError();
@@ -916,62 +942,91 @@ void RecordListing::collect(
     const bool keyed = m_sorted;
     const LineShape *shape = line.target<LineShape>();
     const size_t maxKey = shape ? shape->maxKeyBytes() : 0;
-    runSideBySide(parts, [&](size_t part) {
-        const qint64 first = records * qint64(part) / qint64(parts);
-        const qint64 last = records * qint64(part + 1) / qint64(parts);
-        PartOut &out = outs[part];
+    std::atomic<qint64> nextChunk { 0 };
+    std::atomic<qint64> firstFailure { std::numeric_limits<qint64>::max() };
+    // About a worker's share, with room to spare: memory never touched costs nothing.
+    const size_t share = workers == 1
+        ? size_t(records)
+        : size_t(records) / workers + size_t(records) / (2 * workers) + size_t(perChunk);
+    runSideBySide(workers, [&](size_t worker) {
+        WorkerOut &out = outs[worker];
         try {
-            // Room for every record of the part: only what is used is ever touched.
             if (keyed)
-                out.refs.reserve(size_t(last - first));
+                out.refs.reserve(share);
             else
-                out.records.reserve(size_t(last - first));
-            file.scanRange(
-                first, last,
-                [&](qint64 index, const char *record) {
-                    if (accept && !accept(record))
-                        return;
-                    if (keyed) {
+                out.records.reserve(share);
+        } catch (const std::bad_alloc &) {
+            out.failure = std::current_exception();
+            out.failedChunk = -1;
+            firstFailure.store(-1);
+            return;
+        }
+        for (;;) {
+            const qint64 chunk = nextChunk.fetch_add(1);
+            // Chunks after a failed one are not needed.
+            if (chunk >= chunks || chunk > firstFailure.load())
+                break;
+            const qint64 first = chunk * perChunk;
+            const qint64 last = qMin(records, first + perChunk);
+            qint64 reached = first;
+            const size_t from = keyed ? out.refs.size() : out.records.size();
+            try {
+                file.scanRange(
+                    first, last,
+                    [&](qint64 index, const char *record) {
+                        reached = index + 1;
+                        if (accept && !accept(record))
+                            return;
+                        if (!keyed) {
+                            out.records.push_back(index);
+                            return;
+                        }
                         KeyRef &key = out.refs.emplace_back();
                         key.record = index;
                         if (shape) {
-                            if (out.refs.size() == 1) // the part's keys are about as long as its first
-                                out.store.hint(
-                                    size_t(last - first) * (shape->writeKey(record, out.store.room(maxKey)) + 8));
+                            if (out.refs.size() == 1) // the keys are about as long as the first
+                                out.store.hint(share * (shape->writeKey(record, out.store.room(maxKey)) + 8));
                             key.at = out.store.size();
                             key.length = quint32(shape->writeKey(record, out.store.room(maxKey)));
                             out.store.keep(key.length);
                         } else {
                             appendKey(out.store, key, line(record));
                         }
-                    } else {
-                        out.records.push_back(index);
-                    }
-                },
-                out.block);
-        } catch (...) {
-            out.failure = std::current_exception();
+                    },
+                    out.block);
+            } catch (...) {
+                if (chunk < out.failedChunk) {
+                    out.failure = std::current_exception();
+                    out.failedChunk = chunk;
+                    out.failedAt = reached;
+                }
+                qint64 seen = firstFailure.load();
+                while (chunk < seen && !firstFailure.compare_exchange_weak(seen, chunk)) {
+                }
+            }
+            out.spans.push_back({ chunk, from, keyed ? out.refs.size() : out.records.size() });
         }
         out.block = QByteArray();
-        // The part's keys sorted here, while they are at hand.
+        // The worker's keys sorted here, while they are at hand.
         if (keyed) {
             try {
                 sortKeys(out.store.data(), out.refs);
             } catch (...) {
-                if (!out.failure)
-                    out.failure = std::current_exception();
+                out.sortFailure = std::current_exception();
             }
         }
     });
-    std::exception_ptr failure;
-    size_t kept = parts;
-    for (size_t part = 0; part < parts; ++part) {
-        if (outs[part].failure) {
-            failure = outs[part].failure;
-            kept = part + 1;
-            break;
-        }
-    }
+    // The first failure in file order: what lies after its record is dropped.
+    const WorkerOut *failed = nullptr;
+    for (const WorkerOut &out : outs)
+        if (out.failure && (!failed || out.failedChunk < failed->failedChunk))
+            failed = &out;
+    std::exception_ptr failure = failed ? failed->failure : nullptr;
+    const qint64 keptBelow = failed ? failed->failedAt : records;
+    if (!failure)
+        for (const WorkerOut &out : outs)
+            if (out.sortFailure)
+                failure = out.sortFailure;
     try {
         if (failure) {
             try {
@@ -981,19 +1036,41 @@ void RecordListing::collect(
             } catch (...) {
             }
         }
-        size_t total = 0;
-        for (size_t part = 0; part < kept; ++part)
-            total += keyed ? outs[part].refs.size() : outs[part].records.size();
-        m_records.reserve(total);
-        if (keyed)
+        if (keyed) {
+            // Each worker's keys stay one sorted run; a failure only drops keys.
             m_keys = std::make_unique<Keys>();
-        for (size_t part = 0; part < kept; ++part) {
-            if (keyed) {
-                for (const KeyRef &key : outs[part].refs)
+            size_t total = 0;
+            for (WorkerOut &out : outs) {
+                if (keptBelow < records)
+                    out.refs.erase(std::remove_if(out.refs.begin(), out.refs.end(),
+                                       [keptBelow](const KeyRef &k) { return k.record >= keptBelow; }),
+                        out.refs.end());
+                total += out.refs.size();
+            }
+            m_records.reserve(total);
+            for (WorkerOut &out : outs) {
+                for (const KeyRef &key : out.refs)
                     m_records.push_back(key.record);
-                m_keys->parts.push_back({ std::move(outs[part].store), std::move(outs[part].refs), true });
-            } else {
-                m_records.insert(m_records.end(), outs[part].records.begin(), outs[part].records.end());
+                m_keys->parts.push_back({ std::move(out.store), std::move(out.refs), !out.sortFailure });
+            }
+        } else {
+            // The chunks joined in file order, up to the failure.
+            std::vector<std::pair<qint64, std::pair<const WorkerOut *, Span>>> order;
+            size_t total = 0;
+            for (const WorkerOut &out : outs)
+                for (const Span &span : out.spans)
+                    if (span.chunk * perChunk < keptBelow) {
+                        order.push_back({ span.chunk, { &out, span } });
+                        total += span.to - span.from;
+                    }
+            std::sort(order.begin(), order.end(),
+                [](const auto &a, const auto &b) { return a.first < b.first; });
+            m_records.reserve(total);
+            for (const auto &[chunk, where] : order) {
+                const auto &[out, span] = where;
+                for (size_t i = span.from; i < span.to; ++i)
+                    if (out->records[i] < keptBelow)
+                        m_records.push_back(out->records[i]);
             }
         }
     } catch (const std::bad_alloc &) {

@@ -139,7 +139,9 @@ public:
 
     QString operator()(const char *record) const;
     // Writes the sort key of the line (see RecordListing) to `out`, which
-    // has room for maxKeyBytes(); returns the number of bytes written.
+    // has room for maxKeyBytes(); returns the number of bytes written. A
+    // fixed text that stands at the same place in every line (every column
+    // before it of a fixed width) is left out: it never decides an order.
     size_t writeKey(const char *record, unsigned char *out) const;
     size_t maxKeyBytes() const;
 

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include <sys/sysinfo.h>
 
@@ -103,6 +104,8 @@ private slots:
     void largeArchiveListsAsOnePass();
     void leanListingGivesTheSameLines_data();
     void leanListingGivesTheSameLines();
+    void failedReadKeepsTheRecordsBeforeIt_data();
+    void failedReadKeepsTheRecordsBeforeIt();
     void listingBoundedByAvailableMemory_data();
     void listingBoundedByAvailableMemory();
     void hugeSparseArchiveFailsFastForMemory();
@@ -447,6 +450,15 @@ ListedArea listedArea(const QString &name)
             return { &OwnerRecord::layout(), OwnerRecord::path(), [](const char *r) { return shape(r); } };
         return { &OwnerRecord::layout(), OwnerRecord::path(), shape };
     }
+    if (name == QLatin1String("whole column first")) {
+        // A column of no fixed width ahead of others: the texts after it
+        // stand at a different place in each line.
+        const auto field = [](int f) { return FieldRef::of(OwnerRecord::layout(), f); };
+        static const LineShape shape({ { QStringLiteral("a"), field(OwnerRecord::Cliente) },
+            { QStringLiteral(" "), field(OwnerRecord::ComuneNasc), 6 },
+            { QStringLiteral(" Z"), field(OwnerRecord::Note) } });
+        return { &OwnerRecord::layout(), OwnerRecord::path(), shape };
+    }
     return { &OwnerRecord::layout(), OwnerRecord::path(), OwnerListing::searchShape() };
 }
 
@@ -487,7 +499,7 @@ void TestSearchMatch::leanListingGivesTheSameLines_data()
         << owners << int((qint64(24) << 20) / OwnerRecord::size()) + 7 << true << QString();
     // Each list's own key from the record bytes, on mixed texts.
     for (const char *area : { "owner call-back", "deadline summary", "quote", "service", "box", "dog", "box choice",
-             "long blank runs", "long blank runs, from the text" })
+             "long blank runs", "long blank runs, from the text", "whole column first" })
         QTest::newRow(area) << QString::fromLatin1(area) << 900 << true << QString();
     QTest::newRow("deadline summary, read in parts")
         << QStringLiteral("deadline summary") << int((qint64(24) << 20) / DeadlineRecord::size()) + 7 << true
@@ -542,6 +554,69 @@ void TestSearchMatch::leanListingGivesTheSameLines()
     for (size_t row = 0; row < expected.size(); ++row) {
         QCOMPARE(texts[qsizetype(row)], expected[row].text);
         QCOMPARE(listing.record(qsizetype(row)), expected[row].record);
+    }
+}
+
+void TestSearchMatch::failedReadKeepsTheRecordsBeforeIt_data()
+{
+    QTest::addColumn<bool>("sorted");
+    QTest::addColumn<double>("at"); // where the failing record lies, as a share of the archive
+    for (const bool sorted : { true, false }) {
+        const char *order = sorted ? "sorted" : "file order";
+        QTest::addRow("%s, first record", order) << sorted << 0.0;
+        QTest::addRow("%s, middle", order) << sorted << 0.41;
+        QTest::addRow("%s, last record", order) << sorted << 1.0;
+    }
+}
+
+void TestSearchMatch::failedReadKeepsTheRecordsBeforeIt()
+{
+    // A large archive (read side by side) whose reading fails at one record:
+    // the listing keeps exactly the records before it, as one pass would.
+    QFETCH(bool, sorted);
+    QFETCH(double, at);
+    TestSupport::TempProgramFolder folder;
+    const int records = int((qint64(24) << 20) / OwnerRecord::size()) + 7;
+    const int failing = qMin(records - 1, int(at * records));
+    QByteArray bytes;
+    for (int i = 0; i < records; ++i) {
+        QByteArray record = mixedRecord(OwnerRecord::layout(), i);
+        if (i == failing) {
+            RecordBuffer r(OwnerRecord::layout());
+            r.bytes() = record;
+            r.setText(OwnerRecord::Cliente, QStringLiteral("unreadable"));
+            record = r.bytes();
+        }
+        bytes += record;
+    }
+    TestSupport::writeFile(OwnerRecord::path(), bytes);
+    const FieldRef name = FieldRef::of(OwnerRecord::layout(), OwnerRecord::Cliente);
+    const RecordTest accept = [&](const char *r) {
+        if (name.load(r) == QLatin1String("unreadable"))
+            throw std::runtime_error("unreadable record");
+        return true;
+    };
+    const LineBuilder line = OwnerListing::searchShape();
+
+    ListLines expected;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+        collectLines(OwnerRecord::path(), OwnerRecord::size(), accept, [&](const char *r) { return line(r); },
+            expected));
+    QCOMPARE(expected.size(), size_t(failing));
+    if (sorted)
+        sortLines(expected);
+
+    RecordListing listing;
+    listing.setSorted(sorted);
+    QVERIFY_THROWS_EXCEPTION(
+        std::runtime_error, listing.collect(OwnerRecord::path(), OwnerRecord::size(), accept, line));
+    if (sorted)
+        listing.sort();
+    QCOMPARE(listing.size(), qsizetype(expected.size()));
+    const QStringList texts = listing.texts();
+    for (size_t row = 0; row < expected.size(); ++row) {
+        QCOMPARE(listing.record(qsizetype(row)), expected[row].record);
+        QCOMPARE(texts[qsizetype(row)], expected[row].text);
     }
 }
 
