@@ -945,9 +945,8 @@ void RecordListing::collect(
     std::atomic<qint64> nextChunk { 0 };
     std::atomic<qint64> firstFailure { std::numeric_limits<qint64>::max() };
     // About a worker's share, with room to spare: memory never touched costs nothing.
-    const size_t share = workers == 1
-        ? size_t(records)
-        : size_t(records) / workers + size_t(records) / (2 * workers) + size_t(perChunk);
+    const size_t share = workers == 1 ? size_t(records)
+                                      : size_t(records) / workers + size_t(records) / (2 * workers) + size_t(perChunk);
     runSideBySide(workers, [&](size_t worker) {
         WorkerOut &out = outs[worker];
         try {
@@ -1001,8 +1000,7 @@ void RecordListing::collect(
                     out.failedAt = reached;
                 }
                 qint64 seen = firstFailure.load();
-                while (chunk < seen && !firstFailure.compare_exchange_weak(seen, chunk)) {
-                }
+                while (chunk < seen && !firstFailure.compare_exchange_weak(seen, chunk)) { }
             }
             out.spans.push_back({ chunk, from, keyed ? out.refs.size() : out.records.size() });
         }
@@ -1063,8 +1061,7 @@ void RecordListing::collect(
                         order.push_back({ span.chunk, { &out, span } });
                         total += span.to - span.from;
                     }
-            std::sort(order.begin(), order.end(),
-                [](const auto &a, const auto &b) { return a.first < b.first; });
+            std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
             m_records.reserve(total);
             for (const auto &[chunk, where] : order) {
                 const auto &[out, span] = where;

@@ -600,8 +600,8 @@ void TestSearchMatch::failedReadKeepsTheRecordsBeforeIt()
 
     ListLines expected;
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-        collectLines(OwnerRecord::path(), OwnerRecord::size(), accept, [&](const char *r) { return line(r); },
-            expected));
+        collectLines(
+            OwnerRecord::path(), OwnerRecord::size(), accept, [&](const char *r) { return line(r); }, expected));
     QCOMPARE(expected.size(), size_t(failing));
     if (sorted)
         sortLines(expected);
