@@ -197,23 +197,11 @@ Layout::Table chooserTable()
 
 } // namespace
 
-int BoxChoiceModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_listing.size());
-}
-
 QVariant BoxChoiceModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
     return m_listing.text(index.row());
-}
-
-void BoxChoiceModel::setListing(SearchMatch::RecordListing listing)
-{
-    beginResetModel();
-    m_listing = std::move(listing);
-    endResetModel();
 }
 
 BoxChoiceList::BoxChoiceList(QWidget *parent)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/ui/ListingModel.h"
 #include "common/ui/WindowKit.h"
 #include "planner/core/BoxChoice.h"
 
-#include <QAbstractListModel>
 #include <QListView>
 
 class QFrame;
@@ -13,21 +13,13 @@ class QPushButton;
 
 // The chooser's list of boxes: one line per box, made when it is drawn or
 // picked, each standing for its record of the box archive.
-class BoxChoiceModel : public QAbstractListModel
+class BoxChoiceModel : public ListingModel
 {
     Q_OBJECT
 public:
-    using QAbstractListModel::QAbstractListModel;
+    using ListingModel::ListingModel;
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-
-    void setListing(SearchMatch::RecordListing listing);
-    QString text(int row) const { return m_listing.text(row); }
-    qint64 record(int row) const { return m_listing.record(row); }
-
-private:
-    SearchMatch::RecordListing m_listing;
 };
 
 // `lstRecords`: the list with its current line (-1 for none); making a line

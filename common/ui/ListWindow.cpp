@@ -35,15 +35,10 @@ QFont listFont()
 // ---------------------------------------------------------------------------
 
 RecordListModel::RecordListModel(QObject *parent)
-    : QAbstractListModel(parent)
+    : ListingModel(parent)
     , m_font(listFont())
 {
     m_rowHeight = QFontMetrics(m_font).height() + 4;
-}
-
-int RecordListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_listing.size());
 }
 
 QVariant RecordListModel::data(const QModelIndex &index, int role) const
@@ -64,13 +59,6 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
-}
-
-void RecordListModel::setListing(RecordListing listing)
-{
-    beginResetModel();
-    m_listing = std::move(listing);
-    endResetModel();
 }
 
 void RecordListModel::setLines(const ListLines &lines)
@@ -367,8 +355,9 @@ void ListWindow::showLines(RecordListing lines)
 {
     if (m_setup.sorted)
         lines.sort();
-    lstRecords->lines()->setListing(std::move(lines));
+    // The width first, so that the view lays the new lines out once.
     lstRecords->lines()->setItemWidth(m_setup.itemWidth);
+    lstRecords->lines()->setListing(std::move(lines));
 }
 
 void ListWindow::showEvent(QShowEvent *event)
@@ -412,11 +401,11 @@ void ListWindow::fillList()
         lines.clear(); // no memory left to sort: nothing is listed
         complete = false;
     }
-    lstRecords->lines()->setListing(std::move(lines));
-    if (complete) {
+    if (complete) // the width first, so that the view lays the new lines out once
         lstRecords->lines()->setItemWidth(m_setup.itemWidth);
+    lstRecords->lines()->setListing(std::move(lines));
+    if (complete)
         txtTrova->setFocus();
-    }
 }
 
 void ListWindow::findCommand()

@@ -3,9 +3,9 @@
 #include "common/SearchMatch.h"
 #include "common/ui/Delivery.h"
 #include "common/ui/Layout.h"
+#include "common/ui/ListingModel.h"
 #include "common/ui/WindowKit.h"
 
-#include <QAbstractListModel>
 #include <QFont>
 #include <QListView>
 #include <QString>
@@ -24,29 +24,23 @@ using SearchMatch::RecordListing;
 // each keeping the number of the record it came from (Qt::UserRole). The
 // lines live in a RecordListing: a line's text is made when it is drawn,
 // found or printed.
-class RecordListModel : public QAbstractListModel
+class RecordListModel : public ListingModel
 {
     Q_OBJECT
 public:
     explicit RecordListModel(QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    void setListing(RecordListing listing);
     // Lines given whole, in the order given.
     void setLines(const ListLines &lines);
-    const RecordListing &listing() const { return m_listing; }
     void clear();
-    QString text(int row) const { return m_listing.text(row); }
-    qint64 record(int row) const { return m_listing.record(row); }
     QStringList texts() const { return m_listing.texts(); }
     // The width of every line (the list scrolls sideways up to it).
     void setItemWidth(int width);
     int itemWidth() const { return m_itemWidth; }
 
 private:
-    RecordListing m_listing;
     int m_itemWidth = 0;
     QFont m_font;
     int m_rowHeight;
