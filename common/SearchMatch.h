@@ -114,6 +114,9 @@ extern const QString kMemoryMessage; // "Attenzione: memoria insufficiente per c
 // to the measured one).
 qint64 availableMemory();
 void setAvailableMemoryForTest(qint64 bytes);
+// How many parts a large listing or sort is cut into, side by side, is the
+// machine's to say; a test may set it (0 goes back to the machine's).
+void setSideBySideForTest(int parts);
 
 // What one listed line of at least `minChars` characters costs: its text, its
 // place in the list and its sort key.

@@ -18,6 +18,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -352,17 +353,24 @@ void TestSearchMatch::longListSortsAsOnePass_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("common");
-    // A short list sorts in one part, a long one in parts that are merged;
-    // lines agree up to and past the compact key.
-    QTest::newRow("one part") << 3000 << 100;
-    QTest::newRow("parts merged") << 40000 << 100;
-    QTest::newRow("parts merged, short lines") << 40000 << 6;
+    QTest::addColumn<int>("parts"); // side by side (0: as many as the machine gives)
+    // A short list sorts in one part, a long one in parts that are merged
+    // (an odd count of merging rounds included); lines agree up to and past
+    // the compact key.
+    QTest::newRow("one part") << 3000 << 100 << 0;
+    QTest::newRow("parts merged") << 40000 << 100 << 0;
+    QTest::newRow("parts merged, short lines") << 40000 << 6 << 0;
+    for (const int parts : { 2, 3, 5, 6 })
+        QTest::addRow("%d parts merged", parts) << 40000 << 100 << parts;
 }
 
 void TestSearchMatch::longListSortsAsOnePass()
 {
     QFETCH(int, count);
     QFETCH(int, common);
+    QFETCH(int, parts);
+    setSideBySideForTest(parts);
+    const auto machineParts = qScopeGuard([] { setSideBySideForTest(0); });
     const QString alphabet = QStringLiteral("aAbB \u00E9\u00C9\u00FF\u20AC_z");
     const QString beginning = QString(common, QLatin1Char('x'));
     ListLines lines;
@@ -561,11 +569,13 @@ void TestSearchMatch::failedReadKeepsTheRecordsBeforeIt_data()
 {
     QTest::addColumn<bool>("sorted");
     QTest::addColumn<double>("at"); // where the failing record lies, as a share of the archive
+    QTest::addColumn<int>("parts"); // read side by side (0: as many as the machine gives)
     for (const bool sorted : { true, false }) {
         const char *order = sorted ? "sorted" : "file order";
-        QTest::addRow("%s, first record", order) << sorted << 0.0;
-        QTest::addRow("%s, middle", order) << sorted << 0.41;
-        QTest::addRow("%s, last record", order) << sorted << 1.0;
+        QTest::addRow("%s, first record", order) << sorted << 0.0 << 0;
+        QTest::addRow("%s, middle", order) << sorted << 0.41 << 0;
+        QTest::addRow("%s, last record", order) << sorted << 1.0 << 0;
+        QTest::addRow("%s, middle, five parts", order) << sorted << 0.41 << 5;
     }
 }
 
@@ -575,6 +585,9 @@ void TestSearchMatch::failedReadKeepsTheRecordsBeforeIt()
     // the listing keeps exactly the records before it, as one pass would.
     QFETCH(bool, sorted);
     QFETCH(double, at);
+    QFETCH(int, parts);
+    setSideBySideForTest(parts);
+    const auto machineParts = qScopeGuard([] { setSideBySideForTest(0); });
     TestSupport::TempProgramFolder folder;
     const int records = int((qint64(24) << 20) / OwnerRecord::size()) + 7;
     const int failing = qMin(records - 1, int(at * records));
