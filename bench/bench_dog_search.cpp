@@ -79,12 +79,12 @@ int main(int argc, char *argv[])
     size_t found = 0;
     auto search = [&] {
         const SearchMatch::MultiFilter filter(filters, fields);
-        ListLines lines;
-        SearchMatch::collectLines(
+        SearchMatch::RecordListing lines;
+        lines.collect(
             DogRecord::path(), DogRecord::size(), [&](const char *r) { return filter.matches(r); },
-            DogListing::searchLine, lines, SearchMatch::lineBytes(DogListing::kFixedChars));
-        SearchMatch::sortLines(lines);
-        found = lines.size();
+            DogListing::searchShape(), SearchMatch::lineBytes(DogListing::kFixedChars));
+        lines.sort();
+        found = size_t(lines.size());
     };
 
     readOnce();

@@ -154,12 +154,12 @@ Row measure(qint64 records, const QString &sqlite, const QString &database, Reco
         QStringLiteral("impieg"), QString(), QString(), QString(), QString() };
     auto search = [&] {
         const SearchMatch::MultiFilter filter(filters, OwnerListing::filterFields());
-        ListLines lines;
-        SearchMatch::collectLines(
+        SearchMatch::RecordListing lines;
+        lines.collect(
             OwnerRecord::path(), OwnerRecord::size(), [&](const char *r) { return filter.matches(r); },
-            OwnerListing::searchLine, lines, SearchMatch::lineBytes(OwnerListing::kFixedChars));
-        SearchMatch::sortLines(lines);
-        return lines.size();
+            OwnerListing::searchShape(), SearchMatch::lineBytes(OwnerListing::kFixedChars));
+        lines.sort();
+        return size_t(lines.size());
     };
 
     Row row { records, 0, 0, 0, 0, 0, 0, 0, 0, 0 };
@@ -190,18 +190,18 @@ Row measure(qint64 records, const QString &sqlite, const QString &database, Reco
         QElapsedTimer step;
         step.start();
         const SearchMatch::MultiFilter none(QStringList(10), OwnerListing::filterFields());
-        ListLines lines;
-        SearchMatch::collectLines(
+        SearchMatch::RecordListing lines;
+        lines.collect(
             OwnerRecord::path(), OwnerRecord::size(), [&](const char *r) { return none.matches(r); },
-            OwnerListing::searchLine, lines, SearchMatch::lineBytes(OwnerListing::kFixedChars));
+            OwnerListing::searchShape(), SearchMatch::lineBytes(OwnerListing::kFixedChars));
         collect.push_back(step.nsecsElapsed() / 1e9);
         step.start();
-        SearchMatch::sortLines(lines);
+        lines.sort();
         sort.push_back(step.nsecsElapsed() / 1e9);
         step.start();
-        row.listed = lines.size();
-        list.lines()->setLines(std::move(lines));
+        row.listed = size_t(lines.size());
         list.lines()->setItemWidth(1600);
+        list.lines()->setListing(std::move(lines));
         QCoreApplication::processEvents();
         fill.push_back(step.nsecsElapsed() / 1e9);
         all.push_back(timer.nsecsElapsed() / 1e9);

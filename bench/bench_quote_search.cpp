@@ -103,12 +103,12 @@ int main(int argc, char *argv[])
     };
     auto search = [&](const QStringList &filters) {
         const SearchMatch::MultiFilter filter(filters, filterFields());
-        ListLines lines;
-        SearchMatch::collectLines(
-            path, QuoteRecord::size(), [&](const char *r) { return filter.matches(r); }, QuoteListing::line, lines,
+        SearchMatch::RecordListing lines;
+        lines.collect(
+            path, QuoteRecord::size(), [&](const char *r) { return filter.matches(r); }, QuoteListing::lineShape(),
             SearchMatch::lineBytes(QuoteListing::kFixedChars));
-        SearchMatch::sortLines(lines);
-        return lines.size();
+        lines.sort();
+        return size_t(lines.size());
     };
     QStringList two(10);
     two[2] = QStringLiteral("rossi");

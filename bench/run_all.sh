@@ -26,6 +26,7 @@ src=$(cd "$(dirname "$0")" && pwd)
 for program in "$bench"/bench_*; do
     [ -f "$program" ] && [ -x "$program" ] || continue
     name=$(basename "$program")
+    [ -f "$src/$name.cpp" ] || continue # left in the build folder by an older tree
     echo "== $name"
     if grep -q -- "Usage: $name .*--pairs" "$src/$name.cpp" 2>/dev/null; then
         "$program" --pairs "$pairs" || echo "   ($name could not run: status $?)"
