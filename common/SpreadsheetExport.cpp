@@ -113,6 +113,11 @@ void appendEscaped(QByteArray &out, const char *s, qsizetype n)
     out.append(s + run, n - run);
 }
 
+// An archive of this many bytes and more is read into a grid in parts side
+// by side: even a 10,000-record archive, whose reading would otherwise
+// outlast the window manager's mapping of the window being filled.
+constexpr qint64 kBytesPerPart = qint64(4) << 20;
+
 // The same into room made beforehand (at most five bytes for each byte).
 char *putEscaped(char *p, const char *s, qsizetype n)
 {
@@ -686,9 +691,8 @@ void RecordRows::load(const QString &path)
     // part in blocks of about 1 MB: whole records straight into place, else
     // keeping the fields' bytes of each record. A read that fails or finds
     // the file shorter keeps the whole records before it.
-    const qint64 bytesPerPart = 16 << 20;
     const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
-    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    const int parts = int(qBound(qint64(1), records * m_recordSize / kBytesPerPart, helpersAtMost));
     const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
     std::vector<qint64> readInPart(size_t(parts), 0);
     // Columns that show nearly the whole record keep it packed: each shown
@@ -798,9 +802,8 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     // that fails or finds the file shorter ends its part, and the parts after
     // it are dropped.
     std::unique_ptr<Buffer> buffer;
-    const qint64 bytesPerPart = 16 << 20;
     const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
-    const int parts = int(qBound(qint64(1), records * m_recordSize / bytesPerPart, helpersAtMost));
+    const int parts = int(qBound(qint64(1), records * m_recordSize / kBytesPerPart, helpersAtMost));
     struct Part {
         qint64 first = 0;
         qint64 last = 0;
