@@ -138,7 +138,7 @@ constexpr int kKeyChars = 80;
 // Lists from this many lines on are sorted in parts side by side.
 constexpr size_t kPartLines = 16384;
 // Archives from this many bytes on are read in parts side by side.
-constexpr qint64 kPartRecordBytes = qint64(16) << 20;
+constexpr qint64 kPartRecordBytes = qint64(4) << 20;
 // The records a worker takes at a time when a listing is read side by side.
 constexpr qint64 kChunkBytes = qint64(2) << 20;
 struct SortKey {
