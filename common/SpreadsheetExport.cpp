@@ -114,9 +114,9 @@ void appendEscaped(QByteArray &out, const char *s, qsizetype n)
 }
 
 // An archive of this many bytes and more is read into a grid in parts side
-// by side: even a 10,000-record archive, whose reading would otherwise
-// outlast the window manager's mapping of the window being filled.
-constexpr qint64 kBytesPerPart = qint64(4) << 20;
+// by side. Not less: each part's read block stays with its thread's memory,
+// and a grid holds no more than its archive.
+constexpr qint64 kBytesPerPart = qint64(16) << 20;
 
 // The same into room made beforehand (at most five bytes for each byte).
 char *putEscaped(char *p, const char *s, qsizetype n)
