@@ -3,6 +3,7 @@
 #include "common/ArchiveFile.h"
 #include "common/Cp1252.h"
 #include "common/MemoryRoom.h"
+#include "common/SideBySide.h"
 #include "common/TextRoutines.h"
 
 #include <QList>
@@ -449,23 +450,6 @@ struct KeyArray {
 };
 static_assert(std::is_trivially_copyable_v<SortKey>);
 
-// Runs work(0) .. work(count - 1) side by side, work(0) on this thread, and
-// waits for all of them.
-void runSideBySide(size_t count, const std::function<void(size_t)> &work)
-{
-    std::vector<std::thread> helpers;
-    for (size_t p = 1; p < count; ++p) {
-        try {
-            helpers.emplace_back(work, p);
-        } catch (const std::system_error &) {
-            work(p); // no thread to be had: done here
-        }
-    }
-    work(0);
-    for (std::thread &helper : helpers)
-        helper.join();
-}
-
 // How many parts side by side for `count` items of which `partFrom` make one
 // part worth its thread: up to six, leaving two of the machine's threads to
 // the rest of the desktop (the display server draws while a window fills).
@@ -702,7 +686,7 @@ void sortLines(ListLines &lines)
             makeKey(keys[i], lines[i].text, quint32(i));
         std::sort(keys + std::ptrdiff_t(bounds[p]), keys + std::ptrdiff_t(bounds[p + 1]), less);
     };
-    runSideBySide(parts, sortPart);
+    SideBySide::run(parts, sortPart);
     // The merged keys end in either array: both live until the lines are moved.
     std::optional<KeyArray> mergedArray;
     if (parts > 1) {
@@ -710,7 +694,7 @@ void sortLines(ListLines &lines)
         SortKey *merged = mergedArray->data;
         for (size_t width = 1; width < parts; width *= 2) {
             const size_t pairs = (parts + 2 * width - 1) / (2 * width);
-            runSideBySide(pairs, [&](size_t pair) {
+            SideBySide::run(pairs, [&](size_t pair) {
                 const size_t first = bounds[2 * width * pair];
                 const size_t middle = bounds[std::min(parts, 2 * width * pair + width)];
                 const size_t last = bounds[std::min(parts, 2 * width * (pair + 1))];
@@ -817,7 +801,7 @@ void collectLines(const QString &path, int recordSize, const RecordTest &accept,
     } catch (const std::bad_alloc &) {
         throw ListingMemoryError();
     }
-    runSideBySide(parts, [&](size_t part) {
+    SideBySide::run(parts, [&](size_t part) {
         const qint64 first = records * qint64(part) / qint64(parts);
         const qint64 last = records * qint64(part + 1) / qint64(parts);
         ListLines &lines = parts == 1 ? out : partLines[part];
@@ -960,7 +944,7 @@ void RecordListing::collect(
     // About a worker's share, with room to spare: memory never touched costs nothing.
     const size_t share = workers == 1 ? size_t(records)
                                       : size_t(records) / workers + size_t(records) / (2 * workers) + size_t(perChunk);
-    runSideBySide(workers, [&](size_t worker) {
+    SideBySide::run(workers, [&](size_t worker) {
         WorkerOut &out = outs[worker];
         try {
             if (keyed)
@@ -1139,7 +1123,7 @@ void RecordListing::sort()
     for (size_t r = sortedRuns; r < runs.size(); ++r)
         unsorted.push_back(&runs[r]);
     if (!unsorted.empty())
-        runSideBySide(unsorted.size(), [&](size_t u) { sortKeys(unsorted[u]->store, unsorted[u]->refs); });
+        SideBySide::run(unsorted.size(), [&](size_t u) { sortKeys(unsorted[u]->store, unsorted[u]->refs); });
     // The merge: the smallest head of the runs, each time. A long list is
     // merged in slices side by side: keys of the longest run at even steps
     // cut every run, and slice j of the list is the merge of the runs' slices
@@ -1170,7 +1154,7 @@ void RecordListing::sort()
     std::vector<std::vector<size_t>> queues(slices);
     for (std::vector<size_t> &queue : queues)
         queue.reserve(runs.size());
-    runSideBySide(slices, [&](size_t j) {
+    SideBySide::run(slices, [&](size_t j) {
         size_t at = 0;
         for (size_t r = 0; r < runs.size(); ++r)
             at += cuts[j][r];
@@ -1276,7 +1260,7 @@ void RecordListing::readTexts(const std::vector<std::pair<qint64, quint32>> &byR
     if (last <= first)
         return;
     const size_t parts = partsFor(size_t(last - first), size_t(kPartRecordBytes / m_recordSize));
-    runSideBySide(parts, [&](size_t part) {
+    SideBySide::run(parts, [&](size_t part) {
         const qint64 from = first + (last - first) * qint64(part) / qint64(parts);
         const qint64 to = first + (last - first) * qint64(part + 1) / qint64(parts);
         auto at = std::lower_bound(byRecord.begin(), byRecord.end(), std::pair<qint64, quint32>(from, 0));

@@ -4,6 +4,7 @@
 #include "common/Cp1252.h"
 #include "common/RecordLayout.h"
 #include "common/SafeFileWriter.h"
+#include "common/SideBySide.h"
 #include "common/TextRoutines.h"
 
 #include <QFileDevice>
@@ -117,6 +118,14 @@ void appendEscaped(QByteArray &out, const char *s, qsizetype n)
 // by side. Not less: each part's read block stays with its thread's memory,
 // and a grid holds no more than its archive.
 constexpr qint64 kBytesPerPart = qint64(16) << 20;
+
+// How many parts side by side for an archive of `bytes`: one per
+// kBytesPerPart, at most half the machine's threads, at least one.
+int partsToRead(qint64 bytes)
+{
+    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
+    return int(qBound(qint64(1), bytes / kBytesPerPart, helpersAtMost));
+}
 
 // The same into room made beforehand (at most five bytes for each byte).
 char *putEscaped(char *p, const char *s, qsizetype n)
@@ -691,8 +700,7 @@ void RecordRows::load(const QString &path)
     // part in blocks of about 1 MB: whole records straight into place, else
     // keeping the fields' bytes of each record. A read that fails or finds
     // the file shorter keeps the whole records before it.
-    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
-    const int parts = int(qBound(qint64(1), records * m_recordSize / kBytesPerPart, helpersAtMost));
+    const int parts = partsToRead(records * m_recordSize);
     const qint64 perPart = parts > 0 ? (records + parts - 1) / parts : records;
     std::vector<qint64> readInPart(size_t(parts), 0);
     // Columns that show nearly the whole record keep it packed: each shown
@@ -746,18 +754,8 @@ void RecordRows::load(const QString &path)
         } catch (const std::bad_alloc &) {
         }
     };
-    std::vector<std::thread> helpers;
-    for (int part = 1; part < parts; ++part) {
-        try {
-            helpers.emplace_back(readPart, part);
-        } catch (const std::system_error &) {
-            readPart(part); // no thread to be had: read it here
-        }
-    }
     if (records > 0)
-        readPart(0);
-    for (std::thread &helper : helpers)
-        helper.join();
+        SideBySide::run(size_t(parts), [&](size_t part) { readPart(int(part)); });
     qint64 read = 0;
     qsizetype packedBytes = 0;
     for (int part = 0; part < parts; ++part) {
@@ -802,8 +800,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
     // that fails or finds the file shorter ends its part, and the parts after
     // it are dropped.
     std::unique_ptr<Buffer> buffer;
-    const qint64 helpersAtMost = qMax(1, int(std::thread::hardware_concurrency()) / 2);
-    const int parts = int(qBound(qint64(1), records * m_recordSize / kBytesPerPart, helpersAtMost));
+    const int parts = partsToRead(records * m_recordSize);
     struct Part {
         qint64 first = 0;
         qint64 last = 0;
@@ -849,17 +846,7 @@ void RecordRows::load(const QString &path, const RecordSelection &selection)
             mine.outOfMemory = true;
         }
     };
-    std::vector<std::thread> helpers;
-    for (int p = 1; p < parts; ++p) {
-        try {
-            helpers.emplace_back(readPart, p);
-        } catch (const std::system_error &) {
-            readPart(p); // no thread to be had: read it here
-        }
-    }
-    readPart(0);
-    for (std::thread &helper : helpers)
-        helper.join();
+    SideBySide::run(size_t(parts), [&](size_t p) { readPart(int(p)); });
 
     // Joined in reading order, up to the first part that did not end.
     std::vector<qint64> places;
